@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds everything and runs every test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh test
+jobs=$(nproc)
+
+echo "== native build and tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j"$jobs"
+ctest --preset native -j"$jobs"
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
+
+if [ -x scripts/fuzz.sh ]; then
+    echo "== fuzzing"
+    bash scripts/fuzz.sh
+fi
+if [ -x scripts/e2e.sh ]; then
+    echo "== the Windows program under Wine"
+    bash scripts/e2e.sh
+fi

@@ -1,0 +1,35 @@
+#pragma once
+// Time as the program sees it: the millisecond tick count, the local time, the calendar time
+// and a pause. The shell gives the real clock; tests and the simulated desktop a virtual one.
+
+#include <cstdint>
+
+namespace nuv {
+
+struct LocalTime {
+    int year = 1970;
+    int month = 1;  // 1..12
+    int day = 1;    // 1..31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    // Milliseconds since the system started; wraps like the system's 32-bit count.
+    virtual uint32_t TickCount() = 0;
+    virtual LocalTime Now() = 0;
+    // Seconds since 1970-01-01 00:00:00 UTC (the value the random generator is seeded with).
+    virtual int64_t CalendarTime() = 0;
+    virtual void Sleep(uint32_t milliseconds) = 0;
+};
+
+// The clock every part of the program uses. Never null: a clock of the standard library
+// serves until one is installed.
+IClock& Clock();
+// Installs `clock` (not owned); null puts the standard clock back. Returns the previous one.
+IClock* SetClock(IClock* clock);
+
+}  // namespace nuv

@@ -1,0 +1,10 @@
+#include "store/Random.h"
+
+namespace nuv {
+
+CRandom& Random() {
+    static CRandom generator;
+    return generator;
+}
+
+}  // namespace nuv

@@ -1,0 +1,62 @@
+#include "store/StdFileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace nuv {
+namespace {
+namespace fs = std::filesystem;
+
+class StdFileSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("nuv-fs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "Data");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    fs::path root_;
+};
+
+TEST_F(StdFileSystemTest, MatchesNamesWithoutRegardToCase) {
+    std::ofstream(root_ / "Data" / "Pet.cfg") << "abc";
+    StdFileSystem files(root_);
+    FileReadResult read = files.ReadFile(".\\DATA\\PET.CFG");
+    ASSERT_EQ(read.status, FileReadResult::kOk);
+    EXPECT_EQ(read.data, "abc");
+    EXPECT_EQ(read.size, 3u);
+    EXPECT_TRUE(files.FileExists(".\\data\\pet.CFG"));
+}
+
+TEST_F(StdFileSystemTest, ReportsWindowsErrorCodes) {
+    StdFileSystem files(root_);
+    EXPECT_EQ(files.ReadFile(".\\DATA\\NONE.CFG").error, kErrorFileNotFound);
+    EXPECT_EQ(files.ReadFile(".\\NOPE\\NONE.CFG").error, kErrorPathNotFound);
+    EXPECT_EQ(files.AppendFile(".\\ETCS\\PETLOG.TXT", "x"), kErrorPathNotFound);
+    EXPECT_EQ(files.DeleteFile(".\\DATA\\NONE.CFG"), kErrorFileNotFound);
+    uint64_t size = 0;
+    EXPECT_EQ(files.FileSize(".\\DATA\\NONE.CFG", &size), kErrorFileNotFound);
+}
+
+TEST_F(StdFileSystemTest, WritesAppendsAndReplaces) {
+    StdFileSystem files(root_);
+    ASSERT_TRUE(files.WriteFile(".\\DATA\\A.TMP", "one", true).ok());
+    EXPECT_EQ(files.AppendFile(".\\DATA\\A.TMP", "two"), kErrorSuccess);
+    std::ofstream(root_ / "Data" / "a.cfg") << "old";
+    EXPECT_EQ(files.ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\A.CFG"), kErrorSuccess);
+    EXPECT_FALSE(files.FileExists(".\\DATA\\A.TMP"));
+    EXPECT_EQ(files.ReadFile(".\\DATA\\A.CFG").data, "onetwo");
+    EXPECT_TRUE(fs::exists(root_ / "Data" / "a.cfg"));  // the stored name is kept
+    uint64_t size = 0;
+    EXPECT_EQ(files.FileSize(".\\DATA\\A.CFG", &size), kErrorSuccess);
+    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(files.DeleteFile(".\\DATA\\A.CFG"), kErrorSuccess);
+    EXPECT_FALSE(files.FileExists(".\\DATA\\A.CFG"));
+}
+
+}  // namespace
+}  // namespace nuv

@@ -1,0 +1,14 @@
+#pragma once
+// The commands of pettool. Each takes the arguments after its name and returns the exit code.
+
+#include <string>
+#include <vector>
+
+namespace nuv::tool {
+
+using Args = std::vector<std::string>;
+
+int RunComplement(const Args& args);  // decode and encode: both complement every byte
+int RunDump(const Args& args);
+
+}  // namespace nuv::tool

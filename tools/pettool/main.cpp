@@ -1,0 +1,46 @@
+// pettool: reads, checks, simulates and packs pets from the command line.
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "host/PosixFileSystem.h"
+#include "pettool/Commands.h"
+#include "store/FileSystem.h"
+
+namespace {
+
+using Command = int (*)(const nuv::tool::Args&);
+
+void PrintUsage() {
+    std::fputs(
+        "usage: pettool COMMAND [ARGS]\n"
+        "  decode FILE       the file's bytes complemented, to standard output\n"
+        "  encode FILE       the same (the complement is its own inverse)\n"
+        "  dump FILE         what the program reads from FILE, as JSON\n",
+        stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    static nuv::PosixFileSystem files(".");
+    nuv::SetFiles(&files);
+
+    const std::map<std::string, Command> commands = {
+        {"decode", nuv::tool::RunComplement},
+        {"encode", nuv::tool::RunComplement},
+        {"dump", nuv::tool::RunDump},
+    };
+    if (argc < 2) {
+        PrintUsage();
+        return 2;
+    }
+    auto it = commands.find(argv[1]);
+    if (it == commands.end()) {
+        std::fprintf(stderr, "pettool: unknown command '%s'\n", argv[1]);
+        PrintUsage();
+        return 2;
+    }
+    return it->second(nuv::tool::Args(argv + 2, argv + argc));
+}
