@@ -10,5 +10,7 @@ using Args = std::vector<std::string>;
 
 int RunComplement(const Args& args);  // decode and encode: both complement every byte
 int RunDump(const Args& args);
+int RunSim(const Args& args);
+int RunCheck(const Args& args);
 
 }  // namespace nuv::tool

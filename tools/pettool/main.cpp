@@ -17,7 +17,12 @@ void PrintUsage() {
         "usage: pettool COMMAND [ARGS]\n"
         "  decode FILE       the file's bytes complemented, to standard output\n"
         "  encode FILE       the same (the complement is its own inverse)\n"
-        "  dump FILE         what the program reads from FILE, as JSON\n",
+        "  dump FILE         what the program reads from FILE, as JSON\n"
+        "  check [ROOT] [--name NAME]\n"
+        "                    starts the pet of ROOT and lists what its author must fix\n"
+        "  sim [ROOT] [--seconds N] [--seed S] [--desktop W,G] [--name NAME]\n"
+        "      [--start \"YYYY-MM-DD HH:MM:SS\"] [--events FILE] [--trace]\n"
+        "                    runs the pet of ROOT on a simulated desktop, events as JSON lines\n",
         stderr);
 }
 
@@ -31,6 +36,8 @@ int main(int argc, char** argv) {
         {"decode", nuv::tool::RunComplement},
         {"encode", nuv::tool::RunComplement},
         {"dump", nuv::tool::RunDump},
+        {"sim", nuv::tool::RunSim},
+        {"check", nuv::tool::RunCheck},
     };
     if (argc < 2) {
         PrintUsage();

@@ -1,0 +1,254 @@
+#include "app/PetMainDlg.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "ports/Balloons.h"
+#include "ports/Desktop.h"
+#include "ports/Dialogs.h"
+#include "ports/PetWindow.h"
+#include "ports/SystemServices.h"
+#include "store/FileSystem.h"
+
+namespace nuv {
+
+const char kApplicationName[] = "NuvPET";
+
+namespace {
+
+constexpr int kVirtualKeyEnter = 0x0D, kVirtualKeyEscape = 0x1B;
+constexpr int kCommandOk = 1, kCommandCancel = 2;
+constexpr int kThrowDistance = 70, kThrowRise = 7;
+
+bool InRange(int id, int lo, int hi) { return id >= lo && id <= hi; }
+
+}  // namespace
+
+CPetMainDlg::CPetMainDlg(const PetPorts& ports)
+    : ports_(ports), pet_(std::make_unique<CPet>(ports)) {}
+
+CPetMainDlg::~CPetMainDlg() = default;
+
+bool CPetMainDlg::OnInitDialog() {
+    dragging_ = false;
+    hoverCursor_ = false;
+    if (!pet_->GetDragFullWindows()) pet_->SetDragFullWindows(1);
+    return StartPet();
+}
+
+bool CPetMainDlg::StartPet() {
+    bool started = pet_->InitPet();
+    if (!started) {
+        ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류",
+                                   IDialogs::kNoIcon, true);
+        EndDialog();
+    } else {
+        ports_.window->SetIcon(kIconRunning);
+        const std::string* tip = pet_->FindText(801);
+        pet_->AddIcon(kIconRunning, tip ? *tip : std::string());
+    }
+    const std::string* title = pet_->FindText(101);
+    ports_.window->SetTitle(title ? *title : std::string());
+    ports_.window->HideFromTaskBar();
+    return started;
+}
+
+void CPetMainDlg::OnPaint() { pet_->DrawFrame(); }
+
+void CPetMainDlg::OnLButtonDown(int x, int y) {
+    if (IBalloon* balloon = pet_->openBalloon()) {
+        balloon->BringToTop();
+        ports_.window->BringToTop();
+    }
+    int action = pet_->GetActionId();
+    if (InRange(action, 300, 399)) return;
+    if (InRange(action, 540, 559)) return pet_->OnGameClick(x, y);
+    Point grip = ports_.window->ClientToScreen({50, 15});
+    ports_.desktop->SetCursorPos(grip);
+    ports_.window->BeginMoveLoop(grip);
+}
+
+void CPetMainDlg::OnRButtonDown(int x, int y) {
+    pet_->ShowPopupMenu(ports_.window->ClientToScreen({x, y}));
+}
+
+void CPetMainDlg::OnGetMinMaxInfo() {
+    pet_->CloseBalloon();
+    if (dragging_) return;
+    pet_->RestoreSequence();
+    dragging_ = true;
+    ports_.window->StartTimer(kTimerSample, 10);
+    ports_.window->StopTimer(kTimerTick);
+    pet_->StartAction(701, true, false);
+    ports_.window->StartTimer(kTimerDrag, 120);
+    pet_->SetCursorFromResource(kCursorDrag);
+}
+
+void CPetMainDlg::OnCaptureChanged() {
+    Rect rect = ports_.window->GetRect();
+    DesktopSize desktop = pet_->GetDesktopSize();
+    Size frame = {rect.Width(), rect.Height()};
+    int x = rect.left, y = rect.top;
+    if (rect.left < 0) x = 0;
+    else if (rect.right > desktop.width) x = desktop.width - frame.width;
+    if (rect.top < 0) y = 0;
+    else if (rect.bottom - kGroundMargin > desktop.ground)
+        y = desktop.ground - frame.height + kGroundMargin;
+    if (x != rect.left || y != rect.top) ports_.window->Move(x, y);
+
+    if (!dragging_) return;
+    ports_.window->StopTimer(kTimerSample);
+    dragging_ = false;
+    pet_->RestoreSystemCursors();
+    ThrowOrDrop(ports_.desktop->GetCursorPos());
+}
+
+void CPetMainDlg::ThrowOrDrop(Point p) {
+    Point s = lastSample_;
+    double dx = double(p.x) - s.x, dy = double(p.y) - s.y;
+    int distance = int(std::sqrt(dy * dy + dx * dx));
+    ports_.window->StopTimer(kTimerDrag);
+    if (distance >= kThrowDistance && std::abs(s.y - p.y) >= kThrowRise) {
+        int flags = s.x > p.x ? kMoveLeft : kMoveRight;
+        flags |= s.y > p.y ? kMoveUp : kMoveDown;
+        pet_->ThrowPet(flags, std::abs(s.x - p.x), std::abs(s.y - p.y));
+    } else {
+        pet_->StartAction(702, true, true);
+    }
+    ports_.window->StartTimer(kTimerDrag, 50);
+}
+
+void CPetMainDlg::OnTimer(int id) {
+    switch (id) {
+        case kTimerTick:
+            ports_.window->StopTimer(kTimerTick);
+            pet_->Tick();
+            if (!ended_) ports_.window->StartTimer(kTimerTick, 120);
+            break;
+        case kTimerDrag: pet_->Tick(); break;
+        case kTimerSample: lastSample_ = ports_.desktop->GetCursorPos(); break;
+        default: break;
+    }
+}
+
+bool CPetMainDlg::OnSetCursor() {
+    if (InRange(pet_->GetActionId(), 530, 539)) {
+        const std::vector<CurEntry>& cursors = pet_->Cursors().records;
+        if (!hoverCursor_ && cursors.size() >= 4) {
+            hoverCursor_ =
+                ports_.cursors->LoadHoverCursor(JoinPath(".\\PETS\\", cursors[3].file, ""));
+        }
+        if (hoverCursor_) ports_.cursors->ShowHoverCursor();
+        pet_->OnGameClick(0, 0);
+        return hoverCursor_;
+    }
+    if (hoverCursor_) {
+        ports_.cursors->DestroyHoverCursor();
+        hoverCursor_ = false;
+    }
+    return false;
+}
+
+void CPetMainDlg::OnHookMessage(uintptr_t wParam, intptr_t lParam) {
+    if (wParam != 4 || !pet_->hookActive()) return;
+    int x = int(uintptr_t(lParam) & 0xFFFF), y = int((uintptr_t(lParam) >> 16) & 0xFFFF);
+    pet_->OnHookCursor(x, y);
+}
+
+bool CPetMainDlg::PreTranslateKey(int virtualKey) {
+    return virtualKey == kVirtualKeyEscape || virtualKey == kVirtualKeyEnter;
+}
+
+bool CPetMainDlg::OnCommand(int id) {
+    if (id == 904 || ended_) return ended_;
+    CommandPrologue();
+    RunCommand(id);
+    if (!ended_ && (id == kCommandOk || id == kCommandCancel)) EndDialog();
+    return ended_;
+}
+
+void CPetMainDlg::CommandPrologue() {
+    pet_->CloseBalloon();
+    Rect rect = ports_.window->GetRect();
+    DesktopSize desktop = pet_->GetDesktopSize();
+    if (rect.bottom != desktop.ground) {
+        ports_.window->Move(rect.left, desktop.ground - rect.Height() + kGroundMargin);
+    }
+    ports_.hook->UnInstallHook();
+    pet_->RestoreSequence();
+}
+
+void CPetMainDlg::RunCommand(int id) {
+    PetInfos& infos = pet_->GetPetInfos();
+    switch (id) {
+        case 210: pet_->StartAction(510, true, false); break;
+        case 220:
+        case 221:
+        case 222: pet_->StartAction(520, true, false); break;
+        case 230: pet_->StartAction(530, true, false); break;
+        case 240: pet_->StartAction(540, true, false); break;
+        case 250: pet_->StartAction(550, true, false); break;
+        case 903: ExitSequence(); break;
+        case 9021:
+            infos.PetOnTop = infos.PetOnTop ? 0 : 1;
+            pet_->SetTopMost(infos.PetOnTop != 0);
+            break;
+        case 9022: infos.PetOnSound = infos.PetOnSound ? 0 : 1; break;
+        case 9023: pet_->RenamePet(); break;
+        case 9024:
+            if (pet_->GetPetsList().entries.size() > 1) ChangePet();
+            else pet_->ShowPetChangeNotice();
+            break;
+        case 9025: ports_.dialogs->ShowAbout(); break;
+        case 9026: pet_->RegisterUser(); break;
+        default: break;
+    }
+}
+
+void CPetMainDlg::ExitSequence() {
+    if (!pet_->SavePetFiles()) {
+        const std::string* text = pet_->FindText(201);
+        ports_.dialogs->MessageBox(text ? *text : std::string(), kApplicationName,
+                                   IDialogs::kNoIcon, true);
+    }
+    pet_->RemoveIcon();
+    ports_.window->Show(false);
+    ports_.window->StopTimer(kTimerTick);
+    pet_->CloseBalloon();
+    ports_.dialogs->ShowTimedPicture(JoinPath(".\\PETS\\", "PETEND.BCF", ""), 3);
+    EndDialog();
+}
+
+// Another pet of PET.CFG replaces this one, in the same window.
+void CPetMainDlg::ChangePet() {
+    if (!pet_->ChooseOtherPet()) return;
+    pet_->SavePetFiles();
+    for (int timer : {kTimerTick, kTimerDrag, kTimerSample}) ports_.window->StopTimer(timer);
+    pet_->RemoveIcon();
+    pet_.reset();
+    pet_ = std::make_unique<CPet>(ports_);
+    StartPet();
+}
+
+void CPetMainDlg::OnTrayNotify(int mouseMessage) {
+    if (mouseMessage == kTrayLeftDown) {
+        ports_.window->SetForeground();
+    } else if (mouseMessage == kTrayRightDown) {
+        pet_->ShowPopupMenu(ports_.desktop->GetCursorPos());
+    }
+}
+
+void CPetMainDlg::OnSysCommand(int id) {
+    if (id == 16) ports_.dialogs->ShowAbout();
+}
+
+void CPetMainDlg::EndDialog() {
+    if (ended_) return;
+    ended_ = true;
+    for (int timer : {kTimerTick, kTimerDrag, kTimerSample}) ports_.window->StopTimer(timer);
+    ports_.hook->UnInstallHook();
+    pet_->RestoreSystemCursors();
+    ports_.window->EndDialog();
+}
+
+}  // namespace nuv

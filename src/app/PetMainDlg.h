@@ -1,0 +1,74 @@
+#pragma once
+// The main window's behaviour: the pet's own window, its timers, mouse, keys and commands.
+// The Windows shell and the simulated desktop call these handlers for their messages.
+
+#include <cstdint>
+#include <memory>
+
+#include "pet/Pet.h"
+
+namespace nuv {
+
+// Resources of the program named by the core.
+enum ProgramResource {
+    kIconStart = 128,
+    kIconRunning = 176,
+    kCursorDrag = 136,
+    kCursorCatch = 168,
+};
+
+// Mouse messages a tray notification carries.
+enum TrayMouseMessage { kTrayLeftDown = 0x0201, kTrayRightDown = 0x0204 };
+
+extern const char kApplicationName[];
+
+class CPetMainDlg {
+public:
+    explicit CPetMainDlg(const PetPorts& ports);
+    ~CPetMainDlg();
+
+    // The start-up once the window exists; false when the pet could not start (the dialog
+    // has then been ended after the error message).
+    bool OnInitDialog();
+    void OnPaint();
+    void OnLButtonDown(int x, int y);
+    void OnRButtonDown(int x, int y);
+    // The window-move loop begins (WM_GETMINMAXINFO).
+    void OnGetMinMaxInfo();
+    // The mouse capture changed (WM_CAPTURECHANGED): edge correction and the end of a drag.
+    void OnCaptureChanged();
+    void OnTimer(int id);
+    // True when the message was handled (no default processing).
+    bool OnSetCursor();
+    // The hook library's message (0x401).
+    void OnHookMessage(uintptr_t wParam, intptr_t lParam);
+    // True when the key must not reach the dialog (Escape and Enter never end it).
+    bool PreTranslateKey(int virtualKey);
+    // A menu command; true when the dialog has ended.
+    bool OnCommand(int id);
+    void OnTrayNotify(int mouseMessage);
+    // System command 16 (the about box).
+    void OnSysCommand(int id);
+
+    CPet& pet() { return *pet_; }
+    bool dragging() const { return dragging_; }
+    bool ended() const { return ended_; }
+
+private:
+    bool StartPet();
+    void CommandPrologue();
+    void RunCommand(int id);
+    void ExitSequence();
+    void ChangePet();
+    void EndDialog();
+    void ThrowOrDrop(Point release);
+
+    PetPorts ports_;
+    std::unique_ptr<CPet> pet_;
+    bool dragging_ = false;
+    Point lastSample_;
+    bool hoverCursor_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace nuv

@@ -1,0 +1,85 @@
+// Choosing the next action by needs and level, and applying an action's effects.
+
+#include <algorithm>
+
+#include "pet/Pet.h"
+#include "ports/Balloons.h"
+#include "store/Random.h"
+
+namespace nuv {
+
+int CPet::GetNeedFlags() const {
+    const PetInfos& s = GetPetInfos();
+    long long total = (long long)s.PetS0 + s.PetS1 + s.PetS2 + s.PetS3;
+    if (total <= 10000) return kNeedsHighest;
+    if (total <= 20000) return kNeedsHigh;
+    return (s.PetS0 <= 8000 ? kNeedS0 : 0) | (s.PetS1 <= 8000 ? kNeedS1 : 0) |
+           (s.PetS2 <= 8000 ? kNeedS2 : 0) | (s.PetS3 <= 8000 ? kNeedS3 : 0);
+}
+
+int CPet::ClampLevel() const {
+    return std::clamp(GetPetInfos().PetLevel, 0, std::max(Config().levelCount - 1, 0));
+}
+
+int CPet::PickNextAction() {
+    const int statMax = Config().statMax;
+    if (statMax <= 0) return 100;
+    int flags = GetNeedFlags();
+    int lo = 0, hi = 199;
+    if (flags & kNeedsHigh) {
+        lo = 200, hi = 299;
+    } else if (flags & kNeedsHighest) {
+        lo = 300, hi = 399;
+    } else if (Rand() % 2 == 1) {
+        const PetInfos& s = GetPetInfos();
+        const int counters[4] = {s.PetS0, s.PetS1, s.PetS2, s.PetS3};
+        const int bits[4] = {kNeedS0, kNeedS1, kNeedS2, kNeedS3};
+        int r = Rand() % statMax;
+        long long c = -1;
+        for (int i = 0; i < 4; ++i) {
+            c += (flags & bits[i]) ? statMax - counters[i] : 0;
+            if (c >= r) {
+                lo = 410 + 10 * i, hi = 419 + 10 * i;
+                break;
+            }
+        }
+    }
+    int r = Rand() % statMax;
+    int column = std::min(ClampLevel(), kActionWeights - 1);
+    long long c = -1;
+    for (const ActEntry& action : Actions()) {
+        if (action.id < lo || action.id > hi) continue;
+        c += action.weights[column];
+        if (c >= r) return action.id;
+    }
+    return 100;
+}
+
+int CPet::ApplyActionEffects(const ActEntry& action) {
+    const ScriptConfig& config = Config();
+    PetInfos& s = GetPetInfos();
+    const int statMax = config.statMax;
+    s.PetS0 = std::clamp(s.PetS0 + action.deltaS0, 0, statMax);
+    s.PetS1 = std::clamp(s.PetS1 + action.deltaS1, 0, statMax);
+    s.PetS2 = std::clamp(s.PetS2 + action.deltaS2, 0, statMax);
+    s.PetS3 = std::clamp(s.PetS3 + action.deltaS3, 0, statMax);
+
+    const std::vector<int>& thresholds = config.levelThresholds;
+    if (!thresholds.empty()) {
+        s.PetLevel = ClampLevel();
+        s.PetPoint = std::max(s.PetPoint + action.deltaPoint, 0);
+        s.PetPoint = std::min(s.PetPoint, thresholds.back());
+        if (s.PetLevel > 0) s.PetPoint = std::max(s.PetPoint, thresholds[s.PetLevel - 1]);
+        int levels = int(thresholds.size());
+        if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
+            s.PetLevel += 1;
+            if (ports_.events) ports_.events->OnLevelChanged(s.PetLevel);
+            openBalloon_ = OpenBalloon(2, TextOf(207));
+            if (s.PetLevel == levels - 1) openBalloon_ = OpenBalloon(2, TextOf(206));
+        }
+    }
+    SavePetFiles();
+    return GetNeedFlags();
+}
+
+}  // namespace nuv

@@ -1,0 +1,196 @@
+// The animation player: ticks, actions, frames and sequences.
+
+#include "pet/ObjectWnd.h"
+#include "pet/Pet.h"
+#include "ports/Balloons.h"
+#include "ports/PetWindow.h"
+#include "ports/SystemServices.h"
+#include "store/FileSystem.h"
+
+namespace nuv {
+
+void CPet::Tick() {
+    if (!curAction_) return;
+    if (curAnim_ && curAnim_->soundIndex >= 0 && curAnim_->soundFrame == framePos_) {
+        PlayPetSound(curAnim_->soundIndex);
+    }
+    switch (curAction_->id) {
+        case 140: return WalkHandler(true);
+        case 141: return WalkHandler(false);
+        case 142: return RunHandler(true);
+        case 143: return RunHandler(false);
+        case 144: return GlideHandler();
+        case 145: return CatchHandler();
+        case 146:
+        case 149: return TalkHandler();
+        default: break;
+    }
+    if (curAnim_ && curAnim_->id == 78) return HopHandler();
+    if (curAnim_ && curAnim_->id == 66) return LeapHandler();
+    switch (curAction_->id) {
+        case 510:
+        case 520: return CatchHandler();
+        case 530: return StrokeHandler();
+        case 540:
+        case 550: return TagHandler();
+        case 301: return OutingHandler();
+        case 702: return FallHandler();
+        case 705: return ThrowHandler();
+        default: return DefaultHandler();
+    }
+}
+
+bool CPet::TimeIsUp() const {
+    uint32_t elapsed = (Clock().TickCount() - actionStart_) / 1000;
+    return uint32_t(curAction_->duration) <= elapsed;
+}
+
+void CPet::StartNextAction() { StartAction(PickNextAction(), true, false); }
+
+void CPet::DefaultHandler() {
+    int result = AdvanceFrame();
+    if (result != kSequenceCompleted) {
+        ShowFrameRegion();
+        return;
+    }
+    if (returnAction_ != -1) {
+        StartAction(returnAction_, false, false);
+    } else if (curAction_->id == 701) {
+        // Dragged: the list repeats until the drag ends.
+    } else if (TimeIsUp()) {
+        StartNextAction();
+    }
+}
+
+int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
+    subState_ = 0;
+    speed_ = 0;
+    subCounter_ = 0;
+    hookActive_ = false;
+    ports_.hook->UnInstallHook();
+    RestoreSequence();
+    RestoreSystemCursors();
+    if (objectWnd_) {
+        // An outing cut short: its object goes and the pet comes back into view.
+        objectWnd_.reset();
+        ports_.window->Show(true);
+    }
+    int previous = curAction_ ? curAction_->id : -1;
+
+    const ActEntry* action = FindAction(id);
+    if (!action) action = FindAction(100);
+    if (!action) return previous;  // only a pet that failed its start has no action 100
+    curAction_ = action;
+    animPos_ = 0;
+    framePos_ = -1;
+    if (!keepReturn) returnAction_ = -1;
+    if (resetClock) actionStart_ = Clock().TickCount();
+    if (action->id == 702) speed_ = 5;
+    curAnim_ = action->animations.empty() ? nullptr : FindAnimation(action->animations[0]);
+    if (ports_.events) ports_.events->OnActionStarted(action->id, previous);
+
+    if (!ReplaceCursorsForAction(action->id)) ApplyActionEffects(*action);
+    return previous;
+}
+
+bool CPet::ReplaceCursorsForAction(int id) {
+    int record;
+    if (id >= 510 && id <= 519) record = 0;
+    else if (id == 550) record = 1;
+    else if (id >= 540 && id <= 549) record = 2;
+    else if (id >= 530 && id <= 539) record = 3;
+    else if (id >= 520 && id <= 529) record = 4;
+    else return false;
+    const std::vector<CurEntry>& cursors = Cursors().records;
+    if (record < int(cursors.size())) {
+        SetCursorFromFile(JoinPath(".\\PETS\\", cursors[record].file, ""));
+    }
+    return true;
+}
+
+std::vector<int>* CPet::CurrentList() {
+    return curAction_ ? ActionAnimations(curAction_->id) : nullptr;
+}
+
+int CPet::LastListId() {
+    std::vector<int>* list = CurrentList();
+    return list && !list->empty() ? list->back() : -1;
+}
+
+int CPet::AdvanceFrame() {
+    int result = 0;
+    framePos_ += 1;
+    if (!curAnim_ || framePos_ >= int(curAnim_->frames.size())) {
+        framePos_ = 0;
+        animPos_ += 1;
+        result = kAnimationCompleted;
+        std::vector<int>* list = CurrentList();
+        if (!list || animPos_ >= int(list->size())) {
+            animPos_ = 0;
+            result = kSequenceCompleted;
+        }
+    }
+    std::vector<int>* list = CurrentList();
+    curAnim_ = list && animPos_ < int(list->size()) ? FindAnimation((*list)[animPos_]) : nullptr;
+    return result;
+}
+
+int CPet::CurrentFrameNumber() const {
+    if (!curAnim_ || curAnim_->frames.empty()) return -1;
+    int position = framePos_ < 0 ? 0 : framePos_;
+    if (position >= int(curAnim_->frames.size())) return -1;
+    return curAnim_->frames[position];
+}
+
+bool CPet::ShowFrameRegion() {
+    int frame = CurrentFrameNumber();
+    if (frame < 0) return false;
+    std::optional<Region> region = GetRegionHandle(frame);
+    if (!region) return false;
+    ports_.window->SetShape(*region);
+    return true;
+}
+
+Rect CPet::FrameSource() const {
+    int frame = CurrentFrameNumber();
+    if (frame < 0) return {};
+    Size size = GetFrameSize();
+    int perRow = framesPerRow() > 0 ? framesPerRow() : 1;
+    int x = frame % perRow * size.width, y = frame / perRow * size.height;
+    return {x, y, x + size.width, y + size.height};
+}
+
+void CPet::DrawFrame() {
+    Rect source = FrameSource();
+    if (!source.IsEmpty()) ports_.window->PaintFromSheet(source);
+}
+
+void CPet::PlaySequence(std::initializer_list<int> animations) {
+    std::vector<int>* list = CurrentList();
+    if (!list) return;
+    if (!savedSequence_) savedSequence_ = *list;
+    list->assign(animations.begin(), animations.end());
+    curAnim_ = list->empty() ? nullptr : FindAnimation(list->front());
+    animPos_ = 0;
+    framePos_ = 0;
+}
+
+void CPet::RestoreSequence() {
+    if (!savedSequence_) return;
+    if (std::vector<int>* list = CurrentList()) {
+        *list = std::move(*savedSequence_);
+        curAnim_ = list->empty() ? nullptr : FindAnimation(list->front());
+    }
+    savedSequence_.reset();
+    animPos_ = 0;
+    framePos_ = 0;
+}
+
+Rect CPet::GetPetRect() const { return ports_.window->GetRect(); }
+
+void CPet::MovePetBy(int dx, int dy) {
+    Rect rect = GetPetRect();
+    ports_.window->Move(rect.left + dx, rect.top + dy);
+}
+
+}  // namespace nuv

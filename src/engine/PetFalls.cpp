@@ -1,0 +1,67 @@
+// Drops, throws and hanging on the cursor.
+
+#include "pet/Pet.h"
+#include "ports/PetWindow.h"
+
+namespace nuv {
+
+void CPet::ThrowPet(int flags, int speedX, int speedY) {
+    moveFlags_ = flags;
+    throwSpeedX_ = speedX;
+    throwSpeedY_ = speedY;
+    StartAction(705, true, false);
+}
+
+void CPet::Landed() {
+    ports_.window->StopTimer(kTimerDrag);
+    StartNextAction();
+    ports_.window->StartTimer(kTimerTick, 120);
+}
+
+void CPet::FallHandler() {
+    speed_ += 10;
+    Rect pet = GetPetRect();
+    int ground = Desktop().ground;
+    bool landed = pet.bottom + speed_ - kGroundMargin >= ground;
+    if (landed) speed_ = ground - pet.bottom + kGroundMargin;
+    MovePetBy(0, speed_);
+    if (landed) return Landed();
+    AdvanceFrame();
+    ShowFrameRegion();
+}
+
+void CPet::ThrowHandler() {
+    int vx = (moveFlags_ & kMoveLeft) ? -throwSpeedX_ : throwSpeedX_;
+    int vy = (moveFlags_ & kMoveUp) ? -throwSpeedY_ : throwSpeedY_;
+    Rect pet = GetPetRect();
+    DesktopSize desktop = Desktop();
+    if (pet.left + vx < 1) {
+        vx = -pet.left;
+        moveFlags_ += kMoveLeft;
+    }
+    if (pet.right + vx >= desktop.width) {
+        vx = desktop.width - pet.right;
+        moveFlags_ -= kMoveLeft;
+    }
+    if (pet.top + vy < 1) {
+        vy = -pet.top;
+        moveFlags_ += kMoveUp;
+    }
+    bool landed = pet.bottom + vy - kGroundMargin >= desktop.ground;
+    if (landed) {
+        vy = desktop.ground - pet.bottom + kGroundMargin;
+        Landed();
+    }
+    MovePetBy(vx, vy);
+    AdvanceFrame();
+    ShowFrameRegion();
+}
+
+void CPet::OnHookCursor(int x, int y) {
+    if (!hookActive_) return;
+    Size frame = GetFrameSize();
+    ports_.window->MoveResize(x - frame.width / 2, y, frame.width, frame.height);
+    ports_.window->Repaint();
+}
+
+}  // namespace nuv

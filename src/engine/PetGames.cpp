@@ -1,0 +1,311 @@
+// The games: catching the cursor, stroking and tag.
+
+#include <cstdlib>
+
+#include "pet/Pet.h"
+#include "ports/Desktop.h"
+#include "ports/SystemServices.h"
+#include "store/TextFunctions.h"
+
+namespace nuv {
+namespace {
+
+constexpr int kJump[8] = {-20, -35, -25, -20, 20, 35, 25, 20};
+constexpr int kBounce[9] = {-15, -20, -15, -10, 0, 10, 15, 20, 15};
+constexpr int kCatchCursor = 168;
+
+enum CatchStage {
+    kLooking = 0,
+    kApproach = 1,
+    kStep = 2,
+    kUnderCursor = 3,
+    kJumpUp = 4,
+    kJumping = 5,
+    kHanging = 6,
+    kFalling = 7,
+    kLanded = 8,
+    kBounceWalk = 9,
+};
+
+}  // namespace
+
+void CPet::SuccessBalloon(int textId, std::initializer_list<long long> numbers) {
+    const std::string* format = FindText(textId);
+    if (!format) return;  // nothing to say: no balloon rather than an empty one
+    openBalloon_ = OpenBalloon(2, SafeFormat(*format, {}, numbers));
+}
+
+void CPet::CatchHandler() {
+    const int id = curAction_->id;
+    if (id == 520 && subState_ == kBounceWalk) return BounceWalk();
+    if (AdvanceFrame() == kSequenceCompleted && !CatchSequenceStep()) return;
+
+    Point cursor = ports_.desktop->GetCursorPos();
+    Rect pet = GetPetRect();
+    int cx = (pet.left + pet.right) / 2;
+    if (subState_ == kApproach) {
+        if (cx == cursor.x) {
+            subState_ = kUnderCursor;
+            speed_ = 0;
+            moveFlags_ = 0;
+        } else {
+            subState_ = kStep;
+            bool right = cx < cursor.x;
+            moveFlags_ = right ? kMoveRight : kMoveLeft;
+            int chase = right ? 18 : 17;
+            if (!curAnim_ || curAnim_->id != chase) PlaySequence({chase});
+        }
+    }
+    if (subState_ == kStep) {
+        if (moveFlags_ & kMoveRight) speed_ = cx + 20 > cursor.x ? cursor.x - cx : 20;
+        else speed_ = cx - 20 < cursor.x ? cursor.x - cx : -20;
+        MovePetBy(speed_, 0);
+        subState_ = kApproach;
+    }
+    if (subState_ == kUnderCursor) {
+        if (pet.top - cursor.y <= Desktop().ground / 2 - GetFrameSize().height - 30) {
+            subState_ = kJumpUp;
+            PlaySequence({72});
+        } else {
+            subState_ = kLooking;
+            PlaySequence({70, 71});
+        }
+    }
+    if (subState_ == kJumping) {
+        if (GetPetRect().Contains(cursor.x, cursor.y)) {
+            Catch();
+        } else {
+            MovePetBy(0, kJump[subCounter_ % 8]);
+            if (++subCounter_ >= 8) {
+                subCounter_ = 0;
+                return;
+            }
+        }
+    }
+    if (subState_ == kFalling) Fall();
+    ShowFrameRegion();
+}
+
+// The catch games' choices at the end of a list; false when another action was started.
+bool CPet::CatchSequenceStep() {
+    const int id = curAction_->id;
+    int last = LastListId();
+    if (!TimeIsUp()) {
+        if (last == 71) {
+            subState_ = kApproach;
+        } else if (last == 72) {
+            subState_ = kJumping;
+            PlaySequence({73, 73, 73, 73});
+        } else if (last == 73) {
+            PlaySequence({121, 70, 71});
+            subState_ = kLooking;
+        } else if (id != 145) {
+            if (subState_ == kHanging) {
+                Release(false);
+            } else if (subState_ == kFalling) {
+                framePos_ = 2;  // the fall continues from its third frame
+            } else if (subState_ == kLanded && id == 510) {
+                RestoreSequence();
+                SuccessBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
+                StartAction(610, true, false);
+                return false;
+            }
+        }
+        return true;
+    }
+    if (subState_ == kHanging) Release(true);
+    bool ends = id == 145 ? subState_ != kFalling : subState_ < kHanging;
+    if (ends) {
+        subState_ = 0;
+        subCounter_ = 0;
+        RestoreSequence();
+        StartNextAction();
+        return false;
+    }
+    return true;
+}
+
+void CPet::Catch() {
+    const int id = curAction_->id;
+    subState_ = kHanging;
+    if (id == 145) {
+        PlaySequence({74});
+    } else {
+        RestoreSystemCursors();
+        SetCursorFromResource(kCatchCursor);
+        if (id == 510) {
+            ApplyActionEffects(*curAction_);
+            PlaySequence({123, 124});
+        } else {
+            PlaySequence({137, 138});
+        }
+    }
+    hookActive_ = true;
+    ports_.hook->InitHooksDll();
+    ports_.hook->InstallHook();
+}
+
+void CPet::Release(bool timeUp) {
+    const int id = curAction_->id;
+    hookActive_ = false;
+    ports_.hook->UnInstallHook();
+    if (id != 145) RestoreSystemCursors();
+    subState_ = kFalling;
+    speed_ = 10;
+    int fall = id == 145 ? 73 : id == 510 ? 125 : timeUp ? 125 : 139;
+    PlaySequence({fall});
+}
+
+void CPet::Fall() {
+    // The landing is tested with the step about to be taken, so the pet never sinks below
+    // the ground.
+    Rect pet = GetPetRect();
+    int ground = Desktop().ground;
+    if (pet.bottom + speed_ + 10 - kGroundMargin < ground) {
+        speed_ += 10;
+    } else {
+        speed_ = ground - pet.bottom + kGroundMargin;
+        const int id = curAction_->id;
+        if (id == 145) {
+            subState_ = kLanded;
+        } else if (id == 510) {
+            PlaySequence({126, 127});
+            subState_ = kLanded;
+        } else {
+            PlaySequence({120});
+            ApplyActionEffects(*curAction_);
+            subState_ = kBounceWalk;
+        }
+    }
+    MovePetBy(0, speed_);
+}
+
+void CPet::BounceWalk() {
+    if (AdvanceFrame() == kSequenceCompleted && !bouncing_) {
+        if (curAnim_ && curAnim_->id == 122) {
+            RestoreSequence();
+            SuccessBalloon(402, {curAction_->deltaS1, curAction_->deltaPoint});
+            StartAction(620, true, false);
+            return;
+        }
+        PlaySequence({122});
+    }
+    if (curAnim_ && curAnim_->id == 120) {
+        Rect pet = GetPetRect();
+        int width = Desktop().width;
+        int step;
+        if (!bounceRight_) {
+            step = -10;
+            if (pet.left - 10 <= 0) {
+                step = -pet.left;
+                bouncing_ = true;
+                bounceRight_ = true;
+            }
+        } else {
+            step = 10;
+            if (pet.right + 10 >= width) {
+                step = width - pet.right;
+                bouncing_ = true;
+                bounceRight_ = false;
+            }
+        }
+        int dy = 0;
+        if (bouncing_) {
+            dy = kBounce[bounceIndex_];
+            if (++bounceIndex_ >= 9) {
+                bounceIndex_ = 0;
+                bouncing_ = false;
+            }
+        }
+        MovePetBy(step, dy);
+    }
+    ShowFrameRegion();
+}
+
+void CPet::StrokeHandler() {
+    int result = AdvanceFrame();
+    if (TimeIsUp()) {
+        RestoreSystemCursors();
+        RestoreSequence();
+        if (subState_ >= 46) {
+            ApplyActionEffects(*curAction_);
+            SuccessBalloon(403, {curAction_->deltaS2, curAction_->deltaPoint});
+            StartAction(630, true, false);
+        } else {
+            StartNextAction();
+        }
+        return;
+    }
+    if (curAnim_ && curAnim_->id == 52 && result == kSequenceCompleted) RestoreSequence();
+    ShowFrameRegion();
+}
+
+void CPet::TagHandler() {
+    const bool fast = curAction_->id == 550;
+    if (AdvanceFrame() == kSequenceCompleted) {
+        const int caught = fast ? 128 : 130;
+        if (curAnim_ && curAnim_->id == caught) {
+            RestoreSequence();
+            RestoreSystemCursors();
+            if (fast) {
+                SuccessBalloon(405, {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
+                                     curAction_->deltaS3, curAction_->deltaPoint});
+            } else {
+                SuccessBalloon(404, {curAction_->deltaS3, curAction_->deltaPoint});
+            }
+            StartAction(fast ? 630 : 640, true, false);
+            return;
+        }
+        if (TimeIsUp()) {
+            RestoreSequence();
+            RestoreSystemCursors();
+            StartNextAction();
+            return;
+        }
+        FleeFromCursor();
+    }
+    Rect pet = GetPetRect();
+    int width = Desktop().width;
+    int anim = curAnim_ ? curAnim_->id : -1;
+    int factor = fast ? 2 : 1;
+    speed_ = 0;
+    if (anim == 107 || anim == 92) {
+        speed_ = (anim == 107 ? -20 : -10) * factor;
+        if (pet.left + speed_ <= 0) speed_ = -pet.left;
+    } else if (anim == 109 || anim == 87) {
+        speed_ = (anim == 109 ? 20 : 10) * factor;
+        if (pet.right + speed_ >= width) speed_ = width - pet.right;
+    }
+    MovePetBy(speed_, 0);
+    ShowFrameRegion();
+}
+
+void CPet::FleeFromCursor() {
+    Rect pet = GetPetRect();
+    Point cursor = ports_.desktop->GetCursorPos();
+    DesktopSize desktop = Desktop();
+    int dx = (pet.left + pet.right) / 2 - cursor.x;
+    int dy = (pet.top + pet.bottom) / 2 - cursor.y;
+    if (std::abs(dx) >= desktop.width / 4 || std::abs(dy) >= desktop.ground / 4) {
+        dx < 0 ? PlaySequence({108, 108}) : PlaySequence({110, 110});
+    } else if (std::abs(dx) >= desktop.width / 8 || std::abs(dy) >= desktop.ground / 8) {
+        dx < 0 ? PlaySequence({107}) : PlaySequence({109});
+    } else {
+        dx < 0 ? PlaySequence({92, 93}) : PlaySequence({87, 88});
+    }
+}
+
+void CPet::OnGameClick(int x, int y) {
+    int id = GetActionId();
+    if (id >= 530 && id <= 539) {
+        PlaySequence({52});
+        subState_ += 1;
+    } else if (id >= 540 && id <= 559) {
+        RestoreSystemCursors();
+        SetCursorFromResource(kCatchCursor);
+        ApplyActionEffects(*curAction_);
+        id >= 550 ? PlaySequence({128}) : PlaySequence({130});
+    }
+}
+
+}  // namespace nuv

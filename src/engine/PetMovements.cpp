@@ -1,0 +1,236 @@
+// Walking, running, gliding, hopping and leaping along the desktop.
+
+#include "pet/Pet.h"
+#include "store/Random.h"
+
+namespace nuv {
+namespace {
+
+constexpr int kHopUp[7] = {15, 20, 25, 30, 25, 20, 0};
+constexpr int kHopDown[7] = {0, 20, 25, 30, 25, 20, 15};
+constexpr int kTakeOff[4] = {-20, -25, -10, 10};
+constexpr int kHopInPlace[12] = {0, 0, 0, 0, 0, -30, -15, 22, 23, 0, 0, 0};
+constexpr int kLeap[15] = {0, 0, 0, 0, 0, -10, -20, -20, -10, 0, -10, -20, -20, -10, 0};
+
+template <std::size_t N>
+int TableAt(const int (&table)[N], int position) {
+    return position >= 0 && position < int(N) ? table[position] : 0;
+}
+
+int RandomPerMille() { return int((Clock().TickCount() + uint32_t(Rand())) % 1000); }
+
+}  // namespace
+
+void CPet::WalkHandler(bool left) {
+    const int turn = left ? 13 : 14, walk = left ? 15 : 16;
+    if (AdvanceFrame() == kSequenceCompleted) {
+        if (TimeIsUp()) return StartNextAction();
+        if (LastListId() == turn) {
+            RestoreSequence();
+            StartAction(left ? 141 : 140, false, false);
+            return;
+        }
+        if (RandomPerMille() < 40) PlaySequence({turn});
+    }
+    if (curAnim_ && curAnim_->id == walk) {
+        Rect pet = GetPetRect();
+        int step = left ? -6 : 5;
+        if (left && pet.left - 6 < 1) {
+            step = -pet.left;
+            PlaySequence({turn});
+        } else if (!left && pet.right + 5 >= Desktop().width) {
+            step = Desktop().width - pet.right;
+            PlaySequence({turn});
+        }
+        MovePetBy(step, 0);
+    }
+    ShowFrameRegion();
+}
+
+void CPet::RunHandler(bool left) {
+    if (AdvanceFrame() == kSequenceCompleted && !RunSequenceStep(left)) return;
+    const int self = left ? 142 : 143, run = left ? 17 : 18, dash = left ? 19 : 20;
+    const int hopUp = left ? 21 : 22, hopDown = left ? 23 : 24, turn = left ? 13 : 14;
+    int anim = curAnim_ ? curAnim_->id : -1;
+    if (anim == run || anim == dash) {
+        Rect pet = GetPetRect();
+        int width = Desktop().width;
+        int step = left ? -20 : 20;
+        bool hit = false;
+        if (left && pet.left - 20 < 1) {
+            step = -pet.left;
+            hit = anim == run;
+        } else if (!left && pet.right + 20 >= width) {
+            step = width - pet.right;
+            hit = anim == run;
+        }
+        MovePetBy(step, 0);
+        if (hit) {
+            returnAction_ = self;
+            PlaySequence({turn});
+        }
+    } else if (anim == hopUp) {
+        MovePetBy(0, -TableAt(kHopUp, framePos_));
+    } else if (anim == hopDown) {
+        MovePetBy(0, TableAt(kHopDown, framePos_));
+    }
+    ShowFrameRegion();
+}
+
+// The run's choices at the end of its list; false when another action was started.
+bool CPet::RunSequenceStep(bool left) {
+    const int self = left ? 142 : 143, dash = left ? 19 : 20, turn = left ? 13 : 14;
+    const int closing = left ? 118 : 60;
+    if (TimeIsUp()) {
+        if (curAnim_ && curAnim_->id == closing) {
+            RestoreSequence();
+            StartNextAction();
+            return false;
+        }
+        PlaySequence({closing});
+    } else if (LastListId() == turn) {
+        RestoreSequence();
+        StartAction(left ? 143 : 142, false, false);
+        return false;
+    } else if (returnAction_ != -1) {
+        if (curAnim_ && curAnim_->id == dash) Clock().Sleep(500);
+        RestoreSequence();
+        returnAction_ = -1;
+    } else {
+        int r = RandomPerMille();
+        if (r < 50) {
+            returnAction_ = self;
+            PlaySequence({dash});
+        } else if (r < 200) {
+            returnAction_ = self;
+            left ? PlaySequence({21, 23, 25}) : PlaySequence({22, 24, 26});
+        } else if (r < 300) {
+            returnAction_ = self;
+            PlaySequence({turn});
+        }
+    }
+    return true;
+}
+
+void CPet::GlideHandler() {
+    if (AdvanceFrame() == kSequenceCompleted && !GlideSequenceStep()) return;
+    GlideMove();
+    ShowFrameRegion();
+}
+
+// The glide's choices at the end of its list; false when another action was started.
+bool CPet::GlideSequenceStep() {
+    int last = LastListId();
+    if (last == 42) {
+        PlaySequence({42});
+    } else if (last == 38 && (moveFlags_ & kMoveDown)) {
+        int r = Rand() % 1000;
+        if (r >= 200 && r <= 250) {
+            PlaySequence({41, 42});
+            speed_ = 12;
+        } else {
+            PlaySequence({38});
+        }
+    } else if (last == 40) {
+        moveFlags_ = kMoveDown;
+        int r = int((uint32_t(Rand()) + Clock().TickCount()) % 100);
+        if (r < 40) {
+            PlaySequence({38});
+        } else if (r < 60) {
+            PlaySequence({41, 42});
+            speed_ = 12;
+        }
+    } else if (last == 47) {
+        RestoreSequence();
+        StartNextAction();
+        return false;
+    } else {
+        int r = RandomPerMille();
+        if (r < 200) {
+            moveFlags_ = kMoveUp | kMoveLeft;
+            PlaySequence({38, 38});
+        } else if (r < 400) {
+            moveFlags_ = kMoveUp | kMoveRight;
+            PlaySequence({38, 38});
+        } else if (r < 800) {
+            moveFlags_ = kMoveUp;
+            PlaySequence({38, 38, 38});
+        } else {
+            moveFlags_ = 0;
+            PlaySequence({39, 40});
+        }
+    }
+    return true;
+}
+
+void CPet::GlideMove() {
+    int anim = curAnim_ ? curAnim_->id : -1;
+    DesktopSize desktop = Desktop();
+    if (anim == 36) {
+        MovePetBy(0, TableAt(kTakeOff, framePos_));
+        moveFlags_ = kMoveUp;
+        speed_ = 4;
+    } else if (anim == 38) {
+        bool hit = false;
+        if (moveFlags_ & kMoveUp) {
+            Rect pet = GetPetRect();
+            if (pet.top - speed_ < 1) speed_ = pet.top, hit = true;
+            MovePetBy(0, -speed_);
+        }
+        if (moveFlags_ & kMoveDown) {
+            Rect pet = GetPetRect();
+            if (pet.bottom + speed_ - kGroundMargin >= desktop.ground) {
+                speed_ = desktop.ground - pet.bottom + kGroundMargin;
+                MovePetBy(0, speed_);
+                PlaySequence({46, 47});
+            } else {
+                MovePetBy(0, speed_);
+            }
+        }
+        if (moveFlags_ & kMoveLeft) {
+            Rect pet = GetPetRect();
+            if (pet.left - speed_ < 1) speed_ = pet.left, hit = true;
+            MovePetBy(-speed_, 0);
+        }
+        if (moveFlags_ & kMoveRight) {
+            Rect pet = GetPetRect();
+            if (pet.right + speed_ >= desktop.width) speed_ = desktop.width - pet.right, hit = true;
+            MovePetBy(speed_, 0);
+        }
+        if (hit) {
+            if (moveFlags_ & (kMoveLeft | kMoveRight)) moveFlags_ ^= kMoveLeft | kMoveRight;
+            if (moveFlags_ & kMoveUp) {
+                moveFlags_ = 0;
+                PlaySequence({39, 40});
+            }
+            speed_ = 4;
+        }
+    } else if (anim == 42 && (moveFlags_ & kMoveDown)) {
+        // The landing is tested with the step about to be taken, so the pet never sinks
+        // below the ground.
+        Rect pet = GetPetRect();
+        bool landing = pet.bottom + speed_ + 2 - kGroundMargin >= desktop.ground;
+        speed_ = landing ? desktop.ground - pet.bottom + kGroundMargin : speed_ + 2;
+        MovePetBy(0, speed_);
+        if (landing) PlaySequence({43, 44, 46, 47});
+    }
+}
+
+void CPet::HopHandler() {
+    if (AdvanceFrame() == kSequenceCompleted) return StartNextAction();
+    speed_ = TableAt(kHopInPlace, framePos_);
+    MovePetBy(0, speed_);
+    ShowFrameRegion();
+}
+
+void CPet::LeapHandler() {
+    if (AdvanceFrame() == kSequenceCompleted) return StartNextAction();
+    int step = TableAt(kLeap, framePos_);
+    Rect pet = GetPetRect();
+    if (pet.left + step < 0) step = -pet.left;
+    else if (pet.right + step > Desktop().width) step = Desktop().width - pet.right;
+    MovePetBy(step, 0);
+    ShowFrameRegion();
+}
+
+}  // namespace nuv

@@ -1,0 +1,97 @@
+// The outing: the pet walks off to meet an object, goes away and comes back refreshed.
+
+#include "pet/ObjectWnd.h"
+#include "pet/Pet.h"
+#include "ports/PetWindow.h"
+#include "store/FileSystem.h"
+
+namespace nuv {
+namespace {
+
+enum OutingStage {
+    kOutStart = 0,
+    kWalkToObject = 1,
+    kMeetObject = 2,
+    kLookAtObject = 3,
+    kObjectChanged = 4,
+    kWalkAway = 5,
+    kAway = 6,
+    kComeBack = 7,
+};
+
+}  // namespace
+
+void CPet::OutingHandler() {
+    const std::vector<ObjEntry>& objects = Objects().records;
+    if (objects.size() < 5 || !ports_.objects) return StartNextAction();
+    const ObjEntry& r3 = objects[3];
+    const ObjEntry& r4 = objects[4];
+    DesktopSize desktop = Desktop();
+    const int frameWidth = GetFrameSize().width;
+
+    if (AdvanceFrame() == kSequenceCompleted) {
+        if (!TimeIsUp()) {
+            if (subState_ == kLookAtObject) {
+                subState_ = kObjectChanged;
+                if (objectWnd_) {
+                    objectWnd_->SetSourceRect(r3.left, r3.top, r3.left + r4.width,
+                                              r3.top + r4.height);
+                }
+                PlaySequence({85});
+            } else if (subState_ == kObjectChanged) {
+                subState_ = kWalkAway;
+                PlaySequence({86});
+            }
+        } else if (subState_ == kAway) {
+            objectWnd_.reset();
+            ports_.window->Show(true);
+            subState_ = kComeBack;
+        }
+    }
+    if (subState_ == kOutStart) {
+        subState_ = kWalkToObject;
+        objectWnd_ = std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow());
+        ObjectDesc desc;
+        desc.imagePath = JoinPath(".\\PETS\\", Objects().objectImage, "");
+        desc.source = {r4.left, r4.top, r4.left + r3.width, r4.top + r3.height};
+        desc.position = {0, desktop.ground - r3.height};
+        objectWnd_->SetObject(desc);
+        objectWnd_->ShowObject(true);
+    }
+    Rect pet = GetPetRect();
+    if (subState_ == kWalkToObject) {
+        speed_ = -10;
+        if (pet.left - 10 <= 0) {
+            speed_ = -pet.left;
+            subState_ = kMeetObject;
+        }
+        MovePetBy(speed_, 0);
+    }
+    if (subState_ == kMeetObject) {
+        PlaySequence({84});
+        subState_ = kLookAtObject;
+    }
+    if (subState_ == kWalkAway) {
+        speed_ = 10;
+        if (pet.left + 10 > desktop.width) {
+            subState_ = kAway;
+            ports_.window->Move(-frameWidth, pet.top);
+            ports_.window->Show(false);
+        }
+        MovePetBy(speed_, 0);
+    }
+    if (subState_ == kComeBack) {
+        speed_ = 10;
+        if (pet.left + 10 >= (desktop.width - frameWidth) / 2) {
+            RestoreSequence();
+            PetInfos& infos = GetPetInfos();
+            infos.PetS0 = infos.PetS1 = infos.PetS2 = infos.PetS3 = 5000;
+            StartNextAction();
+            return;
+        }
+        MovePetBy(speed_, 0);
+    }
+    ShowFrameRegion();
+}
+
+}  // namespace nuv

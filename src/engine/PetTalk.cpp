@@ -1,0 +1,58 @@
+// Balloons and talk.
+
+#include "pet/Pet.h"
+#include "store/Random.h"
+
+namespace nuv {
+
+void CPet::TalkHandler() {
+    AdvanceFrame();
+    if (!ShowFrameRegion() || openBalloon_) return;
+    const bool advertisement = curAction_->id == 149;
+    const std::string* text = advertisement ? PickAdMessage() : PickNeedMessage();
+    if (!text) {
+        // Nothing to say: the talk ends as if its balloon had closed.
+        RestoreSequence();
+        StartNextAction();
+        return;
+    }
+    openBalloon_ = OpenBalloon(advertisement ? 0 : 1, *text);
+}
+
+const std::string* CPet::PickNeedMessage() {
+    int flags = GetNeedFlags();
+    int lo, hi;
+    if (flags == 0) {
+        lo = 201, hi = 250;
+    } else if (flags == kNeedsHigh) {
+        lo = 291, hi = 300;
+    } else if (flags == kNeedsHighest) {
+        lo = 0, hi = 0;
+    } else {
+        int need;
+        do {
+            need = Rand() % 4;
+        } while (!(flags & (kNeedS0 << need)));
+        lo = 251 + 10 * need, hi = 260 + 10 * need;
+    }
+    return PickMessage(lo, hi);
+}
+
+void CPet::OnTextShown() {
+    int action = GetActionId();
+    if (action == 146 || action == 149) PlaySequence({34});
+}
+
+void CPet::OnBalloonClosed(IBalloon* balloon) {
+    // The level-up opens two balloons in a row: only the open one is forgotten.
+    if (balloon != openBalloon_) return;
+    openBalloon_ = nullptr;
+    if (destroying_) return;
+    int action = GetActionId();
+    if (action == 146 || action == 149) {
+        RestoreSequence();
+        StartNextAction();
+    }
+}
+
+}  // namespace nuv

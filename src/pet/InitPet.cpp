@@ -1,0 +1,129 @@
+#include "pet/Pet.h"
+#include "ports/Dialogs.h"
+#include "ports/LoadingWindow.h"
+#include "ports/PetWindow.h"
+#include "ports/SystemServices.h"
+#include "store/BcfImage.h"
+#include "store/Cp949.h"
+#include "store/FileSystem.h"
+#include "store/Log.h"
+#include "store/Random.h"
+
+namespace nuv {
+
+bool CPet::InitPet(bool run) {
+    WriteLog("\r\n\r\nNUV Pet Start...\r\n");
+    curAction_ = nullptr;
+    curAnim_ = nullptr;
+    moveFlags_ = 0;
+    animPos_ = 0;
+    framePos_ = 0;
+    returnAction_ = -1;
+    Random().Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(Clock().CalendarTime()));
+
+    if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
+    if (!run) return true;
+
+    if (GetPetInfos().PetOnTop != 0) SetTopMost(true);
+    StartAction(100, true, true);
+    ports_.window->StartTimer(kTimerTick, 120);
+    ports_.hook->InitHooksDll();
+    return true;
+}
+
+bool CPet::ReadCommonConfig() {
+    std::string path = JoinPath(".\\DATA\\", "PET.CFG", "");
+    WriteLogF("[ Common Config File Read : '%s' ]", path.c_str());
+    if (!LoadCommonConfigFile(path)) {
+        WriteLog("InitPet() - CFG 파일의 내용을 읽는데 실패했습니다.");
+        return false;
+    }
+    if (!SetUserInfoPart() || !SetPetsInfoPart()) return false;
+
+    GetUserInfo().UserIsConnected = IsInternetAvailable() == 1 ? "True" : "False";
+    GetUserInfo().UserOS = cp949::CutBytes(GetWindowType(), kUserOSBytes);
+    int active = FindActivePet();
+    if (active < 0) {
+        WriteLog("InitPet() - 활성중인 PET을 찾을 수 없습니다.");
+        return false;
+    }
+    WriteLogF("[ Active Pet Number : '%d' ]", active);
+    return LoadPetConfig();
+}
+
+bool CPet::ReadPetFiles() {
+    std::string path = JoinPath(".\\PETS\\", PetName(), ".ANI");
+    WriteLogF("[ Animation File Read : '%s' ]", path.c_str());
+    if (!LoadScriptFile(path)) {
+        WriteLog("InitPet() - ANI 파일을 읽는데 실패했습니다.");
+        return false;
+    }
+    if (!ReadAllSections()) return false;
+    if (!FindAction(100)) {
+        WriteLog("InitPet() - ANI 파일에 첫 동작(100)이 없습니다.");
+        return false;
+    }
+
+    PetInfos& infos = GetPetInfos();
+    if (infos.PetName.empty()) {
+        WriteLog("[ Registration New Pet Name ]");
+        auto answer = ports_.dialogs->InputBox(TextOf(204), TextOf(205));
+        if (!answer || answer->empty()) {
+            WriteLog("InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
+            return false;
+        }
+        infos.PetName = cp949::CutBytes(*answer, kPetNameBytes);
+    }
+    if (infos.PetStartDate.empty()) {
+        LocalTime today = Clock().Now();
+        infos.PetStartDate = StrFormat("%04d%02d%02d", today.year, today.month, today.day);
+    }
+
+    path = JoinPath(".\\PETS\\", PetName(), ".RGN");
+    WriteLogF("[ Window Region Data File Read : '%s' ]", path.c_str());
+    if (!SetRegionData(path, ports_.loading)) return false;
+
+    path = JoinPath(".\\PETS\\", PetName(), ".BCF");
+    WriteLogF("[ Pet Image File Read : '%s' ]", path.c_str());
+    sheet_ = LoadBCFImage(path);
+    if (sheet_.empty()) {
+        WriteLog("InitPet() - PET 이미지 파일을 읽는데 실패했습니다.");
+        return false;
+    }
+
+    path = JoinPath(".\\DATA\\", PetName(), ".CMC");
+    if (!LoadAdMessages(path)) {
+        WriteLogF("InitPet() - %s 파일에서 광고 메시지를 읽을 수 없습니다.", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool CPet::PreparePet() {
+    WriteLog("[ Create Memory Device Context ]");
+    if (uint32_t error = ports_.window->PrepareSheet(sheet_)) {
+        WriteLogF("InitPet() - 메모리 DC를 생성하지 못했습니다. Error = %u", error);
+        return false;
+    }
+    Size frame = GetFrameSize();
+    DesktopSize desktop = Desktop();
+    ports_.window->MoveResize(desktop.width / 4 - frame.width / 2,
+                              desktop.ground - frame.height + kGroundMargin, frame.width,
+                              frame.height);
+
+    const IconSet& icons = Icons();
+    Image iconImage;
+    bool iconImageRead = false;
+    for (const MnuEntry& item : MenuItems()) {
+        int index = item.iconIndex;
+        if (index < 0 || index >= kMenuIconSlots || !menuIcons_[index].empty()) continue;
+        if (!iconImageRead) {
+            iconImage = LoadBCFImage(JoinPath(".\\PETS\\", icons.iconImage, ""));
+            iconImageRead = true;
+        }
+        menuIcons_[index] = CutMenuIcon(iconImage, index, icons.iconWidth, icons.iconHeight);
+    }
+    return true;
+}
+
+}  // namespace nuv

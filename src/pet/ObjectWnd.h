@@ -1,0 +1,40 @@
+#pragma once
+// An object window: a picture cut out of an object image, shaped by its transparent colour.
+
+#include <memory>
+#include <string>
+
+#include "ports/ObjectWindow.h"
+#include "store/Image.h"
+
+namespace nuv {
+
+struct ObjectDesc {
+    std::string imagePath;  // a .BCF picture
+    Rect source;            // the picture's place in the image
+    Point position;         // the window's top-left corner on the screen
+    Pixel transparent = kPureGreen;
+};
+
+class CObjectWnd {
+public:
+    explicit CObjectWnd(std::unique_ptr<IObjectWindow> window);
+
+    // Takes the description, prepares picture and shape, places and sizes the window.
+    void SetObject(const ObjectDesc& desc);
+    // Shows another picture of the same image; the window keeps its place and size.
+    void SetSourceRect(int left, int top, int right, int bottom);
+    void ShowObject(bool show);
+
+    const ObjectDesc& Desc() const { return desc_; }
+    const Image& Picture() const { return picture_; }
+
+private:
+    void MakePicture();
+
+    std::unique_ptr<IObjectWindow> window_;
+    ObjectDesc desc_;
+    Image picture_;
+};
+
+}  // namespace nuv

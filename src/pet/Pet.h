@@ -1,0 +1,196 @@
+#pragma once
+// The pet: its script, configuration, state, shapes and messages, and the engine that plays it.
+
+#include <array>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pet/MenuModel.h"
+#include "pet/PetPorts.h"
+#include "pet/SystemInfo.h"
+#include "pet/TrayIcon.h"
+#include "script/AniScript.h"
+#include "shape/RegionData.h"
+#include "store/Image.h"
+#include "store/PetConfig.h"
+#include "store/PetFile.h"
+#include "store/PetInfo.h"
+
+namespace nuv {
+
+class IBalloon;
+class CObjectWnd;
+
+// Results of AdvanceFrame.
+constexpr int kAnimationCompleted = -1001;
+constexpr int kSequenceCompleted = -1002;
+
+// Need flags of GetNeedFlags.
+enum NeedFlags { kNeedS0 = 2, kNeedS1 = 4, kNeedS2 = 8, kNeedS3 = 16, kNeedsHigh = 32,
+                 kNeedsHighest = 64 };
+
+// Movement direction bits.
+enum MoveFlags { kMoveUp = 1, kMoveDown = 2, kMoveLeft = 4, kMoveRight = 8 };
+
+// Window timers of the pet window.
+enum PetTimer { kTimerTick = 2, kTimerDrag = 4, kTimerSample = 8 };
+
+constexpr int kMenuIconSlots = 20;
+constexpr int kGroundMargin = 30;  // the pet's bottom may stand this far below the ground line
+
+class CPet : public CAniScript,
+             public CPetConfig,
+             public CTrayIcon,
+             public CRegionData,
+             public CSystemInfo,
+             public CPetInfo,
+             public CPetFile {
+public:
+    explicit CPet(const PetPorts& ports);
+    ~CPet() override;
+    CPet(const CPet&) = delete;
+    CPet& operator=(const CPet&) = delete;
+
+    // Reads every file of the active pet, places the window and starts it. With `run` false
+    // it stops once the window is placed and the menu icons are made (a check of the pet).
+    bool InitPet(bool run = true);
+    bool LoadPetConfig();
+    bool SavePetFiles();
+    void SetTopMost(bool on);
+    void RenamePet();
+    void ShowPetChangeNotice();
+    // Lets the user choose another pet; true when one was chosen and saved as the active one.
+    bool ChooseOtherPet();
+    void RegisterUser();
+    void PlayPetSound(int index);
+    int GetActionId() const;
+    const std::string& PetName() const;
+
+    // Balloons.
+    IBalloon* OpenBalloon(int kind, const std::string& text);
+    IBalloon* openBalloon() const { return openBalloon_; }
+    void CloseBalloon();
+    void OnTextShown();
+    void OnBalloonClosed(IBalloon* balloon);
+
+    // The engine.
+    void Tick();
+    int StartAction(int id, bool resetClock, bool keepReturn);
+    int AdvanceFrame();
+    // Installs the current frame's shape; false when the frame has none.
+    bool ShowFrameRegion();
+    // The sheet cell of the current frame, painted at the window's (0, 0).
+    Rect FrameSource() const;
+    void DrawFrame();
+    void PlaySequence(std::initializer_list<int> animations);
+    void RestoreSequence();
+    void MovePetBy(int dx, int dy);
+    Rect GetPetRect() const;
+    int PickNextAction();
+    int GetNeedFlags() const;
+    int ApplyActionEffects(const ActEntry& action);
+    void ThrowPet(int flags, int speedX, int speedY);
+    void OnGameClick(int x, int y);
+    // A cursor position from the hook library; moves the pet while it hangs on the cursor.
+    void OnHookCursor(int x, int y);
+
+    // The popup menu.
+    MenuModel BuildPopupMenu();
+    void ShowPopupMenu(Point screen);
+    GaugePicture DrawGauge(int number, const std::string& label) const;
+    GaugePicture DrawGauge(int number, const std::string& label, const Image& bar) const;
+    Image MakeMenuIcon(int index, int width, int height) const;
+    // Icon `index` of an icon image: its band of rows, pure green shown in the menu colour.
+    Image CutMenuIcon(const Image& iconImage, int index, int width, int height) const;
+    const std::vector<Image>& MenuIcons() const { return menuIcons_; }
+    int AgeInDays() const;
+
+    // Engine state, read by the window and the tools.
+    const ActEntry* curAction() const { return curAction_; }
+    const AniEntry* curAnim() const { return curAnim_; }
+    int framePos() const { return framePos_; }
+    int subState() const { return subState_; }
+    bool hookActive() const { return hookActive_; }
+    const Image& Sheet() const { return sheet_; }
+    const PetPorts& Ports() const { return ports_; }
+
+private:
+    // InitPet in three stages.
+    bool ReadCommonConfig();
+    bool ReadPetFiles();
+    bool PreparePet();
+
+    // The submenus the program makes.
+    std::vector<MenuItem> StatusItems(MenuModel& menu) const;
+    std::vector<MenuItem> OptionItems() const;
+
+    // Tick handlers.
+    void DefaultHandler();
+    void WalkHandler(bool left);
+    void RunHandler(bool left);
+    bool RunSequenceStep(bool left);
+    void GlideHandler();
+    bool GlideSequenceStep();
+    void GlideMove();
+    void HopHandler();
+    void LeapHandler();
+    void FallHandler();
+    void ThrowHandler();
+    void CatchHandler();
+    bool CatchSequenceStep();
+    void Catch();
+    void Release(bool timeUp);
+    void Fall();
+    void BounceWalk();
+    void StrokeHandler();
+    void TagHandler();
+    void FleeFromCursor();
+    void TalkHandler();
+    const std::string* PickNeedMessage();
+    void OutingHandler();
+    void SuccessBalloon(int textId, std::initializer_list<long long> numbers);
+    void StartNextAction();
+    void Landed();
+    bool TimeIsUp() const;
+
+    // Helpers.
+    const std::string& TextOf(int id) const;
+    std::vector<int>* CurrentList();
+    int LastListId();
+    const AniEntry* FindFirstAnimation() ;
+    int CurrentFrameNumber() const;
+    DesktopSize Desktop() const { return ports_.desktop->GetDesktopSize(); }
+    int ClampLevel() const;
+    // Replaces the system cursors for a cursor game; false for other actions.
+    bool ReplaceCursorsForAction(int id);
+
+    PetPorts ports_;
+    IBalloon* openBalloon_ = nullptr;
+    const ActEntry* curAction_ = nullptr;
+    const AniEntry* curAnim_ = nullptr;
+    int moveFlags_ = 0;
+    int speed_ = 0;
+    int returnAction_ = -1;
+    int animPos_ = 0;
+    int framePos_ = 0;
+    uint32_t actionStart_ = 0;
+    std::vector<Image> menuIcons_;
+    Image sheet_;
+    bool hookActive_ = false;
+    int throwSpeedX_ = 0;
+    int throwSpeedY_ = 0;
+    std::optional<std::vector<int>> savedSequence_;
+    int subState_ = 0;
+    uint32_t subCounter_ = 0;
+    std::unique_ptr<CObjectWnd> objectWnd_;
+    // The bounce walk after a catch: its direction, whether it bounces, and the bounce step.
+    bool bounceRight_ = false;
+    bool bouncing_ = false;
+    int bounceIndex_ = 0;
+    bool destroying_ = false;
+};
+
+}  // namespace nuv

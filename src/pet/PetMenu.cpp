@@ -1,0 +1,195 @@
+#include "pet/Pet.h"
+#include "ports/PetWindow.h"
+#include "ports/PopupMenu.h"
+#include "ports/TextMetrics.h"
+#include "store/BcfImage.h"
+#include "store/Cp949.h"
+#include "store/FileSystem.h"
+#include "store/StdClock.h"
+#include "store/TextFunctions.h"
+
+namespace nuv {
+namespace {
+
+constexpr int kGaugeWidth = 220, kGaugeHeight = 16, kCell = 16;
+constexpr int kMenuSeparator = 999, kSubmenuBegin = 910, kSubmenuEnd = 911;
+constexpr int kStatusSubmenu = 901, kOptionsSubmenu = 902;
+constexpr int kMaxSubmenus = 10;
+
+bool IsShown(const MnuEntry& entry, int statSum, int points) {
+    if (entry.statSumLow == -1) return true;
+    return entry.statSumLow <= statSum && statSum <= entry.statSumHigh &&
+           entry.pointLow <= points && points <= entry.pointHigh;
+}
+
+MenuItem Popup(const MnuEntry& entry) {
+    MenuItem item;
+    item.kind = MenuItem::kSubmenu;
+    item.text = entry.caption;
+    item.iconIndex = entry.iconIndex;
+    return item;
+}
+
+// A status line holds at most 99 bytes.
+std::string StatusLine(const std::string& text) { return cp949::CutBytes(text, 99); }
+
+MenuItem Disabled(std::string text) {
+    MenuItem item;
+    item.text = std::move(text);
+    item.enabled = false;
+    return item;
+}
+
+MenuItem Command(int command, std::string text, bool checked = false, bool enabled = true) {
+    MenuItem item;
+    item.command = command;
+    item.text = std::move(text);
+    item.checked = checked;
+    item.enabled = enabled;
+    return item;
+}
+
+void CopyCell(const Image& bar, int sourceX, Image& target, int targetX, Pixel menuColor) {
+    for (int y = 0; y < kCell && y < target.height(); ++y) {
+        for (int x = 0; x < kCell; ++x) {
+            int tx = targetX + x, sx = sourceX + x;
+            if (tx < 0 || tx >= target.width()) continue;
+            bool inBar = sx < bar.width() && y < bar.height();
+            target.Set(tx, y, inBar ? bar.At(sx, y) : menuColor);
+        }
+    }
+    for (int cx : {targetX, targetX + kCell - 1}) {
+        for (int cy : {0, kCell - 1}) {
+            if (cx >= 0 && cx < target.width()) target.Set(cx, cy, menuColor);
+        }
+    }
+}
+
+}  // namespace
+
+MenuModel CPet::BuildPopupMenu() {
+    MenuModel menu;
+    menu.icons = &menuIcons_;
+    const PetInfos& infos = GetPetInfos();
+    int statSum = infos.PetS0 + infos.PetS1 + infos.PetS2 + infos.PetS3;
+    int openSubmenu = -1;  // index in the top menu
+    int submenus = 0;
+    for (const MnuEntry& entry : MenuItems()) {
+        if (!IsShown(entry, statSum, infos.PetPoint)) continue;
+        switch (entry.command) {
+            case kMenuSeparator: menu.items.push_back(MenuItem::Separator()); break;
+            case kSubmenuBegin:
+                // The menu holds at most ten submenus; items of further ones join the top menu.
+                openSubmenu = -1;
+                if (submenus++ >= kMaxSubmenus) break;
+                menu.items.push_back(Popup(entry));
+                openSubmenu = int(menu.items.size()) - 1;
+                break;
+            case kSubmenuEnd: openSubmenu = -1; break;
+            case kStatusSubmenu:
+            case kOptionsSubmenu: {
+                MenuItem popup = Popup(entry);
+                popup.items = entry.command == kStatusSubmenu ? StatusItems(menu) : OptionItems();
+                menu.items.push_back(std::move(popup));
+                break;
+            }
+            default: {
+                MenuItem item = Command(entry.command, entry.caption);
+                item.iconIndex = entry.iconIndex;
+                (openSubmenu >= 0 ? menu.items[openSubmenu].items : menu.items)
+                    .push_back(std::move(item));
+            }
+        }
+    }
+    return menu;
+}
+
+std::vector<MenuItem> CPet::StatusItems(MenuModel& menu) const {
+    const PetInfos& infos = GetPetInfos();
+    std::vector<MenuItem> items;
+    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(301), {infos.PetName}, {}))));
+    items.push_back(MenuItem::Separator());
+    Image bar = LoadBCFImage(JoinPath(".\\PETS\\", "PETBAR00.BCF", ""));
+    menu.gauges.clear();
+    for (int i = 0; i < 4; ++i) {
+        menu.gauges.push_back(DrawGauge(i, TextOf(302 + i), bar));
+        MenuItem gauge;
+        gauge.kind = MenuItem::kGauge;
+        gauge.gauge = i;
+        gauge.enabled = false;
+        items.push_back(gauge);
+    }
+    items.push_back(MenuItem::Separator());
+    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(306), {}, {infos.PetLevel + 1}))));
+    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(307), {}, {AgeInDays()}))));
+    return items;
+}
+
+std::vector<MenuItem> CPet::OptionItems() const {
+    const PetInfos& infos = GetPetInfos();
+    std::vector<MenuItem> items;
+    items.push_back(Command(9021, TextOf(308), infos.PetOnTop != 0));
+    items.push_back(Command(9022, TextOf(309), infos.PetOnSound != 0));
+    items.push_back(MenuItem::Separator());
+    items.push_back(Command(9023, TextOf(310)));
+    items.push_back(Command(9024, TextOf(311), false, GetPetsList().entries.size() > 1));
+    const std::string* about = FindText(312);
+    const std::string* registration = FindText(313);
+    items.push_back(Command(9025, about ? *about : "정보..."));
+    items.push_back(Command(9026, registration ? *registration : "사용자 등록..."));
+    return items;
+}
+
+void CPet::ShowPopupMenu(Point screen) {
+    MenuModel menu = BuildPopupMenu();
+    ports_.menu->Track(menu, screen);
+}
+
+GaugePicture CPet::DrawGauge(int number, const std::string& label) const {
+    return DrawGauge(number, label, LoadBCFImage(JoinPath(".\\PETS\\", "PETBAR00.BCF", "")));
+}
+
+GaugePicture CPet::DrawGauge(int number, const std::string& label, const Image& bar) const {
+    const PetInfos& infos = GetPetInfos();
+    const int counters[4] = {infos.PetS0, infos.PetS1, infos.PetS2, infos.PetS3};
+    int units = counters[number & 3] / 1000;
+    Pixel menuColor = ports_.menu->MenuColor();
+    GaugePicture gauge;
+    gauge.label = label;
+    gauge.labelWidth = ports_.text ? ports_.text->TextWidth(label, {12, true, false}) : 0;
+    gauge.picture = Image(kGaugeWidth, kGaugeHeight, menuColor);
+    int source = units >= 8 ? 32 : units < 5 ? 64 : 0;
+    for (int k = 0; k < 10; ++k) {
+        CopyCell(bar, k < units ? source : 16, gauge.picture, gauge.labelWidth + 17 * k, menuColor);
+    }
+    return gauge;
+}
+
+Image CPet::MakeMenuIcon(int index, int width, int height) const {
+    return CutMenuIcon(LoadBCFImage(JoinPath(".\\PETS\\", Icons().iconImage, "")), index, width,
+                       height);
+}
+
+Image CPet::CutMenuIcon(const Image& iconImage, int index, int width, int height) const {
+    if (iconImage.empty() || width <= 0 || height <= 0) return {};
+    Image icon(width, height, ports_.menu->MenuColor());
+    for (int r = index * height; r < (index + 1) * height && r < iconImage.height(); ++r) {
+        for (int c = 0; c < width && c < iconImage.width(); ++c) {
+            Pixel p = iconImage.At(c, r);
+            if (p != kPureGreen) icon.Set(c, r - index * height, p);
+        }
+    }
+    return icon;
+}
+
+int CPet::AgeInDays() const {
+    const std::string& date = GetPetInfos().PetStartDate;
+    auto part = [&date](std::size_t at, std::size_t length) {
+        return at < date.size() ? TextToInt(date.substr(at, length)) : 0;
+    };
+    LocalTime start{part(0, 4), part(4, 2), part(6, 2), part(8, 2), part(10, 2), 0};
+    int64_t seconds = SecondsFromCivil(Clock().Now()) - SecondsFromCivil(start);
+    return int(seconds / 3600 / 24);
+}
+
+}  // namespace nuv

@@ -1,0 +1,50 @@
+#pragma once
+// Everything the pet needs from its surroundings: the shell gives the real windows, the
+// simulated desktop virtual ones.
+
+#include <cstdint>
+#include <optional>
+
+namespace nuv {
+
+class IPetWindow;
+class IDesktop;
+class ISystemServices;
+class ISystemCursors;
+class IHookLibrary;
+class IDialogs;
+class IPopupMenu;
+class ITrayIcon;
+class ILoadingWindow;
+class IBalloons;
+class ITextMetrics;
+class IObjectWindows;
+
+// What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
+class IPetEvents {
+public:
+    virtual ~IPetEvents() = default;
+    virtual void OnActionStarted(int id, int previous) {}
+    virtual void OnLevelChanged(int level) {}
+    virtual void OnSaved(bool ok) {}
+};
+
+struct PetPorts {
+    IPetWindow* window = nullptr;
+    IDesktop* desktop = nullptr;
+    ISystemServices* system = nullptr;
+    ISystemCursors* cursors = nullptr;
+    IHookLibrary* hook = nullptr;
+    IDialogs* dialogs = nullptr;
+    IPopupMenu* menu = nullptr;
+    ITrayIcon* tray = nullptr;
+    ILoadingWindow* loading = nullptr;
+    IBalloons* balloons = nullptr;
+    ITextMetrics* text = nullptr;
+    IObjectWindows* objects = nullptr;
+    IPetEvents* events = nullptr;  // optional
+    // The random generator's seed; the calendar time when not given.
+    std::optional<uint32_t> randomSeed;
+};
+
+}  // namespace nuv

@@ -1,0 +1,280 @@
+#include "sim/SimDesktop.h"
+
+#include <algorithm>
+
+#include "app/PetMainDlg.h"
+#include "store/Cp949.h"
+#include "store/Log.h"
+
+namespace nuv {
+
+// A balloon on the simulated desktop: reported when it opens, closed after five seconds.
+class CSimDesktop::SimBalloon : public IBalloon {
+public:
+    SimBalloon(CSimDesktop& desktop, CPet& pet) : desktop_(desktop), pet_(pet) {}
+    void DestroyWindow() override { desktop_.CloseBalloon(this); }
+    void BringToTop() override {}
+    CPet& pet() { return pet_; }
+
+private:
+    CSimDesktop& desktop_;
+    CPet& pet_;
+};
+
+CSimDesktop::CSimDesktop(SimOptions options, ISimReporter* reporter)
+    : options_(std::move(options)), reporter_(reporter) {
+    clock_.SetStart(options_.start);
+    std::stable_sort(options_.events.begin(), options_.events.end(),
+                     [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
+    previousClock_ = SetClock(&clock_);
+}
+
+CSimDesktop::~CSimDesktop() {
+    dialog_.reset();
+    balloons_.clear();
+    SetClock(previousClock_);
+}
+
+PetPorts CSimDesktop::Ports() {
+    PetPorts ports;
+    ports.window = this;
+    ports.desktop = this;
+    ports.system = this;
+    ports.cursors = this;
+    ports.hook = this;
+    ports.dialogs = this;
+    ports.menu = this;
+    ports.tray = this;
+    ports.loading = &loading_;
+    ports.balloons = this;
+    ports.text = this;
+    ports.events = this;
+    ports.randomSeed = options_.seed;
+    return ports;
+}
+
+bool CSimDesktop::Start(bool run) {
+    dialog_ = std::make_unique<CPetMainDlg>(Ports());
+    LogCapture log;
+    bool ok;
+    if (run) {
+        ok = dialog_->OnInitDialog();
+    } else {
+        ok = dialog_->pet().InitPet(false);
+    }
+    if (reporter_) reporter_->OnStart(Now(), ok, rect_, log.messages());
+    return ok;
+}
+
+bool CSimDesktop::Check() { return Start(false); }
+
+bool CSimDesktop::Run() {
+    if (!Start(true)) return false;
+    const uint64_t end = options_.seconds * 1000;
+    std::size_t next = 0;
+    while (!ended_) {
+        uint64_t eventTime = next < options_.events.size() ? options_.events[next].time : UINT64_MAX;
+        uint64_t timerTime = timers_.NextDue();
+        uint64_t t = std::min(eventTime, timerTime);
+        if (t > end || t == UINT64_MAX) break;
+        if (t > Now()) clock_.Advance(uint32_t(t - Now()));
+        if (eventTime <= timerTime) {
+            Process(options_.events[next++]);
+        } else {
+            timers_.FireDue(Now());
+        }
+    }
+    if (!ended_ && end > Now()) clock_.Advance(uint32_t(end - Now()));
+    return true;
+}
+
+void CSimDesktop::Process(const SimInput& e) {
+    CPetMainDlg& dlg = *dialog_;
+    switch (e.verb) {
+        case SimInput::kCursor: MoveCursor({e.a, e.b}); break;
+        case SimInput::kLButton: Click(e.a, e.b); break;
+        case SimInput::kRelease:
+            if (moveLoop_) EndMoveLoop();
+            break;
+        case SimInput::kRButton: dlg.OnRButtonDown(e.a, e.b); break;
+        case SimInput::kCommand: dlg.OnCommand(e.a); break;
+        case SimInput::kTray: dlg.OnTrayNotify(e.a ? kTrayRightDown : kTrayLeftDown); break;
+        case SimInput::kKey: dlg.PreTranslateKey(e.a ? 0x0D : 0x1B); break;
+        case SimInput::kSetCursor: dlg.OnSetCursor(); break;
+        case SimInput::kChoose: choices_.push_back(e.a); break;
+        case SimInput::kClose: dlg.OnCommand(2); break;
+        case SimInput::kBalloonClick:
+        case SimInput::kBalloonKey: break;
+    }
+}
+
+void CSimDesktop::Click(int x, int y) {
+    moveLoopPending_ = false;
+    dialog_->OnLButtonDown(x, y);
+    if (!moveLoopPending_ || ended_) return;
+    moveLoopPending_ = false;
+    moveLoop_ = true;
+    loopWindow_ = {rect_.left, rect_.top};
+    loopCursor_ = cursor_;
+    dialog_->OnGetMinMaxInfo();
+}
+
+void CSimDesktop::MoveCursor(Point p) {
+    cursor_ = p;
+    if (moveLoop_) Move(loopWindow_.x + p.x - loopCursor_.x, loopWindow_.y + p.y - loopCursor_.y);
+    if (hookInstalled_) {
+        intptr_t position = intptr_t((uint32_t(uint16_t(p.y)) << 16) | uint16_t(p.x));
+        dialog_->OnHookMessage(4, position);
+    }
+}
+
+void CSimDesktop::EndMoveLoop() {
+    moveLoop_ = false;
+    dialog_->OnCaptureChanged();
+}
+
+void CSimDesktop::Move(int x, int y) {
+    rect_ = {x, y, x + rect_.Width(), y + rect_.Height()};
+}
+
+void CSimDesktop::MoveResize(int x, int y, int width, int height) {
+    rect_ = {x, y, x + width, y + height};
+}
+
+void CSimDesktop::SetShape(const Region& shape) {
+    shape_ = shape;
+    ++shapeChanges_;
+    if (dialog_) dialog_->OnPaint();
+}
+
+void CSimDesktop::Show(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    if (reporter_) reporter_->OnWindowVisible(Now(), visible);
+}
+
+void CSimDesktop::EndDialog() {
+    if (ended_) return;
+    ended_ = true;
+    if (reporter_) reporter_->OnExit(Now());
+}
+
+void CSimDesktop::StartTimer(int id, uint32_t periodMs) {
+    timers_.Start(this, id, periodMs, Now(), [this, id] {
+        dialog_->OnTimer(id);
+        if (options_.trace && reporter_ && (id == 2 || id == 4)) {
+            CPet& pet = dialog_->pet();
+            reporter_->OnTick(Now(), id, pet.curAnim() ? pet.curAnim()->id : -1, pet.framePos(),
+                              {rect_.left, rect_.top});
+        }
+    });
+}
+
+void CSimDesktop::StopTimer(int id) { timers_.Stop(this, id); }
+
+Point CSimDesktop::ClientToScreen(Point client) {
+    return {rect_.left + client.x, rect_.top + client.y};
+}
+
+uint32_t CSimDesktop::GetVersion(OsVersion* version) {
+    version->platform = OsVersion::kWindowsNt;
+    version->major = 5;
+    version->minor = 1;
+    return 0;
+}
+
+void CSimDesktop::PlaySoundFile(const std::string& path) {
+    if (reporter_) reporter_->OnSound(Now(), path);
+}
+
+void CSimDesktop::OpenUrl(const std::string& url) {
+    if (reporter_) reporter_->OnOpenUrl(Now(), url);
+}
+
+bool CSimDesktop::ApplyCursorFile(const std::string& path) {
+    if (reporter_) reporter_->OnCursor(Now(), path);
+    return true;
+}
+
+bool CSimDesktop::ApplyCursorResource(int id) {
+    if (reporter_) reporter_->OnCursor(Now(), "resource:" + std::to_string(id));
+    return true;
+}
+
+void CSimDesktop::RestoreCursors() {
+    if (!cursorsSaved_) return;
+    cursorsSaved_ = false;
+    if (reporter_) reporter_->OnCursor(Now(), std::nullopt);
+}
+
+void CSimDesktop::MessageBox(const std::string& text, const std::string& caption, MessageIcon,
+                             bool) {
+    if (reporter_) reporter_->OnMessage(Now(), text, caption);
+}
+
+std::optional<std::string> CSimDesktop::InputBox(const std::string&, const std::string&) {
+    if (!options_.name) return std::nullopt;
+    std::string name;
+    if (!cp949::FromUtf8(*options_.name, &name)) return std::nullopt;
+    return name;
+}
+
+std::optional<int> CSimDesktop::ChooseFromList(const std::string&,
+                                               const std::vector<std::string>&) {
+    if (choices_.empty()) return std::nullopt;
+    int choice = choices_.front();
+    choices_.pop_front();
+    return choice;
+}
+
+void CSimDesktop::ShowTimedPicture(const std::string&, unsigned seconds) {
+    clock_.Advance(seconds * 1000);
+}
+
+void CSimDesktop::Track(const MenuModel& menu, Point) {
+    if (reporter_) reporter_->OnMenu(Now(), menu);
+}
+
+IBalloon* CSimDesktop::OpenBalloon(CPet& pet, int kind, const std::string& text,
+                                   Point position) {
+    balloons_.push_back(std::make_unique<SimBalloon>(*this, pet));
+    SimBalloon* balloon = balloons_.back().get();
+    if (reporter_) reporter_->OnBalloon(Now(), kind, text, position);
+    timers_.Start(balloon, 1, 5000, Now(), [this, balloon] { CloseBalloon(balloon); });
+    return balloon;
+}
+
+void CSimDesktop::CloseBalloon(SimBalloon* balloon) {
+    auto it = std::find_if(balloons_.begin(), balloons_.end(),
+                           [balloon](const auto& b) { return b.get() == balloon; });
+    if (it == balloons_.end()) return;
+    std::unique_ptr<SimBalloon> closing = std::move(*it);
+    balloons_.erase(it);
+    timers_.StopAll(balloon);
+    if (reporter_) reporter_->OnBalloonClosed(Now());
+    closing->pet().OnBalloonClosed(balloon);
+}
+
+int CSimDesktop::TextWidth(const std::string& text, const FontSpec& font) {
+    int width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = cp949::CharLength(text, i);
+        width += length == 2 ? font.height : font.height / 2;
+        i += length;
+    }
+    return width;
+}
+
+void CSimDesktop::OnActionStarted(int id, int previous) {
+    if (reporter_) reporter_->OnAction(Now(), id, previous, {rect_.left, rect_.top});
+}
+
+void CSimDesktop::OnLevelChanged(int level) {
+    if (reporter_) reporter_->OnLevel(Now(), level);
+}
+
+void CSimDesktop::OnSaved(bool ok) {
+    if (reporter_) reporter_->OnSave(Now(), ok);
+}
+
+}  // namespace nuv

@@ -1,0 +1,158 @@
+// pettool sim and pettool check: the pet on the simulated desktop.
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/PetMainDlg.h"
+#include "host/PosixFileSystem.h"
+#include "pet/PetCheck.h"
+#include "pettool/Commands.h"
+#include "pettool/JsonOutput.h"
+#include "pettool/SimJsonReporter.h"
+#include "sim/SimDesktop.h"
+#include "store/FileSystem.h"
+#include "store/Log.h"
+
+namespace nuv::tool {
+namespace {
+
+bool ParseInt(const std::string& text, long long* value) {
+    char* end = nullptr;
+    *value = std::strtoll(text.c_str(), &end, 10);
+    return !text.empty() && end && *end == '\0';
+}
+
+bool ParseStart(const std::string& text, LocalTime* start) {
+    int y, mo, d, h, mi, s;
+    if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s) != 6) return false;
+    *start = {y, mo, d, h, mi, s};
+    return mo >= 1 && mo <= 12 && d >= 1 && d <= 31 && h >= 0 && h < 24 && mi >= 0 && mi < 60;
+}
+
+struct ParsedArgs {
+    std::string root = ".";
+    SimOptions options;
+    std::string error;
+};
+
+bool ReadEvents(const std::string& path, SimOptions* options, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *error = "cannot open events file " + path;
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    if (!ParseSimInput(text.str(), &options->events, error)) {
+        *error = path + ": " + *error;
+        return false;
+    }
+    return true;
+}
+
+bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
+    bool rootGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string* v) {
+            if (i + 1 >= args.size()) return false;
+            *v = args[++i];
+            return true;
+        };
+        std::string v;
+        long long n = 0;
+        if (arg == "--name") {
+            if (!value(&v)) return out->error = "--name needs a value", false;
+            out->options.name = v;
+        } else if (sim && arg == "--seconds") {
+            if (!value(&v) || !ParseInt(v, &n) || n < 0) return out->error = "--seconds needs N", false;
+            out->options.seconds = uint64_t(n);
+        } else if (sim && arg == "--seed") {
+            if (!value(&v) || !ParseInt(v, &n)) return out->error = "--seed needs S", false;
+            out->options.seed = uint32_t(n);
+        } else if (sim && arg == "--desktop") {
+            int w = 0, g = 0;
+            if (!value(&v) || std::sscanf(v.c_str(), "%d,%d", &w, &g) != 2 || w <= 0 || g <= 0)
+                return out->error = "--desktop needs W,G", false;
+            out->options.desktop = {w, g};
+        } else if (sim && arg == "--start") {
+            if (!value(&v) || !ParseStart(v, &out->options.start))
+                return out->error = "--start needs \"YYYY-MM-DD HH:MM:SS\"", false;
+        } else if (sim && arg == "--events") {
+            if (!value(&v) || !ReadEvents(v, &out->options, &out->error)) {
+                if (out->error.empty()) out->error = "--events needs FILE";
+                return false;
+            }
+        } else if (sim && arg == "--trace") {
+            out->options.trace = true;
+        } else if (!rootGiven && !arg.empty() && arg[0] != '-') {
+            out->root = arg;
+            rootGiven = true;
+        } else {
+            return out->error = "unknown argument '" + arg + "'", false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunSim(const Args& args) {
+    ParsedArgs parsed;
+    if (!ParseArgs(args, true, &parsed)) {
+        std::fprintf(stderr, "pettool sim: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    PosixFileSystem files(parsed.root);
+    IFileSystem* previous = SetFiles(&files);
+    SimJsonReporter reporter;
+    bool ok;
+    {
+        CSimDesktop desktop(parsed.options, &reporter);
+        ok = desktop.Run();
+        if (ok) reporter.PrintEnd(desktop.Now(), desktop.WindowRect(), desktop.dialog().pet());
+    }
+    SetFiles(previous);
+    return ok ? 0 : 1;
+}
+
+int RunCheck(const Args& args) {
+    ParsedArgs parsed;
+    parsed.options.name = "CHECK";
+    if (!ParseArgs(args, false, &parsed)) {
+        std::fprintf(stderr, "pettool check: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    PosixFileSystem files(parsed.root);
+    IFileSystem* previous = SetFiles(&files);
+    bool ok;
+    {
+        LogCapture log;
+        CSimDesktop desktop(parsed.options, nullptr);
+        ok = desktop.Check();
+        for (const std::string& message : log.messages()) {
+            std::string text = Utf8(message);
+            std::string out;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text.compare(i, 2, "\r\n") == 0) {
+                    out += '\n';
+                    ++i;
+                } else {
+                    out += text[i];
+                }
+            }
+            std::printf("%s\n", out.c_str());
+        }
+        if (ok) {
+            for (const std::string& warning : CheckPet(desktop.dialog().pet())) {
+                std::printf("warning: %s\n", Utf8(warning).c_str());
+            }
+        }
+    }
+    SetFiles(previous);
+    return ok ? 0 : 1;
+}
+
+}  // namespace nuv::tool
