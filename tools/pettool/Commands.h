@@ -11,4 +11,8 @@ using Args = std::vector<std::string>;
 int RunComplement(const Args& args);  // decode and encode: both complement every byte
 int RunDump(const Args& args);
 
+// The dumps of the picture files, called by dump with a path that exists.
+int DumpRegionFile(const std::string& path);   // .RGN
+int DumpPictureFile(const std::string& path);  // .BCF
+
 }  // namespace nuv::tool
