@@ -46,6 +46,11 @@ fs::path StdFileSystem::HostPath(const std::string& path, bool* parentMissing) c
     if (parentMissing) *parentMissing = false;
     fs::path host = root_;
     std::size_t start = 0;
+    // A path that starts at the host's root (a tool given an absolute path) ignores the root.
+    if (!path.empty() && (path[0] == '/' || path[0] == '\\')) {
+        host = fs::path("/");
+        start = 1;
+    }
     bool missing = false;
     while (start <= path.size()) {
         std::size_t end = path.find_first_of("\\/", start);

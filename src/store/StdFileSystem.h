@@ -21,7 +21,8 @@ public:
     bool FileExists(const std::string& path) override;
 
     // The host path of a program path: existing names in their stored letter case, the rest
-    // as given. Sets *parentMissing when a folder on the way does not exist.
+    // as given. Sets *parentMissing when a folder on the way does not exist. A path that
+    // starts with a separator starts at the host's root instead of `root`.
     std::filesystem::path HostPath(const std::string& path, bool* parentMissing = nullptr) const;
     const std::filesystem::path& root() const { return root_; }
 

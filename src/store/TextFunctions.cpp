@@ -55,6 +55,10 @@ int GetIntField(std::string_view text, int index, char separator) {
     return TextToInt(GetField(text, index, separator));
 }
 
+std::string GetTextField(std::string_view text, int index, char separator, std::size_t maxBytes) {
+    return cp949::CutBytes(Trimmed(GetField(text, index, separator)), maxBytes);
+}
+
 long long TextToInt64(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsWhite(text[i])) ++i;
@@ -174,6 +178,17 @@ std::string GetLine(std::string_view text, int number) {
         start = end + 2;
         ++line;
     }
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(kCrLf, start)) != std::string_view::npos;
+         start = end + 2) {
+        lines.emplace_back(text.substr(start, end - start));
+    }
+    lines.emplace_back(text.substr(start));
+    return lines;
 }
 
 int CountOf(std::string_view text, std::string_view pattern) {

@@ -2,8 +2,11 @@
 // The text functions every reader shares: fields, numbers, trimming, keys, sections, lines.
 // Texts are code page 949 bytes.
 
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nuv {
 
@@ -12,6 +15,9 @@ extern const char kCrLf[];  // "\r\n"
 // Field `index` (from 0) of `text` split at `separator`; empty when there are fewer fields.
 std::string GetField(std::string_view text, int index, char separator);
 int GetIntField(std::string_view text, int index, char separator);
+// Field `index` trimmed and cut to at most `maxBytes` bytes without splitting a double-byte
+// character: how every reader takes a text of fixed width.
+std::string GetTextField(std::string_view text, int index, char separator, std::size_t maxBytes);
 
 // Leading white space, an optional sign and decimal digits; 0 when there are no digits.
 int TextToInt(std::string_view text);
@@ -42,6 +48,10 @@ std::string GetCategory(std::string_view text, std::string_view name);
 
 // Line `number` (from 1) without its CR LF; empty when there is no such line.
 std::string GetLine(std::string_view text, int number);
+
+// All lines of `text` split at CR LF: CountOf(text, CR LF) + 1 of them, line n at n - 1, as
+// GetLine gives them one by one.
+std::vector<std::string> SplitLines(std::string_view text);
 
 // Occurrences of `pattern`, each search starting one byte past the previous hit.
 int CountOf(std::string_view text, std::string_view pattern);

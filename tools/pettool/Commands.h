@@ -13,4 +13,8 @@ int RunDump(const Args& args);
 int RunSim(const Args& args);
 int RunCheck(const Args& args);
 
+// The dumps of the picture files, called by dump with a path that exists.
+int DumpRegionFile(const std::string& path);   // .RGN
+int DumpPictureFile(const std::string& path);  // .BCF
+
 }  // namespace nuv::tool
