@@ -9,6 +9,9 @@ namespace nuv::tool {
 using Args = std::vector<std::string>;
 
 int RunComplement(const Args& args);  // decode and encode: both complement every byte
+int RunTopng(const Args& args);       // a BCF picture as a PNG file
 int RunDump(const Args& args);
+int DumpRegionFile(const std::string& path);
+int DumpPictureFile(const std::string& path);
 
 }  // namespace nuv::tool

@@ -17,7 +17,8 @@ void PrintUsage() {
         "usage: pettool COMMAND [ARGS]\n"
         "  decode FILE       the file's bytes complemented, to standard output\n"
         "  encode FILE       the same (the complement is its own inverse)\n"
-        "  dump FILE         what the program reads from FILE, as JSON\n",
+        "  dump FILE         what the program reads from FILE, as JSON\n"
+        "  topng FILE.BCF OUT.png   the picture of a BCF file as a PNG file\n",
         stderr);
 }
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         {"decode", nuv::tool::RunComplement},
         {"encode", nuv::tool::RunComplement},
         {"dump", nuv::tool::RunDump},
+        {"topng", nuv::tool::RunTopng},
     };
     if (argc < 2) {
         PrintUsage();
