@@ -9,6 +9,7 @@ namespace nuv::tool {
 using Args = std::vector<std::string>;
 
 int RunComplement(const Args& args);  // decode and encode: both complement every byte
+int RunTopng(const Args& args);       // a BCF picture as a PNG file
 int RunDump(const Args& args);
 int RunSim(const Args& args);
 int RunCheck(const Args& args);

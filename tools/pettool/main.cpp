@@ -18,6 +18,7 @@ void PrintUsage() {
         "  decode FILE       the file's bytes complemented, to standard output\n"
         "  encode FILE       the same (the complement is its own inverse)\n"
         "  dump FILE         what the program reads from FILE, as JSON\n"
+        "  topng FILE.BCF OUT.png   the picture of a BCF file as a PNG file\n"
         "  check [ROOT] [--name NAME]\n"
         "                    starts the pet of ROOT and lists what its author must fix\n"
         "  sim [ROOT] [--seconds N] [--seed S] [--desktop W,G] [--name NAME]\n"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         {"dump", nuv::tool::RunDump},
         {"sim", nuv::tool::RunSim},
         {"check", nuv::tool::RunCheck},
+        {"topng", nuv::tool::RunTopng},
     };
     if (argc < 2) {
         PrintUsage();

@@ -1,0 +1,160 @@
+#include "shape/RegionData.h"
+
+#include <gtest/gtest.h>
+
+#include "support/PictureFiles.h"
+#include "support/TestEnv.h"
+
+namespace nuv {
+namespace {
+
+using test::MakeRgn;
+using test::RgnRun;
+
+const char kPath[] = ".\\PETS\\CAT.RGN";
+
+Region Shape(std::initializer_list<Rect> rects) {
+    Region region;
+    for (const Rect& r : rects)
+        region |= r;
+    return region;
+}
+
+Region FrameShape(const CRegionData& data, int frame) {
+    std::optional<Region> region = data.GetRegionHandle(frame);
+    EXPECT_TRUE(region) << frame;
+    return region ? *region : Region();
+}
+
+TEST(SetRegionData, RunsCutHolesInEachFrame) {
+    test::MemoryEnv env;
+    // Two frames a row of 4 x 3 pixels: frame 1 starts at column 4, frame 2 at row 3.
+    env.files.Put(kPath, MakeRgn(3, 2, 4, 3, {{}, {{5, 1, 2}}, {{0, 5, 4}, {1, 3, 1}}}));
+    CRegionData data;
+    ASSERT_TRUE(data.SetRegionData(kPath));
+    EXPECT_EQ(data.count(), 3);
+    EXPECT_EQ(data.framesPerRow(), 2);
+    EXPECT_EQ(data.frameWidth(), 4);
+    EXPECT_EQ(data.frameHeight(), 3);
+    EXPECT_EQ(data.runCount(2), 2);
+    EXPECT_EQ(FrameShape(data, 0), Region(Rect{0, 0, 4, 3}));
+    EXPECT_EQ(FrameShape(data, 1), Shape({{0, 0, 4, 1}, {0, 1, 1, 2}, {3, 1, 4, 2}, {0, 2, 4, 3}}));
+    EXPECT_EQ(FrameShape(data, 2), Shape({{0, 0, 1, 1}, {2, 0, 4, 1}, {0, 1, 4, 2}}));
+    EXPECT_FALSE(data.GetRegionHandle(3));
+    EXPECT_FALSE(data.GetRegionHandle(-1));
+    EXPECT_TRUE(env.log.messages().empty());
+}
+
+TEST(SetRegionData, OverlapsWrapsAndRunsOutsideTheFrame) {
+    test::MemoryEnv env;
+    env.files.Put(kPath, MakeRgn(2, 2, 4, 2,
+                                 {{{1, 0, 2},
+                                   {1, 0, 2},      // twice over: visible again
+                                   {2, 1, 9}},     // past the right edge: clipped
+                                  {{2, 0, 2},      // left of frame 1's column: wraps away
+                                   {4, 7, 1}}}));  // row 7 folds to row 1
+    CRegionData data;
+    ASSERT_TRUE(data.SetRegionData(kPath));
+    EXPECT_EQ(FrameShape(data, 0), Shape({{0, 0, 4, 1}, {0, 1, 2, 2}}));
+    EXPECT_EQ(FrameShape(data, 1), Shape({{0, 0, 4, 1}, {1, 1, 4, 2}}));
+    // The end of a run at the top of the 16-bit range does not wrap back into the frame.
+    env.files.Put(kPath, MakeRgn(1, 1, 4, 1, {{{65535, 0, 6}}}));
+    ASSERT_TRUE(data.SetRegionData(kPath));
+    EXPECT_EQ(FrameShape(data, 0), Region(Rect{0, 0, 4, 1}));
+}
+
+TEST(SetRegionData, EmptyFileHeaderAndEmptyRecords) {
+    test::MemoryEnv env;
+    env.files.Put(kPath, MakeRgn(0, 0, 0, 0, {}));
+    CRegionData data;
+    EXPECT_TRUE(data.SetRegionData(kPath));
+    EXPECT_EQ(data.count(), 0);
+    EXPECT_FALSE(data.GetRegionHandle(0));
+    // Anything after the last record is ignored.
+    env.files.Put(kPath, MakeRgn(1, 1, 5, 2, {{}}) + "trailing");
+    EXPECT_TRUE(data.SetRegionData(kPath));
+    EXPECT_EQ(FrameShape(data, 0).Area(), 10);
+    EXPECT_TRUE(env.log.messages().empty());
+}
+
+struct FailureCase {
+    std::string file;
+    const char* message;
+};
+
+TEST(SetRegionData, EachFailureLogsAndEmptiesTheTable) {
+    const std::string good = MakeRgn(2, 2, 4, 4, {{{0, 0, 1}}, {{4, 0, 1}, {5, 1, 1}}});
+    const FailureCase cases[] = {
+        {good.substr(0, 7), "SetRegionData() - RGN 파일의 헤더부를 읽지 못했습니다. Error = 38"},
+        {good.substr(0, 9), "SetRegionData() - 리전 데이터 수를 읽는데 실패했습니다. Error = 38"},
+        {good.substr(0, 16), "SetRegionData() - 리전 데이터 수를 읽는데 실패했습니다. Error = 38"},
+        {good.substr(0, 15), "SetRegionData() - 리전 데이터를 읽는데 실패했습니다. Error = 38"},
+        {good.substr(0, good.size() - 1),
+         "SetRegionData() - 리전 데이터를 읽는데 실패했습니다. Error = 38"},
+        {MakeRgn(1, 0, 4, 4, {{}}),
+         "SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = 0, FH = 4"},
+        {MakeRgn(1, 1, 4, 0, {{}}),
+         "SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = 1, FH = 0"},
+    };
+    for (const FailureCase& c : cases) {
+        test::MemoryEnv env;
+        CRegionData data;
+        env.files.Put(kPath, good);
+        ASSERT_TRUE(data.SetRegionData(kPath));
+        env.files.Put(kPath, c.file);
+        EXPECT_FALSE(data.SetRegionData(kPath)) << c.message;
+        EXPECT_EQ(env.log.messages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(data.count(), 0);
+        EXPECT_EQ(data.frameWidth(), 0);
+        EXPECT_FALSE(data.GetRegionHandle(0));
+    }
+}
+
+TEST(SetRegionData, NoPathAndUnreadableFile) {
+    test::MemoryEnv env;
+    CRegionData data;
+    EXPECT_FALSE(data.SetRegionData(""));
+    EXPECT_FALSE(data.SetRegionData(kPath));
+    env.files.Put(kPath, MakeRgn(1, 1, 1, 1, {{}}));
+    env.files.SetLocked(kPath, true);
+    EXPECT_FALSE(data.SetRegionData(kPath));
+    EXPECT_EQ(env.log.messages(), (std::vector<std::string>{
+                                      "SetRegionData() - 파일명이 지정되지 않았습니다.",
+                                      "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 2",
+                                      "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 32"}));
+}
+
+// Records what the loading window is told; each report lets 700 ms pass.
+class RecordingWindow : public ILoadingWindow {
+  public:
+    explicit RecordingWindow(ManualClock& clock) : clock_(clock) {}
+    void Open(int range) override { calls.push_back("open " + std::to_string(range)); }
+    void Report(int seconds, int percentage, int position) override {
+        calls.push_back(std::to_string(seconds) + "s " + std::to_string(percentage) + "% " +
+                        std::to_string(position));
+        clock_.Advance(700);
+    }
+    void Close() override { calls.push_back("close"); }
+    std::vector<std::string> calls;
+
+  private:
+    ManualClock& clock_;
+};
+
+TEST(SetRegionData, LoadingWindowFollowsEachFrame) {
+    test::MemoryEnv env;
+    env.clock.SetTicks(0xFFFFFF00u);  // the tick count wraps during the load
+    env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{{0, 0, 1}, {0, 1, 1}}, {}, {}}));
+    RecordingWindow window(env.clock);
+    CRegionData data;
+    ASSERT_TRUE(data.SetRegionData(kPath, window));
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"open 3", "0s 0% 1", "0s 33% 2", "1s 66% 3", "close"}));
+    window.calls.clear();
+    env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{}}));
+    EXPECT_FALSE(data.SetRegionData(kPath, window));
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"open 3", "0s 0% 1", "close"}));
+}
+
+}  // namespace
+}  // namespace nuv

@@ -1,0 +1,124 @@
+// pettool's picture commands, run as the built program on files in a scratch folder.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "store/BcfImage.h"
+#include "store/BmpDecoder.h"
+#include "support/PictureFiles.h"
+
+#ifdef NUV_PETTOOL
+
+namespace nuv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string out;
+};
+
+class PettoolPictures : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("pettool-pictures-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    ToolResult Run(const std::string& args) {
+        std::string command =
+            "cd '" + dir_.string() + "' && '" NUV_PETTOOL "' " + args + " 2>/dev/null";
+        ToolResult result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            result.out.append(buffer, n);
+        }
+        int status = ::pclose(pipe);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+
+    fs::path dir_;
+};
+
+uint32_t BigEndian(const std::string& bytes, std::size_t at) {
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = v << 8 | uint8_t(bytes[at + i]);
+    return v;
+}
+
+TEST_F(PettoolPictures, TopngWritesThePicture) {
+    Write("CAT.BCF", std::string(kBcfLeadSize, '\0') + EncodeBmp24(Image(7, 5, kPureGreen)));
+    EXPECT_EQ(Run("topng cat.bcf out.png").exitCode, 0);
+    std::string png = Read("out.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_EQ(BigEndian(png, 16), 7u);  // IHDR width and height
+    EXPECT_EQ(BigEndian(png, 20), 5u);
+
+    Write("BAD.BCF", std::string(kBcfLeadSize + 10, '\0'));
+    EXPECT_EQ(Run("topng BAD.BCF bad.png").exitCode, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "bad.png"));
+    EXPECT_EQ(Run("topng NONE.BCF none.png").exitCode, 2);
+    EXPECT_EQ(Run("topng CAT.BCF").exitCode, 2);
+}
+
+// `dump` hands .RGN and .BCF files to the picture dumps.
+TEST_F(PettoolPictures, DumpRegionAndPictureFiles) {
+    Write("CAT.RGN", test::MakeRgn(2, 2, 4, 2, {{{0, 0, 4}, {0, 1, 4}}, {{5, 1, 2}}}));
+    ToolResult rgn = Run("dump CAT.RGN");
+    if (rgn.exitCode == 2 && rgn.out.empty()) GTEST_SKIP() << "dump does not reach region files";
+    EXPECT_EQ(rgn.exitCode, 0);
+    EXPECT_EQ(rgn.out,
+              R"({"count":2,"framesPerRow":2,"frameWidth":4,"frameHeight":2,"frames":[)"
+              R"({"runs":2,"visible":0,"bbox":null},{"runs":1,"visible":6,"bbox":[0,0,4,2]}],)"
+              R"("log":[],"ok":true})"
+              "\n");
+    Write("CUT.RGN", test::MakeRgn(2, 2, 4, 2, {{}}));
+    ToolResult cut = Run("dump CUT.RGN");
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_NE(cut.out.find(R"("count":0)"), std::string::npos);
+    // pettool prints UTF-8.
+    EXPECT_NE(cut.out.find(u8"리전 데이터 수를 읽는데 실패했습니다. Error = 38"),
+              std::string::npos);
+    EXPECT_EQ(Run("dump NONE.RGN").exitCode, 2);
+
+    test::BmpSpec spec(40, 3, -2, 8);
+    spec.palette = {kPureGreen};
+    spec.colorsUsed = 1;
+    spec.bits = test::PackRows({{0, 0, 0}, {0, 0, 0}}, 8);
+    Write("PETLOAD.BCF", std::string(kBcfLeadSize, 'x') + test::MakeBmp(spec));
+    ToolResult bcf = Run("dump PETLOAD.BCF");
+    EXPECT_EQ(bcf.exitCode, 0);
+    EXPECT_EQ(bcf.out, R"({"width":3,"height":2,"bitsPerPixel":8,"log":[],"ok":true})"
+                       "\n");
+    Write("SHORT.BCF", "BM");
+    ToolResult bad = Run("dump SHORT.BCF");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out,
+              R"({"width":null,"height":null,"bitsPerPixel":null,"log":["LoadBCFImage() - )"
+              u8R"(SHORT.BCF 파일의 내용이 정확하지 않습니다. Error = 38"],"ok":false})"
+              "\n");
+}
+
+}  // namespace
+}  // namespace nuv
+
+#endif  // NUV_PETTOOL

@@ -1,0 +1,68 @@
+// pettool dump for region files and pictures.
+
+#include "pettool/Commands.h"
+#include "pettool/JsonOutput.h"
+#include "shape/RegionData.h"
+#include "store/BcfImage.h"
+#include "store/FileSystem.h"
+#include "store/Log.h"
+
+namespace nuv::tool {
+namespace {
+
+int ExitCode(bool exists, bool ok) {
+    return !exists ? 2 : ok ? 0 : 1;
+}
+
+Json FrameJson(const CRegionData& data, int frame) {
+    Region shape = data.GetRegionHandle(frame).value_or(Region());
+    Json out;
+    out["runs"] = data.runCount(frame);
+    out["visible"] = shape.Area();
+    if (shape.IsEmpty()) {
+        out["bbox"] = nullptr;
+    } else {
+        Rect box = shape.Bounds();
+        out["bbox"] = Json::array({box.left, box.top, box.right, box.bottom});
+    }
+    return out;
+}
+
+}  // namespace
+
+int DumpRegionFile(const std::string& path) {
+    LogCapture log;
+    bool exists = Files().FileExists(path);
+    CRegionData data;
+    bool ok = data.SetRegionData(path);
+    Json frames = Json::array();
+    for (int i = 0; i < data.count(); ++i)
+        frames.push_back(FrameJson(data, i));
+    Json out;
+    out["count"] = data.count();
+    out["framesPerRow"] = data.framesPerRow();
+    out["frameWidth"] = data.frameWidth();
+    out["frameHeight"] = data.frameHeight();
+    out["frames"] = std::move(frames);
+    out["log"] = Utf8List(log.messages());
+    out["ok"] = ok;
+    PrintJson(out);
+    return ExitCode(exists, ok);
+}
+
+int DumpPictureFile(const std::string& path) {
+    LogCapture log;
+    bool exists = Files().FileExists(path);
+    Image image = LoadBCFImage(path);
+    bool ok = !image.empty();
+    Json out;
+    out["width"] = ok ? Json(image.width()) : Json(nullptr);
+    out["height"] = ok ? Json(image.height()) : Json(nullptr);
+    out["bitsPerPixel"] = ok ? Json(image.sourceBitsPerPixel()) : Json(nullptr);
+    out["log"] = Utf8List(log.messages());
+    out["ok"] = ok;
+    PrintJson(out);
+    return ExitCode(exists, ok);
+}
+
+}  // namespace nuv::tool
