@@ -1,6 +1,7 @@
 // Walking, running, gliding, hopping and leaping along the desktop.
 
 #include "pet/Pet.h"
+#include "ports/Clock.h"
 #include "store/Random.h"
 
 namespace nuv {

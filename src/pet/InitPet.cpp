@@ -1,4 +1,5 @@
 #include "pet/Pet.h"
+#include "ports/Clock.h"
 #include "ports/Dialogs.h"
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
@@ -81,7 +82,7 @@ bool CPet::ReadPetFiles() {
 
     path = JoinPath(".\\PETS\\", PetName(), ".RGN");
     WriteLogF("[ Window Region Data File Read : '%s' ]", path.c_str());
-    if (!SetRegionData(path, ports_.loading)) return false;
+    if (!SetRegionData(path, ports_.loading ? *ports_.loading : NoLoadingWindow())) return false;
 
     path = JoinPath(".\\PETS\\", PetName(), ".BCF");
     WriteLogF("[ Pet Image File Read : '%s' ]", path.c_str());

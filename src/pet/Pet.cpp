@@ -6,6 +6,7 @@
 #include "ports/PetWindow.h"
 #include "store/Cp949.h"
 #include "store/FileSystem.h"
+#include "store/Log.h"
 
 namespace nuv {
 namespace {

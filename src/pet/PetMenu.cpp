@@ -1,4 +1,5 @@
 #include "pet/Pet.h"
+#include "ports/Clock.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
 #include "ports/TextMetrics.h"

@@ -70,22 +70,32 @@ bool CSimDesktop::Check() { return Start(false); }
 
 bool CSimDesktop::Run() {
     if (!Start(true)) return false;
-    const uint64_t end = options_.seconds * 1000;
-    std::size_t next = 0;
+    RunUntil(options_.seconds * 1000);
+    return true;
+}
+
+void CSimDesktop::RunUntil(uint64_t end) {
+    std::vector<SimInput>& events = options_.events;
     while (!ended_) {
-        uint64_t eventTime = next < options_.events.size() ? options_.events[next].time : UINT64_MAX;
+        uint64_t eventTime = nextEvent_ < events.size() ? events[nextEvent_].time : UINT64_MAX;
         uint64_t timerTime = timers_.NextDue();
         uint64_t t = std::min(eventTime, timerTime);
         if (t > end || t == UINT64_MAX) break;
         if (t > Now()) clock_.Advance(uint32_t(t - Now()));
         if (eventTime <= timerTime) {
-            Process(options_.events[next++]);
+            Process(events[nextEvent_++]);
         } else {
             timers_.FireDue(Now());
         }
     }
     if (!ended_ && end > Now()) clock_.Advance(uint32_t(end - Now()));
-    return true;
+}
+
+void CSimDesktop::Post(const SimInput& event) {
+    std::vector<SimInput>& events = options_.events;
+    auto at = std::upper_bound(events.begin() + nextEvent_, events.end(), event,
+                               [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
+    events.insert(at, event);
 }
 
 void CSimDesktop::Process(const SimInput& e) {

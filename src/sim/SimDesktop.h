@@ -54,8 +54,15 @@ public:
 
     // Starts the pet and runs it; false when the start failed.
     bool Run();
+    // The start-up of the program; false when the pet could not start.
+    bool Start() { return Start(true); }
+    // Runs events and timers up to `ms` (virtual time), or until the program ends.
+    void RunUntil(uint64_t ms);
+    // Adds an event of scripted input (at its time, after the events given before).
+    void Post(const SimInput& event);
     // Only the start-up, up to the placed window and the menu icons (no action, no timer).
     bool Check();
+    bool Ended() const { return ended_; }
 
     CPetMainDlg& dialog() { return *dialog_; }
     uint64_t Now() const { return clock_.ElapsedMs(); }
@@ -149,6 +156,7 @@ private:
     PetPorts Ports();
     bool Start(bool run);
     void Process(const SimInput& event);
+    std::size_t nextEvent_ = 0;
     void Click(int x, int y);
     void MoveCursor(Point p);
     void EndMoveLoop();
