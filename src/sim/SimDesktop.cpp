@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/PetMainDlg.h"
+#include "balloon/FixedTextMetrics.h"
 #include "store/Cp949.h"
 #include "store/Log.h"
 
@@ -265,14 +266,8 @@ void CSimDesktop::CloseBalloon(SimBalloon* balloon) {
     closing->pet().OnBalloonClosed(balloon);
 }
 
-int CSimDesktop::TextWidth(const std::string& text, const FontSpec& font) {
-    int width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = cp949::CharLength(text, i);
-        width += length == 2 ? font.height : font.height / 2;
-        i += length;
-    }
-    return width;
+int CSimDesktop::TextWidth(std::string_view text, const TextFont& font) {
+    return CFixedTextMetrics().TextWidth(text, font);
 }
 
 void CSimDesktop::OnActionStarted(int id, int previous) {

@@ -144,7 +144,7 @@ public:
 
     // ITextMetrics: half the font height for a single-byte character, the height for a
     // double-byte one.
-    int TextWidth(const std::string& text, const FontSpec& font) override;
+    int TextWidth(std::string_view text, const TextFont& font) override;
 
     // IPetEvents
     void OnActionStarted(int id, int previous) override;
