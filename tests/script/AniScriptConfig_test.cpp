@@ -40,15 +40,19 @@ TEST(SetHeaderPart, LinesWithoutClosingSeparatorJoinWithTheNextLabel) {
 
 TEST(SetHeaderPart, CutsTextsWithoutSplittingACharacter) {
     test::MemoryEnv env;
-    // headerShort keeps nine bytes: a letter and four double-byte characters fit exactly.
+    // headerShort keeps nine bytes: a letter and four double-byte characters (고양이다 in code
+    // page 949) fit exactly.
     CAniScript script =
-        WithSection(&ScriptParts::header, "[HEADER]\nV;1;\nT;a고양이다;\nD;0123456789;\n");
+        WithSection(&ScriptParts::header,
+                    "[HEADER]\nV;1;\nT;a\xB0\xED\xBE\xE7\xC0\xCC\xB4\xD9;\nD;0123456789;\n");
     EXPECT_TRUE(script.SetHeaderPart());
-    EXPECT_EQ(script.Header().headerShort, "a고양이다");  // 1 + 8 bytes
+    EXPECT_EQ(script.Header().headerShort, "a\xB0\xED\xBE\xE7\xC0\xCC\xB4\xD9");  // 1 + 8 bytes
 
-    script = WithSection(&ScriptParts::header, "[HEADER]\nV;1;\nT;ab고양이다;\n");
+    script = WithSection(&ScriptParts::header,
+                         "[HEADER]\nV;1;\nT;ab\xB0\xED\xBE\xE7\xC0\xCC\xB4\xD9;\n");
     EXPECT_TRUE(script.SetHeaderPart());
-    EXPECT_EQ(script.Header().headerShort, "ab고양이");  // the fourth would need byte 10
+    EXPECT_EQ(script.Header().headerShort,
+              "ab\xB0\xED\xBE\xE7\xC0\xCC");  // the fourth would need byte 10
 }
 
 TEST(SetConfigPart, ReadsEveryValue) {

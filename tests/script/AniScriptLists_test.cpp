@@ -164,7 +164,8 @@ TEST(ListTexts, NamesAreCutToTheirWidth) {
     ScriptParts parts;
     parts.config = Config(1, 2, 1);
     // 25 bytes keep 19; a double-byte character across the limit is dropped whole.
-    parts.anilist = "[ANILIST]\n10;abcdefghijklmnopqrstuvwxy;;0;\n11;abcdefghijklmnopqr고;;0;\n";
+    parts.anilist =
+        "[ANILIST]\n10;abcdefghijklmnopqrstuvwxy;;0;\n11;abcdefghijklmnopqr\xB0\xED;;0;\n";
     parts.actlist = "[ACTLIST]\n100;abcdefghijkl;1;0;0;0;0;0;1;10\n";
     CAniScript script;
     ASSERT_TRUE(ReadLists(script, parts));

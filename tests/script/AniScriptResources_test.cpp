@@ -44,7 +44,7 @@ TEST(SetTxtlistPart, CutsLongTextsAndFindsTheEarlierOfTwo) {
     test::MemoryEnv env;
     ScriptParts parts;
     parts.texts = "[RES_TEXT]\n101;" + std::string(300, 'x') + ";\n102;first;\n102;second;\n" +
-                  "103;" + std::string(253, 'y') + "가;\n";
+                  "103;" + std::string(253, 'y') + "\xB0\xA1;\n";
     CAniScript script = Loaded(parts);
     EXPECT_TRUE(script.SetTxtlistPart());
     EXPECT_EQ(*script.FindText(101), std::string(254, 'x'));

@@ -47,11 +47,13 @@ TEST(SetUserInfoPart, ReadsEveryKeyButTheTwoRefreshedAtStart) {
 TEST(SetUserInfoPart, CutsLongTextsToTheirWidth) {
     test::MemoryEnv env;
     CPetConfig config;
-    ASSERT_TRUE(ReadConfig(env, config,
-                           "[User Info]\nUserName;" + std::string(30, 'n') +
-                               "\nUserSex;여자아이\n[Pets Info]\nPsNum;0\n"));
+    ASSERT_TRUE(
+        ReadConfig(env, config,
+                   "[User Info]\nUserName;" + std::string(30, 'n') +
+                       "\nUserSex;\xBF\xA9\xC0\xDA\xBE\xC6\xC0\xCC\n[Pets Info]\nPsNum;0\n"));
     EXPECT_EQ(config.GetUserInfo().UserName, std::string(19, 'n'));
-    EXPECT_EQ(config.GetUserInfo().UserSex, "여자");  // five bytes hold two characters
+    EXPECT_EQ(config.GetUserInfo().UserSex,
+              "\xBF\xA9\xC0\xDA");  // 여자: five bytes hold two characters
 }
 
 TEST(SetPetsInfoPart, ReadsTheAnnouncedLinesOnly) {

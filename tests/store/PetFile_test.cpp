@@ -96,7 +96,7 @@ TEST(PickAdMessage, LargeWeightsDoNotOverflow) {
 TEST(LoadAdMessages, CutsTextsTo254Bytes) {
     test::MemoryEnv env;
     CPetFile file;
-    ASSERT_TRUE(Load(env, file, "1;1;" + std::string(253, 'a') + "가;\n"));
+    ASSERT_TRUE(Load(env, file, "1;1;" + std::string(253, 'a') + "\xB0\xA1;\n"));
     EXPECT_EQ(file.AdMessages()[0].text, std::string(253, 'a'));
 }
 

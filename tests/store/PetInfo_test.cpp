@@ -111,7 +111,7 @@ TEST(SetPetInfosPart, CutsTextsAndLimitsThePeedTime) {
     CPetInfo info;
     ASSERT_TRUE(ReadState(env, info,
                           "[Pet Infos]\nPetName; abcdefghijklmnopqrstuvwxy \n"
-                          "PetType;abcdefgh고\nPetPeedTime;5000000000\n"));
+                          "PetType;abcdefgh\xB0\xED\nPetPeedTime;5000000000\n"));
     EXPECT_EQ(info.GetPetInfos().PetName, "abcdefghijklmnopqrs");
     EXPECT_EQ(info.GetPetInfos().PetType, "abcdefgh");  // never half a character
     EXPECT_EQ(info.GetPetInfos().PetPeedTime, 4294967295u);
