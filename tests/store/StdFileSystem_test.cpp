@@ -58,5 +58,16 @@ TEST_F(StdFileSystemTest, WritesAppendsAndReplaces) {
     EXPECT_FALSE(files.FileExists(".\\DATA\\A.CFG"));
 }
 
+TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
+    std::ofstream(root_ / "Data" / "Pet.cfg") << "abc";
+    ASSERT_TRUE(root_.is_absolute());
+    StdFileSystem files(".");
+    std::string absolute = (root_ / "DATA" / "PET.CFG").string();
+    EXPECT_EQ(files.HostPath(absolute), root_ / "Data" / "Pet.cfg");
+    EXPECT_EQ(files.ReadFile(absolute).data, "abc");
+    EXPECT_TRUE(files.WriteFile((root_ / "data" / "new.cfg").string(), "x", false).ok());
+    EXPECT_TRUE(fs::exists(root_ / "Data" / "new.cfg"));
+}
+
 }  // namespace
 }  // namespace nuv

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "script/AniScript.h"
+#include "script/ScriptFixture.h"
+#include "support/TestEnv.h"
+
+namespace nuv {
+namespace {
+
+using test::ScriptParts;
+
+const char kAniCountMessage[] =
+    "SetAniListPart() - ANI 파일에 등록된 ANI LIST 수와 실제 등록된 ANI 수가 일치하지 않습니다.";
+const char kActCountMessage[] =
+    "SetActListPart() - ANI 파일에 등록된 ACT LIST 수와 실제 등록된 ACT 수가 일치하지 않습니다.";
+
+std::string Config(int levels, int aniCount, int actCount) {
+    return "[CONFIG]\nS;64,80;\nL;" + std::to_string(levels) + ";\nP;100;\nA;" +
+           std::to_string(aniCount) + ";\nB;" + std::to_string(actCount) + ";\nX;;\nY;;\nM;100;\n";
+}
+
+// Loads the script and reads [CONFIG] and the two lists; the result of the last reader run.
+bool ReadLists(CAniScript& script, const ScriptParts& parts) {
+    script.LoadScriptText(parts.Text());
+    return script.SetConfigPart() && script.SetAniListPart() && script.SetActListPart();
+}
+
+TEST(SetAniListPart, ReadsEachField) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(3, 3, 1);
+    parts.anilist = "[ANILIST]\n10; walk; 2,3; 0,1,2,1; slow walk\n11; idle; ; 5\n12; x; 4\n";
+    CAniScript script;
+    ASSERT_TRUE(ReadLists(script, parts));
+    const AniEntry* walk = script.FindAnimation(10);
+    ASSERT_NE(walk, nullptr);
+    EXPECT_EQ(walk->name, "walk");
+    EXPECT_EQ(walk->soundIndex, 2);
+    EXPECT_EQ(walk->soundFrame, 3);
+    EXPECT_EQ(walk->frames, (std::vector<int>{0, 1, 2, 1}));
+    EXPECT_EQ(walk->comment, "slow walk");
+
+    const AniEntry* idle = script.FindAnimation(11);
+    ASSERT_NE(idle, nullptr);
+    EXPECT_EQ(idle->soundIndex, -1);
+    EXPECT_EQ(idle->soundFrame, -1);
+    EXPECT_EQ(idle->frames, (std::vector<int>{5}));
+
+    const AniEntry* x = script.FindAnimation(12);
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(x->soundIndex, 4);
+    EXPECT_EQ(x->soundFrame, 0);
+    EXPECT_TRUE(x->frames.empty());
+    EXPECT_EQ(script.FindAnimation(13), nullptr);
+}
+
+TEST(SetAniListPart, LineCountMustMatchTheConfiguration) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(3, 3, 1);
+    // One blank line between records is collapsed and still gives three lines.
+    parts.anilist = "[ANILIST]\n10;a;;0;\n\n11;b;;0;\n12;c;;0;\n";
+    CAniScript script;
+    EXPECT_TRUE(ReadLists(script, parts));
+    EXPECT_EQ(script.Animations().size(), 3u);
+
+    // Two blank lines in a row leave one, which counts.
+    parts.anilist = "[ANILIST]\n10;a;;0;\n\n\n11;b;;0;\n12;c;;0;\n";
+    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_TRUE(env.log.Contains(kAniCountMessage));
+    EXPECT_TRUE(script.Animations().empty());
+
+    env.log.Clear();
+    parts.anilist = "[ANILIST]\n10;a;;0;\n11;b;;0;\n";
+    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_TRUE(env.log.Contains(kAniCountMessage));
+}
+
+TEST(SetActListPart, ReadsWeightsEffectsAndAnimations) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(3, 2, 2);
+    parts.actlist =
+        "[ACTLIST]\n100; stand; 50; 40; 30; 0; -1; 0; 0; 1; 10; 10,11\n"
+        "140; walk; 1; 2; 3; 4; 5; 6; 7; 8; 9;\n";
+    CAniScript script;
+    ASSERT_TRUE(ReadLists(script, parts));
+    const ActEntry* stand = script.FindAction(100);
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(stand->name, "stand");
+    EXPECT_EQ(stand->weights, (std::array<int, 10>{50, 40, 30}));
+    EXPECT_EQ(stand->deltaS0, 0);
+    EXPECT_EQ(stand->deltaS1, -1);
+    EXPECT_EQ(stand->deltaS2, 0);
+    EXPECT_EQ(stand->deltaS3, 0);
+    EXPECT_EQ(stand->deltaPoint, 1);
+    EXPECT_EQ(stand->duration, 10);
+    EXPECT_EQ(stand->animations, (std::vector<int>{10, 11}));
+    const ActEntry* walk = script.FindAction(140);
+    ASSERT_NE(walk, nullptr);
+    EXPECT_EQ(walk->duration, 9);
+    EXPECT_TRUE(walk->animations.empty());
+}
+
+TEST(SetActListPart, MoreThanTenLevelsKeepTenWeightsAndTheFieldsAfterAllOfThem) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(12, 2, 1);
+    parts.actlist = "[ACTLIST]\n100;stand;1;2;3;4;5;6;7;8;9;10;11;12;-1;-2;-3;-4;5;6;10,11\n";
+    CAniScript script;
+    ASSERT_TRUE(ReadLists(script, parts));
+    const ActEntry& action = script.Actions()[0];
+    EXPECT_EQ(action.weights, (std::array<int, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(action.deltaS0, -1);
+    EXPECT_EQ(action.deltaS3, -4);
+    EXPECT_EQ(action.deltaPoint, 5);
+    EXPECT_EQ(action.duration, 6);
+    EXPECT_EQ(action.animations, (std::vector<int>{10, 11}));
+}
+
+TEST(SetActListPart, CountMustMatchAndActionHundredMustExist) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(3, 2, 2);
+    CAniScript script;
+    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_TRUE(env.log.Contains(kActCountMessage));
+
+    env.log.Clear();
+    parts.actlist = "[ACTLIST]\n101;a;1;1;1;0;0;0;0;0;1;10\n102;b;1;1;1;0;0;0;0;0;1;10\n";
+    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_TRUE(env.log.Contains("SetActListPart() - 첫 액션(100)이 ACT LIST에 없습니다."));
+    EXPECT_TRUE(script.Actions().empty());
+}
+
+TEST(FindRecords, TheEarlierOfTwoEqualNumbersWins) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(1, 2, 2);
+    parts.anilist = "[ANILIST]\n10;first;;0;\n10;second;;1;\n";
+    parts.actlist = "[ACTLIST]\n100;first;1;0;0;0;0;0;1;10\n100;second;1;0;0;0;0;0;1;10\n";
+    CAniScript script;
+    ASSERT_TRUE(ReadLists(script, parts));
+    EXPECT_EQ(script.FindAnimation(10)->name, "first");
+    EXPECT_EQ(script.FindAction(100)->name, "first");
+}
+
+TEST(FindRecords, AnActionsAnimationsCanBeReplacedForAWhile) {
+    test::MemoryEnv env;
+    CAniScript script;
+    ASSERT_TRUE(ReadLists(script, ScriptParts()));
+    std::vector<int>* animations = script.ActionAnimations(100);
+    ASSERT_NE(animations, nullptr);
+    std::vector<int> saved = *animations;
+    *animations = {11};
+    EXPECT_EQ(script.FindAction(100)->animations, (std::vector<int>{11}));
+    *animations = saved;
+    EXPECT_EQ(script.FindAction(100)->animations, (std::vector<int>{10, 11}));
+    EXPECT_EQ(script.ActionAnimations(999), nullptr);
+}
+
+TEST(ListTexts, NamesAreCutToTheirWidth) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.config = Config(1, 2, 1);
+    // 25 bytes keep 19; a double-byte character across the limit is dropped whole.
+    parts.anilist =
+        "[ANILIST]\n10;abcdefghijklmnopqrstuvwxy;;0;\n11;abcdefghijklmnopqr\xB0\xED;;0;\n";
+    parts.actlist = "[ACTLIST]\n100;abcdefghijkl;1;0;0;0;0;0;1;10\n";
+    CAniScript script;
+    ASSERT_TRUE(ReadLists(script, parts));
+    EXPECT_EQ(script.Animations()[0].name, "abcdefghijklmnopqrs");
+    EXPECT_EQ(script.Animations()[1].name, "abcdefghijklmnopqr");
+    EXPECT_EQ(script.Actions()[0].name, "abcdefghi");
+}
+
+}  // namespace
+}  // namespace nuv
