@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ports/Balloons.h"
+#include "balloon/BalloonWnd.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/PetWindow.h"
@@ -56,7 +56,7 @@ bool CPetMainDlg::StartPet() {
 void CPetMainDlg::OnPaint() { pet_->DrawFrame(); }
 
 void CPetMainDlg::OnLButtonDown(int x, int y) {
-    if (IBalloon* balloon = pet_->openBalloon()) {
+    if (CBalloonWnd* balloon = pet_->openBalloon()) {
         balloon->BringToTop();
         ports_.window->BringToTop();
     }

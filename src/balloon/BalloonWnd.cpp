@@ -107,6 +107,10 @@ void CBalloonWnd::ShowBeside(const Rect& pet) {
     window_->Show();
 }
 
+void CBalloonWnd::BringToTop() {
+    if (created_ && !destroyed_) window_->BringToTop();
+}
+
 void CBalloonWnd::Close() {
     if (!created_ || destroyed_ || closing_) return;
     closing_ = true;

@@ -44,6 +44,7 @@ class CBalloonWnd : public IBalloonWindowEvents {
     void ShowBeside(const Rect& pet);
     // Destroys the window; OnBalloonClosed follows, in which the owner may delete the balloon.
     void Close();
+    void BringToTop();
 
     int GetKind() const { return kind_; }
     Size GetSize() const { return size_; }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "pet/Pet.h"
-#include "ports/Balloons.h"
 #include "store/Random.h"
 
 namespace nuv {

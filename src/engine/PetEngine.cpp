@@ -3,7 +3,6 @@
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
-#include "ports/Balloons.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
 #include "store/FileSystem.h"

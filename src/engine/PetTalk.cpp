@@ -1,5 +1,8 @@
 // Balloons and talk.
 
+#include <algorithm>
+
+#include "balloon/BalloonWnd.h"
 #include "pet/Pet.h"
 #include "store/Random.h"
 
@@ -38,18 +41,23 @@ const std::string* CPet::PickNeedMessage() {
     return PickMessage(lo, hi);
 }
 
-void CPet::OnTextShown() {
+void CPet::OnTextShown(CBalloonWnd& balloon) {
+    if (ports_.events) ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
     int action = GetActionId();
     if (action == 146 || action == 149) PlaySequence({34});
 }
 
-void CPet::OnBalloonClosed(IBalloon* balloon) {
-    // The level-up opens two balloons in a row: only the open one is forgotten.
-    if (balloon != openBalloon_) return;
-    openBalloon_ = nullptr;
+void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
     if (destroying_) return;
+    if (ports_.events) ports_.events->OnBalloonClosed();
+    // The level-up opens two balloons in a row: only the open one is forgotten.
+    bool wasOpen = &balloon == openBalloon_;
+    if (wasOpen) openBalloon_ = nullptr;
+    auto it = std::find_if(balloons_.begin(), balloons_.end(),
+                           [&balloon](const auto& b) { return b.get() == &balloon; });
+    if (it != balloons_.end()) balloons_.erase(it);  // the balloon's last act: it may go now
     int action = GetActionId();
-    if (action == 146 || action == 149) {
+    if (wasOpen && (action == 146 || action == 149)) {
         RestoreSequence();
         StartNextAction();
     }

@@ -1,7 +1,10 @@
 #include "pet/Pet.h"
 
 #include "pet/ObjectWnd.h"
-#include "ports/Balloons.h"
+#include "balloon/BalloonGeometry.h"
+#include "balloon/BalloonWnd.h"
+#include "ports/BalloonWindows.h"
+#include "ports/SystemServices.h"
 #include "ports/Dialogs.h"
 #include "ports/PetWindow.h"
 #include "store/Cp949.h"
@@ -22,7 +25,8 @@ CPet::CPet(const PetPorts& ports) : ports_(ports), menuIcons_(kMenuIconSlots) {
 
 CPet::~CPet() {
     destroying_ = true;
-    CloseBalloon();
+    openBalloon_ = nullptr;
+    balloons_.clear();  // their windows go without reporting
 }
 
 const std::string& CPet::TextOf(int id) const {
@@ -88,19 +92,29 @@ void CPet::PlayPetSound(int index) {
 
 int CPet::GetActionId() const { return curAction_ ? curAction_->id : -1; }
 
-IBalloon* CPet::OpenBalloon(int kind, const std::string& text) {
+CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
+    if (!ports_.balloons || !ports_.text) return nullptr;
+    auto balloon = std::make_unique<CBalloonWnd>(*this, kind, Objects().objectImage,
+                                                 ports_.balloons->CreateBalloonWindow(),
+                                                 *ports_.text, balloonPictures_);
+    balloon->SetText(text);
+    if (!balloon->Create()) return nullptr;
     Rect pet = GetPetRect();
-    int centre = (pet.left + pet.right) / 2;
-    Point position = kind == 2 ? Point{centre - 91, pet.top - 170}
-                               : Point{centre - 130, pet.bottom - 260};
-    IBalloon* balloon = ports_.balloons->OpenBalloon(*this, kind, text, position);
+    if (ports_.events) ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
     ports_.window->BringToTop();
-    return balloon;
+    balloon->ShowBeside(pet);
+    if (ports_.events && balloon->IsTextComplete()) {
+        ports_.events->OnBalloonShown(balloon->GetShownLines(), balloon->GetAddresses());
+    }
+    balloons_.push_back(std::move(balloon));
+    return balloons_.back().get();
 }
 
 void CPet::CloseBalloon() {
-    if (openBalloon_) openBalloon_->DestroyWindow();
+    if (openBalloon_) openBalloon_->Close();
     openBalloon_ = nullptr;
 }
+
+void CPet::OpenLink(const std::string& url) { ports_.system->OpenUrl(url); }
 
 }  // namespace nuv

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "balloon/BalloonOwner.h"
+#include "balloon/BalloonPictureFiles.h"
 #include "pet/MenuModel.h"
 #include "pet/PetPorts.h"
 #include "pet/SystemInfo.h"
@@ -21,7 +23,6 @@
 
 namespace nuv {
 
-class IBalloon;
 class CObjectWnd;
 
 // Results of AdvanceFrame.
@@ -47,7 +48,8 @@ class CPet : public CAniScript,
              public CRegionData,
              public CSystemInfo,
              public CPetInfo,
-             public CPetFile {
+             public CPetFile,
+             public IBalloonOwner {
 public:
     explicit CPet(const PetPorts& ports);
     ~CPet() override;
@@ -70,11 +72,15 @@ public:
     const std::string& PetName() const;
 
     // Balloons.
-    IBalloon* OpenBalloon(int kind, const std::string& text);
-    IBalloon* openBalloon() const { return openBalloon_; }
+    // Opens a balloon of `kind` (0 link, 1 typing, 2 message) beside the pet; null when it
+    // cannot be made. It lives until it closes itself.
+    CBalloonWnd* OpenBalloon(int kind, const std::string& text);
+    CBalloonWnd* openBalloon() const { return openBalloon_; }
     void CloseBalloon();
-    void OnTextShown();
-    void OnBalloonClosed(IBalloon* balloon);
+    // IBalloonOwner
+    void OnTextShown(CBalloonWnd& balloon) override;
+    void OnBalloonClosed(CBalloonWnd& balloon) override;
+    void OpenLink(const std::string& url) override;
 
     // The engine.
     void Tick();
@@ -168,7 +174,9 @@ private:
     bool ReplaceCursorsForAction(int id);
 
     PetPorts ports_;
-    IBalloon* openBalloon_ = nullptr;
+    CBalloonPictureFiles balloonPictures_;
+    std::vector<std::unique_ptr<CBalloonWnd>> balloons_;
+    CBalloonWnd* openBalloon_ = nullptr;
     const ActEntry* curAction_ = nullptr;
     const AniEntry* curAnim_ = nullptr;
     int moveFlags_ = 0;

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "store/Image.h"
 
 namespace nuv {
 
@@ -16,7 +20,7 @@ class IDialogs;
 class IPopupMenu;
 class ITrayIcon;
 class ILoadingWindow;
-class IBalloons;
+class IBalloonWindows;
 class ITextMetrics;
 class IObjectWindows;
 
@@ -27,6 +31,11 @@ public:
     virtual void OnActionStarted(int id, int previous) {}
     virtual void OnLevelChanged(int level) {}
     virtual void OnSaved(bool ok) {}
+    virtual void OnBalloonOpened(int kind, const std::string& text, Point position) {}
+    // The whole text of a balloon is on screen: its lines (without markers) and links.
+    virtual void OnBalloonShown(const std::vector<std::string>& lines,
+                                const std::vector<std::string>& links) {}
+    virtual void OnBalloonClosed() {}
 };
 
 struct PetPorts {
@@ -39,7 +48,7 @@ struct PetPorts {
     IPopupMenu* menu = nullptr;
     ITrayIcon* tray = nullptr;
     ILoadingWindow* loading = nullptr;
-    IBalloons* balloons = nullptr;
+    IBalloonWindows* balloons = nullptr;
     ITextMetrics* text = nullptr;
     IObjectWindows* objects = nullptr;
     IPetEvents* events = nullptr;  // optional

@@ -43,6 +43,8 @@ class IBalloonWindow {
     // Moves the window (screen coordinates) without sizing it or changing the z-order.
     virtual void MoveTo(int x, int y) = 0;
     virtual void Show() = 0;
+    // Raises the window to the top of the z-order.
+    virtual void BringToTop() = 0;
     // Replaces what the window shows; the window repaints from its last drawing by itself.
     virtual void Draw(const BalloonDrawing& drawing) = 0;
     // A window timer: OnTimer(id) every `milliseconds` until stopped.

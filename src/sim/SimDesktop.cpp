@@ -9,17 +9,74 @@
 
 namespace nuv {
 
-// A balloon on the simulated desktop: reported when it opens, closed after five seconds.
-class CSimDesktop::SimBalloon : public IBalloon {
+// A balloon's window: it keeps the balloon's timers on the virtual clock and takes the
+// scripted clicks and keys.
+class CSimDesktop::SimBalloonWindow : public IBalloonWindow {
 public:
-    SimBalloon(CSimDesktop& desktop, CPet& pet) : desktop_(desktop), pet_(pet) {}
-    void DestroyWindow() override { desktop_.CloseBalloon(this); }
+    explicit SimBalloonWindow(CSimDesktop& desktop) : desktop_(desktop) {}
+    ~SimBalloonWindow() override { Forget(); }
+
+    bool Create(int, int, IBalloonWindowEvents& events) override {
+        events_ = &events;
+        desktop_.balloonWindows_.push_back(this);
+        return true;
+    }
+    void SetShape(const std::vector<Rect>&) override {}
+    void MoveTo(int, int) override {}
+    void Show() override {}
     void BringToTop() override {}
-    CPet& pet() { return pet_; }
+    void Draw(const BalloonDrawing&) override {}
+    void StartTimer(int id, int milliseconds) override {
+        desktop_.timers_.Start(this, id, uint32_t(milliseconds), desktop_.Now(),
+                               [this, id] { events_->OnTimer(id); });
+    }
+    void StopTimer(int id) override { desktop_.timers_.Stop(this, id); }
+    void ShowLinkCursor() override {}
+    void Destroy() override {
+        if (!events_) return;
+        IBalloonWindowEvents* events = events_;
+        Forget();
+        events->OnDestroyed();  // may delete this window
+    }
+    IBalloonWindowEvents* events() { return events_; }
 
 private:
+    void Forget() {
+        desktop_.timers_.StopAll(this);
+        auto& open = desktop_.balloonWindows_;
+        open.erase(std::remove(open.begin(), open.end(), this), open.end());
+        events_ = nullptr;
+    }
+
     CSimDesktop& desktop_;
-    CPet& pet_;
+    IBalloonWindowEvents* events_ = nullptr;
+};
+
+// The outing's object window: reported whenever it shows, hides, changes or goes.
+class CSimDesktop::SimObjectWindow : public IObjectWindow {
+public:
+    explicit SimObjectWindow(CSimDesktop& desktop) : desktop_(desktop) {}
+    ~SimObjectWindow() override {
+        if (visible_) Report(false);
+    }
+    void Place(Point position, Size) override { position_ = position; }
+    void SetPicture(const Image&, const Region&, const Rect& source) override {
+        source_ = source;
+        if (visible_) Report(true);
+    }
+    void Show(bool visible) override {
+        visible_ = visible;
+        Report(visible);
+    }
+
+private:
+    void Report(bool shown) {
+        if (desktop_.reporter_) desktop_.reporter_->OnObject(desktop_.Now(), shown, source_, position_);
+    }
+    CSimDesktop& desktop_;
+    Point position_;
+    Rect source_;
+    bool visible_ = false;
 };
 
 CSimDesktop::CSimDesktop(SimOptions options, ISimReporter* reporter)
@@ -32,7 +89,6 @@ CSimDesktop::CSimDesktop(SimOptions options, ISimReporter* reporter)
 
 CSimDesktop::~CSimDesktop() {
     dialog_.reset();
-    balloons_.clear();
     SetClock(previousClock_);
 }
 
@@ -48,6 +104,7 @@ PetPorts CSimDesktop::Ports() {
     ports.tray = this;
     ports.loading = &loading_;
     ports.balloons = this;
+    ports.objects = this;
     ports.text = this;
     ports.events = this;
     ports.randomSeed = options_.seed;
@@ -115,7 +172,18 @@ void CSimDesktop::Process(const SimInput& e) {
         case SimInput::kChoose: choices_.push_back(e.a); break;
         case SimInput::kClose: dlg.OnCommand(2); break;
         case SimInput::kBalloonClick:
-        case SimInput::kBalloonKey: break;
+            if (SimBalloonWindow* balloon = OpenBalloonWindow()) {
+                balloon->events()->OnMouseMove(e.a, e.b);
+                if (SimBalloonWindow* still = OpenBalloonWindow(); still == balloon) {
+                    balloon->events()->OnLButtonDown(e.a, e.b);
+                }
+            }
+            break;
+        case SimInput::kBalloonKey:
+            if (SimBalloonWindow* balloon = OpenBalloonWindow()) {
+                balloon->events()->OnKey(e.a ? BalloonKey::kEnter : BalloonKey::kEscape);
+            }
+            break;
     }
 }
 
@@ -246,24 +314,29 @@ void CSimDesktop::Track(const MenuModel& menu, Point) {
     if (reporter_) reporter_->OnMenu(Now(), menu);
 }
 
-IBalloon* CSimDesktop::OpenBalloon(CPet& pet, int kind, const std::string& text,
-                                   Point position) {
-    balloons_.push_back(std::make_unique<SimBalloon>(*this, pet));
-    SimBalloon* balloon = balloons_.back().get();
-    if (reporter_) reporter_->OnBalloon(Now(), kind, text, position);
-    timers_.Start(balloon, 1, 5000, Now(), [this, balloon] { CloseBalloon(balloon); });
-    return balloon;
+std::unique_ptr<IBalloonWindow> CSimDesktop::CreateBalloonWindow() {
+    return std::make_unique<SimBalloonWindow>(*this);
 }
 
-void CSimDesktop::CloseBalloon(SimBalloon* balloon) {
-    auto it = std::find_if(balloons_.begin(), balloons_.end(),
-                           [balloon](const auto& b) { return b.get() == balloon; });
-    if (it == balloons_.end()) return;
-    std::unique_ptr<SimBalloon> closing = std::move(*it);
-    balloons_.erase(it);
-    timers_.StopAll(balloon);
+std::unique_ptr<IObjectWindow> CSimDesktop::CreateObjectWindow() {
+    return std::make_unique<SimObjectWindow>(*this);
+}
+
+CSimDesktop::SimBalloonWindow* CSimDesktop::OpenBalloonWindow() {
+    return balloonWindows_.empty() ? nullptr : balloonWindows_.back();
+}
+
+void CSimDesktop::OnBalloonOpened(int kind, const std::string& text, Point position) {
+    if (reporter_) reporter_->OnBalloon(Now(), kind, text, position);
+}
+
+void CSimDesktop::OnBalloonShown(const std::vector<std::string>& lines,
+                                 const std::vector<std::string>& links) {
+    if (reporter_) reporter_->OnBalloonShown(Now(), lines, links);
+}
+
+void CSimDesktop::OnBalloonClosed() {
     if (reporter_) reporter_->OnBalloonClosed(Now());
-    closing->pet().OnBalloonClosed(balloon);
 }
 
 int CSimDesktop::TextWidth(std::string_view text, const TextFont& font) {

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "pet/PetPorts.h"
-#include "ports/Balloons.h"
+#include "ports/BalloonWindows.h"
+#include "ports/ObjectWindow.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/LoadingWindow.h"
@@ -45,7 +46,8 @@ class CSimDesktop : public IPetWindow,
                     public IDialogs,
                     public IPopupMenu,
                     public ITrayIcon,
-                    public IBalloons,
+                    public IBalloonWindows,
+                    public IObjectWindows,
                     public ITextMetrics,
                     public IPetEvents {
 public:
@@ -139,8 +141,9 @@ public:
     bool Add(int iconId, const std::string& tip) override { return true; }
     bool Remove() override { return true; }
 
-    // IBalloons
-    IBalloon* OpenBalloon(CPet& pet, int kind, const std::string& text, Point position) override;
+    // IBalloonWindows and IObjectWindows
+    std::unique_ptr<IBalloonWindow> CreateBalloonWindow() override;
+    std::unique_ptr<IObjectWindow> CreateObjectWindow() override;
 
     // ITextMetrics: half the font height for a single-byte character, the height for a
     // double-byte one.
@@ -150,9 +153,14 @@ public:
     void OnActionStarted(int id, int previous) override;
     void OnLevelChanged(int level) override;
     void OnSaved(bool ok) override;
+    void OnBalloonOpened(int kind, const std::string& text, Point position) override;
+    void OnBalloonShown(const std::vector<std::string>& lines,
+                        const std::vector<std::string>& links) override;
+    void OnBalloonClosed() override;
 
 private:
-    class SimBalloon;
+    class SimBalloonWindow;
+    class SimObjectWindow;
     PetPorts Ports();
     bool Start(bool run);
     void Process(const SimInput& event);
@@ -160,7 +168,7 @@ private:
     void Click(int x, int y);
     void MoveCursor(Point p);
     void EndMoveLoop();
-    void CloseBalloon(SimBalloon* balloon);
+    SimBalloonWindow* OpenBalloonWindow();
 
     SimOptions options_;
     ISimReporter* reporter_;
@@ -186,7 +194,7 @@ private:
     bool cursorsSaved_ = false;
     int dragFullWindows_ = 0;
     std::deque<int> choices_;
-    std::vector<std::unique_ptr<SimBalloon>> balloons_;
+    std::vector<SimBalloonWindow*> balloonWindows_;  // open ones, oldest first
 };
 
 }  // namespace nuv

@@ -24,6 +24,7 @@ class FakeBalloonWindow : public IBalloonWindow {
     void SetShape(const std::vector<Rect>& rects) override { shape = rects; }
     void MoveTo(int x, int y) override { position = Point{x, y}; }
     void Show() override { shown = true; }
+    void BringToTop() override {}
     void Draw(const BalloonDrawing& d) override {
         drawing = d;
         ++drawCount;
