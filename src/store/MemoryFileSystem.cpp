@@ -71,6 +71,7 @@ FileWriteResult MemoryFileSystem::WriteFile(const std::string& path, std::string
     }
     if (writesLeft_ > 0) --writesLeft_;
     files_[key] = std::string(data);
+    Remember(key, path);
     result.status = FileWriteResult::kOk;
     return result;
 }
@@ -79,6 +80,7 @@ uint32_t MemoryFileSystem::AppendFile(const std::string& path, std::string_view 
     std::string key = Key(path);
     if (uint32_t error = CheckCreate(key)) return error;
     files_[key].append(data);
+    Remember(key, path);
     return kErrorSuccess;
 }
 
@@ -95,6 +97,7 @@ uint32_t MemoryFileSystem::DeleteFile(const std::string& path) {
     if (locked_.count(key)) return kErrorSharingViolation;
     if (readOnly_.count(key)) return kErrorAccessDenied;
     files_.erase(key);
+    names_.erase(key);
     return kErrorSuccess;
 }
 
@@ -106,6 +109,8 @@ uint32_t MemoryFileSystem::ReplaceFile(const std::string& from, const std::strin
     std::string data = std::move(files_[source]);
     files_.erase(source);
     files_[target] = std::move(data);
+    names_.erase(source);
+    Remember(target, to);
     return kErrorSuccess;
 }
 
@@ -115,6 +120,26 @@ void MemoryFileSystem::AddFolder(const std::string& path) { folders_.insert(Key(
 void MemoryFileSystem::RemoveFolder(const std::string& path) { folders_.erase(Key(path)); }
 void MemoryFileSystem::Put(const std::string& path, std::string_view data) {
     files_[Key(path)] = std::string(data);
+    Remember(Key(path), path);
+}
+
+void MemoryFileSystem::Remember(const std::string& key, std::string_view path) {
+    std::string name;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find_first_of("\\/", start);
+        if (end == std::string_view::npos) end = path.size();
+        std::string_view part = path.substr(start, end - start);
+        if (!part.empty() && part != ".") name.append(name.empty() ? "" : "/").append(part);
+        start = end + 1;
+    }
+    names_[key] = name;
+}
+
+std::vector<std::string> MemoryFileSystem::Paths() const {
+    std::vector<std::string> paths;
+    for (const auto& [key, name] : names_) paths.push_back(name);
+    return paths;
 }
 
 std::string MemoryFileSystem::Get(const std::string& path) const {

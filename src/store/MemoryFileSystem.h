@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <set>
+#include <vector>
 
 #include "store/FileSystem.h"
 
@@ -27,6 +28,8 @@ public:
     // The content of a file; empty when there is none.
     std::string Get(const std::string& path) const;
     bool Has(const std::string& path) const;
+    // Every file, as "FOLDER/NAME" in the letter case it was last written with.
+    std::vector<std::string> Paths() const;
     // A read-only file cannot be written, replaced or deleted; a locked one cannot be opened.
     void SetReadOnly(const std::string& path, bool readOnly);
     void SetLocked(const std::string& path, bool locked);
@@ -38,7 +41,10 @@ private:
     static std::string Parent(const std::string& key);
     uint32_t CheckCreate(const std::string& key) const;
 
+    void Remember(const std::string& key, std::string_view path);
+
     std::map<std::string, std::string> files_;
+    std::map<std::string, std::string> names_;
     std::set<std::string> folders_;
     std::set<std::string> readOnly_;
     std::set<std::string> locked_;

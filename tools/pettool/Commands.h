@@ -13,6 +13,7 @@ int RunTopng(const Args& args);       // a BCF picture as a PNG file
 int RunDump(const Args& args);
 int RunSim(const Args& args);
 int RunCheck(const Args& args);
+int RunPack(const Args& args);
 
 // The dumps of the picture files, called by dump with a path that exists.
 int DumpRegionFile(const std::string& path);   // .RGN

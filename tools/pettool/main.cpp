@@ -19,6 +19,7 @@ void PrintUsage() {
         "  encode FILE       the same (the complement is its own inverse)\n"
         "  dump FILE         what the program reads from FILE, as JSON\n"
         "  topng FILE.BCF OUT.png   the picture of a BCF file as a PNG file\n"
+        "  pack SRC OUT      turns a pet's sources (SRC/pet.manifest) into a pet root OUT\n"
         "  check [ROOT] [--name NAME]\n"
         "                    starts the pet of ROOT and lists what its author must fix\n"
         "  sim [ROOT] [--seconds N] [--seed S] [--desktop W,G] [--name NAME]\n"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
         {"sim", nuv::tool::RunSim},
         {"check", nuv::tool::RunCheck},
         {"topng", nuv::tool::RunTopng},
+        {"pack", nuv::tool::RunPack},
     };
     if (argc < 2) {
         PrintUsage();
