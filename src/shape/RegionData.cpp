@@ -4,7 +4,6 @@
 #include <new>
 
 #include "ports/Clock.h"
-#include "shape/XorRuns.h"
 #include "store/FileSystem.h"
 #include "store/Log.h"
 
@@ -87,6 +86,7 @@ bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window)
 
 bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError) {
     uint32_t start = Clock().TickCount();
+    XorRuns holes;
     for (int i = 0; i < count_; ++i) {
         uint16_t runs = 0;
         if (!in.Read(&runs)) {
@@ -100,25 +100,24 @@ bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortR
             return false;
         }
         runCounts_.push_back(runs);
-        regions_.push_back(ReadFrame(in, i, runs));
+        regions_.push_back(ReadFrame(in, i, runs, holes));
         uint32_t elapsed = Clock().TickCount() - start;
         window.Report(int(elapsed / 1000), int(int64_t(100) * i / count_), i + 1);
     }
     return true;
 }
 
-Region CRegionData::ReadFrame(Reader& in, int frame, int runs) {
+Region CRegionData::ReadFrame(Reader& in, int frame, int runs, XorRuns& holes) {
     // Runs are in sheet coordinates: the column start wraps like the file's 16-bit numbers,
     // rows fold into the frame's height. Only the part inside the frame matters.
     uint32_t columnStart = uint32_t(frame % framesPerRow_) * uint32_t(frameWidth_);
-    XorRuns holes;
     for (int r = 0; r < runs; ++r) {
         uint16_t column = in.Next(), row = in.Next(), length = in.Next();
         int x = int((column - columnStart) & 0xFFFFu);
         int y = row % frameHeight_;
         holes.Add(y, x, std::min(x + int(length), frameWidth_));
     }
-    return Region(Rect{0, 0, frameWidth_, frameHeight_}) ^ holes.Build();
+    return holes.Build(Rect{0, 0, frameWidth_, frameHeight_});
 }
 
 std::optional<Region> CRegionData::GetRegionHandle(int frame) const {
