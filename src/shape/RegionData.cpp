@@ -53,18 +53,7 @@ bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window)
     uint32_t shortReadError =
         file.status == FileReadResult::kReadFailed ? file.error : uint32_t(kErrorHandleEof);
     Reader in(file.data);
-    if (in.left() < 8) {
-        WriteLogF("SetRegionData() - RGN 파일의 헤더부를 읽지 못했습니다. Error = %u",
-                  shortReadError);
-        return false;
-    }
-    count_ = in.Next();
-    framesPerRow_ = in.Next();
-    frameWidth_ = in.Next();
-    frameHeight_ = in.Next();
-    if (count_ > 0 && (framesPerRow_ == 0 || frameHeight_ == 0)) {
-        WriteLogF("SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = %d, FH = %d",
-                  framesPerRow_, frameHeight_);
+    if (!ReadHeader(in, shortReadError)) {
         Clear();
         return false;
     }
@@ -82,6 +71,25 @@ bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window)
     window.Close();
     if (!ok) Clear();
     return ok;
+}
+
+bool CRegionData::ReadHeader(Reader& in, uint32_t shortReadError) {
+    if (in.left() < 8) {
+        WriteLogF("SetRegionData() - RGN 파일의 헤더부를 읽지 못했습니다. Error = %u",
+                  shortReadError);
+        return false;
+    }
+    count_ = in.Next();
+    framesPerRow_ = in.Next();
+    frameWidth_ = in.Next();
+    frameHeight_ = in.Next();
+    // Frames are placed by dividing by both; a file without frames needs neither.
+    if (count_ > 0 && (framesPerRow_ == 0 || frameHeight_ == 0)) {
+        WriteLogF("SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = %d, FH = %d",
+                  framesPerRow_, frameHeight_);
+        return false;
+    }
+    return true;
 }
 
 bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError) {

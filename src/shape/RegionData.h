@@ -37,6 +37,7 @@ class CRegionData {
   private:
     class Reader;
     void Clear();
+    bool ReadHeader(Reader& in, uint32_t shortReadError);
     bool ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError);
     Region ReadFrame(Reader& in, int frame, int runs, XorRuns& holes);
 
