@@ -4,7 +4,6 @@
 #include <new>
 
 #include "ports/Clock.h"
-#include "shape/XorRuns.h"
 #include "store/FileSystem.h"
 #include "store/Log.h"
 
@@ -54,18 +53,7 @@ bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window)
     uint32_t shortReadError =
         file.status == FileReadResult::kReadFailed ? file.error : uint32_t(kErrorHandleEof);
     Reader in(file.data);
-    if (in.left() < 8) {
-        WriteLogF("SetRegionData() - RGN 파일의 헤더부를 읽지 못했습니다. Error = %u",
-                  shortReadError);
-        return false;
-    }
-    count_ = in.Next();
-    framesPerRow_ = in.Next();
-    frameWidth_ = in.Next();
-    frameHeight_ = in.Next();
-    if (count_ > 0 && (framesPerRow_ == 0 || frameHeight_ == 0)) {
-        WriteLogF("SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = %d, FH = %d",
-                  framesPerRow_, frameHeight_);
+    if (!ReadHeader(in, shortReadError)) {
         Clear();
         return false;
     }
@@ -85,8 +73,28 @@ bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window)
     return ok;
 }
 
+bool CRegionData::ReadHeader(Reader& in, uint32_t shortReadError) {
+    if (in.left() < 8) {
+        WriteLogF("SetRegionData() - RGN 파일의 헤더부를 읽지 못했습니다. Error = %u",
+                  shortReadError);
+        return false;
+    }
+    count_ = in.Next();
+    framesPerRow_ = in.Next();
+    frameWidth_ = in.Next();
+    frameHeight_ = in.Next();
+    // Frames are placed by dividing by both; a file without frames needs neither.
+    if (count_ > 0 && (framesPerRow_ == 0 || frameHeight_ == 0)) {
+        WriteLogF("SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = %d, FH = %d",
+                  framesPerRow_, frameHeight_);
+        return false;
+    }
+    return true;
+}
+
 bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError) {
     uint32_t start = Clock().TickCount();
+    XorRuns holes;
     for (int i = 0; i < count_; ++i) {
         uint16_t runs = 0;
         if (!in.Read(&runs)) {
@@ -100,25 +108,24 @@ bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortR
             return false;
         }
         runCounts_.push_back(runs);
-        regions_.push_back(ReadFrame(in, i, runs));
+        regions_.push_back(ReadFrame(in, i, runs, holes));
         uint32_t elapsed = Clock().TickCount() - start;
         window.Report(int(elapsed / 1000), int(int64_t(100) * i / count_), i + 1);
     }
     return true;
 }
 
-Region CRegionData::ReadFrame(Reader& in, int frame, int runs) {
+Region CRegionData::ReadFrame(Reader& in, int frame, int runs, XorRuns& holes) {
     // Runs are in sheet coordinates: the column start wraps like the file's 16-bit numbers,
     // rows fold into the frame's height. Only the part inside the frame matters.
     uint32_t columnStart = uint32_t(frame % framesPerRow_) * uint32_t(frameWidth_);
-    XorRuns holes;
     for (int r = 0; r < runs; ++r) {
         uint16_t column = in.Next(), row = in.Next(), length = in.Next();
         int x = int((column - columnStart) & 0xFFFFu);
         int y = row % frameHeight_;
         holes.Add(y, x, std::min(x + int(length), frameWidth_));
     }
-    return Region(Rect{0, 0, frameWidth_, frameHeight_}) ^ holes.Build();
+    return holes.Build(Rect{0, 0, frameWidth_, frameHeight_});
 }
 
 std::optional<Region> CRegionData::GetRegionHandle(int frame) const {

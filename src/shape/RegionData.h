@@ -13,6 +13,7 @@
 
 #include "ports/LoadingWindow.h"
 #include "shape/Region.h"
+#include "shape/XorRuns.h"
 
 namespace nuv {
 
@@ -36,8 +37,9 @@ class CRegionData {
   private:
     class Reader;
     void Clear();
+    bool ReadHeader(Reader& in, uint32_t shortReadError);
     bool ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError);
-    Region ReadFrame(Reader& in, int frame, int runs);
+    Region ReadFrame(Reader& in, int frame, int runs, XorRuns& holes);
 
     std::vector<Region> regions_;
     std::vector<uint16_t> runCounts_;

@@ -121,15 +121,17 @@ TEST(Region, OperationsMatchPixelSets) {
 
 TEST(XorRuns, SameAsOneXorPerRun) {
     RandomRects rects(5);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 400; ++round) {
         XorRuns runs;
-        Region expected;
+        // Half of the rounds XOR the runs into a rectangle.
+        Rect base = round % 2 ? rects.Next() : Rect();
+        Region expected(base);
         for (int n = rects.Below(40); n > 0; --n) {
             Rect r = rects.Next();
             runs.Add(r.top, r.left, r.right);
             expected ^= Rect{r.left, r.top, r.right, r.top + 1};
         }
-        Region built = runs.Build();
+        Region built = runs.Build(base);
         ExpectCanonical(built);
         EXPECT_EQ(built, expected);
         EXPECT_TRUE(runs.empty());

@@ -1,0 +1,41 @@
+// Region files read through the in-memory file system.
+
+#include <cstdint>
+#include <string_view>
+
+#include "shape/RegionData.h"
+#include "store/Log.h"
+#include "store/MemoryFileSystem.h"
+
+namespace {
+
+const char kPath[] = ".\\PETS\\FUZZ.RGN";
+
+// The file system of every input; the log is dropped before each input so that it stays small.
+nuv::MemoryFileSystem& Files() {
+    static nuv::MemoryFileSystem* files = [] {
+        auto* f = new nuv::MemoryFileSystem;
+        nuv::SetFiles(f);
+        return f;
+    }();
+    files->DeleteFile(nuv::kLogPath);
+    return *files;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Files().Put(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
+    nuv::CRegionData regions;
+    bool ok = regions.SetRegionData(kPath);
+    if (!ok && regions.count() != 0) __builtin_trap();
+    const nuv::Rect frame{0, 0, regions.frameWidth(), regions.frameHeight()};
+    for (int i = 0; i < regions.count(); ++i) {
+        std::optional<nuv::Region> shape = regions.GetRegionHandle(i);
+        if (!shape) __builtin_trap();
+        // Every shape lies inside its frame.
+        if (!shape->IsEmpty() && (*shape - nuv::Region(frame)) != nuv::Region()) __builtin_trap();
+    }
+    if (regions.GetRegionHandle(regions.count())) __builtin_trap();
+    return 0;
+}
