@@ -1,0 +1,39 @@
+// The pet script: every section reader and the accessors, on plain text complemented here.
+
+#include <cstdint>
+#include <string>
+
+#include "script/AniScript.h"
+#include "store/ComplementedFile.h"
+#include "store/Log.h"
+#include "store/MemoryFileSystem.h"
+
+namespace {
+
+nuv::MemoryFileSystem& Files() {
+    static nuv::MemoryFileSystem* files = [] {
+        auto* f = new nuv::MemoryFileSystem;
+        nuv::SetFiles(f);
+        return f;
+    }();
+    files->DeleteFile(nuv::kLogPath);
+    return *files;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string text(reinterpret_cast<const char*>(data), size);
+    Files().Put(".\\PETS\\FUZZ.ANI", nuv::Complement(text));
+    nuv::CAniScript script;
+    if (!script.LoadScriptFile(".\\PETS\\FUZZ.ANI")) return 0;
+    script.ReadAllSections();
+    for (int id : {0, 100, 140, 701}) {
+        script.FindAnimation(id);
+        script.FindAction(id);
+        script.FindText(id);
+    }
+    script.PickMessage(0, 10000);
+    script.ResetScript();
+    return 0;
+}

@@ -1,0 +1,50 @@
+// The configuration files: the pet state, PET.CFG and the advertisement messages, each read
+// and written back.
+
+#include <cstdint>
+#include <string>
+
+#include "store/ComplementedFile.h"
+#include "store/Log.h"
+#include "store/MemoryFileSystem.h"
+#include "store/PetConfig.h"
+#include "store/PetFile.h"
+#include "store/PetInfo.h"
+
+namespace {
+
+nuv::MemoryFileSystem& Files() {
+    static nuv::MemoryFileSystem* files = [] {
+        auto* f = new nuv::MemoryFileSystem;
+        nuv::SetFiles(f);
+        return f;
+    }();
+    files->DeleteFile(nuv::kLogPath);
+    return *files;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string text = nuv::Complement(std::string(reinterpret_cast<const char*>(data), size));
+    nuv::MemoryFileSystem& files = Files();
+
+    files.Put(".\\DATA\\FUZZ.CFG", text);
+    nuv::CPetInfo info;
+    if (info.LoadPetStateFile(".\\DATA\\FUZZ.CFG") && info.SetPetInfosPart()) {
+        info.SaveConfigData(0);
+    }
+
+    files.Put(".\\DATA\\PET.CFG", text);
+    nuv::CPetConfig config;
+    if (config.LoadCommonConfigFile(".\\DATA\\PET.CFG") && config.SetUserInfoPart() &&
+        config.SetPetsInfoPart()) {
+        config.FindActivePet();
+        config.SavePetConfig();
+    }
+
+    files.Put(".\\DATA\\FUZZ.CMC", text);
+    nuv::CPetFile messages;
+    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage();
+    return 0;
+}
