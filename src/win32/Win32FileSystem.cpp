@@ -32,6 +32,14 @@ HANDLE OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD dispo
                        nullptr);
 }
 
+// Windows refuses to open a read-only file for writing. Checked here as well, because a host
+// may not enforce it (Wine run by root writes through the attribute).
+bool IsReadOnlyFile(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool IsAbsolute(const std::wstring& path) {
     return (path.size() >= 2 && path[1] == L':') ||
            (!path.empty() && (path[0] == L'\\' || path[0] == L'/'));
@@ -119,6 +127,10 @@ FileWriteResult Win32FileSystem::WriteFile(const std::string& path, std::string_
     FileWriteResult result;
     std::wstring host;
     if ((result.error = HostPath(path, &host)) != 0) return result;
+    if (IsReadOnlyFile(host)) {
+        result.error = kErrorAccessDenied;
+        return result;
+    }
     FileHandle file(OpenFile(host, GENERIC_WRITE, 0, CREATE_ALWAYS));
     if (!file.valid()) {
         result.error = GetLastError();
@@ -137,6 +149,7 @@ FileWriteResult Win32FileSystem::WriteFile(const std::string& path, std::string_
 uint32_t Win32FileSystem::AppendFile(const std::string& path, std::string_view data) {
     std::wstring host;
     if (uint32_t error = HostPath(path, &host)) return error;
+    if (IsReadOnlyFile(host)) return kErrorAccessDenied;
     FileHandle file(OpenFile(host, FILE_APPEND_DATA, 0, OPEN_ALWAYS));
     if (!file.valid()) return GetLastError();
     return WriteAll(file.get(), data);
@@ -166,6 +179,7 @@ uint32_t Win32FileSystem::ReplaceFile(const std::string& from, const std::string
     std::wstring source, target;
     if (uint32_t error = HostPath(from, &source)) return error;
     if (uint32_t error = HostPath(to, &target)) return error;
+    if (IsReadOnlyFile(target)) return kErrorAccessDenied;
     if (MoveFileExW(source.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return kErrorSuccess;
