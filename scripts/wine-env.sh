@@ -89,11 +89,11 @@ nuv_wine_prepare_prefix() {
     [ -f "$marker" ] && return 0
     mkdir -p "$WINEPREFIX"
     # No Mono or Gecko installers: they would ask for a download.
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$NUV_WINE_DIR/wineboot.log" 2>&1 ||
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i </dev/null >"$NUV_WINE_DIR/wineboot.log" 2>&1 ||
         nuv_wine_fail "wineboot failed (see $NUV_WINE_DIR/wineboot.log)" || return 1
-    wine regedit /S "$(nuv_wine_registry_file)" >>"$NUV_WINE_DIR/wineboot.log" 2>&1 ||
+    wine regedit /S "$(nuv_wine_registry_file)" </dev/null >>"$NUV_WINE_DIR/wineboot.log" 2>&1 ||
         nuv_wine_fail "regedit failed" || return 1
-    wineserver -w
+    wineserver -w </dev/null >/dev/null 2>&1
     touch "$marker"
 }
 
@@ -127,8 +127,11 @@ nuv_wine_env() {
     nuv_wine_choose_display || return 1
     export DISPLAY
     nuv_wine_prepare_prefix || return 1
-    # A persistent server makes every later start fast (no server start-up per run).
-    wineserver -p 2>/dev/null || true
+    # A persistent server makes every later start fast (no server start-up per run). The
+    # server and the services the first program starts outlive this shell: they must not hold
+    # its output open, or a caller reading that output through a pipe would wait forever.
+    wineserver -p </dev/null >>"$NUV_WINE_DIR/wineserver.log" 2>&1 || true
+    wine cmd /c exit </dev/null >>"$NUV_WINE_DIR/wineserver.log" 2>&1 || true
     export NUV_WINE_DIR
 }
 
