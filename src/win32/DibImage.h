@@ -1,0 +1,20 @@
+#pragma once
+// Pictures between the core (Image: 0x00RRGGBB, top-down rows) and GDI (32-bit DIB sections).
+// The two layouts are the same bytes in memory (blue, green, red, unused), so rows are copied.
+
+#include "store/Image.h"
+#include "win32/WinApi.h"
+
+namespace nuv::win32 {
+
+// The header of a 32-bit top-down DIB of the given size.
+BITMAPINFO TopDownDibInfo(int width, int height);
+
+// A new DIB section (counted, owned by the caller) holding a copy of `image`.
+// Null for an empty image or when the system refuses.
+HBITMAP ImageToDib(const Image& image);
+
+// The pixels of any bitmap as an Image, the unused byte cleared. Empty on failure.
+Image BitmapToImage(HBITMAP bitmap);
+
+}  // namespace nuv::win32

@@ -1,0 +1,173 @@
+#include "win32/Win32FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "store/Log.h"
+#include "win32/WinApi.h"
+
+namespace nuv::win32 {
+namespace {
+
+// A fresh folder below the temporary folder, removed with everything in it.
+class Win32FileSystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root_ = std::wstring(temp) + L"nuvfs" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                std::to_wstring(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryW(root_.c_str(), nullptr));
+        files_ = Win32FileSystem(root_);
+    }
+    void TearDown() override { RemoveTree(root_); }
+
+    static void RemoveTree(const std::wstring& folder) {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..") continue;
+                std::wstring path = folder + L"\\" + name;
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(path);
+                } else {
+                    DeleteFileW(path.c_str());
+                }
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+
+    std::wstring Host(const std::wstring& name) const { return root_ + L"\\" + name; }
+
+    std::wstring root_;
+    Win32FileSystem files_;
+};
+
+TEST_F(Win32FileSystemTest, WritesAndReadsBinaryDataWhole) {
+    const std::string data("line 1\r\n\0\xff\x80 end", 15);
+    ASSERT_TRUE(files_.WriteFile(".\\PET.CFG", data, true).ok());
+    FileReadResult read = files_.ReadFile(".\\PET.CFG");
+    EXPECT_EQ(read.status, FileReadResult::kOk);
+    EXPECT_EQ(read.error, kErrorSuccess);
+    EXPECT_EQ(read.size, data.size());
+    EXPECT_EQ(read.data, data);
+    uint64_t size = 0;
+    EXPECT_EQ(files_.FileSize(".\\pet.cfg", &size), kErrorSuccess);
+    EXPECT_EQ(size, data.size());
+
+    ASSERT_TRUE(files_.WriteFile(".\\PET.CFG", "", false).ok());
+    read = files_.ReadFile(".\\PET.CFG");
+    EXPECT_EQ(read.status, FileReadResult::kOk);
+    EXPECT_EQ(read.data, "");
+}
+
+TEST_F(Win32FileSystemTest, HangulPathsBecomeTheirUtf16Names) {
+    ASSERT_TRUE(CreateDirectoryW(Host(L"데이터").c_str(), nullptr));
+    // The literal is code page 949 bytes, as every text inside the program.
+    ASSERT_TRUE(files_.WriteFile(".\\데이터\\고양이.CFG", "야옹", false).ok());
+    EXPECT_NE(GetFileAttributesW(Host(L"데이터\\고양이.CFG").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(files_.FileExists(".\\데이터\\고양이.CFG"));
+    EXPECT_EQ(files_.ReadFile(".\\데이터\\고양이.CFG").data, "야옹");
+}
+
+TEST_F(Win32FileSystemTest, MissingFilesAndFoldersGiveTheSystemsCodes) {
+    FileReadResult read = files_.ReadFile(".\\NONE.CFG");
+    EXPECT_EQ(read.status, FileReadResult::kOpenFailed);
+    EXPECT_EQ(read.error, kErrorFileNotFound);
+    EXPECT_EQ(files_.ReadFile(".\\NODIR\\NONE.CFG").error, kErrorPathNotFound);
+    FileWriteResult write = files_.WriteFile(".\\NODIR\\NEW.CFG", "x", false);
+    EXPECT_EQ(write.status, FileWriteResult::kCreateFailed);
+    EXPECT_EQ(write.error, kErrorPathNotFound);
+    uint64_t size = 7;
+    EXPECT_EQ(files_.FileSize(".\\NONE.CFG", &size), kErrorFileNotFound);
+    EXPECT_EQ(size, 7u);
+    EXPECT_EQ(files_.DeleteFile(".\\NONE.CFG"), kErrorFileNotFound);
+    EXPECT_EQ(files_.ReplaceFile(".\\NONE.TMP", ".\\NONE.CFG"), kErrorFileNotFound);
+    EXPECT_EQ(files_.AppendFile(".\\NODIR\\LOG.TXT", "x"), kErrorPathNotFound);
+    EXPECT_FALSE(files_.FileExists(".\\NONE.CFG"));
+}
+
+TEST_F(Win32FileSystemTest, FoldersAreNotFiles) {
+    ASSERT_TRUE(CreateDirectoryW(Host(L"DATA").c_str(), nullptr));
+    EXPECT_FALSE(files_.FileExists(".\\DATA"));
+    EXPECT_EQ(files_.ReadFile(".\\DATA").error, kErrorAccessDenied);
+}
+
+TEST_F(Win32FileSystemTest, FilesAreOpenedWithoutSharing) {
+    ASSERT_TRUE(files_.WriteFile(".\\PET.CFG", "abc", false).ok());
+    HANDLE other = CreateFileW(Host(L"PET.CFG").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    FileReadResult read = files_.ReadFile(".\\PET.CFG");
+    EXPECT_EQ(read.status, FileReadResult::kOpenFailed);
+    EXPECT_EQ(read.error, kErrorSharingViolation);
+    FileWriteResult write = files_.WriteFile(".\\PET.CFG", "new", false);
+    EXPECT_EQ(write.status, FileWriteResult::kCreateFailed);
+    EXPECT_EQ(write.error, kErrorSharingViolation);
+    EXPECT_EQ(files_.AppendFile(".\\PET.CFG", "more"), kErrorSharingViolation);
+    uint64_t size = 0;
+    EXPECT_EQ(files_.FileSize(".\\PET.CFG", &size), kErrorSuccess);  // attributes only
+    EXPECT_EQ(size, 3u);
+    CloseHandle(other);
+    EXPECT_EQ(files_.ReadFile(".\\PET.CFG").data, "abc");
+}
+
+TEST_F(Win32FileSystemTest, ReadOnlyFilesRefuseWrites) {
+    ASSERT_TRUE(files_.WriteFile(".\\PET.CFG", "kept", false).ok());
+    ASSERT_TRUE(SetFileAttributesW(Host(L"PET.CFG").c_str(), FILE_ATTRIBUTE_READONLY));
+    FileWriteResult write = files_.WriteFile(".\\PET.CFG", "lost", true);
+    EXPECT_EQ(write.status, FileWriteResult::kCreateFailed);
+    EXPECT_EQ(write.error, kErrorAccessDenied);
+    EXPECT_EQ(files_.AppendFile(".\\PET.CFG", "more"), kErrorAccessDenied);
+    EXPECT_EQ(files_.DeleteFile(".\\PET.CFG"), kErrorAccessDenied);
+    ASSERT_TRUE(files_.WriteFile(".\\PET.TMP", "new", false).ok());
+    EXPECT_EQ(files_.ReplaceFile(".\\PET.TMP", ".\\PET.CFG"), kErrorAccessDenied);
+    EXPECT_EQ(files_.ReadFile(".\\PET.CFG").data, "kept");
+}
+
+TEST_F(Win32FileSystemTest, AppendCreatesThenExtends) {
+    EXPECT_EQ(files_.AppendFile(".\\LOG.TXT", "one\r\n"), kErrorSuccess);
+    EXPECT_EQ(files_.AppendFile(".\\LOG.TXT", "two\r\n"), kErrorSuccess);
+    EXPECT_EQ(files_.ReadFile(".\\LOG.TXT").data, "one\r\ntwo\r\n");
+}
+
+TEST_F(Win32FileSystemTest, ReplaceAndDelete) {
+    ASSERT_TRUE(files_.WriteFile(".\\PET.CFG", "old", false).ok());
+    ASSERT_TRUE(files_.WriteFile(".\\PET.TMP", "new", true).ok());
+    EXPECT_EQ(files_.ReplaceFile(".\\PET.TMP", ".\\PET.CFG"), kErrorSuccess);
+    EXPECT_FALSE(files_.FileExists(".\\PET.TMP"));
+    EXPECT_EQ(files_.ReadFile(".\\PET.CFG").data, "new");
+    EXPECT_EQ(files_.ReplaceFile(".\\PET.CFG", ".\\MOVED.CFG"), kErrorSuccess);
+    EXPECT_EQ(files_.ReadFile(".\\MOVED.CFG").data, "new");
+    EXPECT_EQ(files_.DeleteFile(".\\MOVED.CFG"), kErrorSuccess);
+    EXPECT_FALSE(files_.FileExists(".\\MOVED.CFG"));
+}
+
+TEST_F(Win32FileSystemTest, PathsThatAreNotCodePage949AreRefused) {
+    const std::string zero("A\0B.CFG", 7);
+    EXPECT_EQ(files_.WriteFile(zero, "x", false).error, kErrorInvalidName);
+    EXPECT_EQ(files_.ReadFile("\xff\xff.CFG").error, kErrorInvalidName);
+    EXPECT_EQ(files_.ReadFile("").error, kErrorInvalidName);
+    EXPECT_FALSE(files_.FileExists("\xff.CFG"));
+    std::wstring host;
+    EXPECT_EQ(files_.HostPath("C:\\ABS.CFG", &host), kErrorSuccess);
+    EXPECT_EQ(host, L"C:\\ABS.CFG");  // absolute paths are not put below the root
+}
+
+TEST_F(Win32FileSystemTest, TheLogWritesCodePage949ThroughIt) {
+    ASSERT_TRUE(CreateDirectoryW(Host(L"ETCS").c_str(), nullptr));
+    IFileSystem* previous = SetFiles(&files_);
+    WriteLog("InitPet() - 시작");
+    SetFiles(previous);
+    std::string log = files_.ReadFile(kLogPath).data;
+    EXPECT_NE(log.find("InitPet() - 시작\r\n"), std::string::npos) << log;
+}
+
+}  // namespace
+}  // namespace nuv::win32
