@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/FuzzFiles.h"
 #include "store/BcfImage.h"
 #include "store/BmpDecoder.h"
 #include "store/BmpLayout.h"
 #include "store/Log.h"
-#include "store/MemoryFileSystem.h"
 
 namespace {
 
@@ -16,17 +16,6 @@ namespace {
 constexpr int64_t kMaxPixels = 512 * 512;
 
 const char kPath[] = ".\\PETS\\FUZZ.BCF";
-
-// The file system of every input; the log is dropped before each input so that it stays small.
-nuv::MemoryFileSystem& Files() {
-    static nuv::MemoryFileSystem* files = [] {
-        auto* f = new nuv::MemoryFileSystem;
-        nuv::SetFiles(f);
-        return f;
-    }();
-    files->DeleteFile(nuv::kLogPath);
-    return *files;
-}
 
 }  // namespace
 
@@ -42,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                   image->pixels().size() != size_t(image->width()) * image->height())) {
         __builtin_trap();
     }
-    Files().Put(kPath, std::string(nuv::kBcfLeadSize, '\0').append(bytes));
+    nuv::fuzz::Files().Put(kPath, std::string(nuv::kBcfLeadSize, '\0').append(bytes));
     nuv::Image loaded = nuv::LoadBCFImage(kPath);
     if (image ? !(loaded == *image) : !loaded.empty()) __builtin_trap();
     return 0;

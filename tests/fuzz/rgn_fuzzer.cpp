@@ -3,29 +3,18 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fuzz/FuzzFiles.h"
 #include "shape/RegionData.h"
 #include "store/Log.h"
-#include "store/MemoryFileSystem.h"
 
 namespace {
 
 const char kPath[] = ".\\PETS\\FUZZ.RGN";
 
-// The file system of every input; the log is dropped before each input so that it stays small.
-nuv::MemoryFileSystem& Files() {
-    static nuv::MemoryFileSystem* files = [] {
-        auto* f = new nuv::MemoryFileSystem;
-        nuv::SetFiles(f);
-        return f;
-    }();
-    files->DeleteFile(nuv::kLogPath);
-    return *files;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Files().Put(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
+    nuv::fuzz::Files().Put(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
     nuv::CRegionData regions;
     bool ok = regions.SetRegionData(kPath);
     if (!ok && regions.count() != 0) __builtin_trap();

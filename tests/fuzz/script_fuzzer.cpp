@@ -3,28 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/FuzzFiles.h"
 #include "script/AniScript.h"
 #include "store/ComplementedFile.h"
 #include "store/Log.h"
-#include "store/MemoryFileSystem.h"
-
-namespace {
-
-nuv::MemoryFileSystem& Files() {
-    static nuv::MemoryFileSystem* files = [] {
-        auto* f = new nuv::MemoryFileSystem;
-        nuv::SetFiles(f);
-        return f;
-    }();
-    files->DeleteFile(nuv::kLogPath);
-    return *files;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
-    Files().Put(".\\PETS\\FUZZ.ANI", nuv::Complement(text));
+    nuv::fuzz::Files().Put(".\\PETS\\FUZZ.ANI", nuv::Complement(text));
     nuv::CAniScript script;
     if (!script.LoadScriptFile(".\\PETS\\FUZZ.ANI")) return 0;
     script.ReadAllSections();

@@ -4,30 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/FuzzFiles.h"
 #include "store/ComplementedFile.h"
 #include "store/Log.h"
-#include "store/MemoryFileSystem.h"
 #include "store/PetConfig.h"
 #include "store/PetFile.h"
 #include "store/PetInfo.h"
 
-namespace {
-
-nuv::MemoryFileSystem& Files() {
-    static nuv::MemoryFileSystem* files = [] {
-        auto* f = new nuv::MemoryFileSystem;
-        nuv::SetFiles(f);
-        return f;
-    }();
-    files->DeleteFile(nuv::kLogPath);
-    return *files;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text = nuv::Complement(std::string(reinterpret_cast<const char*>(data), size));
-    nuv::MemoryFileSystem& files = Files();
+    nuv::MemoryFileSystem& files = nuv::fuzz::Files();
 
     files.Put(".\\DATA\\FUZZ.CFG", text);
     nuv::CPetInfo info;
