@@ -46,6 +46,15 @@ std::string PictureGuide() {
     text += "  small pictures, also as img_<name>.png for <IMG> tags:\n";
     for (const ObjectPlace& p : places)
         text += "  " + PlaceLine(p);
+    text += "\nRecord lines for the object section (the outing uses records 3 and 4):\n";
+    const ObjectPlace records[] = {kBalloonPlace, kMessageBalloonPlace, places.front(),
+                                   kStumpAfterPlace, kStumpBeforePlace};
+    for (int i = 0; i < 5; ++i) {
+        const ObjectPlace& p = records[i];
+        text += "  " + std::to_string(i) + " ; " + std::to_string(p.width) + " , " +
+                std::to_string(p.height) + " ; " + std::to_string(p.left) + " , " +
+                std::to_string(p.top) + " ; 0 ; " + p.name + " ;\n";
+    }
     text +=
         "\npetbar00.png: gauge cells of 16 x 16: x 0 middle (yellow), 16 empty, 32 high (green),\n"
         "48 spare (blue), 64 low (red).\n"
