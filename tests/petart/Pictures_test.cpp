@@ -78,7 +78,7 @@ TEST(ObjectImage, BalloonShapesStayInsideTheirPieces) {
     }
     // The tail of the light balloon points down towards the pet below the piece.
     Image talk = Cut(objects, kBalloonPlace);
-    EXPECT_GT(CheckFrame(talk, 0).lowestRow, 165);
+    EXPECT_GT(CheckFrame(talk, 0).lowestRow, 160);
 }
 
 TEST(ObjectImage, OutingPicturesShareTheirSizeAndStandOnTheGround) {

@@ -32,7 +32,7 @@ Image DrawTalkBalloon() {
     CCanvas c(kBalloonPlace.width, kBalloonPlace.height);
     CMask shape = RoundedRect(c, 18, 16, 222, 152, 26);
     CMask tail = c.EmptyMask();
-    tail.FillPolygon({{104, 146}, {136, 146}, {127, 172}});
+    tail.FillPolygon({{104, 146}, {136, 146}, {127, 167}});
     shape.Unite(tail);
     c.Paint(shape.Dilated(true).Dilated(), kBalloonInk);
     c.Paint(shape, kBalloonFill);
