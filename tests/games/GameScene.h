@@ -28,7 +28,9 @@ struct TickState {
 
 class GameScene {
   public:
-    explicit GameScene(const TinyPet& pet = TinyPet()) : sim(pet) {}
+    explicit GameScene(const TinyPet& pet = TinyPet(),
+                       SimOptions options = SimHarness::DefaultOptions())
+        : sim(pet, options) {}
 
     bool Start() { return sim.Start(); }
 
