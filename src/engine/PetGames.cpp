@@ -182,6 +182,9 @@ void CPet::Fall() {
             PlaySequence({120});
             ApplyActionEffects(*curAction_);
             subState_ = kBounceWalk;
+            // A bounce cut short by another action must not go on here; the direction stays.
+            bouncing_ = false;
+            bounceIndex_ = 0;
         }
     }
     MovePetBy(0, speed_);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "games/GameScene.h"
 
 namespace nuv::test {
@@ -271,6 +273,36 @@ TEST(CatchTheCursor, AnotherActionEndsTheHang) {
     Rect before = scene.sim.Window();
     scene.MoveCursor(700, 300);
     EXPECT_EQ(Box(scene.sim.Window()), Box(before));
+}
+
+}  // namespace
+}  // namespace nuv::test
+
+namespace nuv::test {
+namespace {
+
+TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
+    TinyPet pet = CatchPet(520, 60);
+    pet.animations[120] = std::vector<int>(40, 7);
+    GameScene scene(pet);
+    ASSERT_TRUE(scene.Start());
+    scene.MoveCursor(scene.CentreX(), 700);
+    scene.StartGame(520);
+    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.window.left == 0; }, 100));
+    scene.Tick();
+    scene.Tick();  // two steps into the bounce
+    scene.sim.Input(SimInput::kCommand, 230);
+    EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
+
+    scene.MoveCursor(scene.CentreX(), 700);
+    scene.StartGame(520);
+    ASSERT_TRUE(scene.TickUntilStage(9, 60));
+    ASSERT_TRUE(scene.TickUntilAction(620, 80));
+    int lowest = 0;
+    for (const TickState& s : scene.ticks)
+        lowest = std::max(lowest, s.window.bottom);
+    EXPECT_EQ(lowest, 738 + 30);
+    EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
 }
 
 }  // namespace

@@ -177,3 +177,31 @@ TEST(Tag, RunningPetStopsExactlyAtTheDesktopEdges) {
 
 }  // namespace
 }  // namespace nuv::test
+
+namespace nuv::test {
+namespace {
+
+TEST(SuccessBalloon, TextIsFormattedSafelyAndAMissingTextGivesNoBalloon) {
+    TinyPet odd = GamePet(530, 2);
+    TinyPet none = GamePet(530, 2);
+    for (std::size_t i = 0; i < odd.texts.size(); ++i) {
+        if (odd.texts[i].rfind("403;", 0) != 0) continue;
+        odd.texts[i] = "403;%d%% of %s, %d, %n %d;";
+        none.texts.erase(none.texts.begin() + long(i));
+    }
+    for (const TinyPet* pet : {&odd, &none}) {
+        GameScene scene(*pet);
+        ASSERT_TRUE(scene.Start());
+        ASSERT_TRUE(Stroked(scene, 46));
+        EXPECT_EQ(scene.Actions(), (std::vector<int>{530, 630}));
+        EXPECT_EQ(scene.State().PetS2, 9013);
+        if (pet == &odd) {
+            EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"13% of %s, 5, %n %d"}));
+        } else {
+            EXPECT_TRUE(scene.Events("balloon").empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nuv::test
