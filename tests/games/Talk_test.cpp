@@ -221,3 +221,48 @@ TEST(AdvertisementTalk, LinksThatAreNoWebAddressesOpenNothing) {
 
 }  // namespace
 }  // namespace nuv::test
+
+namespace nuv::test {
+namespace {
+
+TEST(Talk, DraggingATalkingPetClosesItsBalloonWithoutAnyOtherAction) {
+    TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
+    pet.Action(100).deltaS0 = 100;  // what the talk would move on to
+    GameScene scene(pet);
+    ASSERT_TRUE(scene.Start());
+    Talk(scene, 146);
+    scene.Tick();
+    int before = scene.State().PetS0;
+    scene.sim.Input(SimInput::kLButton, 5, 5);
+    EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);
+    EXPECT_EQ(scene.Actions(), (std::vector<int>{146, 701}));
+    EXPECT_EQ(scene.State().PetS0, before);
+}
+
+TEST(Talk, MenuOptionDuringATalkClosesTheBalloonAndThePetSaysSomethingNew) {
+    GameScene scene(TalkPet(9000, 9000, 9000, 9000));
+    ASSERT_TRUE(scene.Start());
+    Talk(scene, 146);
+    scene.Tick();
+    scene.sim.Input(SimInput::kCommand, 9022);  // sound off
+    EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);
+    EXPECT_EQ(scene.Actions(), (std::vector<int>{146}));
+    scene.Tick();
+    EXPECT_EQ(scene.Events("balloon").size(), 2u);
+}
+
+TEST(Talk, ExitDuringATalkOpensNoBalloonOnTheWayOut) {
+    TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
+    pet.Action(100).deltaPoint = 60;  // the start gives 60; the action after a talk would level up
+    GameScene scene(pet);
+    ASSERT_TRUE(scene.Start());
+    Talk(scene, 146);
+    scene.Tick();
+    scene.sim.Input(SimInput::kCommand, 903);
+    EXPECT_TRUE(scene.sim.desktop->Ended());
+    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"All is well"}));
+    EXPECT_EQ(scene.Actions(), (std::vector<int>{146}));
+}
+
+}  // namespace
+}  // namespace nuv::test
