@@ -132,6 +132,18 @@ TEST(CatchTheCursor, HangingPetIsCarriedByTheCursorUntilTheTimeIsUpThenFallsToTh
     EXPECT_EQ(scene.sim.Window().left, 590);
 }
 
+TEST(CatchTheCursor, PetCarriedBelowTheGroundComesUpToItWhenReleased) {
+    GameScene scene(CatchPet(145, 2));
+    ASSERT_TRUE(scene.Start());
+    scene.MoveCursor(scene.CentreX(), 700);
+    scene.StartGame(145);
+    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+    scene.MoveCursor(500, 760);  // the pet's bottom at 780, below G + 30
+    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 100));
+    EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
+    EXPECT_EQ(scene.ticks.back().subState, 8);
+}
+
 TEST(CatchTheCursor, CarryGameRewardsTheCatchAndSaysSoAfterTheLanding) {
     GameScene scene(CatchPet(510, 30));
     ASSERT_TRUE(scene.Start());
