@@ -287,12 +287,6 @@ TEST(CatchTheCursor, AnotherActionEndsTheHang) {
     EXPECT_EQ(Box(scene.sim.Window()), Box(before));
 }
 
-}  // namespace
-}  // namespace nuv::test
-
-namespace nuv::test {
-namespace {
-
 TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
     TinyPet pet = CatchPet(520, 60);
     pet.animations[120] = std::vector<int>(40, 7);

@@ -175,12 +175,6 @@ TEST(Tag, RunningPetStopsExactlyAtTheDesktopEdges) {
     }
 }
 
-}  // namespace
-}  // namespace nuv::test
-
-namespace nuv::test {
-namespace {
-
 TEST(SuccessBalloon, TextIsFormattedSafelyAndAMissingTextGivesNoBalloon) {
     TinyPet odd = GamePet(530, 2);
     TinyPet none = GamePet(530, 2);

@@ -219,12 +219,6 @@ TEST(AdvertisementTalk, LinksThatAreNoWebAddressesOpenNothing) {
     }
 }
 
-}  // namespace
-}  // namespace nuv::test
-
-namespace nuv::test {
-namespace {
-
 TEST(Talk, DraggingATalkingPetClosesItsBalloonWithoutAnyOtherAction) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
     pet.Action(100).deltaS0 = 100;  // what the talk would move on to
