@@ -1,5 +1,6 @@
 // The games: catching the cursor, stroking and tag.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "pet/Pet.h"
@@ -57,8 +58,10 @@ void CPet::CatchHandler() {
         }
     }
     if (subState_ == kStep) {
-        if (moveFlags_ & kMoveRight) speed_ = cx + 20 > cursor.x ? cursor.x - cx : 20;
-        else speed_ = cx - 20 < cursor.x ? cursor.x - cx : -20;
+        if (moveFlags_ & kMoveRight)
+            speed_ = cx + 20 > cursor.x ? cursor.x - cx : 20;
+        else
+            speed_ = cx - 20 < cursor.x ? cursor.x - cx : -20;
         MovePetBy(speed_, 0);
         subState_ = kApproach;
     }
@@ -89,6 +92,13 @@ void CPet::CatchHandler() {
 // The catch games' choices at the end of a list; false when another action was started.
 bool CPet::CatchSequenceStep() {
     const int id = curAction_->id;
+    if (id == 510 && subState_ == kLanded) {
+        // The landing has played: the catch succeeded, even when the time ran out meanwhile.
+        RestoreSequence();
+        SuccessBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
+        StartAction(610, true, false);
+        return false;
+    }
     int last = LastListId();
     if (!TimeIsUp()) {
         if (last == 71) {
@@ -103,12 +113,9 @@ bool CPet::CatchSequenceStep() {
             if (subState_ == kHanging) {
                 Release(false);
             } else if (subState_ == kFalling) {
-                framePos_ = 2;  // the fall continues from its third frame
-            } else if (subState_ == kLanded && id == 510) {
-                RestoreSequence();
-                SuccessBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
-                StartAction(610, true, false);
-                return false;
+                // The fall goes on from its third frame (or its last, when shorter).
+                int frames = curAnim_ ? int(curAnim_->frames.size()) : 0;
+                framePos_ = std::max(std::min(2, frames - 1), 0);
             }
         }
         return true;
@@ -175,6 +182,9 @@ void CPet::Fall() {
             PlaySequence({120});
             ApplyActionEffects(*curAction_);
             subState_ = kBounceWalk;
+            // A bounce cut short by another action must not go on here; the direction stays.
+            bouncing_ = false;
+            bounceIndex_ = 0;
         }
     }
     MovePetBy(0, speed_);

@@ -30,19 +30,18 @@ void CPet::OutingHandler() {
     const int frameWidth = GetFrameSize().width;
 
     if (AdvanceFrame() == kSequenceCompleted) {
-        if (!TimeIsUp()) {
-            if (subState_ == kLookAtObject) {
-                subState_ = kObjectChanged;
-                if (objectWnd_) {
-                    objectWnd_->SetSourceRect(r3.left, r3.top, r3.left + r4.width,
-                                              r3.top + r4.height);
-                }
-                PlaySequence({85});
-            } else if (subState_ == kObjectChanged) {
-                subState_ = kWalkAway;
-                PlaySequence({86});
+        // The meeting goes on even when the time ran out on the way: only the time away
+        // depends on it.
+        if (subState_ == kLookAtObject) {
+            subState_ = kObjectChanged;
+            if (objectWnd_) {
+                objectWnd_->SetSourceRect(r3.left, r3.top, r3.left + r4.width, r3.top + r4.height);
             }
-        } else if (subState_ == kAway) {
+            PlaySequence({85});
+        } else if (subState_ == kObjectChanged) {
+            subState_ = kWalkAway;
+            PlaySequence({86});
+        } else if (subState_ == kAway && TimeIsUp()) {
             objectWnd_.reset();
             ports_.window->Show(true);
             subState_ = kComeBack;

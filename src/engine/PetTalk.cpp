@@ -20,6 +20,11 @@ void CPet::TalkHandler() {
         return;
     }
     openBalloon_ = OpenBalloon(advertisement ? 0 : 1, *text);
+    if (!openBalloon_) {
+        // No balloon could be made: the talk ends as if it had closed.
+        RestoreSequence();
+        StartNextAction();
+    }
 }
 
 const std::string* CPet::PickNeedMessage() {
@@ -42,7 +47,8 @@ const std::string* CPet::PickNeedMessage() {
 }
 
 void CPet::OnTextShown(CBalloonWnd& balloon) {
-    if (ports_.events) ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
+    if (ports_.events)
+        ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
     int action = GetActionId();
     if (action == 146 || action == 149) PlaySequence({34});
 }
@@ -57,7 +63,7 @@ void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
                            [&balloon](const auto& b) { return b.get() == &balloon; });
     if (it != balloons_.end()) balloons_.erase(it);  // the balloon's last act: it may go now
     int action = GetActionId();
-    if (wasOpen && (action == 146 || action == 149)) {
+    if (wasOpen && !closingBalloon_ && (action == 146 || action == 149)) {
         RestoreSequence();
         StartNextAction();
     }

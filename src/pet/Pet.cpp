@@ -111,7 +111,10 @@ CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
 }
 
 void CPet::CloseBalloon() {
+    // Whoever closes the balloon decides what comes next: a talk does not move on by itself.
+    closingBalloon_ = true;
     if (openBalloon_) openBalloon_->Close();
+    closingBalloon_ = false;
     openBalloon_ = nullptr;
 }
 

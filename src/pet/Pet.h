@@ -177,6 +177,7 @@ private:
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;
     CBalloonWnd* openBalloon_ = nullptr;
+    bool closingBalloon_ = false;  // the pet itself closes the open balloon
     const ActEntry* curAction_ = nullptr;
     const AniEntry* curAnim_ = nullptr;
     int moveFlags_ = 0;

@@ -24,7 +24,10 @@ void PrintUsage() {
         "                    starts the pet of ROOT and lists what its author must fix\n"
         "  sim [ROOT] [--seconds N] [--seed S] [--desktop W,G] [--name NAME]\n"
         "      [--start \"YYYY-MM-DD HH:MM:SS\"] [--events FILE] [--trace]\n"
-        "                    runs the pet of ROOT on a simulated desktop, events as JSON lines\n",
+        "                    runs the pet of ROOT on a simulated desktop, events as JSON lines\n"
+        "      events FILE: one per line, \"MS VERB [ARGS]\", verbs cursor X Y, lbutton X Y,\n"
+        "      release, rbutton X Y, command ID, tray lbutton|rbutton, key escape|enter,\n"
+        "      setcursor, choose N, close, balloon click X Y, balloon key escape|enter\n",
         stderr);
 }
 
