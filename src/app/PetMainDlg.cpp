@@ -151,7 +151,8 @@ bool CPetMainDlg::OnSetCursor() {
 
 void CPetMainDlg::OnHookMessage(uintptr_t wParam, intptr_t lParam) {
     if (wParam != 4 || !pet_->hookActive()) return;
-    int x = int(uintptr_t(lParam) & 0xFFFF), y = int((uintptr_t(lParam) >> 16) & 0xFFFF);
+    // Signed, as screens left of or above the main one have negative coordinates.
+    int x = int16_t(uintptr_t(lParam) & 0xFFFF), y = int16_t((uintptr_t(lParam) >> 16) & 0xFFFF);
     pet_->OnHookCursor(x, y);
 }
 

@@ -73,8 +73,8 @@ int CPet::ApplyActionEffects(const ActEntry& action) {
         if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
             s.PetLevel += 1;
             if (ports_.events) ports_.events->OnLevelChanged(s.PetLevel);
-            openBalloon_ = OpenBalloon(2, TextOf(207));
-            if (s.PetLevel == levels - 1) openBalloon_ = OpenBalloon(2, TextOf(206));
+            TextBalloon(207, {});
+            if (s.PetLevel == levels - 1) TextBalloon(206, {});
         }
     }
     SavePetFiles();

@@ -70,11 +70,7 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
     ports_.hook->UnInstallHook();
     RestoreSequence();
     RestoreSystemCursors();
-    if (objectWnd_) {
-        // An outing cut short: its object goes and the pet comes back into view.
-        objectWnd_.reset();
-        ports_.window->Show(true);
-    }
+    if (curAction_ && curAction_->id == 301) EndOuting();
     int previous = curAction_ ? curAction_->id : -1;
 
     const ActEntry* action = FindAction(id);

@@ -30,7 +30,7 @@ enum CatchStage {
 
 }  // namespace
 
-void CPet::SuccessBalloon(int textId, std::initializer_list<long long> numbers) {
+void CPet::TextBalloon(int textId, std::initializer_list<long long> numbers) {
     const std::string* format = FindText(textId);
     if (!format) return;  // nothing to say: no balloon rather than an empty one
     openBalloon_ = OpenBalloon(2, SafeFormat(*format, {}, numbers));
@@ -95,7 +95,7 @@ bool CPet::CatchSequenceStep() {
     if (id == 510 && subState_ == kLanded) {
         // The landing has played: the catch succeeded, even when the time ran out meanwhile.
         RestoreSequence();
-        SuccessBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
+        TextBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
         StartAction(610, true, false);
         return false;
     }
@@ -194,7 +194,7 @@ void CPet::BounceWalk() {
     if (AdvanceFrame() == kSequenceCompleted && !bouncing_) {
         if (curAnim_ && curAnim_->id == 122) {
             RestoreSequence();
-            SuccessBalloon(402, {curAction_->deltaS1, curAction_->deltaPoint});
+            TextBalloon(402, {curAction_->deltaS1, curAction_->deltaPoint});
             StartAction(620, true, false);
             return;
         }
@@ -239,7 +239,7 @@ void CPet::StrokeHandler() {
         RestoreSequence();
         if (subState_ >= 46) {
             ApplyActionEffects(*curAction_);
-            SuccessBalloon(403, {curAction_->deltaS2, curAction_->deltaPoint});
+            TextBalloon(403, {curAction_->deltaS2, curAction_->deltaPoint});
             StartAction(630, true, false);
         } else {
             StartNextAction();
@@ -258,10 +258,10 @@ void CPet::TagHandler() {
             RestoreSequence();
             RestoreSystemCursors();
             if (fast) {
-                SuccessBalloon(405, {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
+                TextBalloon(405, {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
                                      curAction_->deltaS3, curAction_->deltaPoint});
             } else {
-                SuccessBalloon(404, {curAction_->deltaS3, curAction_->deltaPoint});
+                TextBalloon(404, {curAction_->deltaS3, curAction_->deltaPoint});
             }
             StartAction(fast ? 630 : 640, true, false);
             return;

@@ -21,6 +21,16 @@ enum OutingStage {
 
 }  // namespace
 
+// The outing ends, done or cut short: its object goes and the pet is back in view.
+void CPet::EndOuting() {
+    objectWnd_.reset();
+    ports_.window->Show(true);
+    Rect pet = GetPetRect();
+    int width = Desktop().width;
+    int x = pet.left < 0 ? 0 : pet.right > width ? width - pet.Width() : pet.left;
+    if (x != pet.left) ports_.window->Move(x, pet.top);
+}
+
 void CPet::OutingHandler() {
     const std::vector<ObjEntry>& objects = Objects().records;
     if (objects.size() < 5 || !ports_.objects) return StartNextAction();

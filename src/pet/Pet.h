@@ -157,7 +157,9 @@ private:
     void TalkHandler();
     const std::string* PickNeedMessage();
     void OutingHandler();
-    void SuccessBalloon(int textId, std::initializer_list<long long> numbers);
+    void EndOuting();
+    // A message balloon with text `textId` filled with `numbers`; none when the text is missing.
+    void TextBalloon(int textId, std::initializer_list<long long> numbers);
     void StartNextAction();
     void Landed();
     bool TimeIsUp() const;

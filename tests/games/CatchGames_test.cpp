@@ -114,6 +114,10 @@ TEST(CatchTheCursor, HangingPetIsCarriedByTheCursorUntilTheTimeIsUpThenFallsToTh
     EXPECT_EQ(Box(scene.sim.Window()), (std::vector<int>{490, 100, 510, 120}));
     scene.MoveCursor(600, 60);
     EXPECT_EQ(Box(scene.sim.Window()), (std::vector<int>{590, 60, 610, 80}));
+    // A screen left of the main one: negative coordinates stay negative.
+    scene.sim.dialog().OnHookMessage(4, intptr_t(uint32_t(50) << 16 | uint16_t(-30)));
+    EXPECT_EQ(Box(scene.sim.Window()), (std::vector<int>{-40, 50, -20, 70}));
+    scene.MoveCursor(600, 60);
 
     std::size_t hung = scene.ticks.size();
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 100));

@@ -116,6 +116,7 @@ TEST(Outing, AnotherActionTakesTheObjectAwayAndShowsThePet) {
     EXPECT_EQ(scene.ObjectEvents().back()[0], 0);
     EXPECT_EQ(scene.Visibility(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(scene.sim.desktop->Visible());
+    EXPECT_GE(scene.sim.Window().left, 0);  // back on the screen, not where it hid
 }
 
 TEST(Outing, PetWithoutTheObjectRecordsGoesOnAtOnce) {
