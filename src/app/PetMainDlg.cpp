@@ -77,6 +77,9 @@ void CPetMainDlg::OnGetMinMaxInfo() {
     if (dragging_) return;
     pet_->RestoreSequence();
     dragging_ = true;
+    // A release before the first sample compares with where the drag began, not with the
+    // last sample of an earlier drag.
+    lastSample_ = ports_.desktop->GetCursorPos();
     ports_.window->StartTimer(kTimerSample, 10);
     ports_.window->StopTimer(kTimerTick);
     pet_->StartAction(701, true, false);
