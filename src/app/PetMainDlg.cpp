@@ -229,6 +229,7 @@ void CPetMainDlg::ChangePet() {
     for (int timer : {kTimerTick, kTimerDrag, kTimerSample}) ports_.window->StopTimer(timer);
     pet_->RemoveIcon();
     pet_.reset();
+    ports_.window->Show(true);  // the old pet may have been away on its outing
     pet_ = std::make_unique<CPet>(ports_);
     StartPet();
 }

@@ -76,6 +76,7 @@ bool CPet::ChooseOtherPet() {
     for (const PetEntry& pet : pets) names.push_back(pet.name);
     auto choice = ports_.dialogs->ChooseFromList(TextOf(211), names);
     if (!choice || *choice < 0 || *choice >= int(pets.size())) return false;
+    if (*choice == FindActivePet()) return false;  // the pet that runs already
     for (std::size_t i = 0; i < pets.size(); ++i) {
         GetPetsList().entries[i].active = int(i) == *choice ? "True" : "False";
     }
