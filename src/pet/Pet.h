@@ -66,6 +66,8 @@ public:
     void ShowPetChangeNotice();
     // Lets the user choose another pet; true when one was chosen and saved as the active one.
     bool ChooseOtherPet();
+    // Marks entry `index` of PET.CFG's pet list active and every other one inactive.
+    void MakeActivePet(int index);
     void RegisterUser();
     void PlayPetSound(int index);
     int GetActionId() const;

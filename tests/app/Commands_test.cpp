@@ -231,6 +231,22 @@ TEST_F(PetChange, APetAwayOnItsOutingIsReplacedByAVisibleOne) {
     EXPECT_EQ(sim.Window().bottom, kGround + 30);
 }
 
+TEST_F(PetChange, APetThatCannotStartGivesWayToThePreviousOne) {
+    sim.env.files.DeleteFile(".\\DATA\\DOG.CMC");
+    sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
+    sim.Input(SimInput::kCommand, 9024);
+    std::vector<SimEvent> messages = sim.report.Named("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texts[0], "초기설정에서 문제가 발생했습니다.");
+    EXPECT_FALSE(sim.desktop->Ended());
+    EXPECT_EQ(sim.pet().PetName(), "CAT");
+    EXPECT_TRUE(sim.pet().IconShown());
+    EXPECT_TRUE(Has(CommonFile(sim), "Ps(0,CAT,X,True)"));
+    EXPECT_TRUE(Has(CommonFile(sim), "Ps(1,DOG,X,False)"));
+    sim.RunFor(5000);
+    EXPECT_EQ(sim.report.Named("action").back()["id"], 100);
+}
+
 TEST_F(PetChange, ACancelledChoiceChangesNothing) {
     std::string config = sim.env.files.Get(".\\DATA\\PET.CFG");
     int saves = sim.report.Count("save");
