@@ -120,6 +120,47 @@ TEST_F(Movements, TheRunHopsGo135PixelsUpAndDown) {
     EXPECT_EQ(places[13].y, kStand);
 }
 
+TEST_F(Movements, TheRunsInsertHopsAndDashesAndComeBackFromThem) {
+    TinyPet pet;
+    pet.Action(142).animations = {17};
+    pet.Action(143).animations = {18};
+    pet.Action(142).duration = 120;
+    StartIn(pet, 142, 500);
+    for (int i = 0; i < 2000; ++i) {
+        int id = sim->pet().GetActionId();
+        if (id != 142 && id != 143) break;
+        sim->RunFor(120);
+    }
+    std::vector<SimEvent> ticks = sim->report.Named("tick");
+    auto anim = [&ticks](std::size_t i) { return i < ticks.size() ? int(ticks[i]["anim"]) : -1; };
+    int hops = 0, dashes = 0;
+    for (std::size_t i = 1; i + 17 < ticks.size(); ++i) {
+        int first = anim(i);
+        if ((first == 21 || first == 22) && anim(i - 1) != first) {
+            ++hops;
+            bool left = first == 21;
+            std::vector<int> expected(7, first);
+            expected.insert(expected.end(), 7, left ? 23 : 24);
+            expected.insert(expected.end(), 2, left ? 25 : 26);
+            std::vector<int> seen;
+            for (std::size_t k = i; k < i + 16; ++k)
+                seen.push_back(anim(k));
+            EXPECT_EQ(seen, expected) << "tick " << i;
+            if (anim(i + 16) != 118 && anim(i + 16) != 60) {
+                EXPECT_EQ(anim(i + 16), left ? 17 : 18) << "tick " << i;
+            }
+            EXPECT_EQ(ticks[i + 15]["y"], kStand);
+        }
+        if ((first == 19 || first == 20) && anim(i - 1) != first) {
+            ++dashes;
+            // The dash's end pauses the program for half a second.
+            EXPECT_EQ(ticks[i + 2].t - ticks[i + 1].t, 620u) << "tick " << i;
+        }
+    }
+    EXPECT_GE(hops, 3);
+    EXPECT_GE(dashes, 1);
+}
+
 TEST_F(Movements, ARunHittingTheLeftEdgeTurnsIntoTheRightRun) {
     TinyPet pet;
     pet.Action(142).animations = {17};
