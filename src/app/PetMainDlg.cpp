@@ -189,6 +189,10 @@ void CPetMainDlg::CommandPrologue() {
     if (rect.bottom != desktop.ground) {
         ports_.window->Move(rect.left, desktop.ground - rect.Height() + kGroundMargin);
     }
+    // A drop or throw still in flight ends here, the pet standing on the ground: otherwise it
+    // would fly on from there, and live on at the flight's pace once a command started a game.
+    int action = pet_->GetActionId();
+    if (!dragging_ && (action == 702 || action == 705)) pet_->Landed();
     ports_.hook->UnInstallHook();
     pet_->RestoreSequence();
 }

@@ -101,6 +101,8 @@ public:
     int GetNeedFlags() const;
     int ApplyActionEffects(const ActEntry& action);
     void ThrowPet(int flags, int speedX, int speedY);
+    // The end of a drop or throw: timer 4 stops, the next action starts, timer 2 runs again.
+    void Landed();
     void OnGameClick(int x, int y);
     // A cursor position from the hook library; moves the pet while it hangs on the cursor.
     void OnHookCursor(int x, int y);
@@ -161,7 +163,6 @@ private:
     void OutingHandler();
     void SuccessBalloon(int textId, std::initializer_list<long long> numbers);
     void StartNextAction();
-    void Landed();
     bool TimeIsUp() const;
 
     // Helpers.

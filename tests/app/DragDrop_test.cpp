@@ -145,6 +145,30 @@ TEST_F(DragDrop, AnUpwardThrowWithoutSidewaysMovementTurnsAtTheTop) {
     EXPECT_EQ(LastAction(), 100);
 }
 
+TEST_F(DragDrop, ACommandDuringAFlightPutsThePetBackOnItsNormalTimer) {
+    for (int command : {230, 9022}) {
+        Flick({500, 300}, {420, 290});  // a long flight: up at 10 px a tick from y 285
+        ASSERT_EQ(sim.pet().GetActionId(), 705);
+        sim.RunFor(200);
+        sim.Input(SimInput::kCommand, command);  // from the tray's menu
+        EXPECT_EQ(sim.Window().bottom, kGround + 30);
+        std::size_t from = sim.report.events.size();
+        sim.RunFor(3000);
+        std::vector<uint64_t> ticks;
+        for (std::size_t i = from; i < sim.report.events.size(); ++i) {
+            const SimEvent& e = sim.report.events[i];
+            if (e.name != "tick") continue;
+            EXPECT_EQ(e["timer"], 2) << command;
+            ticks.push_back(e.t);
+        }
+        EXPECT_GE(ticks.size(), 20u);
+        EXPECT_LE(ticks.size(), 26u);
+        EXPECT_EQ(sim.Window().bottom, kGround + 30);
+        sim.Input(SimInput::kCommand, 12345);  // back to the ground for the next round
+        sim.RunFor(3000);
+    }
+}
+
 TEST_F(DragDrop, AThrowBouncesOffTheSidesAndKeepsItsSpeed) {
     // From (100, 100) to (20, 110): left (4) with 80 px a tick, down (2) with 10.
     Flick({100, 100}, {20, 110});
