@@ -281,6 +281,15 @@ TEST(Commands, TheStrokeCursorShowsOnlyDuringStroking) {
     EXPECT_FALSE(sim.dialog().OnSetCursor());
     sim.Input(SimInput::kCommand, 230);
     EXPECT_TRUE(sim.dialog().OnSetCursor());
+
+    // Without a fourth cursor record there is no stroke cursor: default processing.
+    TinyPet pet;
+    pet.cursors = {"C0.CUR", "C1.CUR", "C2.CUR"};
+    SimHarness few(pet);
+    ASSERT_TRUE(few.Start());
+    few.Input(SimInput::kCommand, 230);
+    EXPECT_EQ(few.pet().GetActionId(), 530);
+    EXPECT_FALSE(few.dialog().OnSetCursor());
 }
 
 }  // namespace
