@@ -39,18 +39,30 @@ bool CPetMainDlg::OnInitDialog() {
 bool CPetMainDlg::StartPet() {
     bool started = pet_->InitPet();
     if (!started) {
-        ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류",
-                                   IDialogs::kNoIcon, true);
+        ShowStartFailure();
         EndDialog();
     } else {
-        ports_.window->SetIcon(kIconRunning);
-        const std::string* tip = pet_->FindText(801);
-        pet_->AddIcon(kIconRunning, tip ? *tip : std::string());
+        AddTrayIcon();
     }
+    ShowTitle();
+    return started;
+}
+
+void CPetMainDlg::ShowStartFailure() {
+    ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류",
+                               IDialogs::kNoIcon, true);
+}
+
+void CPetMainDlg::AddTrayIcon() {
+    ports_.window->SetIcon(kIconRunning);
+    const std::string* tip = pet_->FindText(801);
+    pet_->AddIcon(kIconRunning, tip ? *tip : std::string());
+}
+
+void CPetMainDlg::ShowTitle() {
     const std::string* title = pet_->FindText(101);
     ports_.window->SetTitle(title ? *title : std::string());
     ports_.window->HideFromTaskBar();
-    return started;
 }
 
 void CPetMainDlg::OnPaint() { pet_->DrawFrame(); }
@@ -77,6 +89,9 @@ void CPetMainDlg::OnGetMinMaxInfo() {
     if (dragging_) return;
     pet_->RestoreSequence();
     dragging_ = true;
+    // A release before the first sample compares with where the drag began, not with the
+    // last sample of an earlier drag.
+    lastSample_ = ports_.desktop->GetCursorPos();
     ports_.window->StartTimer(kTimerSample, 10);
     ports_.window->StopTimer(kTimerTick);
     pet_->StartAction(701, true, false);
@@ -175,6 +190,10 @@ void CPetMainDlg::CommandPrologue() {
     if (rect.bottom != desktop.ground) {
         ports_.window->Move(rect.left, desktop.ground - rect.Height() + kGroundMargin);
     }
+    // A drop or throw still in flight ends here, the pet standing on the ground: otherwise it
+    // would fly on from there, and live on at the flight's pace once a command started a game.
+    int action = pet_->GetActionId();
+    if (!dragging_ && (action == 702 || action == 705)) pet_->Landed();
     ports_.hook->UnInstallHook();
     pet_->RestoreSequence();
 }
@@ -222,13 +241,33 @@ void CPetMainDlg::ExitSequence() {
 
 // Another pet of PET.CFG replaces this one, in the same window.
 void CPetMainDlg::ChangePet() {
+    int previous = pet_->FindActivePet();
     if (!pet_->ChooseOtherPet()) return;
     pet_->SavePetFiles();
+    ReplacePet();
+    if (pet_->InitPet()) {
+        AddTrayIcon();
+        ShowTitle();
+        return;
+    }
+    // The chosen pet cannot start (the log tells why): the user is told and the previous pet
+    // comes back, so that the next start of the program finds a pet that runs.
+    ShowStartFailure();
+    if (previous >= 0 && previous < int(pet_->GetPetsList().entries.size())) {
+        pet_->MakeActivePet(previous);
+        pet_->SavePetConfig();
+    }
+    ReplacePet();
+    StartPet();
+}
+
+// The pet goes with its timers and tray icon; a new one, not yet started, takes its place.
+void CPetMainDlg::ReplacePet() {
     for (int timer : {kTimerTick, kTimerDrag, kTimerSample}) ports_.window->StopTimer(timer);
     pet_->RemoveIcon();
     pet_.reset();
+    ports_.window->Show(true);  // the old pet may have been away on its outing
     pet_ = std::make_unique<CPet>(ports_);
-    StartPet();
 }
 
 void CPetMainDlg::OnTrayNotify(int mouseMessage) {

@@ -56,10 +56,14 @@ public:
 
 private:
     bool StartPet();
+    void ShowStartFailure();
+    void AddTrayIcon();
+    void ShowTitle();
     void CommandPrologue();
     void RunCommand(int id);
     void ExitSequence();
     void ChangePet();
+    void ReplacePet();
     void EndDialog();
     void ThrowOrDrop(Point release);
 

@@ -1,6 +1,7 @@
 // Choosing the next action by needs and level, and applying an action's effects.
 
 #include <algorithm>
+#include <climits>
 
 #include "pet/Pet.h"
 #include "store/Random.h"
@@ -54,19 +55,28 @@ int CPet::PickNextAction() {
     return 100;
 }
 
+namespace {
+
+// value + delta within [lo, hi], without overflow for any values the files may hold.
+int AddClamped(int value, int delta, int lo, int hi) {
+    return int(std::clamp<long long>((long long)value + delta, lo, std::max(lo, hi)));
+}
+
+}  // namespace
+
 int CPet::ApplyActionEffects(const ActEntry& action) {
     const ScriptConfig& config = Config();
     PetInfos& s = GetPetInfos();
     const int statMax = config.statMax;
-    s.PetS0 = std::clamp(s.PetS0 + action.deltaS0, 0, statMax);
-    s.PetS1 = std::clamp(s.PetS1 + action.deltaS1, 0, statMax);
-    s.PetS2 = std::clamp(s.PetS2 + action.deltaS2, 0, statMax);
-    s.PetS3 = std::clamp(s.PetS3 + action.deltaS3, 0, statMax);
+    s.PetS0 = AddClamped(s.PetS0, action.deltaS0, 0, statMax);
+    s.PetS1 = AddClamped(s.PetS1, action.deltaS1, 0, statMax);
+    s.PetS2 = AddClamped(s.PetS2, action.deltaS2, 0, statMax);
+    s.PetS3 = AddClamped(s.PetS3, action.deltaS3, 0, statMax);
 
     const std::vector<int>& thresholds = config.levelThresholds;
     if (!thresholds.empty()) {
         s.PetLevel = ClampLevel();
-        s.PetPoint = std::max(s.PetPoint + action.deltaPoint, 0);
+        s.PetPoint = AddClamped(s.PetPoint, action.deltaPoint, 0, INT_MAX);
         s.PetPoint = std::min(s.PetPoint, thresholds.back());
         if (s.PetLevel > 0) s.PetPoint = std::max(s.PetPoint, thresholds[s.PetLevel - 1]);
         int levels = int(thresholds.size());

@@ -149,10 +149,11 @@ bool CPet::ShowFrameRegion() {
 
 Rect CPet::FrameSource() const {
     int frame = CurrentFrameNumber();
-    if (frame < 0) return {};
+    if (frame < 0 || frame >= count()) return {};  // no such frame: the last one stays
     Size size = GetFrameSize();
     int perRow = framesPerRow() > 0 ? framesPerRow() : 1;
     int x = frame % perRow * size.width, y = frame / perRow * size.height;
+    if (x + size.width > sheet_.width() || y + size.height > sheet_.height()) return {};
     return {x, y, x + size.width, y + size.height};
 }
 

@@ -62,6 +62,10 @@ void CPet::CatchHandler() {
             speed_ = cx + 20 > cursor.x ? cursor.x - cx : 20;
         else
             speed_ = cx - 20 < cursor.x ? cursor.x - cx : -20;
+        // A cursor beyond the desktop's edge is followed only to the edge.
+        int width = Desktop().width;
+        if (pet.left + speed_ < 0) speed_ = -pet.left;
+        if (pet.right + speed_ > width) speed_ = width - pet.right;
         MovePetBy(speed_, 0);
         subState_ = kApproach;
     }

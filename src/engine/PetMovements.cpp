@@ -207,10 +207,8 @@ void CPet::GlideMove() {
             speed_ = 4;
         }
     } else if (anim == 42 && (moveFlags_ & kMoveDown)) {
-        // The landing is tested with the step about to be taken, so the pet never sinks
-        // below the ground.
         Rect pet = GetPetRect();
-        bool landing = pet.bottom + speed_ + 2 - kGroundMargin >= desktop.ground;
+        bool landing = pet.bottom + speed_ - kGroundMargin >= desktop.ground;
         speed_ = landing ? desktop.ground - pet.bottom + kGroundMargin : speed_ + 2;
         MovePetBy(0, speed_);
         if (landing) PlaySequence({43, 44, 46, 47});

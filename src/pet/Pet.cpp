@@ -76,10 +76,14 @@ bool CPet::ChooseOtherPet() {
     for (const PetEntry& pet : pets) names.push_back(pet.name);
     auto choice = ports_.dialogs->ChooseFromList(TextOf(211), names);
     if (!choice || *choice < 0 || *choice >= int(pets.size())) return false;
-    for (std::size_t i = 0; i < pets.size(); ++i) {
-        GetPetsList().entries[i].active = int(i) == *choice ? "True" : "False";
-    }
+    if (*choice == FindActivePet()) return false;  // the pet that runs already
+    MakeActivePet(*choice);
     return true;
+}
+
+void CPet::MakeActivePet(int index) {
+    std::vector<PetEntry>& pets = GetPetsList().entries;
+    for (std::size_t i = 0; i < pets.size(); ++i) pets[i].active = int(i) == index ? "True" : "False";
 }
 
 void CPet::RegisterUser() { ports_.dialogs->RegisterUser(GetUserInfo()); }

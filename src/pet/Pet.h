@@ -66,6 +66,8 @@ public:
     void ShowPetChangeNotice();
     // Lets the user choose another pet; true when one was chosen and saved as the active one.
     bool ChooseOtherPet();
+    // Marks entry `index` of PET.CFG's pet list active and every other one inactive.
+    void MakeActivePet(int index);
     void RegisterUser();
     void PlayPetSound(int index);
     int GetActionId() const;
@@ -99,6 +101,8 @@ public:
     int GetNeedFlags() const;
     int ApplyActionEffects(const ActEntry& action);
     void ThrowPet(int flags, int speedX, int speedY);
+    // The end of a drop or throw: timer 4 stops, the next action starts, timer 2 runs again.
+    void Landed();
     void OnGameClick(int x, int y);
     // A cursor position from the hook library; moves the pet while it hangs on the cursor.
     void OnHookCursor(int x, int y);
@@ -161,7 +165,6 @@ private:
     // A message balloon with text `textId` filled with `numbers`; none when the text is missing.
     void TextBalloon(int textId, std::initializer_list<long long> numbers);
     void StartNextAction();
-    void Landed();
     bool TimeIsUp() const;
 
     // Helpers.

@@ -17,7 +17,7 @@ constexpr int kMenuSeparator = 999, kSubmenuBegin = 910, kSubmenuEnd = 911;
 constexpr int kStatusSubmenu = 901, kOptionsSubmenu = 902;
 constexpr int kMaxSubmenus = 10;
 
-bool IsShown(const MnuEntry& entry, int statSum, int points) {
+bool IsShown(const MnuEntry& entry, long long statSum, int points) {
     if (entry.statSumLow == -1) return true;
     return entry.statSumLow <= statSum && statSum <= entry.statSumHigh &&
            entry.pointLow <= points && points <= entry.pointHigh;
@@ -72,7 +72,7 @@ MenuModel CPet::BuildPopupMenu() {
     MenuModel menu;
     menu.icons = &menuIcons_;
     const PetInfos& infos = GetPetInfos();
-    int statSum = infos.PetS0 + infos.PetS1 + infos.PetS2 + infos.PetS3;
+    long long statSum = (long long)infos.PetS0 + infos.PetS1 + infos.PetS2 + infos.PetS3;
     int openSubmenu = -1;  // index in the top menu
     int submenus = 0;
     for (const MnuEntry& entry : MenuItems()) {

@@ -167,7 +167,10 @@ void CSimDesktop::Process(const SimInput& e) {
         case SimInput::kRButton: dlg.OnRButtonDown(e.a, e.b); break;
         case SimInput::kCommand: dlg.OnCommand(e.a); break;
         case SimInput::kTray: dlg.OnTrayNotify(e.a ? kTrayRightDown : kTrayLeftDown); break;
-        case SimInput::kKey: dlg.PreTranslateKey(e.a ? 0x0D : 0x1B); break;
+        case SimInput::kKey:
+            // A key the window lets through reaches the dialog: Enter is OK, Escape Cancel.
+            if (!dlg.PreTranslateKey(e.a ? 0x0D : 0x1B)) dlg.OnCommand(e.a ? 1 : 2);
+            break;
         case SimInput::kSetCursor: dlg.OnSetCursor(); break;
         case SimInput::kChoose: choices_.push_back(e.a); break;
         case SimInput::kClose: dlg.OnCommand(2); break;

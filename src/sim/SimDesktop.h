@@ -72,6 +72,7 @@ public:
     bool HookInstalled() const { return hookInstalled_; }
     const Region& Shape() const { return shape_; }
     bool Visible() const { return visible_; }
+    bool TopMost() const { return topMost_; }
     int ShapeChanges() const { return shapeChanges_; }
 
     // IPetWindow

@@ -317,3 +317,18 @@ TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
 
 }  // namespace
 }  // namespace nuv::test
+
+namespace nuv::test {
+namespace {
+
+TEST(CatchTheCursor, CursorBeyondTheDesktopIsFollowedOnlyToTheEdge) {
+    GameScene scene(CatchPet(145, 20));
+    ASSERT_TRUE(scene.Start());
+    scene.MoveCursor(1100, 700);
+    scene.StartGame(145);
+    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.window.right == 1024; }, 100));
+    for (int i = 0; i < 20; ++i) EXPECT_LE(scene.Tick().window.right, 1024);
+}
+
+}  // namespace
+}  // namespace nuv::test

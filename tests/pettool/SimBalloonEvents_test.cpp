@@ -37,7 +37,7 @@ struct SimRun {
     }
 };
 
-class PettoolSim : public ::testing::Test {
+class PettoolSimBalloons : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() /
@@ -110,7 +110,7 @@ TinyPet ChoosingPet(int id) {
     return pet;
 }
 
-TEST_F(PettoolSim, AdvertisementBalloonReportsItsLinesAndOpensItsLinkOnAClick) {
+TEST_F(PettoolSimBalloons, AdvertisementBalloonReportsItsLinesAndOpensItsLinkOnAClick) {
     WritePet(ChoosingPet(149));
     // The link "us" spans x 92..108, y 37..53 of the balloon.
     SimRun run =
@@ -140,7 +140,7 @@ TEST_F(PettoolSim, AdvertisementBalloonReportsItsLinesAndOpensItsLinkOnAClick) {
     EXPECT_GE(balloons[1]["t"].get<int>(), 3000);  // the next talk's balloon
 }
 
-TEST_F(PettoolSim, TypingBalloonReportsItsHangulTextWhenTypedAndClosesFiveSecondsLater) {
+TEST_F(PettoolSimBalloons, TypingBalloonReportsItsHangulTextWhenTypedAndClosesFiveSecondsLater) {
     TinyPet pet = ChoosingPet(146);
     pet.messages = {"201;10000;안녕;"};
     WritePet(pet);
@@ -161,7 +161,7 @@ TEST_F(PettoolSim, TypingBalloonReportsItsHangulTextWhenTypedAndClosesFiveSecond
     EXPECT_EQ(closed[0]["t"].get<int>() - shown[0]["t"].get<int>(), 5000);
 }
 
-TEST_F(PettoolSim, StrokeSuccessShowsItsMessageBalloonAtOnce) {
+TEST_F(PettoolSimBalloons, StrokeSuccessShowsItsMessageBalloonAtOnce) {
     TinyPet pet;
     pet.Action(530).duration = 2;
     pet.Action(530).deltaS2 = 13;
@@ -184,7 +184,7 @@ TEST_F(PettoolSim, StrokeSuccessShowsItsMessageBalloonAtOnce) {
     EXPECT_EQ(run.Named("balloon_closed")[0]["t"].get<int>() - shown[0]["t"].get<int>(), 5000);
 }
 
-TEST_F(PettoolSim, OutingReportsItsObjectWindowAndThePetLeavingAndComingBack) {
+TEST_F(PettoolSimBalloons, OutingReportsItsObjectWindowAndThePetLeavingAndComingBack) {
     TinyPet pet = ChoosingPet(301);
     pet.Action(301).duration = 1;
     pet.state.s0 = pet.state.s1 = pet.state.s2 = pet.state.s3 = 2000;  // the greatest needs
@@ -216,7 +216,7 @@ TEST_F(PettoolSim, OutingReportsItsObjectWindowAndThePetLeavingAndComingBack) {
     EXPECT_EQ(end[0]["state"]["PetS3"], 5000);
 }
 
-TEST_F(PettoolSim, BadBalloonVerbsAreRefusedWithTheirLine) {
+TEST_F(PettoolSimBalloons, BadBalloonVerbsAreRefusedWithTheirLine) {
     WritePet(TinyPet());
     for (const char* line : {"1000 balloon", "1000 balloon click 5", "1000 balloon key space",
                              "1000 balloon click 5 6 7", "1000 balloon wave"}) {

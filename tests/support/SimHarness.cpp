@@ -28,6 +28,11 @@ void RecordingReporter::OnAction(uint64_t t, int id, int previous, Point p) {
     Add(t, "action").values = {{"id", id}, {"prev", previous}, {"x", p.x}, {"y", p.y}};
 }
 
+void RecordingReporter::OnTick(uint64_t t, int timer, int animation, int frame, Point p) {
+    Add(t, "tick").values = {{"timer", timer}, {"anim", animation}, {"frame", frame},
+                             {"x", p.x}, {"y", p.y}};
+}
+
 void RecordingReporter::OnBalloon(uint64_t t, int kind, const std::string& text, Point p) {
     SimEvent& e = Add(t, "balloon");
     e.values = {{"kind", kind}, {"x", p.x}, {"y", p.y}};

@@ -33,6 +33,8 @@ public:
 
     void OnStart(uint64_t t, bool ok, const Rect& w, const std::vector<std::string>& log) override;
     void OnAction(uint64_t t, int id, int previous, Point p) override;
+    // Ticks are recorded only when the options ask for a trace.
+    void OnTick(uint64_t t, int timer, int animation, int frame, Point p) override;
     void OnBalloon(uint64_t t, int kind, const std::string& text, Point p) override;
     void OnBalloonShown(uint64_t t, const std::vector<std::string>& lines,
                         const std::vector<std::string>& links) override;

@@ -27,6 +27,10 @@ std::string Lines(const std::vector<std::string>& lines) {
 
 std::string Bcf(const Image& image) { return std::string(1024, '\0') + EncodeBmp24(image); }
 
+void Put(IFileSystem& files, const std::string& path, std::string_view data) {
+    files.WriteFile(path, data, false);
+}
+
 // Frame counts the movement tables need.
 int FramesOf(int id) {
     switch (id) {
@@ -131,7 +135,7 @@ std::string TinyPet::Script() const {
     return s;
 }
 
-void TinyPet::Install(MemoryFileSystem& files) const {
+void TinyPet::Install(IFileSystem& files) const {
     std::string config =
         "[User Info]\r\nUserName;user\r\nUserSex;Male\r\nUserBirthDate;\r\nUserLoginID;id\r\n"
         "UserLoginPasswd;pw\r\nUseremail;\r\nUserIsConnected;\r\nUserOS;\r\nUserPoint;0\r\n"
@@ -141,7 +145,7 @@ void TinyPet::Install(MemoryFileSystem& files) const {
     for (std::size_t i = 0; i < otherPets.size(); ++i) {
         config += StrFormat("Ps(%d,%s,X,False)\r\n", int(i) + 1, otherPets[i].c_str());
     }
-    files.Put(".\\DATA\\PET.CFG", Complement(config));
+    Put(files, ".\\DATA\\PET.CFG", Complement(config));
 
     const TinyState& t = state;
     std::string pet = StrFormat(
@@ -151,25 +155,25 @@ void TinyPet::Install(MemoryFileSystem& files) const {
         "PetS3;%d\r\n",
         t.type.c_str(), t.name.c_str(), t.onTop, t.onSound, t.startDate.c_str(), t.level,
         t.point, t.s0, t.s1, t.s2, t.s3);
-    files.Put(".\\DATA\\" + name + ".CFG", Complement(pet));
-    files.Put(".\\DATA\\" + name + ".CMC", Complement(Lines(adverts)));
-    files.Put(".\\PETS\\" + name + ".ANI", Complement(Script()));
+    Put(files, ".\\DATA\\" + name + ".CFG", Complement(pet));
+    Put(files, ".\\DATA\\" + name + ".CMC", Complement(Lines(adverts)));
+    Put(files, ".\\PETS\\" + name + ".ANI", Complement(Script()));
 
     std::vector<std::vector<RgnRun>> frames;
     for (int i = 0; i < frameCount; ++i) {
         uint16_t x = uint16_t(i % framesPerRow * frameWidth), y = uint16_t(i / framesPerRow * frameHeight);
         frames.push_back({{x, y, uint16_t(1 + i % 5)}});
     }
-    files.Put(".\\PETS\\" + name + ".RGN",
+    Put(files, ".\\PETS\\" + name + ".RGN",
               MakeRgn(uint16_t(frameCount), uint16_t(framesPerRow), uint16_t(frameWidth),
                       uint16_t(frameHeight), frames));
     int rows = (frameCount + framesPerRow - 1) / framesPerRow;
-    files.Put(".\\PETS\\" + name + ".BCF",
+    Put(files, ".\\PETS\\" + name + ".BCF",
               Bcf(Image(framesPerRow * frameWidth, rows * frameHeight, MakePixel(200, 120, 40))));
 
     Image icons(13, 13 * 20, MakePixel(10, 20, 30));
     for (int y = 0; y < icons.height(); y += 13) icons.Set(0, y, kPureGreen);
-    files.Put(".\\PETS\\ICON.BCF", Bcf(icons));
+    Put(files, ".\\PETS\\ICON.BCF", Bcf(icons));
     Image bar(80, 16, MakePixel(255, 255, 0));
     for (int x = 16; x < 32; ++x) {
         for (int y = 0; y < 16; ++y) bar.Set(x, y, MakePixel(255, 255, 255));
@@ -180,14 +184,14 @@ void TinyPet::Install(MemoryFileSystem& files) const {
     for (int x = 64; x < 80; ++x) {
         for (int y = 0; y < 16; ++y) bar.Set(x, y, MakePixel(200, 0, 0));
     }
-    files.Put(".\\PETS\\PETBAR00.BCF", Bcf(bar));
+    Put(files, ".\\PETS\\PETBAR00.BCF", Bcf(bar));
     Image objects(300, 520, MakePixel(250, 250, 250));
     for (int x = 0; x < 40; ++x) objects.Set(x, 0, kPureGreen);
-    files.Put(".\\PETS\\OBJ.BCF", Bcf(objects));
-    files.Put(".\\PETS\\PETLOAD.BCF", Bcf(Image(20, 20)));
-    files.Put(".\\PETS\\PETEND.BCF", Bcf(Image(20, 20)));
-    for (const std::string& cursor : cursors) files.Put(".\\PETS\\" + cursor, "cursor");
-    files.Put(".\\PETSOUND\\BEEP.WAV", "RIFF");
+    Put(files, ".\\PETS\\OBJ.BCF", Bcf(objects));
+    Put(files, ".\\PETS\\PETLOAD.BCF", Bcf(Image(20, 20)));
+    Put(files, ".\\PETS\\PETEND.BCF", Bcf(Image(20, 20)));
+    for (const std::string& cursor : cursors) Put(files, ".\\PETS\\" + cursor, "cursor");
+    Put(files, ".\\PETSOUND\\BEEP.WAV", "RIFF");
 }
 
 }  // namespace nuv::test

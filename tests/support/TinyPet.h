@@ -47,7 +47,8 @@ struct TinyPet {
     TinyAction& Action(int id);
     void SetAction(TinyAction action);
     std::string Script() const;
-    void Install(MemoryFileSystem& files) const;
+    // Writes the pet's files; the folders DATA, PETS and PETSOUND must exist.
+    void Install(IFileSystem& files) const;
 };
 
 }  // namespace nuv::test

@@ -97,6 +97,15 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
     return true;
 }
 
+// Keeps the log lines of the start (the simulated desktop captures them).
+class StartLog : public ISimReporter {
+public:
+    void OnStart(uint64_t, bool, const Rect&, const std::vector<std::string>& log) override {
+        messages = log;
+    }
+    std::vector<std::string> messages;
+};
+
 }  // namespace
 
 int RunSim(const Args& args) {
@@ -129,10 +138,10 @@ int RunCheck(const Args& args) {
     IFileSystem* previous = SetFiles(&files);
     bool ok;
     {
-        LogCapture log;
-        CSimDesktop desktop(parsed.options, nullptr);
+        StartLog log;
+        CSimDesktop desktop(parsed.options, &log);
         ok = desktop.Check();
-        for (const std::string& message : log.messages()) {
+        for (const std::string& message : log.messages) {
             std::string text = Utf8(message);
             std::string out;
             for (std::size_t i = 0; i < text.size(); ++i) {

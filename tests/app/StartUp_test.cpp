@@ -1,0 +1,206 @@
+// The start of the program on the simulated desktop: the order of the reading, its log lines,
+// the failures and what a first run adds to the pet's state.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "store/ComplementedFile.h"
+#include "support/SimHarness.h"
+
+namespace nuv::test {
+namespace {
+
+const char kStartFailure[] = "초기설정에서 문제가 발생했습니다.";
+
+// The log lines written during the start.
+std::vector<std::string> StartLog(const SimHarness& sim) {
+    std::vector<SimEvent> start = sim.report.Named("start");
+    return start.empty() ? std::vector<std::string>() : start[0].texts;
+}
+
+bool Logged(const SimHarness& sim, const std::string& line) {
+    std::vector<std::string> log = StartLog(sim);
+    return std::find(log.begin(), log.end(), line) != log.end();
+}
+
+// Starts the pet and expects the start to fail with the message box.
+void ExpectFailedStart(SimHarness& sim) {
+    EXPECT_FALSE(sim.Start());
+    std::vector<SimEvent> messages = sim.report.Named("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texts[0], kStartFailure);
+    EXPECT_EQ(messages[0].texts[1], "설정 오류");
+    EXPECT_TRUE(sim.desktop->Ended());
+    EXPECT_EQ(sim.report.Count("action"), 0);
+    EXPECT_FALSE(sim.pet().IconShown());
+}
+
+TEST(StartUp, ReadsEveryFileInOrderAndLogsEachStep) {
+    SimHarness sim;
+    ASSERT_TRUE(sim.Start());
+    std::vector<std::string> expected = {
+        "\r\n\r\nNUV Pet Start...\r\n",
+        "[ Common Config File Read : '.\\DATA\\PET.CFG' ]",
+        "[ Active Pet Number : '0' ]",
+        "[ Pet Config File Read : '.\\DATA\\CAT.CFG' ]",
+        "[ Animation File Read : '.\\PETS\\CAT.ANI' ]",
+        "[ Window Region Data File Read : '.\\PETS\\CAT.RGN' ]",
+        "[ Pet Image File Read : '.\\PETS\\CAT.BCF' ]",
+        "[ Create Memory Device Context ]",
+    };
+    std::vector<std::string> log = StartLog(sim);
+    ASSERT_GE(log.size(), expected.size());
+    log.resize(expected.size());
+    EXPECT_EQ(log, expected);
+
+    // Action 100 (with its save) happens inside the start; the tray icon follows.
+    ASSERT_GE(sim.report.events.size(), 3u);
+    EXPECT_EQ(sim.report.events[0].name, "action");
+    EXPECT_EQ(sim.report.events[0]["id"], 100);
+    EXPECT_EQ(sim.report.events[0]["prev"], -1);
+    EXPECT_EQ(sim.report.events[1].name, "save");
+    EXPECT_EQ(sim.report.events.back().name, "start");
+    EXPECT_TRUE(sim.pet().IconShown());
+    EXPECT_EQ(sim.pet().Tip(), "Tiny pet");
+    EXPECT_EQ(sim.desktop->GetDragFullWindows(), 1);
+}
+
+struct MissingFile {
+    const char* path;
+    const char* message;
+};
+
+class StartUpMissingFile : public ::testing::TestWithParam<MissingFile> {};
+
+TEST_P(StartUpMissingFile, StopsWithItsOwnLogLine) {
+    SimHarness sim;
+    sim.env.files.DeleteFile(GetParam().path);
+    ExpectFailedStart(sim);
+    EXPECT_TRUE(Logged(sim, GetParam().message)) << GetParam().path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFile, StartUpMissingFile,
+    ::testing::Values(
+        MissingFile{".\\DATA\\PET.CFG", "InitPet() - CFG 파일의 내용을 읽는데 실패했습니다."},
+        MissingFile{".\\DATA\\CAT.CFG", "LoadPetConfig() - 활성중인 PET의 CFG를  읽을수 없습니다."},
+        MissingFile{".\\PETS\\CAT.ANI", "InitPet() - ANI 파일을 읽는데 실패했습니다."},
+        MissingFile{".\\PETS\\CAT.RGN", "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 2"},
+        MissingFile{".\\PETS\\CAT.BCF", "InitPet() - PET 이미지 파일을 읽는데 실패했습니다."},
+        MissingFile{".\\DATA\\CAT.CMC",
+                    "InitPet() - .\\DATA\\CAT.CMC 파일에서 광고 메시지를 읽을 수 없습니다."}));
+
+TEST(StartUp, TheFirstMissingFileInReadingOrderIsReported) {
+    SimHarness sim;
+    sim.env.files.DeleteFile(".\\PETS\\CAT.ANI");
+    sim.env.files.DeleteFile(".\\PETS\\CAT.RGN");
+    ExpectFailedStart(sim);
+    EXPECT_TRUE(Logged(sim, "InitPet() - ANI 파일을 읽는데 실패했습니다."));
+    for (const std::string& line : StartLog(sim)) {
+        EXPECT_EQ(line.find("RGN"), std::string::npos) << line;
+    }
+}
+
+TEST(StartUp, NoActivePetStopsTheStart) {
+    TinyPet pet;
+    SimHarness sim(pet);
+    std::string config = Complement(sim.env.files.Get(".\\DATA\\PET.CFG"));
+    config.replace(config.find("X,True"), 6, "X,False");
+    sim.env.files.Put(".\\DATA\\PET.CFG", Complement(config));
+    ExpectFailedStart(sim);
+    EXPECT_TRUE(Logged(sim, "InitPet() - 활성중인 PET을 찾을 수 없습니다."));
+}
+
+TEST(StartUp, AScriptWithoutAction100IsRefused) {
+    TinyPet pet;
+    pet.actions.erase(pet.actions.begin());  // action 100 comes first
+    SimHarness sim(pet);
+    ExpectFailedStart(sim);
+    EXPECT_TRUE(Logged(sim, "SetActListPart() - 첫 액션(100)이 ACT LIST에 없습니다."));
+}
+
+TEST(StartUp, ACancelledFirstRunNameEndsTheProgramBeforeTheRegions) {
+    TinyPet pet;
+    pet.state.name = "";
+    SimHarness sim(pet);  // no name: the input box is cancelled
+    ExpectFailedStart(sim);
+    std::vector<std::string> log = StartLog(sim);
+    auto question = std::find(log.begin(), log.end(), "[ Registration New Pet Name ]");
+    ASSERT_NE(question, log.end());
+    ASSERT_NE(question + 1, log.end());
+    EXPECT_EQ(question[1], "InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
+    EXPECT_FALSE(Logged(sim, "[ Window Region Data File Read : '.\\PETS\\CAT.RGN' ]"));
+}
+
+TEST(StartUp, AFirstRunNameIsCutTo19BytesWithoutSplittingACharacter) {
+    TinyPet pet;
+    pet.state.name = "";
+    SimOptions options = SimHarness::DefaultOptions();
+    options.name = "abcdefghijklmnopqrstuvwxy";  // 25 bytes
+    {
+        SimHarness sim(pet, options);
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqrs");
+    }
+    options.name = "abcdefghijklmnopq\xea\xb0\x80";  // 17 bytes and a two-byte Hangul syllable
+    {
+        SimHarness sim(pet, options);
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopq\xb0\xa1");
+    }
+    options.name = "abcdefghijklmnopqr\xea\xb0\x80";  // the syllable would be split at 19
+    {
+        SimHarness sim(pet, options);
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqr");
+    }
+}
+
+TEST(StartUp, AnEmptyStartDateBecomesTodayAndIsSaved) {
+    TinyPet pet;
+    pet.state.startDate = "";
+    SimOptions options = SimHarness::DefaultOptions();
+    options.start = {2002, 3, 5, 23, 59, 0};
+    SimHarness sim(pet, options);
+    ASSERT_TRUE(sim.Start());
+    EXPECT_EQ(sim.pet().GetPetInfos().PetStartDate, "20020305");
+    std::string saved = Complement(sim.env.files.Get(".\\DATA\\CAT.CFG"));
+    EXPECT_NE(saved.find("PetStartDate;20020305\r\n"), std::string::npos) << saved;
+}
+
+TEST(StartUp, PlacesThePetAtAQuarterOfTheDesktopOnTheGround) {
+    SimOptions options = SimHarness::DefaultOptions();
+    options.desktop = {801, 590};
+    TinyPet pet;
+    pet.frameWidth = 25;
+    pet.frameHeight = 31;
+    SimHarness sim(pet, options);
+    ASSERT_TRUE(sim.Start());
+    EXPECT_EQ(sim.Window(), (Rect{801 / 4 - 12, 590 - 31 + 30, 801 / 4 - 12 + 25, 590 + 30}));
+    std::vector<SimEvent> start = sim.report.Named("start");
+    EXPECT_EQ(start[0]["x"], 188);
+    EXPECT_EQ(start[0]["w"], 25);
+}
+
+TEST(StartUp, OnTopInTheStateMakesThePetTopmost) {
+    TinyPet pet;
+    pet.state.onTop = 1;
+    SimHarness sim(pet);
+    ASSERT_TRUE(sim.Start());
+    EXPECT_TRUE(sim.desktop->TopMost());
+    TinyPet plain;
+    SimHarness other(plain);
+    ASSERT_TRUE(other.Start());
+    EXPECT_FALSE(other.desktop->TopMost());
+}
+
+TEST(StartUp, RecordsTheSystemInTheUserRecord) {
+    SimHarness sim;
+    ASSERT_TRUE(sim.Start());
+    EXPECT_EQ(sim.pet().GetUserInfo().UserIsConnected, "True");
+    EXPECT_EQ(sim.pet().GetUserInfo().UserOS, "Windows XP");
+}
+
+}  // namespace
+}  // namespace nuv::test

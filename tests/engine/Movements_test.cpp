@@ -1,0 +1,264 @@
+// Walking, running, hopping, leaping and gliding along the simulated desktop.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/SimHarness.h"
+
+namespace nuv::test {
+namespace {
+
+constexpr int kGround = 738, kWidth = 1024, kSize = 20, kStand = kGround - kSize + 30;
+
+SimOptions Traced() {
+    SimOptions options = SimHarness::DefaultOptions();
+    options.trace = true;
+    return options;
+}
+
+class Movements : public ::testing::Test {
+  protected:
+    // Starts `pet` with the window's left edge at `left`, on the ground, in action `id`.
+    void StartIn(TinyPet pet, int id, int left) {
+        sim.reset();  // one harness at a time: each installs its files and clock
+        sim = std::make_unique<SimHarness>(pet, Traced());
+        ASSERT_TRUE(sim->Start());
+        sim->desktop->Move(left, kStand);
+        sim->StartAction(id);
+    }
+    // Runs timer-2 ticks until the action changes (at most `limit` ticks); the window's place
+    // after each tick.
+    std::vector<Point> TicksWhile(int id, int limit = 1000) {
+        std::vector<Point> places;
+        for (int i = 0; i < limit && sim->pet().GetActionId() == id; ++i) {
+            sim->RunFor(120);
+            places.push_back({sim->Window().left, sim->Window().top});
+        }
+        return places;
+    }
+    std::vector<Point> Ticks(int count) {
+        std::vector<Point> places;
+        for (int i = 0; i < count; ++i) {
+            sim->RunFor(120);
+            places.push_back({sim->Window().left, sim->Window().top});
+        }
+        return places;
+    }
+    const SimEvent& LastAction() { return sim->report.events[LastActionIndex()]; }
+    std::size_t LastActionIndex() {
+        for (std::size_t i = sim->report.events.size(); i-- > 0;) {
+            if (sim->report.events[i].name == "action") return i;
+        }
+        return 0;
+    }
+
+    std::unique_ptr<SimHarness> sim;
+};
+
+TEST_F(Movements, AWalkLeftTurnsAtTheEdgeAndWalksOnAsTheRightWalk) {
+    StartIn(TinyPet(), 140, 7);
+    std::vector<Point> places = TicksWhile(140);
+    ASSERT_EQ(places.size(), 4u);
+    EXPECT_EQ(places[0].x, 1);  // 6 a tick
+    EXPECT_EQ(places[1].x, 0);  // the last step shortened; the turn (13) plays
+    EXPECT_EQ(places[3].x, 0);
+    EXPECT_EQ(LastAction()["id"], 141);
+    EXPECT_EQ(LastAction()["prev"], 140);
+    std::vector<Point> right = Ticks(2);
+    EXPECT_EQ(right[0].x, 5);
+    EXPECT_EQ(right[1].x, 10);
+    for (Point p : right)
+        EXPECT_EQ(p.y, kStand);
+}
+
+TEST_F(Movements, AWalkRightTurnsAtTheEdgeIntoTheLeftWalk) {
+    StartIn(TinyPet(), 141, kWidth - kSize - 7);
+    std::vector<Point> places = TicksWhile(141);
+    ASSERT_EQ(places.size(), 4u);
+    EXPECT_EQ(places[0].x + kSize, kWidth - 2);
+    EXPECT_EQ(places[1].x + kSize, kWidth);
+    EXPECT_EQ(LastAction()["id"], 140);
+    EXPECT_EQ(Ticks(1)[0].x + kSize, kWidth - 6);
+}
+
+TEST_F(Movements, ThePairOfWalksSharesOneClock) {
+    TinyPet pet;
+    pet.Action(140).duration = 30;
+    pet.Action(141).duration = 30;
+    StartIn(pet, 140, 100);
+    uint64_t start = sim->desktop->Now();
+    int turns = 0;
+    for (int i = 0; i < 1000; ++i) {
+        int id = sim->pet().GetActionId();
+        if (id != 140 && id != 141) break;
+        sim->RunFor(120);
+        if (sim->pet().GetActionId() != id) ++turns;
+        EXPECT_GE(sim->Window().left, 0);
+        EXPECT_LE(sim->Window().right, kWidth);
+    }
+    EXPECT_GE(turns, 2);  // the walks turned at an edge or at random, then the time was up
+    uint64_t walked = sim->desktop->Now() - start;
+    EXPECT_GE(walked, 30000u);
+    EXPECT_LT(walked, 31000u);
+}
+
+TEST_F(Movements, TheRunHopsGo135PixelsUpAndDown) {
+    TinyPet pet;
+    pet.Action(142).animations = {21, 23, 25};
+    StartIn(pet, 142, 500);
+    std::vector<Point> places = Ticks(14);
+    std::vector<int> ups;
+    int top = kStand;
+    for (Point p : places) {
+        ups.push_back(top - p.y);
+        top = p.y;
+        EXPECT_EQ(p.x, 500);
+    }
+    EXPECT_EQ(ups, (std::vector<int>{15, 20, 25, 30, 25, 20, 0, 0, -20, -25, -30, -25, -20, -15}));
+    EXPECT_EQ(places[6].y, kStand - 135);
+    EXPECT_EQ(places[13].y, kStand);
+}
+
+TEST_F(Movements, TheRunsInsertHopsAndDashesAndComeBackFromThem) {
+    TinyPet pet;
+    pet.Action(142).animations = {17};
+    pet.Action(143).animations = {18};
+    pet.Action(142).duration = pet.Action(143).duration = 120;
+    StartIn(pet, 142, 500);
+    for (int i = 0; i < 2000; ++i) {
+        int id = sim->pet().GetActionId();
+        if (id != 142 && id != 143) break;
+        sim->RunFor(120);
+    }
+    std::vector<SimEvent> ticks = sim->report.Named("tick");
+    auto anim = [&ticks](std::size_t i) { return i < ticks.size() ? int(ticks[i]["anim"]) : -1; };
+    int hops = 0, dashes = 0;
+    for (std::size_t i = 1; i + 17 < ticks.size(); ++i) {
+        int first = anim(i);
+        if ((first == 21 || first == 22) && anim(i - 1) != first) {
+            ++hops;
+            bool left = first == 21;
+            std::vector<int> expected(7, first);
+            expected.insert(expected.end(), 7, left ? 23 : 24);
+            expected.insert(expected.end(), 2, left ? 25 : 26);
+            std::vector<int> seen;
+            for (std::size_t k = i; k < i + 16; ++k)
+                seen.push_back(anim(k));
+            EXPECT_EQ(seen, expected) << "tick " << i;
+            if (anim(i + 16) != 118 && anim(i + 16) != 60) {
+                EXPECT_EQ(anim(i + 16), left ? 17 : 18) << "tick " << i;
+            }
+            EXPECT_EQ(ticks[i + 15]["y"], kStand);
+        }
+        if ((first == 19 || first == 20) && anim(i - 1) != first) {
+            ++dashes;
+            // The dash's end pauses the program for half a second.
+            EXPECT_EQ(ticks[i + 2].t - ticks[i + 1].t, 620u) << "tick " << i;
+        }
+    }
+    EXPECT_GE(hops, 10);
+    EXPECT_GE(dashes, 5);
+}
+
+TEST_F(Movements, ARunHittingTheLeftEdgeTurnsIntoTheRightRun) {
+    TinyPet pet;
+    pet.Action(142).animations = {17};
+    StartIn(pet, 142, 25);
+    std::vector<Point> places = TicksWhile(142);
+    ASSERT_EQ(places.size(), 4u);
+    EXPECT_EQ(places[0].x, 5);
+    EXPECT_EQ(places[1].x, 0);
+    EXPECT_EQ(LastAction()["id"], 143);
+    EXPECT_EQ(Ticks(1)[0].x, 20);
+}
+
+TEST_F(Movements, ARunHittingTheRightEdgeTurnsIntoTheLeftRun) {
+    TinyPet pet;
+    pet.Action(143).animations = {18};
+    StartIn(pet, 143, kWidth - kSize - 25);
+    std::vector<Point> places = TicksWhile(143);
+    ASSERT_EQ(places.size(), 4u);
+    EXPECT_EQ(places[1].x + kSize, kWidth);
+    EXPECT_EQ(LastAction()["id"], 142);
+}
+
+TEST_F(Movements, ARunEndsWithItsClosingAnimation) {
+    for (int id : {142, 143}) {
+        TinyPet pet;
+        pet.Action(id).animations = {id == 142 ? 17 : 18};
+        pet.Action(id).duration = 2;
+        StartIn(pet, id, 400);
+        std::size_t first = sim->report.events.size();
+        TicksWhile(id, 400);
+        ASSERT_NE(sim->pet().GetActionId(), id);
+        int lastAnim = -1;
+        for (std::size_t i = first; i < LastActionIndex(); ++i) {
+            const SimEvent& e = sim->report.events[i];
+            if (e.name == "tick") lastAnim = int(e["anim"]);
+        }
+        EXPECT_EQ(lastAnim, id == 142 ? 118 : 60) << id;
+        for (const SimEvent& e : sim->report.Named("tick")) {
+            EXPECT_GE(e["x"], 0);
+            EXPECT_LE(e["x"] + kSize, kWidth);
+        }
+    }
+}
+
+TEST_F(Movements, TheHopInPlaceComesBackToItsHeightAndEndsWithItsList) {
+    TinyPet pet;
+    pet.Action(150).animations = {78};
+    pet.Action(150).duration = 100;  // not waited for: the list's end ends the action
+    StartIn(pet, 150, 300);
+    std::vector<Point> places = TicksWhile(150);
+    ASSERT_EQ(places.size(), 13u);
+    EXPECT_EQ(places[5].y, kStand - 30);
+    EXPECT_EQ(places[6].y, kStand - 45);
+    EXPECT_EQ(places[8].y, kStand);
+    EXPECT_EQ(places[12].y, kStand);
+    EXPECT_EQ(LastAction()["id"], 100);
+}
+
+TEST_F(Movements, TheLeapMoves120PixelsLeftUnlessTheEdgeStopsIt) {
+    TinyPet pet;
+    pet.Action(150).animations = {66};
+    StartIn(pet, 150, 300);
+    std::vector<Point> places = TicksWhile(150);
+    ASSERT_EQ(places.size(), 16u);
+    EXPECT_EQ(places[14].x, 180);
+    EXPECT_EQ(places[8].x, 240);
+
+    StartIn(pet, 150, 50);
+    places = TicksWhile(150);
+    EXPECT_EQ(places.back().x, 0);
+    for (Point p : places)
+        EXPECT_GE(p.x, 0);
+}
+
+TEST_F(Movements, AGlideStaysOnTheDesktopAndLandsOnTheGround) {
+    for (uint32_t seed : {1u, 2u, 3u, 4u, 5u}) {
+        TinyPet pet;
+        SimOptions options = Traced();
+        options.seed = seed;
+        sim.reset();
+        sim = std::make_unique<SimHarness>(pet, options);
+        ASSERT_TRUE(sim->Start());
+        sim->desktop->Move(500, kStand);
+        sim->StartAction(144);
+        std::vector<Point> places = TicksWhile(144, 5000);
+        ASSERT_NE(sim->pet().GetActionId(), 144) << seed;
+        EXPECT_EQ(sim->Window().top, kStand) << seed;
+        int highest = kStand;
+        for (Point p : places) {
+            EXPECT_GE(p.x, 0);
+            EXPECT_LE(p.x + kSize, kWidth);
+            EXPECT_GE(p.y, 0);
+            EXPECT_LE(p.y, kStand + 1);  // a falling step may end one pixel low for one tick
+            highest = std::min(highest, p.y);
+        }
+        EXPECT_LT(highest, kStand - 40) << seed;  // it did fly
+    }
+}
+
+}  // namespace
+}  // namespace nuv::test
