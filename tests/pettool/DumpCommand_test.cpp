@@ -3,7 +3,9 @@
 #ifdef NUV_PETTOOL
 
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include "support/ToolRun.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,13 +31,8 @@ struct DumpRun {
     Json json;
 };
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 class DumpCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         work_ = fs::temp_directory_path() /
                 ("nuv-dump-" +
@@ -47,20 +44,11 @@ protected:
 
     // Runs "pettool dump `file`" in the work folder.
     DumpRun Dump(const std::string& file) {
-        std::string errPath = (work_ / "stderr.txt").string();
-        std::string command = "cd '" + work_.string() + "' && '" NUV_PETTOOL "' dump '" + file +
-                              "' 2>'" + errPath + "'";
+        test::ToolOutput output = test::RunPettool(work_, "dump '" + file + "'");
         DumpRun run;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return run;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            run.out.append(buffer, n);
-        }
-        int status = pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadAll(errPath);
-        fs::remove(errPath);
+        run.exitCode = output.exitCode;
+        run.out = output.out;
+        run.err = output.err;
         if (!run.out.empty()) run.json = Json::parse(run.out, nullptr, false);
         return run;
     }
@@ -151,7 +139,7 @@ TEST_F(DumpCommandTest, AbsolutePathInAnyCaseLogsOnlyWhereTheProgramLogs) {
     std::string message = "ReadScriptFile() - " + path + u8" 파일의 사이즈는 0 Byte입니다.";
     EXPECT_EQ(run.json["log"], Json::array({message}));
 
-    std::string log = ReadAll(work_ / "ETCS" / "PETLOG.TXT");
+    std::string log = test::ReadFileBytes(work_ / "ETCS" / "PETLOG.TXT");
     std::string cp949Message;
     ASSERT_TRUE(cp949::FromUtf8(message, &cp949Message));
     EXPECT_NE(log.find(": " + cp949Message + "\r\n"), std::string::npos);

@@ -4,8 +4,10 @@
 #ifdef NUV_PETTOOL
 
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
+#include "support/ToolRun.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -77,22 +79,12 @@ class PettoolSimBalloons : public ::testing::Test {
 
     SimRun Sim(const std::string& events, int seconds) {
         std::ofstream(root_ / "events.txt", std::ios::binary) << events;
-        std::string errPath = (root_ / "stderr.txt").string();
-        std::string command = "cd '" + root_.string() + "' && '" NUV_PETTOOL "' sim . --seconds " +
-                              std::to_string(seconds) + " --events events.txt 2>'" + errPath + "'";
+        ToolOutput output = RunPettool(
+            root_, "sim . --seconds " + std::to_string(seconds) + " --events events.txt");
         SimRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return run;
-        std::string out;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            out.append(buffer, n);
-        }
-        int status = ::pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream err(errPath);
-        run.err.assign(std::istreambuf_iterator<char>(err), {});
-        std::istringstream lines(out);
+        run.exitCode = output.exitCode;
+        run.err = output.err;
+        std::istringstream lines(output.out);
         for (std::string line; std::getline(lines, line);) {
             run.events.push_back(Json::parse(line, nullptr, false));
         }

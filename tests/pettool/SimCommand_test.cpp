@@ -3,7 +3,9 @@
 #ifdef NUV_PETTOOL
 
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include "support/ToolRun.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -27,11 +29,6 @@ struct ToolRun {
     std::vector<Json> events;  // sim: one per line
 };
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 class PettoolSim : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -50,7 +47,7 @@ class PettoolSim : public ::testing::Test {
         pet.Install(files);
     }
     std::string Decoded(const std::string& name) {
-        return Complement(ReadAll(root_ / "DATA" / name));
+        return Complement(test::ReadFileBytes(root_ / "DATA" / name));
     }
     void WriteEvents(const std::string& text) {
         std::ofstream(root_ / "events.txt", std::ios::binary) << text;
@@ -59,17 +56,10 @@ class PettoolSim : public ::testing::Test {
 
     // Runs "pettool ARGS" with the pet root as first argument.
     ToolRun Run(const std::string& command, const std::string& args = "") {
-        std::string line =
-            "'" NUV_PETTOOL "' " + command + " '" + root_.string() + "' " + args + " 2>/dev/null";
+        ToolOutput output = RunPettool(root_, command + " '" + root_.string() + "' " + args);
         ToolRun run;
-        FILE* pipe = popen(line.c_str(), "r");
-        if (!pipe) return run;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            run.out.append(buffer, n);
-        }
-        int status = pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.exitCode = output.exitCode;
+        run.out = output.out;
         std::size_t start = 0;
         for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos;
              start = end + 1) {
@@ -97,8 +87,8 @@ class PettoolSim : public ::testing::Test {
 
 TEST_F(PettoolSim, CheckPrintsTheStartLogAndWritesOnlyTheLog) {
     Install(TinyPet());
-    std::string config = ReadAll(root_ / "DATA" / "PET.CFG");
-    std::string state = ReadAll(root_ / "DATA" / "CAT.CFG");
+    std::string config = test::ReadFileBytes(root_ / "DATA" / "PET.CFG");
+    std::string state = test::ReadFileBytes(root_ / "DATA" / "CAT.CFG");
     ToolRun run = Run("check");
     EXPECT_EQ(run.exitCode, 0) << run.out;
     ASSERT_GE(run.lines.size(), 11u);
@@ -111,9 +101,10 @@ TEST_F(PettoolSim, CheckPrintsTheStartLogAndWritesOnlyTheLog) {
             "[ Animation File Read : '.\\PETS\\CAT.ANI' ]",
             "[ Window Region Data File Read : '.\\PETS\\CAT.RGN' ]",
             "[ Pet Image File Read : '.\\PETS\\CAT.BCF' ]", "[ Create Memory Device Context ]"}));
-    EXPECT_EQ(ReadAll(root_ / "DATA" / "PET.CFG"), config);
-    EXPECT_EQ(ReadAll(root_ / "DATA" / "CAT.CFG"), state);
-    EXPECT_NE(ReadAll(root_ / "ETCS" / "PETLOG.TXT").find("NUV Pet Start..."), std::string::npos);
+    EXPECT_EQ(test::ReadFileBytes(root_ / "DATA" / "PET.CFG"), config);
+    EXPECT_EQ(test::ReadFileBytes(root_ / "DATA" / "CAT.CFG"), state);
+    EXPECT_NE(test::ReadFileBytes(root_ / "ETCS" / "PETLOG.TXT").find("NUV Pet Start..."),
+              std::string::npos);
     // The tiny pet's ranges 200..299 and up weigh nothing.
     EXPECT_TRUE(
         HasLine(run, "warning: actions 200..299 at level 0 weigh 0, less than statMax 10000"));

@@ -1,8 +1,10 @@
 // pettool's picture commands, run as the built program on files in a scratch folder.
 
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
+#include "support/ToolRun.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -42,17 +44,8 @@ class PettoolPictures : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     ToolResult Run(const std::string& args) {
-        std::string command =
-            "cd '" + dir_.string() + "' && '" NUV_PETTOOL "' " + args + " 2>/dev/null";
-        ToolResult result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            result.out.append(buffer, n);
-        }
-        int status = ::pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        test::ToolOutput output = test::RunPettool(dir_, args);
+        return {output.exitCode, output.out};
     }
 
     fs::path dir_;
