@@ -20,7 +20,9 @@ constexpr int kVirtualKeyEnter = 0x0D, kVirtualKeyEscape = 0x1B;
 constexpr int kCommandOk = 1, kCommandCancel = 2;
 constexpr int kThrowDistance = 70, kThrowRise = 7;
 
-bool InRange(int id, int lo, int hi) { return id >= lo && id <= hi; }
+bool InRange(int id, int lo, int hi) {
+    return id >= lo && id <= hi;
+}
 
 }  // namespace
 
@@ -49,8 +51,8 @@ bool CPetMainDlg::StartPet() {
 }
 
 void CPetMainDlg::ShowStartFailure() {
-    ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류",
-                               IDialogs::kNoIcon, true);
+    ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류", IDialogs::kNoIcon,
+                               true);
 }
 
 void CPetMainDlg::AddTrayIcon() {
@@ -65,7 +67,9 @@ void CPetMainDlg::ShowTitle() {
     ports_.window->HideFromTaskBar();
 }
 
-void CPetMainDlg::OnPaint() { pet_->DrawFrame(); }
+void CPetMainDlg::OnPaint() {
+    pet_->DrawFrame();
+}
 
 void CPetMainDlg::OnLButtonDown(int x, int y) {
     if (CBalloonWnd* balloon = pet_->openBalloon()) {
@@ -104,9 +108,12 @@ void CPetMainDlg::OnCaptureChanged() {
     DesktopSize desktop = pet_->GetDesktopSize();
     Size frame = {rect.Width(), rect.Height()};
     int x = rect.left, y = rect.top;
-    if (rect.left < 0) x = 0;
-    else if (rect.right > desktop.width) x = desktop.width - frame.width;
-    if (rect.top < 0) y = 0;
+    if (rect.left < 0)
+        x = 0;
+    else if (rect.right > desktop.width)
+        x = desktop.width - frame.width;
+    if (rect.top < 0)
+        y = 0;
     else if (rect.bottom - kGroundMargin > desktop.ground)
         y = desktop.ground - frame.height + kGroundMargin;
     if (x != rect.left || y != rect.top) ports_.window->Move(x, y);
@@ -140,9 +147,14 @@ void CPetMainDlg::OnTimer(int id) {
             pet_->Tick();
             if (!ended_) ports_.window->StartTimer(kTimerTick, 120);
             break;
-        case kTimerDrag: pet_->Tick(); break;
-        case kTimerSample: lastSample_ = ports_.desktop->GetCursorPos(); break;
-        default: break;
+        case kTimerDrag:
+            pet_->Tick();
+            break;
+        case kTimerSample:
+            lastSample_ = ports_.desktop->GetCursorPos();
+            break;
+        default:
+            break;
     }
 }
 
@@ -201,27 +213,50 @@ void CPetMainDlg::CommandPrologue() {
 void CPetMainDlg::RunCommand(int id) {
     PetInfos& infos = pet_->GetPetInfos();
     switch (id) {
-        case 210: pet_->StartAction(510, true, false); break;
+        case 210:
+            pet_->StartAction(510, true, false);
+            break;
         case 220:
         case 221:
-        case 222: pet_->StartAction(520, true, false); break;
-        case 230: pet_->StartAction(530, true, false); break;
-        case 240: pet_->StartAction(540, true, false); break;
-        case 250: pet_->StartAction(550, true, false); break;
-        case 903: ExitSequence(); break;
+        case 222:
+            pet_->StartAction(520, true, false);
+            break;
+        case 230:
+            pet_->StartAction(530, true, false);
+            break;
+        case 240:
+            pet_->StartAction(540, true, false);
+            break;
+        case 250:
+            pet_->StartAction(550, true, false);
+            break;
+        case 903:
+            ExitSequence();
+            break;
         case 9021:
             infos.PetOnTop = infos.PetOnTop ? 0 : 1;
             pet_->SetTopMost(infos.PetOnTop != 0);
             break;
-        case 9022: infos.PetOnSound = infos.PetOnSound ? 0 : 1; break;
-        case 9023: pet_->RenamePet(); break;
-        case 9024:
-            if (pet_->GetPetsList().entries.size() > 1) ChangePet();
-            else pet_->ShowPetChangeNotice();
+        case 9022:
+            infos.PetOnSound = infos.PetOnSound ? 0 : 1;
             break;
-        case 9025: ports_.dialogs->ShowAbout(); break;
-        case 9026: pet_->RegisterUser(); break;
-        default: break;
+        case 9023:
+            pet_->RenamePet();
+            break;
+        case 9024:
+            if (pet_->GetPetsList().entries.size() > 1)
+                ChangePet();
+            else
+                pet_->ShowPetChangeNotice();
+            break;
+        case 9025:
+            ports_.dialogs->ShowAbout();
+            break;
+        case 9026:
+            pet_->RegisterUser();
+            break;
+        default:
+            break;
     }
 }
 
@@ -263,7 +298,8 @@ void CPetMainDlg::ChangePet() {
 
 // The pet goes with its timers and tray icon; a new one, not yet started, takes its place.
 void CPetMainDlg::ReplacePet() {
-    for (int timer : {kTimerTick, kTimerDrag, kTimerSample}) ports_.window->StopTimer(timer);
+    for (int timer : {kTimerTick, kTimerDrag, kTimerSample})
+        ports_.window->StopTimer(timer);
     pet_->RemoveIcon();
     pet_.reset();
     ports_.window->Show(true);  // the old pet may have been away on its outing
@@ -285,7 +321,8 @@ void CPetMainDlg::OnSysCommand(int id) {
 void CPetMainDlg::EndDialog() {
     if (ended_) return;
     ended_ = true;
-    for (int timer : {kTimerTick, kTimerDrag, kTimerSample}) ports_.window->StopTimer(timer);
+    for (int timer : {kTimerTick, kTimerDrag, kTimerSample})
+        ports_.window->StopTimer(timer);
     ports_.hook->UnInstallHook();
     pet_->RestoreSystemCursors();
     ports_.window->EndDialog();

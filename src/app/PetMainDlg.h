@@ -23,7 +23,7 @@ enum TrayMouseMessage { kTrayLeftDown = 0x0201, kTrayRightDown = 0x0204 };
 extern const char kApplicationName[];
 
 class CPetMainDlg {
-public:
+  public:
     explicit CPetMainDlg(const PetPorts& ports);
     ~CPetMainDlg();
 
@@ -54,7 +54,7 @@ public:
     bool dragging() const { return dragging_; }
     bool ended() const { return ended_; }
 
-private:
+  private:
     bool StartPet();
     void ShowStartFailure();
     void AddTrayIcon();

@@ -15,28 +15,43 @@ void CPet::Tick() {
         PlayPetSound(curAnim_->soundIndex);
     }
     switch (curAction_->id) {
-        case 140: return WalkHandler(true);
-        case 141: return WalkHandler(false);
-        case 142: return RunHandler(true);
-        case 143: return RunHandler(false);
-        case 144: return GlideHandler();
-        case 145: return CatchHandler();
+        case 140:
+            return WalkHandler(true);
+        case 141:
+            return WalkHandler(false);
+        case 142:
+            return RunHandler(true);
+        case 143:
+            return RunHandler(false);
+        case 144:
+            return GlideHandler();
+        case 145:
+            return CatchHandler();
         case 146:
-        case 149: return TalkHandler();
-        default: break;
+        case 149:
+            return TalkHandler();
+        default:
+            break;
     }
     if (curAnim_ && curAnim_->id == 78) return HopHandler();
     if (curAnim_ && curAnim_->id == 66) return LeapHandler();
     switch (curAction_->id) {
         case 510:
-        case 520: return CatchHandler();
-        case 530: return StrokeHandler();
+        case 520:
+            return CatchHandler();
+        case 530:
+            return StrokeHandler();
         case 540:
-        case 550: return TagHandler();
-        case 301: return OutingHandler();
-        case 702: return FallHandler();
-        case 705: return ThrowHandler();
-        default: return DefaultHandler();
+        case 550:
+            return TagHandler();
+        case 301:
+            return OutingHandler();
+        case 702:
+            return FallHandler();
+        case 705:
+            return ThrowHandler();
+        default:
+            return DefaultHandler();
     }
 }
 
@@ -45,7 +60,9 @@ bool CPet::TimeIsUp() const {
     return uint32_t(curAction_->duration) <= elapsed;
 }
 
-void CPet::StartNextAction() { StartAction(PickNextAction(), true, false); }
+void CPet::StartNextAction() {
+    StartAction(PickNextAction(), true, false);
+}
 
 void CPet::DefaultHandler() {
     int result = AdvanceFrame();
@@ -91,12 +108,18 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
 
 bool CPet::ReplaceCursorsForAction(int id) {
     int record;
-    if (id >= 510 && id <= 519) record = 0;
-    else if (id == 550) record = 1;
-    else if (id >= 540 && id <= 549) record = 2;
-    else if (id >= 530 && id <= 539) record = 3;
-    else if (id >= 520 && id <= 529) record = 4;
-    else return false;
+    if (id >= 510 && id <= 519)
+        record = 0;
+    else if (id == 550)
+        record = 1;
+    else if (id >= 540 && id <= 549)
+        record = 2;
+    else if (id >= 530 && id <= 539)
+        record = 3;
+    else if (id >= 520 && id <= 529)
+        record = 4;
+    else
+        return false;
     const std::vector<CurEntry>& cursors = Cursors().records;
     if (record < int(cursors.size())) {
         SetCursorFromFile(JoinPath(".\\PETS\\", cursors[record].file, ""));
@@ -183,7 +206,9 @@ void CPet::RestoreSequence() {
     framePos_ = 0;
 }
 
-Rect CPet::GetPetRect() const { return ports_.window->GetRect(); }
+Rect CPet::GetPetRect() const {
+    return ports_.window->GetRect();
+}
 
 void CPet::MovePetBy(int dx, int dy) {
     Rect rect = GetPetRect();

@@ -263,7 +263,7 @@ void CPet::TagHandler() {
             RestoreSystemCursors();
             if (fast) {
                 TextBalloon(405, {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
-                                     curAction_->deltaS3, curAction_->deltaPoint});
+                                  curAction_->deltaS3, curAction_->deltaPoint});
             } else {
                 TextBalloon(404, {curAction_->deltaS3, curAction_->deltaPoint});
             }

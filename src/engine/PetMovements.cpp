@@ -18,7 +18,9 @@ int TableAt(const int (&table)[N], int position) {
     return position >= 0 && position < int(N) ? table[position] : 0;
 }
 
-int RandomPerMille() { return int((Clock().TickCount() + uint32_t(Rand())) % 1000); }
+int RandomPerMille() {
+    return int((Clock().TickCount() + uint32_t(Rand())) % 1000);
+}
 
 }  // namespace
 
@@ -226,8 +228,10 @@ void CPet::LeapHandler() {
     if (AdvanceFrame() == kSequenceCompleted) return StartNextAction();
     int step = TableAt(kLeap, framePos_);
     Rect pet = GetPetRect();
-    if (pet.left + step < 0) step = -pet.left;
-    else if (pet.right + step > Desktop().width) step = Desktop().width - pet.right;
+    if (pet.left + step < 0)
+        step = -pet.left;
+    else if (pet.right + step > Desktop().width)
+        step = Desktop().width - pet.right;
     MovePetBy(step, 0);
     ShowFrameRegion();
 }

@@ -11,12 +11,12 @@ namespace nuv {
 struct MenuItem {
     enum Kind { kCommand, kSeparator, kSubmenu, kGauge };
     Kind kind = kCommand;
-    int command = 0;       // kCommand: the command id sent when chosen (0: none)
-    std::string text;      // kCommand and kSubmenu: the caption
-    int iconIndex = -1;    // 0..19: the menu icon shown in the check-mark column
+    int command = 0;     // kCommand: the command id sent when chosen (0: none)
+    std::string text;    // kCommand and kSubmenu: the caption
+    int iconIndex = -1;  // 0..19: the menu icon shown in the check-mark column
     bool enabled = true;
     bool checked = false;
-    int gauge = -1;              // kGauge: 0..3
+    int gauge = -1;               // kGauge: 0..3
     std::vector<MenuItem> items;  // kSubmenu
 
     static MenuItem Separator() {

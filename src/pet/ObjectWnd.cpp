@@ -18,7 +18,9 @@ void CObjectWnd::SetSourceRect(int left, int top, int right, int bottom) {
     MakePicture();
 }
 
-void CObjectWnd::ShowObject(bool show) { window_->Show(show); }
+void CObjectWnd::ShowObject(bool show) {
+    window_->Show(show);
+}
 
 void CObjectWnd::MakePicture() {
     Image image = LoadBCFImage(desc_.imagePath);

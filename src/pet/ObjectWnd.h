@@ -17,7 +17,7 @@ struct ObjectDesc {
 };
 
 class CObjectWnd {
-public:
+  public:
     explicit CObjectWnd(std::unique_ptr<IObjectWindow> window);
 
     // Takes the description, prepares picture and shape, places and sizes the window.
@@ -29,7 +29,7 @@ public:
     const ObjectDesc& Desc() const { return desc_; }
     const Image& Picture() const { return picture_; }
 
-private:
+  private:
     void MakePicture();
 
     std::unique_ptr<IObjectWindow> window_;

@@ -1,12 +1,12 @@
 #include "pet/Pet.h"
 
-#include "pet/ObjectWnd.h"
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonWnd.h"
+#include "pet/ObjectWnd.h"
 #include "ports/BalloonWindows.h"
-#include "ports/SystemServices.h"
 #include "ports/Dialogs.h"
 #include "ports/PetWindow.h"
+#include "ports/SystemServices.h"
 #include "store/Cp949.h"
 #include "store/FileSystem.h"
 #include "store/Log.h"
@@ -57,7 +57,9 @@ bool CPet::SavePetFiles() {
     return ok;
 }
 
-void CPet::SetTopMost(bool on) { ports_.window->SetTopMost(on); }
+void CPet::SetTopMost(bool on) {
+    ports_.window->SetTopMost(on);
+}
 
 void CPet::RenamePet() {
     auto answer = ports_.dialogs->InputBox(TextOf(208), TextOf(209));
@@ -66,14 +68,14 @@ void CPet::RenamePet() {
 
 void CPet::ShowPetChangeNotice() {
     if (GetPetsList().entries.size() > 1) return;
-    ports_.dialogs->MessageBox(TextOf(210), TextOf(211), IDialogs::kExclamation,
-                               true);
+    ports_.dialogs->MessageBox(TextOf(210), TextOf(211), IDialogs::kExclamation, true);
 }
 
 bool CPet::ChooseOtherPet() {
     const std::vector<PetEntry>& pets = GetPetsList().entries;
     std::vector<std::string> names;
-    for (const PetEntry& pet : pets) names.push_back(pet.name);
+    for (const PetEntry& pet : pets)
+        names.push_back(pet.name);
     auto choice = ports_.dialogs->ChooseFromList(TextOf(211), names);
     if (!choice || *choice < 0 || *choice >= int(pets.size())) return false;
     if (*choice == FindActivePet()) return false;  // the pet that runs already
@@ -83,10 +85,13 @@ bool CPet::ChooseOtherPet() {
 
 void CPet::MakeActivePet(int index) {
     std::vector<PetEntry>& pets = GetPetsList().entries;
-    for (std::size_t i = 0; i < pets.size(); ++i) pets[i].active = int(i) == index ? "True" : "False";
+    for (std::size_t i = 0; i < pets.size(); ++i)
+        pets[i].active = int(i) == index ? "True" : "False";
 }
 
-void CPet::RegisterUser() { ports_.dialogs->RegisterUser(GetUserInfo()); }
+void CPet::RegisterUser() {
+    ports_.dialogs->RegisterUser(GetUserInfo());
+}
 
 void CPet::PlayPetSound(int index) {
     if (GetPetInfos().PetOnSound == 0) return;
@@ -94,7 +99,9 @@ void CPet::PlayPetSound(int index) {
     ports_.system->PlaySoundFile(JoinPath(".\\PETSOUND\\", Sounds()[index].file, ""));
 }
 
-int CPet::GetActionId() const { return curAction_ ? curAction_->id : -1; }
+int CPet::GetActionId() const {
+    return curAction_ ? curAction_->id : -1;
+}
 
 CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
     if (!ports_.balloons || !ports_.text) return nullptr;
@@ -122,6 +129,8 @@ void CPet::CloseBalloon() {
     openBalloon_ = nullptr;
 }
 
-void CPet::OpenLink(const std::string& url) { ports_.system->OpenUrl(url); }
+void CPet::OpenLink(const std::string& url) {
+    ports_.system->OpenUrl(url);
+}
 
 }  // namespace nuv

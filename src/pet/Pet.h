@@ -30,8 +30,14 @@ constexpr int kAnimationCompleted = -1001;
 constexpr int kSequenceCompleted = -1002;
 
 // Need flags of GetNeedFlags.
-enum NeedFlags { kNeedS0 = 2, kNeedS1 = 4, kNeedS2 = 8, kNeedS3 = 16, kNeedsHigh = 32,
-                 kNeedsHighest = 64 };
+enum NeedFlags {
+    kNeedS0 = 2,
+    kNeedS1 = 4,
+    kNeedS2 = 8,
+    kNeedS3 = 16,
+    kNeedsHigh = 32,
+    kNeedsHighest = 64
+};
 
 // Movement direction bits.
 enum MoveFlags { kMoveUp = 1, kMoveDown = 2, kMoveLeft = 4, kMoveRight = 8 };
@@ -50,7 +56,7 @@ class CPet : public CAniScript,
              public CPetInfo,
              public CPetFile,
              public IBalloonOwner {
-public:
+  public:
     explicit CPet(const PetPorts& ports);
     ~CPet() override;
     CPet(const CPet&) = delete;
@@ -127,7 +133,7 @@ public:
     const Image& Sheet() const { return sheet_; }
     const PetPorts& Ports() const { return ports_; }
 
-private:
+  private:
     // InitPet in three stages.
     bool ReadCommonConfig();
     bool ReadPetFiles();
@@ -171,7 +177,7 @@ private:
     const std::string& TextOf(int id) const;
     std::vector<int>* CurrentList();
     int LastListId();
-    const AniEntry* FindFirstAnimation() ;
+    const AniEntry* FindFirstAnimation();
     int CurrentFrameNumber() const;
     DesktopSize Desktop() const { return ports_.desktop->GetDesktopSize(); }
     int ClampLevel() const;

@@ -41,7 +41,7 @@ const std::map<int, std::vector<int>>& NeededAnimations() {
 }
 
 class Checker {
-public:
+  public:
     explicit Checker(const CPet& pet) : pet_(pet) {}
 
     std::vector<std::string> Run() {
@@ -55,7 +55,7 @@ public:
         return std::move(warnings_);
     }
 
-private:
+  private:
     void Warn(std::string text) { warnings_.push_back(std::move(text)); }
 
     void CheckAnimations() {
@@ -69,15 +69,16 @@ private:
         for (const AniEntry& animation : pet_.Animations()) {
             for (int frame : animation.frames) {
                 if (frame < 0 || frame >= pet_.count()) {
-                    Warn(StrFormat("animation %d shows frame %d, which has no region",
-                                   animation.id, frame));
+                    Warn(StrFormat("animation %d shows frame %d, which has no region", animation.id,
+                                   frame));
                 }
             }
         }
     }
 
     void NeedFile(const std::string& path, const char* what) {
-        if (!Files().FileExists(path)) Warn(StrFormat("%s file %s does not exist", what, path.c_str()));
+        if (!Files().FileExists(path))
+            Warn(StrFormat("%s file %s does not exist", what, path.c_str()));
     }
 
     void CheckFiles() {
@@ -98,8 +99,8 @@ private:
         if (pet_.Cursors().records.size() < 5) Warn("fewer than five cursor records");
         const std::vector<ObjEntry>& objects = pet_.Objects().records;
         if (objects.size() < 5) Warn("fewer than five object records");
-        if (objects.size() >= 5 && (objects[3].width != objects[4].width ||
-                                    objects[3].height != objects[4].height)) {
+        if (objects.size() >= 5 &&
+            (objects[3].width != objects[4].width || objects[3].height != objects[4].height)) {
             Warn("object records 3 and 4 differ in size");
         }
         for (const MnuEntry& item : pet_.MenuItems()) {
@@ -119,7 +120,8 @@ private:
             for (const ActEntry& action : pet_.Actions()) {
                 if (action.id < range.lo || action.id > range.hi) continue;
                 any = true;
-                for (int c = 0; c < columns; ++c) sums[c] += action.weights[c];
+                for (int c = 0; c < columns; ++c)
+                    sums[c] += action.weights[c];
             }
             if (!any) {
                 Warn(StrFormat("no action in the range %d..%d", range.lo, range.hi));
@@ -173,6 +175,8 @@ private:
 
 }  // namespace
 
-std::vector<std::string> CheckPet(const CPet& pet) { return Checker(pet).Run(); }
+std::vector<std::string> CheckPet(const CPet& pet) {
+    return Checker(pet).Run();
+}
 
 }  // namespace nuv

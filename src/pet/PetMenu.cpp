@@ -32,7 +32,9 @@ MenuItem Popup(const MnuEntry& entry) {
 }
 
 // A status line holds at most 99 bytes.
-std::string StatusLine(const std::string& text) { return cp949::CutBytes(text, 99); }
+std::string StatusLine(const std::string& text) {
+    return cp949::CutBytes(text, 99);
+}
 
 MenuItem Disabled(std::string text) {
     MenuItem item;
@@ -78,7 +80,9 @@ MenuModel CPet::BuildPopupMenu() {
     for (const MnuEntry& entry : MenuItems()) {
         if (!IsShown(entry, statSum, infos.PetPoint)) continue;
         switch (entry.command) {
-            case kMenuSeparator: menu.items.push_back(MenuItem::Separator()); break;
+            case kMenuSeparator:
+                menu.items.push_back(MenuItem::Separator());
+                break;
             case kSubmenuBegin:
                 // The menu holds at most ten submenus; items of further ones join the top menu.
                 openSubmenu = -1;
@@ -86,7 +90,9 @@ MenuModel CPet::BuildPopupMenu() {
                 menu.items.push_back(Popup(entry));
                 openSubmenu = int(menu.items.size()) - 1;
                 break;
-            case kSubmenuEnd: openSubmenu = -1; break;
+            case kSubmenuEnd:
+                openSubmenu = -1;
+                break;
             case kStatusSubmenu:
             case kOptionsSubmenu: {
                 MenuItem popup = Popup(entry);

@@ -26,7 +26,7 @@ class IObjectWindows;
 
 // What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
 class IPetEvents {
-public:
+  public:
     virtual ~IPetEvents() = default;
     virtual void OnActionStarted(int id, int previous) {}
     virtual void OnLevelChanged(int level) {}

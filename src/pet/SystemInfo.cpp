@@ -5,7 +5,9 @@
 
 namespace nuv {
 
-CSystemInfo::~CSystemInfo() { RestoreSystemCursors(); }
+CSystemInfo::~CSystemInfo() {
+    RestoreSystemCursors();
+}
 
 void CSystemInfo::AttachSystem(ISystemServices* system, ISystemCursors* cursors,
                                IDesktop* desktop) {
@@ -16,7 +18,8 @@ void CSystemInfo::AttachSystem(ISystemServices* system, ISystemCursors* cursors,
 
 std::string WindowsVersionName(const OsVersion& v) {
     switch (v.platform) {
-        case OsVersion::kWin32s: return "Window 3.1 Win32s";
+        case OsVersion::kWin32s:
+            return "Window 3.1 Win32s";
         case OsVersion::kWindows9x:
             if (v.minor == 0) {
                 return cp949::ToLower(v.servicePack) == " c" ? "Windows 95 OSR2" : "Windows 95";
@@ -27,12 +30,14 @@ std::string WindowsVersionName(const OsVersion& v) {
             if (v.minor == 90) return "Windows ME";
             return {};
         case OsVersion::kWindowsNt:
-            if (v.major == 3 || v.major == 4) return StrFormat("Windows NT %u.%u", v.major, v.minor);
+            if (v.major == 3 || v.major == 4)
+                return StrFormat("Windows NT %u.%u", v.major, v.minor);
             if (v.major == 5 && v.minor == 0) return "Windows 2000";
             if (v.major == 5 && v.minor == 1) return "Windows XP";
             if (v.major == 5 && v.minor == 2) return "Windows .NET Server";
             return {};
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -46,10 +51,18 @@ std::string CSystemInfo::GetWindowType() {
     return WindowsVersionName(version);
 }
 
-int CSystemInfo::IsInternetAvailable() { return system_->OpenInternetLibrary() ? 1 : 0; }
-int CSystemInfo::GetDragFullWindows() { return system_->GetDragFullWindows(); }
-void CSystemInfo::SetDragFullWindows(int value) { system_->SetDragFullWindows(value); }
-DesktopSize CSystemInfo::GetDesktopSize() { return desktop_->GetDesktopSize(); }
+int CSystemInfo::IsInternetAvailable() {
+    return system_->OpenInternetLibrary() ? 1 : 0;
+}
+int CSystemInfo::GetDragFullWindows() {
+    return system_->GetDragFullWindows();
+}
+void CSystemInfo::SetDragFullWindows(int value) {
+    system_->SetDragFullWindows(value);
+}
+DesktopSize CSystemInfo::GetDesktopSize() {
+    return desktop_->GetDesktopSize();
+}
 
 void CSystemInfo::SaveCursorsOnce() {
     if (cursorsSaved_) return;

@@ -14,7 +14,7 @@ constexpr int kStandardCursorIds[15] = {32512, 32513, 32514, 32515, 32516, 32640
                                         32643, 32644, 32645, 32646, 32649, 32650, 32651};
 
 class CSystemInfo {
-public:
+  public:
     CSystemInfo() = default;
     virtual ~CSystemInfo();
 
@@ -35,12 +35,12 @@ public:
     void RestoreSystemCursors();
     bool CursorsReplaced() const { return cursorsSaved_; }
 
-protected:
+  protected:
     ISystemServices* system_ = nullptr;
     ISystemCursors* cursors_ = nullptr;
     IDesktop* desktop_ = nullptr;
 
-private:
+  private:
     void SaveCursorsOnce();
     bool cursorsSaved_ = false;
 };

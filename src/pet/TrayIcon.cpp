@@ -4,7 +4,9 @@
 
 namespace nuv {
 
-CTrayIcon::~CTrayIcon() { RemoveIcon(); }
+CTrayIcon::~CTrayIcon() {
+    RemoveIcon();
+}
 
 void CTrayIcon::AddIcon(int iconId, const std::string& tip) {
     tip_ = cp949::CutBytes(tip, kTipBytes);

@@ -7,7 +7,7 @@ namespace nuv {
 
 // The pet's notification-area icon: added after a successful start, removed at the end.
 class CTrayIcon {
-public:
+  public:
     static constexpr std::size_t kTipBytes = 63;
 
     CTrayIcon() = default;
@@ -21,7 +21,7 @@ public:
     bool IconShown() const { return shown_; }
     const std::string& Tip() const { return tip_; }
 
-private:
+  private:
     ITrayIcon* tray_ = nullptr;
     bool shown_ = false;
     std::string tip_;

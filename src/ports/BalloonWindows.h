@@ -7,7 +7,7 @@ namespace nuv {
 
 // Makes the windows of speech balloons.
 class IBalloonWindows {
-public:
+  public:
     virtual ~IBalloonWindows() = default;
     virtual std::unique_ptr<IBalloonWindow> CreateBalloonWindow() = 0;
 };

@@ -16,7 +16,7 @@ struct LocalTime {
 };
 
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     // Milliseconds since the system started; wraps like the system's 32-bit count.
     virtual uint32_t TickCount() = 0;

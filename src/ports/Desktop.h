@@ -10,7 +10,7 @@ struct DesktopSize {
 };
 
 class IDesktop {
-public:
+  public:
     virtual ~IDesktop() = default;
     // W = full-screen client width; G = full-screen client height plus a caption's height.
     virtual DesktopSize GetDesktopSize() = 0;

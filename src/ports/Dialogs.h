@@ -10,7 +10,7 @@ namespace nuv {
 struct UserInfo;
 
 class IDialogs {
-public:
+  public:
     virtual ~IDialogs() = default;
 
     enum MessageIcon { kNoIcon, kExclamation };

@@ -10,7 +10,7 @@ namespace nuv {
 class Region;
 
 class IObjectWindow {
-public:
+  public:
     virtual ~IObjectWindow() = default;
     // Moves and sizes the window without changing its z-order.
     virtual void Place(Point position, Size size) = 0;
@@ -21,7 +21,7 @@ public:
 };
 
 class IObjectWindows {
-public:
+  public:
     virtual ~IObjectWindows() = default;
     // A new hidden window; it is destroyed with the returned object.
     virtual std::unique_ptr<IObjectWindow> CreateObjectWindow() = 0;

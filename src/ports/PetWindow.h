@@ -11,7 +11,7 @@ namespace nuv {
 class Region;
 
 class IPetWindow {
-public:
+  public:
     virtual ~IPetWindow() = default;
 
     // Window rectangle in screen coordinates.

@@ -6,7 +6,7 @@ namespace nuv {
 struct MenuModel;
 
 class IPopupMenu {
-public:
+  public:
     virtual ~IPopupMenu() = default;
     // Tracks the menu with its left edge at x and its bottom edge at y (screen); the chosen
     // command comes back later to the pet window as a command message.

@@ -15,7 +15,7 @@ struct OsVersion {
 };
 
 class ISystemServices {
-public:
+  public:
     virtual ~ISystemServices() = default;
     // Returns 0 and fills `version`, or the system's error code.
     virtual uint32_t GetVersion(OsVersion* version) = 0;
@@ -31,7 +31,7 @@ public:
 
 // The system-wide cursors. The core decides when; the shell keeps the saved copies.
 class ISystemCursors {
-public:
+  public:
     virtual ~ISystemCursors() = default;
     // Saves a copy of each of the 15 standard cursors.
     virtual void SaveCursors() = 0;
@@ -50,7 +50,7 @@ public:
 
 // The outside input-hook library.
 class IHookLibrary {
-public:
+  public:
     virtual ~IHookLibrary() = default;
     virtual void InitHooksDll() = 0;  // reports to the pet window
     virtual void InstallHook() = 0;
@@ -59,7 +59,7 @@ public:
 
 // The notification-area icon.
 class ITrayIcon {
-public:
+  public:
     virtual ~ITrayIcon() = default;
     // Adds the icon with program icon resource `iconId` and `tip`; false when refused.
     virtual bool Add(int iconId, const std::string& tip) = 0;

@@ -137,7 +137,7 @@ struct CursorSet {
 };
 
 class CAniScript {
-public:
+  public:
     CAniScript() = default;
     virtual ~CAniScript();
 
@@ -190,7 +190,7 @@ public:
     const std::vector<TxtEntry>& Texts() const { return texts_; }
     const std::vector<MsgEntry>& Messages() const { return messages_; }
 
-private:
+  private:
     // The steps every reader shares: false (logged) when the script buffer is empty, or when a
     // `required` section is missing or empty; otherwise *content is the section's content.
     bool SectionContent(const char* reader, const char* section, bool required,

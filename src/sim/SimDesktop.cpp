@@ -12,7 +12,7 @@ namespace nuv {
 // A balloon's window: it keeps the balloon's timers on the virtual clock and takes the
 // scripted clicks and keys.
 class CSimDesktop::SimBalloonWindow : public IBalloonWindow {
-public:
+  public:
     explicit SimBalloonWindow(CSimDesktop& desktop) : desktop_(desktop) {}
     ~SimBalloonWindow() override { Forget(); }
 
@@ -40,7 +40,7 @@ public:
     }
     IBalloonWindowEvents* events() { return events_; }
 
-private:
+  private:
     void Forget() {
         desktop_.timers_.StopAll(this);
         auto& open = desktop_.balloonWindows_;
@@ -54,7 +54,7 @@ private:
 
 // The outing's object window: reported whenever it shows, hides, changes or goes.
 class CSimDesktop::SimObjectWindow : public IObjectWindow {
-public:
+  public:
     explicit SimObjectWindow(CSimDesktop& desktop) : desktop_(desktop) {}
     ~SimObjectWindow() override {
         if (visible_) Report(false);
@@ -69,9 +69,10 @@ public:
         Report(visible);
     }
 
-private:
+  private:
     void Report(bool shown) {
-        if (desktop_.reporter_) desktop_.reporter_->OnObject(desktop_.Now(), shown, source_, position_);
+        if (desktop_.reporter_)
+            desktop_.reporter_->OnObject(desktop_.Now(), shown, source_, position_);
     }
     CSimDesktop& desktop_;
     Point position_;
@@ -124,7 +125,9 @@ bool CSimDesktop::Start(bool run) {
     return ok;
 }
 
-bool CSimDesktop::Check() { return Start(false); }
+bool CSimDesktop::Check() {
+    return Start(false);
+}
 
 bool CSimDesktop::Run() {
     if (!Start(true)) return false;
@@ -151,29 +154,46 @@ void CSimDesktop::RunUntil(uint64_t end) {
 
 void CSimDesktop::Post(const SimInput& event) {
     std::vector<SimInput>& events = options_.events;
-    auto at = std::upper_bound(events.begin() + nextEvent_, events.end(), event,
-                               [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
+    auto at =
+        std::upper_bound(events.begin() + nextEvent_, events.end(), event,
+                         [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
     events.insert(at, event);
 }
 
 void CSimDesktop::Process(const SimInput& e) {
     CPetMainDlg& dlg = *dialog_;
     switch (e.verb) {
-        case SimInput::kCursor: MoveCursor({e.a, e.b}); break;
-        case SimInput::kLButton: Click(e.a, e.b); break;
+        case SimInput::kCursor:
+            MoveCursor({e.a, e.b});
+            break;
+        case SimInput::kLButton:
+            Click(e.a, e.b);
+            break;
         case SimInput::kRelease:
             if (moveLoop_) EndMoveLoop();
             break;
-        case SimInput::kRButton: dlg.OnRButtonDown(e.a, e.b); break;
-        case SimInput::kCommand: dlg.OnCommand(e.a); break;
-        case SimInput::kTray: dlg.OnTrayNotify(e.a ? kTrayRightDown : kTrayLeftDown); break;
+        case SimInput::kRButton:
+            dlg.OnRButtonDown(e.a, e.b);
+            break;
+        case SimInput::kCommand:
+            dlg.OnCommand(e.a);
+            break;
+        case SimInput::kTray:
+            dlg.OnTrayNotify(e.a ? kTrayRightDown : kTrayLeftDown);
+            break;
         case SimInput::kKey:
             // A key the window lets through reaches the dialog: Enter is OK, Escape Cancel.
             if (!dlg.PreTranslateKey(e.a ? 0x0D : 0x1B)) dlg.OnCommand(e.a ? 1 : 2);
             break;
-        case SimInput::kSetCursor: dlg.OnSetCursor(); break;
-        case SimInput::kChoose: choices_.push_back(e.a); break;
-        case SimInput::kClose: dlg.OnCommand(2); break;
+        case SimInput::kSetCursor:
+            dlg.OnSetCursor();
+            break;
+        case SimInput::kChoose:
+            choices_.push_back(e.a);
+            break;
+        case SimInput::kClose:
+            dlg.OnCommand(2);
+            break;
         case SimInput::kBalloonClick:
             if (SimBalloonWindow* balloon = OpenBalloonWindow()) {
                 balloon->events()->OnMouseMove(e.a, e.b);
@@ -252,7 +272,9 @@ void CSimDesktop::StartTimer(int id, uint32_t periodMs) {
     });
 }
 
-void CSimDesktop::StopTimer(int id) { timers_.Stop(this, id); }
+void CSimDesktop::StopTimer(int id) {
+    timers_.Stop(this, id);
+}
 
 Point CSimDesktop::ClientToScreen(Point client) {
     return {rect_.left + client.x, rect_.top + client.y};

@@ -10,10 +10,10 @@
 
 #include "pet/PetPorts.h"
 #include "ports/BalloonWindows.h"
-#include "ports/ObjectWindow.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/LoadingWindow.h"
+#include "ports/ObjectWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
 #include "ports/SystemServices.h"
@@ -50,7 +50,7 @@ class CSimDesktop : public IPetWindow,
                     public IObjectWindows,
                     public ITextMetrics,
                     public IPetEvents {
-public:
+  public:
     CSimDesktop(SimOptions options, ISimReporter* reporter);
     ~CSimDesktop() override;
 
@@ -159,7 +159,7 @@ public:
                         const std::vector<std::string>& links) override;
     void OnBalloonClosed() override;
 
-private:
+  private:
     class SimBalloonWindow;
     class SimObjectWindow;
     PetPorts Ports();

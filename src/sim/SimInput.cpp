@@ -8,7 +8,7 @@ namespace {
 
 struct VerbInfo {
     SimInput::Verb verb;
-    int numbers;  // how many numeric arguments follow
+    int numbers;           // how many numeric arguments follow
     const char* words[2];  // named argument values (index = value), or none
 };
 
@@ -70,8 +70,10 @@ bool ParseLine(const std::string& line, SimInput* event, std::string* error) {
         if (info.words[0]) {
             std::string word;
             in >> word;
-            if (word == info.words[0]) event->a = 0;
-            else if (word == info.words[1]) event->a = 1;
+            if (word == info.words[0])
+                event->a = 0;
+            else if (word == info.words[1])
+                event->a = 1;
             else {
                 *error = verb + " needs " + info.words[0] + " or " + info.words[1];
                 return false;

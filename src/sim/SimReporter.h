@@ -12,7 +12,7 @@ namespace nuv {
 struct MenuModel;
 
 class ISimReporter {
-public:
+  public:
     virtual ~ISimReporter() = default;
     virtual void OnStart(uint64_t t, bool ok, const Rect& window,
                          const std::vector<std::string>& log) {}

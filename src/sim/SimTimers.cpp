@@ -4,8 +4,7 @@
 
 namespace nuv {
 
-void SimTimers::Start(const void* owner, int id, uint32_t period, uint64_t now,
-                      Callback callback) {
+void SimTimers::Start(const void* owner, int id, uint32_t period, uint64_t now, Callback callback) {
     Stop(owner, id);
     if (period == 0) period = 1;
     timers_.push_back({owner, id, period, now + period, nextOrder_++, std::move(callback)});
@@ -30,7 +29,8 @@ bool SimTimers::IsRunning(const void* owner, int id) const {
 
 uint64_t SimTimers::NextDue() const {
     uint64_t due = UINT64_MAX;
-    for (const Timer& t : timers_) due = std::min(due, t.due);
+    for (const Timer& t : timers_)
+        due = std::min(due, t.due);
     return due;
 }
 

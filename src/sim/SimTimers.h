@@ -8,7 +8,7 @@
 namespace nuv {
 
 class SimTimers {
-public:
+  public:
     using Callback = std::function<void()>;
 
     // Starts or restarts timer `id` of `owner`; it first fires `period` ms after `now`.
@@ -22,7 +22,7 @@ public:
     // false when none is due.
     bool FireDue(uint64_t now);
 
-private:
+  private:
     struct Timer {
         const void* owner;
         int id;

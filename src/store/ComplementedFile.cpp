@@ -7,7 +7,8 @@ namespace nuv {
 
 std::string Complement(std::string_view bytes) {
     std::string out(bytes);
-    for (char& c : out) c = char(~static_cast<unsigned char>(c));
+    for (char& c : out)
+        c = char(~static_cast<unsigned char>(c));
     return out;
 }
 
@@ -43,7 +44,7 @@ SaveResult SaveComplementedFile(const std::string& tempPath, const std::string& 
     FileWriteResult write = files.WriteFile(tempPath, Complement(text), true);
     if (!write.ok()) {
         result.step = write.status == FileWriteResult::kCreateFailed ? SaveResult::kCreateFailed
-                                                                      : SaveResult::kWriteFailed;
+                                                                     : SaveResult::kWriteFailed;
         result.error = write.error;
         if (result.step == SaveResult::kWriteFailed) files.DeleteFile(tempPath);
         return result;

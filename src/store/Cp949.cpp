@@ -23,8 +23,8 @@ const std::array<uint16_t, 65536>& ReverseTable() {
         t->fill(0);
         for (unsigned lead = kLeadFirst; lead <= kLeadLast; ++lead) {
             for (unsigned trail = kTrailFirst; trail <= kTrailLast; ++trail) {
-                uint16_t code = kDoubleByteTable[(lead - kLeadFirst) * kTrailCount +
-                                                 (trail - kTrailFirst)];
+                uint16_t code =
+                    kDoubleByteTable[(lead - kLeadFirst) * kTrailCount + (trail - kTrailFirst)];
                 if (code != 0 && (*t)[code] == 0) (*t)[code] = uint16_t(lead << 8 | trail);
             }
         }
@@ -69,7 +69,9 @@ bool NextUtf8(std::string_view s, std::size_t* pos, uint32_t* code) {
 
 }  // namespace
 
-bool IsLeadByte(unsigned char byte) { return byte >= kLeadFirst && byte <= kLeadLast; }
+bool IsLeadByte(unsigned char byte) {
+    return byte >= kLeadFirst && byte <= kLeadLast;
+}
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
     return IsLeadByte(text[pos]) && pos + 1 < text.size() ? 2 : 1;

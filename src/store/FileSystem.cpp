@@ -14,7 +14,9 @@ IFileSystem* gFiles = nullptr;
 
 }  // namespace
 
-IFileSystem& Files() { return gFiles ? *gFiles : DefaultFiles(); }
+IFileSystem& Files() {
+    return gFiles ? *gFiles : DefaultFiles();
+}
 
 IFileSystem* SetFiles(IFileSystem* files) {
     IFileSystem* previous = gFiles;
@@ -22,8 +24,7 @@ IFileSystem* SetFiles(IFileSystem* files) {
     return previous;
 }
 
-std::string JoinPath(std::string_view folder, std::string_view name,
-                     std::string_view extension) {
+std::string JoinPath(std::string_view folder, std::string_view name, std::string_view extension) {
     std::string path;
     path.reserve(folder.size() + name.size() + extension.size());
     path.append(folder).append(name).append(extension);

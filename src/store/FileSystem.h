@@ -41,7 +41,7 @@ struct FileWriteResult {
 };
 
 class IFileSystem {
-public:
+  public:
     virtual ~IFileSystem() = default;
     // Opens an existing file without sharing and reads it whole.
     virtual FileReadResult ReadFile(const std::string& path) = 0;
@@ -68,7 +68,8 @@ IFileSystem* SetFiles(IFileSystem* files);
 // Joins folder, name and extension as the program builds its paths (".\\PETS\\" + "CAT" + ".ANI").
 std::string JoinPath(std::string_view folder, std::string_view name, std::string_view extension);
 
-// The path with everything from its last '.' replaced by `extension` (".\\A.B.BCF" -> ".\\A.B.BMP").
+// The path with everything from its last '.' replaced by `extension` (".\\A.B.BCF" ->
+// ".\\A.B.BMP").
 std::string ReplaceExtension(std::string_view path, std::string_view extension);
 
 }  // namespace nuv

@@ -12,9 +12,15 @@ using Pixel = uint32_t;
 constexpr Pixel MakePixel(uint8_t red, uint8_t green, uint8_t blue) {
     return Pixel(red) << 16 | Pixel(green) << 8 | Pixel(blue);
 }
-constexpr uint8_t RedOf(Pixel p) { return uint8_t(p >> 16); }
-constexpr uint8_t GreenOf(Pixel p) { return uint8_t(p >> 8); }
-constexpr uint8_t BlueOf(Pixel p) { return uint8_t(p); }
+constexpr uint8_t RedOf(Pixel p) {
+    return uint8_t(p >> 16);
+}
+constexpr uint8_t GreenOf(Pixel p) {
+    return uint8_t(p >> 8);
+}
+constexpr uint8_t BlueOf(Pixel p) {
+    return uint8_t(p);
+}
 
 constexpr Pixel kPureGreen = MakePixel(0, 255, 0);
 
@@ -40,7 +46,7 @@ struct Size {
 };
 
 class Image {
-public:
+  public:
     Image() = default;
     Image(int width, int height, Pixel fill = 0)
         : width_(width), height_(height), pixels_(std::size_t(width) * height, fill) {}
@@ -62,7 +68,7 @@ public:
         return width_ == o.width_ && height_ == o.height_ && pixels_ == o.pixels_;
     }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     int sourceBits_ = 0;

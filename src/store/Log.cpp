@@ -62,8 +62,12 @@ std::string FormatLogTime(const LocalTime& t) {
     return text;
 }
 
-LogCapture::LogCapture() : outer_(gCapture) { gCapture = this; }
-LogCapture::~LogCapture() { gCapture = outer_; }
+LogCapture::LogCapture() : outer_(gCapture) {
+    gCapture = this;
+}
+LogCapture::~LogCapture() {
+    gCapture = outer_;
+}
 
 bool LogCapture::Contains(std::string_view message) const {
     for (const std::string& m : messages_) {

@@ -16,7 +16,7 @@
 
 namespace nuv {
 
-extern const char kLogPath[];                 // ".\\ETCS\\PETLOG.TXT"
+extern const char kLogPath[];                     // ".\\ETCS\\PETLOG.TXT"
 constexpr unsigned long kLogSizeLimit = 1048576;  // a larger log is started anew
 
 // Appends "time: message\r\n". Never fails visibly: a log that cannot be written is skipped.
@@ -32,7 +32,7 @@ std::string StrFormat(const char* format, ...) NUV_PRINTF(1, 2);
 
 // Collects every message written while it lives (innermost capture only), without time stamps.
 class LogCapture {
-public:
+  public:
     LogCapture();
     ~LogCapture();
     LogCapture(const LogCapture&) = delete;
@@ -42,7 +42,7 @@ public:
     void Clear() { messages_.clear(); }
     bool Contains(std::string_view message) const;
 
-private:
+  private:
     friend void WriteLog(std::string_view message);
     std::vector<std::string> messages_;
     LogCapture* outer_;

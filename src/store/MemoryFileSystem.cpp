@@ -3,7 +3,8 @@
 namespace nuv {
 
 MemoryFileSystem::MemoryFileSystem() {
-    for (const char* folder : {"DATA", "ETCS", "PETS", "PETSOUND"}) AddFolder(folder);
+    for (const char* folder : {"DATA", "ETCS", "PETS", "PETSOUND"})
+        AddFolder(folder);
 }
 
 std::string MemoryFileSystem::Key(std::string_view path) {
@@ -15,7 +16,8 @@ std::string MemoryFileSystem::Key(std::string_view path) {
         std::string_view name = path.substr(start, end - start);
         if (!name.empty() && name != ".") {
             if (!key.empty()) key += '/';
-            for (char c : name) key += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+            for (char c : name)
+                key += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
         }
         start = end + 1;
     }
@@ -114,10 +116,16 @@ uint32_t MemoryFileSystem::ReplaceFile(const std::string& from, const std::strin
     return kErrorSuccess;
 }
 
-bool MemoryFileSystem::FileExists(const std::string& path) { return files_.count(Key(path)); }
+bool MemoryFileSystem::FileExists(const std::string& path) {
+    return files_.count(Key(path));
+}
 
-void MemoryFileSystem::AddFolder(const std::string& path) { folders_.insert(Key(path)); }
-void MemoryFileSystem::RemoveFolder(const std::string& path) { folders_.erase(Key(path)); }
+void MemoryFileSystem::AddFolder(const std::string& path) {
+    folders_.insert(Key(path));
+}
+void MemoryFileSystem::RemoveFolder(const std::string& path) {
+    folders_.erase(Key(path));
+}
 void MemoryFileSystem::Put(const std::string& path, std::string_view data) {
     files_[Key(path)] = std::string(data);
     Remember(Key(path), path);
@@ -138,7 +146,8 @@ void MemoryFileSystem::Remember(const std::string& key, std::string_view path) {
 
 std::vector<std::string> MemoryFileSystem::Paths() const {
     std::vector<std::string> paths;
-    for (const auto& [key, name] : names_) paths.push_back(name);
+    for (const auto& [key, name] : names_)
+        paths.push_back(name);
     return paths;
 }
 
@@ -147,16 +156,22 @@ std::string MemoryFileSystem::Get(const std::string& path) const {
     return it == files_.end() ? std::string() : it->second;
 }
 
-bool MemoryFileSystem::Has(const std::string& path) const { return files_.count(Key(path)); }
+bool MemoryFileSystem::Has(const std::string& path) const {
+    return files_.count(Key(path));
+}
 
 void MemoryFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
-    if (readOnly) readOnly_.insert(Key(path));
-    else readOnly_.erase(Key(path));
+    if (readOnly)
+        readOnly_.insert(Key(path));
+    else
+        readOnly_.erase(Key(path));
 }
 
 void MemoryFileSystem::SetLocked(const std::string& path, bool locked) {
-    if (locked) locked_.insert(Key(path));
-    else locked_.erase(Key(path));
+    if (locked)
+        locked_.insert(Key(path));
+    else
+        locked_.erase(Key(path));
 }
 
 }  // namespace nuv

@@ -10,7 +10,7 @@ namespace nuv {
 // Files held in memory: tests, benchmarks and simulated runs that must not touch the disk.
 // Names are matched without regard to letter case; folders must be created before use.
 class MemoryFileSystem : public IFileSystem {
-public:
+  public:
     MemoryFileSystem();  // holds the folders DATA, ETCS, PETS and PETSOUND
 
     FileReadResult ReadFile(const std::string& path) override;
@@ -36,7 +36,7 @@ public:
     // Every write after the next `count` succeeds fails with a full disk.
     void FailWritesAfter(int count) { writesLeft_ = count; }
 
-private:
+  private:
     static std::string Key(std::string_view path);
     static std::string Parent(const std::string& key);
     uint32_t CheckCreate(const std::string& key) const;

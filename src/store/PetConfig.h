@@ -54,7 +54,7 @@ struct PetsList {
 extern const char kPetConfigPath[];  // ".\\DATA\\PET.CFG"
 
 class CPetConfig {
-public:
+  public:
     CPetConfig() = default;
     virtual ~CPetConfig();
 
@@ -78,7 +78,7 @@ public:
     void ClearPetsList();
     void ResetPetConfig();
 
-private:
+  private:
     void SetUserValue(std::string_view key, std::string_view line);
 
     UserInfo user_;

@@ -15,7 +15,7 @@ struct AdMessage {
 };
 
 class CPetFile {
-public:
+  public:
     CPetFile() = default;
     virtual ~CPetFile();
 
@@ -32,7 +32,7 @@ public:
     int64_t TotalWeight() const { return totalWeight_; }
     const std::string& MessageText() const { return text_; }
 
-private:
+  private:
     std::string text_;
     int64_t totalWeight_ = 0;
     std::vector<AdMessage> messages_;

@@ -45,7 +45,7 @@ constexpr std::size_t kPetNameBytes = 19;
 constexpr std::size_t kPetDateBytes = 14;
 
 class CPetInfo {
-public:
+  public:
     CPetInfo() = default;
     virtual ~CPetInfo();
 
@@ -64,7 +64,7 @@ public:
     void ClearPetInfos();
     void ResetPetInfos();
 
-private:
+  private:
     void SetValue(std::string_view key, std::string_view line);
 
     PetInfos infos_;

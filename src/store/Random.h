@@ -6,7 +6,7 @@ namespace nuv {
 // The C runtime's 15-bit generator (state * 214013 + 2531011), so that runs with the same seed
 // repeat exactly.
 class CRandom {
-public:
+  public:
     void Seed(uint32_t seed) { state_ = seed; }
     // 0..32767.
     int Next() {
@@ -14,12 +14,14 @@ public:
         return int((state_ >> 16) & 0x7FFF);
     }
 
-private:
+  private:
     uint32_t state_ = 1;
 };
 
 // The program's one generator.
 CRandom& Random();
-inline int Rand() { return Random().Next(); }
+inline int Rand() {
+    return Random().Next();
+}
 
 }  // namespace nuv

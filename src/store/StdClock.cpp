@@ -12,7 +12,9 @@ IClock* gClock = &gStdClock;
 
 }  // namespace
 
-IClock& Clock() { return *gClock; }
+IClock& Clock() {
+    return *gClock;
+}
 
 IClock* SetClock(IClock* clock) {
     IClock* previous = gClock;
@@ -32,13 +34,17 @@ LocalTime StdClock::Now() {
             parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
-int64_t StdClock::CalendarTime() { return int64_t(std::time(nullptr)); }
+int64_t StdClock::CalendarTime() {
+    return int64_t(std::time(nullptr));
+}
 
 void StdClock::Sleep(uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-LocalTime ManualClock::Now() { return CivilFromSeconds(CalendarTime()); }
+LocalTime ManualClock::Now() {
+    return CivilFromSeconds(CalendarTime());
+}
 
 void ManualClock::SetStart(const LocalTime& start) {
     startCalendar_ = SecondsFromCivil(start) - int64_t(elapsedMs_ / 1000);
@@ -59,8 +65,7 @@ int64_t DaysFromCivil(int year, int month, int day) {
 }
 
 int64_t SecondsFromCivil(const LocalTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
-           t.second;
+    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 LocalTime CivilFromSeconds(int64_t seconds) {

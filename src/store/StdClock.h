@@ -5,7 +5,7 @@ namespace nuv {
 
 // The clock of the standard library: steady time for ticks, the C library for local time.
 class StdClock : public IClock {
-public:
+  public:
     uint32_t TickCount() override;
     LocalTime Now() override;
     int64_t CalendarTime() override;
@@ -14,7 +14,7 @@ public:
 
 // A clock that moves only when told to: tests and the simulated desktop.
 class ManualClock : public IClock {
-public:
+  public:
     uint32_t TickCount() override { return ticks_; }
     LocalTime Now() override;
     int64_t CalendarTime() override { return startCalendar_ + elapsedMs_ / 1000; }
@@ -26,7 +26,7 @@ public:
     void Advance(uint32_t milliseconds);
     uint64_t ElapsedMs() const { return elapsedMs_; }
 
-private:
+  private:
     uint32_t ticks_ = 0;
     uint64_t elapsedMs_ = 0;
     int64_t startCalendar_ = 0;

@@ -18,18 +18,26 @@ std::string Folded(std::string_view name) {
 
 uint32_t ToWinError(const std::error_code& ec, uint32_t fallback) {
     switch (std::errc(ec.value())) {
-        case std::errc::no_such_file_or_directory: return kErrorFileNotFound;
-        case std::errc::not_a_directory: return kErrorPathNotFound;
+        case std::errc::no_such_file_or_directory:
+            return kErrorFileNotFound;
+        case std::errc::not_a_directory:
+            return kErrorPathNotFound;
         case std::errc::permission_denied:
         case std::errc::operation_not_permitted:
         case std::errc::read_only_file_system:
-        case std::errc::is_a_directory: return kErrorAccessDenied;
-        case std::errc::no_space_on_device: return kErrorDiskFull;
-        case std::errc::not_enough_memory: return kErrorNotEnoughMemory;
-        case std::errc::filename_too_long: return kErrorInvalidName;
+        case std::errc::is_a_directory:
+            return kErrorAccessDenied;
+        case std::errc::no_space_on_device:
+            return kErrorDiskFull;
+        case std::errc::not_enough_memory:
+            return kErrorNotEnoughMemory;
+        case std::errc::filename_too_long:
+            return kErrorInvalidName;
         case std::errc::device_or_resource_busy:
-        case std::errc::text_file_busy: return kErrorSharingViolation;
-        default: return fallback;
+        case std::errc::text_file_busy:
+            return kErrorSharingViolation;
+        default:
+            return fallback;
     }
 }
 
@@ -66,8 +74,7 @@ fs::path StdFileSystem::HostPath(const std::string& path, bool* parentMissing) c
         if (!missing && !fs::exists(host / name, ec)) {
             bool found = false;
             std::string wanted = Folded(name);
-            for (fs::directory_iterator it(host, ec), endIt; !ec && it != endIt;
-                 it.increment(ec)) {
+            for (fs::directory_iterator it(host, ec), endIt; !ec && it != endIt; it.increment(ec)) {
                 if (Folded(it->path().filename().string()) == wanted) {
                     name = it->path().filename().string();
                     found = true;

@@ -8,7 +8,7 @@ namespace nuv {
 // Files through the standard library, below a root folder. Names are matched without regard
 // to letter case, as on Windows, and '\' separates folders.
 class StdFileSystem : public IFileSystem {
-public:
+  public:
     explicit StdFileSystem(std::filesystem::path root = ".");
 
     FileReadResult ReadFile(const std::string& path) override;
@@ -26,12 +26,12 @@ public:
     std::filesystem::path HostPath(const std::string& path, bool* parentMissing = nullptr) const;
     const std::filesystem::path& root() const { return root_; }
 
-protected:
+  protected:
     // Makes written data durable; the portable version can only flush the stream.
     virtual uint32_t SyncFile(const std::filesystem::path& hostPath) { return 0; }
     uint32_t MissingError(const std::string& path) const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

@@ -24,7 +24,8 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
 
 void TrimFront(std::string& text) {
     std::size_t n = 0;
-    while (n < text.size() && IsWhite(text[n])) ++n;
+    while (n < text.size() && IsWhite(text[n]))
+        ++n;
     text.erase(0, n);
 }
 
@@ -32,7 +33,8 @@ void TrimFront(std::string& text) {
 // trimming from the end cannot cut a double-byte character.
 void TrimBack(std::string& text) {
     std::size_t n = text.size();
-    while (n > 0 && IsWhite(text[n - 1])) --n;
+    while (n > 0 && IsWhite(text[n - 1]))
+        --n;
     text.erase(n);
 }
 
@@ -61,7 +63,8 @@ std::string GetTextField(std::string_view text, int index, char separator, std::
 
 long long TextToInt64(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && IsWhite(text[i])) ++i;
+    while (i < text.size() && IsWhite(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     constexpr long long kLimit = LLONG_MAX / 10 - 10;

@@ -222,7 +222,8 @@ TEST_F(PetChange, TheChosenPetStartsInTheSameWindow) {
 
 TEST_F(PetChange, APetAwayOnItsOutingIsReplacedByAVisibleOne) {
     sim.StartAction(301);
-    for (int i = 0; i < 600 && sim.desktop->Visible(); ++i) sim.RunFor(120);
+    for (int i = 0; i < 600 && sim.desktop->Visible(); ++i)
+        sim.RunFor(120);
     ASSERT_FALSE(sim.desktop->Visible());
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
     sim.Input(SimInput::kCommand, 9024);

@@ -18,7 +18,8 @@ void BM_TimerTick(benchmark::State& state) {
     if (!pet.started()) state.SkipWithError("the bench pet did not start");
     CSimDesktop& desktop = pet.desktop();
     int shapes = desktop.ShapeChanges();
-    for (auto _ : state) desktop.RunUntil(desktop.Now() + 120);
+    for (auto _ : state)
+        desktop.RunUntil(desktop.Now() + 120);
     state.counters["shapes_per_tick"] =
         double(desktop.ShapeChanges() - shapes) / double(state.iterations());
 }
@@ -30,7 +31,8 @@ void BM_EngineTick(benchmark::State& state) {
     if (!pet.started()) state.SkipWithError("the bench pet did not start");
     CPet& engine = pet.desktop().dialog().pet();
     int shapes = pet.desktop().ShapeChanges();
-    for (auto _ : state) engine.Tick();
+    for (auto _ : state)
+        engine.Tick();
     state.counters["shapes_per_tick"] =
         double(pet.desktop().ShapeChanges() - shapes) / double(state.iterations());
 }

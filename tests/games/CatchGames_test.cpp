@@ -327,7 +327,8 @@ TEST(CatchTheCursor, CursorBeyondTheDesktopIsFollowedOnlyToTheEdge) {
     scene.MoveCursor(1100, 700);
     scene.StartGame(145);
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.window.right == 1024; }, 100));
-    for (int i = 0; i < 20; ++i) EXPECT_LE(scene.Tick().window.right, 1024);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_LE(scene.Tick().window.right, 1024);
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ TEST(ReadScriptFile, LogsEachFailure) {
 
     env.files.Put(kPath, "");
     EXPECT_EQ(ReadScriptFile(kPath), "");
-    EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일의 사이즈는 0 Byte입니다."));
+    EXPECT_TRUE(
+        env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일의 사이즈는 0 Byte입니다."));
 
     env.files.Put(kPath, "data");
     env.files.SetLocked(kPath, true);

@@ -21,9 +21,14 @@ TEST(Cp949, ConvertsHangulBothWays) {
     EXPECT_EQ(length, 2u);
     EXPECT_EQ(EncodeChar(0xAC00), ga);
     EXPECT_EQ(EncodeChar(0x3131), "\xA4\xA1");  // compatibility jamo kiyeok
-    EXPECT_EQ(ToUtf8(ga + "A"), "\xEA\xB0\x80" "A");
+    EXPECT_EQ(ToUtf8(ga + "A"),
+              "\xEA\xB0\x80"
+              "A");
     std::string back;
-    ASSERT_TRUE(FromUtf8("\xEA\xB0\x80" "A", &back));
+    ASSERT_TRUE(
+        FromUtf8("\xEA\xB0\x80"
+                 "A",
+                 &back));
     EXPECT_EQ(back, ga + "A");
     // Every one of the 11172 modern syllables round-trips.
     for (uint16_t code = 0xAC00; code <= 0xD7A3; ++code) {
@@ -34,7 +39,10 @@ TEST(Cp949, ConvertsHangulBothWays) {
 }
 
 TEST(Cp949, InvalidInputIsReported) {
-    EXPECT_EQ(ToUtf8("\x80" "a\xB0"), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+    EXPECT_EQ(ToUtf8("\x80"
+                     "a\xB0"),
+              "\xEF\xBF\xBD"
+              "a\xEF\xBF\xBD");
     std::string out = "kept";
     EXPECT_FALSE(FromUtf8("\xF0\x9F\x98\x80", &out));  // outside the code page
     EXPECT_FALSE(FromUtf8("\xE4\xB8", &out));          // cut sequence

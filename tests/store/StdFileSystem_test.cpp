@@ -9,7 +9,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class StdFileSystemTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() /
                 ("nuv-fs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +

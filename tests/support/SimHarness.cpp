@@ -29,8 +29,8 @@ void RecordingReporter::OnAction(uint64_t t, int id, int previous, Point p) {
 }
 
 void RecordingReporter::OnTick(uint64_t t, int timer, int animation, int frame, Point p) {
-    Add(t, "tick").values = {{"timer", timer}, {"anim", animation}, {"frame", frame},
-                             {"x", p.x}, {"y", p.y}};
+    Add(t, "tick").values = {
+        {"timer", timer}, {"anim", animation}, {"frame", frame}, {"x", p.x}, {"y", p.y}};
 }
 
 void RecordingReporter::OnBalloon(uint64_t t, int kind, const std::string& text, Point p) {
@@ -44,22 +44,30 @@ void RecordingReporter::OnBalloonShown(uint64_t t, const std::vector<std::string
     SimEvent& e = Add(t, "balloon_shown");
     e.texts = lines;
     e.values["lines"] = long(lines.size());
-    for (const std::string& link : links) e.texts.push_back("link:" + link);
+    for (const std::string& link : links)
+        e.texts.push_back("link:" + link);
 }
 
-void RecordingReporter::OnBalloonClosed(uint64_t t) { Add(t, "balloon_closed"); }
+void RecordingReporter::OnBalloonClosed(uint64_t t) {
+    Add(t, "balloon_closed");
+}
 
 void RecordingReporter::OnOpenUrl(uint64_t t, const std::string& url) {
     Add(t, "open").texts = {url};
 }
 
 void RecordingReporter::OnObject(uint64_t t, bool shown, const Rect& s, Point p) {
-    Add(t, "object").values = {{"show", shown}, {"left", s.left}, {"top", s.top},
-                               {"right", s.right}, {"bottom", s.bottom}, {"x", p.x}, {"y", p.y}};
+    Add(t, "object").values = {{"show", shown},    {"left", s.left},     {"top", s.top},
+                               {"right", s.right}, {"bottom", s.bottom}, {"x", p.x},
+                               {"y", p.y}};
 }
 
-void RecordingReporter::OnLevel(uint64_t t, int level) { Add(t, "level").values = {{"level", level}}; }
-void RecordingReporter::OnSave(uint64_t t, bool ok) { Add(t, "save").values = {{"ok", ok}}; }
+void RecordingReporter::OnLevel(uint64_t t, int level) {
+    Add(t, "level").values = {{"level", level}};
+}
+void RecordingReporter::OnSave(uint64_t t, bool ok) {
+    Add(t, "save").values = {{"ok", ok}};
+}
 void RecordingReporter::OnSound(uint64_t t, const std::string& file) {
     Add(t, "sound").texts = {file};
 }
@@ -82,7 +90,9 @@ void RecordingReporter::OnWindowVisible(uint64_t t, bool visible) {
     Add(t, "window").values = {{"visible", visible}};
 }
 
-void RecordingReporter::OnExit(uint64_t t) { Add(t, "exit"); }
+void RecordingReporter::OnExit(uint64_t t) {
+    Add(t, "exit");
+}
 
 SimOptions SimHarness::DefaultOptions() {
     SimOptions options;

@@ -26,7 +26,7 @@ struct SimEvent {
 };
 
 class RecordingReporter : public ISimReporter {
-public:
+  public:
     std::vector<SimEvent> events;
     std::vector<SimEvent> Named(const std::string& name) const;
     int Count(const std::string& name) const { return int(Named(name).size()); }
@@ -54,13 +54,13 @@ public:
     std::vector<MenuItem> lastMenuItems;
     std::vector<GaugePicture> lastGauges;
 
-private:
+  private:
     SimEvent& Add(uint64_t t, const char* name);
 };
 
 // The tiny pet installed in memory and a simulated desktop to run it on.
 class SimHarness {
-public:
+  public:
     explicit SimHarness(const TinyPet& pet = TinyPet(), SimOptions options = DefaultOptions());
     static SimOptions DefaultOptions();
 
@@ -83,7 +83,7 @@ public:
     RecordingReporter report;
     std::unique_ptr<CSimDesktop> desktop;
 
-private:
+  private:
     SimOptions options_;
 };
 

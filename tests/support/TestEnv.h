@@ -10,7 +10,7 @@
 namespace nuv::test {
 
 class MemoryEnv {
-public:
+  public:
     MemoryEnv();
     ~MemoryEnv();
     MemoryEnv(const MemoryEnv&) = delete;
@@ -20,7 +20,7 @@ public:
     ManualClock clock;
     LogCapture log;
 
-private:
+  private:
     IFileSystem* previousFiles_;
     IClock* previousClock_;
 };

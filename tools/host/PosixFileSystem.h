@@ -5,10 +5,10 @@ namespace nuv {
 
 // The standard file system with durable writes (fsync) on POSIX hosts.
 class PosixFileSystem : public StdFileSystem {
-public:
+  public:
     using StdFileSystem::StdFileSystem;
 
-protected:
+  protected:
     uint32_t SyncFile(const std::filesystem::path& hostPath) override;
 };
 
