@@ -11,6 +11,7 @@
 #include "petart/ContactSheet.h"
 #include "petart/FrameCheck.h"
 #include "petart/PetAnimator.h"
+#include "petart/PetSounds.h"
 #include "petart/Pictures.h"
 #include "petart/PngFile.h"
 
@@ -48,6 +49,7 @@ struct DrawnPet {
     explicit DrawnPet(const Palette& p) : palette(p), sheet(p) {
         CPetAnimator animator(sheet, book);
         BuildPetAnimations(animator);
+        AddPetSounds(book);
     }
     Palette palette;
     CFrameSheet sheet;
@@ -169,6 +171,7 @@ int RunDraw(const Options& o) {
         if (!Save(picture.image, out + "/" + picture.name)) return 1;
     }
     if (!WriteText(out + "/animations.txt", pet.book.Text()) ||
+        !WriteText(out + "/sounds.txt", SoundListText()) ||
         !WriteText(out + "/pictures.txt", PictureGuide())) {
         return 1;
     }
