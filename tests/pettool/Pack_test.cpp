@@ -28,29 +28,34 @@ Image Frame(int number) {
     Image image(20, 20, kPureGreen);
     int inset = 2 + number % 5;
     for (int y = inset; y < 20 - inset; ++y) {
-        for (int x = inset; x < 20 - inset; ++x) image.Set(x, y, kBody + uint32_t(number));
+        for (int x = inset; x < 20 - inset; ++x)
+            image.Set(x, y, kBody + uint32_t(number));
     }
     return image;
 }
 
 class PackTest : public ::testing::Test {
-public:
+  public:
     void SetUp() override {
         pet_ = test::TinyPet();
         dir_ = fs::temp_directory_path() /
-               ("nuv-pack-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("nuv-pack-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "src" / "frames");
         pet_.texts.push_back("120;Look <IMG=.\\PETS\\HEART.BMP,10,10> here;");
-        for (int i = 0; i < pet_.frameCount; ++i) WritePng("frames/" + std::to_string(i) + ".png", Frame(i));
+        for (int i = 0; i < pet_.frameCount; ++i)
+            WritePng("frames/" + std::to_string(i) + ".png", Frame(i));
         WritePng("heart.png", Image(4, 4, MakePixel(255, 0, 0)));
         WritePng("bar.png", Image(80, 16, MakePixel(1, 2, 3)));
         Write("CAT.ani.txt", pet_.Script());
-        Write("PET.CFG.txt",
-              "[User Info]\nUserName;u\n\n[Pets Info]\nPsNum;1\nPs(0,CAT,X,True)\n");
+        Write("PET.CFG.txt", "[User Info]\nUserName;u\n\n[Pets Info]\nPsNum;1\nPs(0,CAT,X,True)\n");
         // The name is 나비, written in UTF-8 as sources are.
-        Write("CAT.cfg.txt", "[Pet Infos]\nPetType;CAT\nPetName;\xEB\x82\x98\xEB\xB9\x84\nPetS0;9000\n");
-        Write("CAT.cmc.txt", "1;10;Go to <LINK=http://example.org/a>our page</LINK>;\n");
+        Write("CAT.cfg.txt",
+              "[Pet Infos]\nPetType;CAT\nPetName;\xEB\x82\x98\xEB\xB9\x84\nPetS0;9000\n");
+        Write("CAT.cmc.txt",
+              "// number;weight;text; -- a comment line\n"
+              "1;10;Go to <LINK=http://example.org/a>our page</LINK>;\n");
         Write("beep.wav", "RIFF");
         Write("pet.manifest",
               "config PET.CFG.txt\npicture bar.png PETBAR00.BCF\nbitmap heart.png HEART.BMP\n"
@@ -74,7 +79,8 @@ public:
         Packer packer(manifest, dir_ / "src");
         std::string joined;
         if (!packer.Build() || !packer.Write(dir_ / "out")) {
-            for (const std::string& e : packer.errors()) joined += e + "\n";
+            for (const std::string& e : packer.errors())
+                joined += e + "\n";
         }
         return joined;
     }
@@ -119,6 +125,7 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
 
     CPetFile messages;
     ASSERT_TRUE(messages.LoadAdMessages(".\\DATA\\CAT.CMC"));
+    EXPECT_EQ(messages.AdMessages().size(), 1u);  // the comment line is no message
     ASSERT_NE(messages.PickAdMessage(), nullptr);
     EXPECT_EQ(*messages.PickAdMessage(), "Go to <LINK=http://example.org/a>our page</LINK>");
 
@@ -144,16 +151,34 @@ TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
              t.Write("CAT.ani.txt", script);
          },
          "ANI LIST"},
-        {"bracket", [](PackTest& t) { t.pet_.texts.push_back("130;a [b];"); t.Write("CAT.ani.txt", t.pet_.Script()); },
+        {"bracket",
+         [](PackTest& t) {
+             t.pet_.texts.push_back("130;a [b];");
+             t.Write("CAT.ani.txt", t.pet_.Script());
+         },
          "'[' inside a section"},
-        {"comment", [](PackTest& t) { t.pet_.texts.push_back("131;see http://x.org;"); t.Write("CAT.ani.txt", t.pet_.Script()); },
+        {"comment",
+         [](PackTest& t) {
+             t.pet_.texts.push_back("131;see http://x.org;");
+             t.Write("CAT.ani.txt", t.pet_.Script());
+         },
          "'//' inside a text"},
-        {"semicolon", [](PackTest& t) { t.pet_.texts.push_back("132;a;b;"); t.Write("CAT.ani.txt", t.pet_.Script()); },
+        {"semicolon",
+         [](PackTest& t) {
+             t.pet_.texts.push_back("132;a;b;");
+             t.Write("CAT.ani.txt", t.pet_.Script());
+         },
          "';' inside a text"},
-        {"codepage", [](PackTest& t) { t.pet_.texts.push_back("133;\xF0\x9F\x98\x80;"); t.Write("CAT.ani.txt", t.pet_.Script()); },
+        {"codepage",
+         [](PackTest& t) {
+             t.pet_.texts.push_back("133;\xF0\x9F\x98\x80;");
+             t.Write("CAT.ani.txt", t.pet_.Script());
+         },
          "code page 949 cannot hold"},
-        {"size", [](PackTest& t) { t.WritePng("frames/3.png", Image(21, 20)); }, "3.png is 21 x 20"},
-        {"type", [](PackTest& t) { t.Write("CAT.cfg.txt", "[Pet Infos]\nPetType;DOG\n"); }, "PetType 'DOG'"},
+        {"size", [](PackTest& t) { t.WritePng("frames/3.png", Image(21, 20)); },
+         "3.png is 21 x 20"},
+        {"type", [](PackTest& t) { t.Write("CAT.cfg.txt", "[Pet Infos]\nPetType;DOG\n"); },
+         "PetType 'DOG'"},
         {"advert", [](PackTest& t) { t.Write("CAT.cmc.txt", "1;10;a;b;\n"); }, "CAT.cmc.txt"},
     };
     for (const Case& c : cases) {
@@ -167,7 +192,28 @@ TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
     }
 }
 
+TEST_F(PackTest, CommentLinesAreNotBlankLines) {
+    // A line that is a comment from its first character vanishes with its line break, so a
+    // blank line before it still stands alone; "  // x" leaves its blanks and ends no list.
+    pet_.texts.insert(pet_.texts.begin() + 2, "");
+    pet_.texts.insert(pet_.texts.begin() + 3, "// the name box");
+    pet_.texts.insert(pet_.texts.begin() + 4, "\t// indented with a tab");
+    Write("CAT.ani.txt", pet_.Script());
+    ASSERT_EQ(Pack(), "");
+    StdFileSystem files(dir_ / "out");
+    IFileSystem* previous = SetFiles(&files);
+    CAniScript script;
+    ASSERT_TRUE(script.LoadScriptFile(".\\PETS\\CAT.ANI") && script.ReadAllSections());
+    EXPECT_NE(script.FindText(801), nullptr);  // the list went on to its last line
+    SetFiles(previous);
+
+    pet_.texts.insert(pet_.texts.begin() + 2, "");  // now two blank lines in a row
+    Write("CAT.ani.txt", pet_.Script());
+    EXPECT_NE(Pack().find("two blank lines"), std::string::npos);
+}
+
 TEST_F(PackTest, LinksSurviveTheCommentCleaning) {
+    EXPECT_EQ(RemoveCommentLines("// a;b;c;\r\n1;2;x//y;\r\n  // more\r\n"), "1;2;x//y;\r\n");
     EXPECT_EQ(ProtectLinks("a//b///c"), "a/\t/b/\t/\t/c");
 }
 
