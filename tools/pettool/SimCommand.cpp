@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/PetMainDlg.h"
+#include "host/OverlayFileSystem.h"
 #include "host/PosixFileSystem.h"
 #include "pet/PetCheck.h"
 #include "pettool/Commands.h"
@@ -67,7 +68,8 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
             if (!value(&v)) return out->error = "--name needs a value", false;
             out->options.name = v;
         } else if (sim && arg == "--seconds") {
-            if (!value(&v) || !ParseInt(v, &n) || n < 0) return out->error = "--seconds needs N", false;
+            if (!value(&v) || !ParseInt(v, &n) || n < 0)
+                return out->error = "--seconds needs N", false;
             out->options.seconds = uint64_t(n);
         } else if (sim && arg == "--seed") {
             if (!value(&v) || !ParseInt(v, &n)) return out->error = "--seed needs S", false;
@@ -97,15 +99,41 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
     return true;
 }
 
+// The start-up's log lines, which the simulated desktop hands over with the start.
+class StartLog : public ISimReporter {
+  public:
+    void OnStart(uint64_t, bool, const Rect&, const std::vector<std::string>& log) override {
+        lines = log;
+    }
+    std::vector<std::string> lines;
+};
+
+void PrintLogLine(const std::string& message) {
+    std::string text = Utf8(message);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += '\n';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    std::printf("%s\n", out.c_str());
+}
+
 }  // namespace
 
+// Both commands read the pet's files and keep what the pet writes (state, log) in memory, so
+// the pet root stays as it was.
 int RunSim(const Args& args) {
     ParsedArgs parsed;
     if (!ParseArgs(args, true, &parsed)) {
         std::fprintf(stderr, "pettool sim: %s\n", parsed.error.c_str());
         return 2;
     }
-    PosixFileSystem files(parsed.root);
+    PosixFileSystem disk(parsed.root);
+    OverlayFileSystem files(disk);
     IFileSystem* previous = SetFiles(&files);
     SimJsonReporter reporter;
     bool ok;
@@ -125,26 +153,19 @@ int RunCheck(const Args& args) {
         std::fprintf(stderr, "pettool check: %s\n", parsed.error.c_str());
         return 2;
     }
-    PosixFileSystem files(parsed.root);
+    PosixFileSystem disk(parsed.root);
+    OverlayFileSystem files(disk);
     IFileSystem* previous = SetFiles(&files);
     bool ok;
     {
         LogCapture log;
-        CSimDesktop desktop(parsed.options, nullptr);
+        StartLog start;
+        CSimDesktop desktop(parsed.options, &start);
         ok = desktop.Check();
-        for (const std::string& message : log.messages()) {
-            std::string text = Utf8(message);
-            std::string out;
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                if (text.compare(i, 2, "\r\n") == 0) {
-                    out += '\n';
-                    ++i;
-                } else {
-                    out += text[i];
-                }
-            }
-            std::printf("%s\n", out.c_str());
-        }
+        for (const std::string& message : start.lines)
+            PrintLogLine(message);
+        for (const std::string& message : log.messages())
+            PrintLogLine(message);
         if (ok) {
             for (const std::string& warning : CheckPet(desktop.dialog().pet())) {
                 std::printf("warning: %s\n", Utf8(warning).c_str());
