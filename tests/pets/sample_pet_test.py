@@ -4,12 +4,14 @@
 Usage: sample_pet_test.py PETTOOL ROOT check
        sample_pet_test.py PETTOOL ROOT sim
        sample_pet_test.py PETTOOL ROOT games EVENTS
+       sample_pet_test.py PETTOOL ROOT lists PETS PETSRC
 
 check: `pettool check` starts 토리, and 보리 in a copy of the root where it is the active pet,
        with no warning.
 sim:   24 virtual hours of 토리 with seed 1: every range of the action choice is visited, the
        pet levels up, no tick shows a missing animation, all three balloon kinds open.
 games: the menu's five games played by the events file are all won.
+lists: the lists kept in pets/ for reading are the ones tools/petart writes into PETSRC.
 Every run leaves the pet root as it was.
 """
 
@@ -144,8 +146,18 @@ def games(pettool, root, events_file):
     expect(all("%" not in text for text in results), "an unformatted result: %s" % results)
 
 
+def lists(pets, petsrc):
+    for pet in ("tori", "bori"):
+        for name in ("animations.txt", "sounds.txt", "pictures.txt"):
+            kept = os.path.join(pets, pet, name)
+            if not os.path.exists(kept):
+                continue
+            with open(kept, "rb") as a, open(os.path.join(petsrc, pet, "art", name), "rb") as b:
+                expect(a.read() == b.read(), "%s differs from what petart writes" % kept)
+
+
 def main(argv):
-    if len(argv) < 4 or argv[3] not in ("check", "sim", "games"):
+    if len(argv) < 4 or argv[3] not in ("check", "sim", "games", "lists"):
         sys.stderr.write(__doc__.split("\n\n")[1] + "\n")
         return 2
     pettool, root, mode = argv[1], argv[2], argv[3]
@@ -154,8 +166,10 @@ def main(argv):
         check(pettool, root)
     elif mode == "sim":
         sim(pettool, root)
-    else:
+    elif mode == "games":
         games(pettool, root, argv[4])
+    else:
+        lists(argv[4], argv[5])
     expect(tree_digest(root) == before, "the pet root changed")
     for message in failures:
         print("FAIL: " + message)
