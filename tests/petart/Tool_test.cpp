@@ -101,8 +101,9 @@ TEST(CommandLine, OptionsAndTheirErrors) {
 }
 
 TEST(CommandLine, DrawWritesFramesPicturesAndLists) {
-    std::filesystem::path out = std::filesystem::temp_directory_path() / "petart_draw_test";
-    std::filesystem::remove_all(out);
+    std::filesystem::path top = std::filesystem::temp_directory_path() / "petart_draw_test";
+    std::filesystem::path out = top / "pets" / "tori";  // folders made as needed
+    std::filesystem::remove_all(top);
     Options o;
     o.paths = {out.string()};
     ASSERT_EQ(RunDraw(o), 0);
@@ -115,7 +116,7 @@ TEST(CommandLine, DrawWritesFramesPicturesAndLists) {
     EXPECT_EQ(ReadPng((out / "frames" / "000.png").string(), error).width(), 128);
     Options none;
     EXPECT_EQ(RunDraw(none), 2);
-    std::filesystem::remove_all(out);
+    std::filesystem::remove_all(top);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "petart/Commands.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "petart/ContactSheet.h"
@@ -40,8 +39,11 @@ bool ParseList(const std::string& text, std::vector<int>& values) {
     return !values.empty();
 }
 
+// The folder and any missing folders above it.
 bool MakeFolder(const std::string& path) {
-    return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return !ec && std::filesystem::is_directory(path, ec);
 }
 
 // The pet with all its frames and animations in the palette of the options.
