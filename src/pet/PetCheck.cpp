@@ -3,6 +3,8 @@
 #include <map>
 #include <set>
 
+#include "balloon/BalloonMarkup.h"
+#include "balloon/WebAddress.h"
 #include "pet/Pet.h"
 #include "store/FileSystem.h"
 #include "store/Log.h"
@@ -40,6 +42,49 @@ const std::map<int, std::vector<int>>& NeededAnimations() {
     return needed;
 }
 
+// The numbered texts the program shows, with what they are for.
+const std::map<int, const char*>& ProgramTexts() {
+    static const std::map<int, const char*> texts = {
+        {101, "window title"},
+        {201, "save failure"},
+        {204, "name box caption"},
+        {205, "name box question"},
+        {206, "last level"},
+        {207, "level up"},
+        {208, "rename caption"},
+        {209, "rename question"},
+        {210, "one pet only"},
+        {211, "pet change"},
+        {301, "status: the name"},
+        {302, "gauge 0"},
+        {303, "gauge 1"},
+        {304, "gauge 2"},
+        {305, "gauge 3"},
+        {306, "status: level"},
+        {307, "status: days"},
+        {308, "option: on top"},
+        {309, "option: sound"},
+        {310, "option: rename"},
+        {311, "option: change pet"},
+        {312, "option: about"},
+        {313, "option: user"},
+        {401, "result of game 510"},
+        {402, "result of game 520"},
+        {403, "result of game 530"},
+        {404, "result of game 540"},
+        {405, "result of game 550"},
+        {801, "tray tip"},
+    };
+    return texts;
+}
+
+// Menu commands that start a game, the game and the action after a won game.
+struct Game {
+    int command, action, reward;
+};
+constexpr Game kGames[] = {{210, 510, 610}, {220, 520, 620}, {221, 520, 620}, {222, 520, 620},
+                           {230, 530, 630}, {240, 540, 640}, {250, 550, 630}};
+
 class Checker {
   public:
     explicit Checker(const CPet& pet) : pet_(pet) {}
@@ -51,6 +96,8 @@ class Checker {
         CheckRanges();
         CheckMessages();
         CheckBuiltIns();
+        CheckActions();
+        CheckTexts();
         CheckState();
         return std::move(warnings_);
     }
@@ -157,6 +204,70 @@ class Checker {
                     Warn(StrFormat("action %d needs animation %d", action, id));
                 }
             }
+        }
+    }
+
+    void NeedAction(int id, const std::string& why) {
+        if (!pet_.FindAction(id)) Warn(StrFormat("action %d is missing: %s", id, why.c_str()));
+    }
+
+    void CheckActions() {
+        NeedAction(701, "a dragged pet plays action 100");
+        NeedAction(702, "a dropped pet plays action 100");
+        NeedAction(705, "a thrown pet plays action 100");
+        std::set<int> games;
+        for (const MnuEntry& item : pet_.MenuItems()) {
+            for (const Game& game : kGames) {
+                if (item.command == game.command) games.insert(game.action);
+            }
+        }
+        for (const Game& game : kGames) {
+            if (!games.count(game.action)) continue;
+            games.erase(game.action);
+            NeedAction(game.action, StrFormat("menu command %d plays action 100", game.command));
+            NeedAction(game.reward,
+                       StrFormat("a won game %d goes on with action 100", game.action));
+        }
+    }
+
+    // Picture tags naming files that do not exist, or lying outside the pets' folder, and links
+    // the balloon will not open.
+    void CheckMarkup(const std::string& text, const char* kind, int number) {
+        std::string rest = text;
+        std::vector<BalloonPictureTag> pictures = ExtractPictureTags(&rest);
+        int tags = 0;
+        for (std::size_t pos = 0; pos < text.size(); ++pos)
+            tags += TagAt(text, pos, "<IMG");
+        if (tags > int(pictures.size())) {
+            Warn(StrFormat("%s %d shows a picture outside .\\PETS\\", kind, number));
+        }
+        for (const BalloonPictureTag& picture : pictures) {
+            if (!Files().FileExists(picture.path)) {
+                Warn(StrFormat("%s %d shows %s, which does not exist", kind, number,
+                               picture.path.c_str()));
+            }
+        }
+        for (std::size_t pos = 0; pos < text.size(); ++pos) {
+            std::size_t end = 0;
+            std::string address;
+            if (ReadLinkTag(text, pos, &end, &address) && WebAddressOf(address).empty()) {
+                Warn(StrFormat("%s %d links to '%s', which no balloon opens", kind, number,
+                               address.c_str()));
+            }
+        }
+    }
+
+    void CheckTexts() {
+        for (const auto& [id, use] : ProgramTexts()) {
+            if (!pet_.FindText(id)) Warn(StrFormat("text %d (%s) is missing", id, use));
+        }
+        for (const TxtEntry& text : pet_.Texts())
+            CheckMarkup(text.text, "text", text.id);
+        for (const MsgEntry& message : pet_.Messages()) {
+            CheckMarkup(message.text, "message", message.id);
+        }
+        for (const AdMessage& advert : pet_.AdMessages()) {
+            CheckMarkup(advert.text, "advertisement", advert.number);
         }
     }
 

@@ -6,6 +6,7 @@
 
 #include "petart/FrameCheck.h"
 #include "petart/PetAnimator.h"
+#include "petart/PetSounds.h"
 
 namespace nuv::art {
 namespace {
@@ -14,6 +15,7 @@ struct Pet {
     explicit Pet(const Palette& p) : palette(p), sheet(p) {
         CPetAnimator animator(sheet, book);
         BuildPetAnimations(animator);
+        AddPetSounds(book);  // every sound lands on a frame its animation has
     }
     const std::vector<int>& Frames(int id) const {
         static const std::vector<int> none;

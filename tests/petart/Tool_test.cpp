@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "petart/AnimationBook.h"
 #include "petart/Commands.h"
+#include "petart/PetSounds.h"
 #include "petart/PngFile.h"
 
 namespace nuv::art {
@@ -50,6 +52,23 @@ TEST(AnimationList, RefusesWhatTheScriptReaderWouldCut) {
     EXPECT_EQ(book.problems().size(), 4u);
 }
 
+TEST(AnimationList, SoundsNameTheirListPositionAndFrame) {
+    CAnimationBook book;
+    book.Add(7, "yawn", {1, 2, 3}, "");
+    EXPECT_TRUE(book.SetSound(7, 4, 2));
+    EXPECT_EQ(book.Text(), "7 ; yawn ; 4 , 2 ; 1,2,3 ; \n");
+    EXPECT_FALSE(book.SetSound(7, 0, 3));  // the animation has no fourth frame
+    EXPECT_FALSE(book.SetSound(8, 0, 0));
+    EXPECT_EQ(book.problems().size(), 2u);
+    EXPECT_EQ(book.Find(7)->soundFrame, 2);
+}
+
+TEST(AnimationList, SoundListLinesFollowThePetScriptSyntax) {
+    std::string list = SoundListText();
+    EXPECT_EQ(list.rfind("0 ; chirp ; CHIRP.WAV ;", 0), 0u);
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), long(PetSounds().size()));
+}
+
 TEST(CommandLine, OptionsAndTheirErrors) {
     Options o;
     std::string error;
@@ -82,20 +101,22 @@ TEST(CommandLine, OptionsAndTheirErrors) {
 }
 
 TEST(CommandLine, DrawWritesFramesPicturesAndLists) {
-    std::filesystem::path out = std::filesystem::temp_directory_path() / "petart_draw_test";
-    std::filesystem::remove_all(out);
+    std::filesystem::path top = std::filesystem::temp_directory_path() / "petart_draw_test";
+    std::filesystem::path out = top / "pets" / "tori";  // folders made as needed
+    std::filesystem::remove_all(top);
     Options o;
     o.paths = {out.string()};
     ASSERT_EQ(RunDraw(o), 0);
     EXPECT_TRUE(std::filesystem::exists(out / "frames" / "000.png"));
     EXPECT_TRUE(std::filesystem::exists(out / "animations.txt"));
     EXPECT_TRUE(std::filesystem::exists(out / "pictures.txt"));
+    EXPECT_TRUE(std::filesystem::exists(out / "sounds.txt"));
     EXPECT_TRUE(std::filesystem::exists(out / "objects.png"));
     std::string error;
     EXPECT_EQ(ReadPng((out / "frames" / "000.png").string(), error).width(), 128);
     Options none;
     EXPECT_EQ(RunDraw(none), 2);
-    std::filesystem::remove_all(out);
+    std::filesystem::remove_all(top);
 }
 
 }  // namespace

@@ -53,7 +53,9 @@ class PackTest : public ::testing::Test {
         // The name is 나비, written in UTF-8 as sources are.
         Write("CAT.cfg.txt",
               "[Pet Infos]\nPetType;CAT\nPetName;\xEB\x82\x98\xEB\xB9\x84\nPetS0;9000\n");
-        Write("CAT.cmc.txt", "1;10;Go to <LINK=http://example.org/a>our page</LINK>;\n");
+        Write("CAT.cmc.txt",
+              "// number;weight;text; -- a comment line\n"
+              "1;10;Go to <LINK=http://example.org/a>our page</LINK>;\n");
         Write("beep.wav", "RIFF");
         Write("pet.manifest",
               "config PET.CFG.txt\npicture bar.png PETBAR00.BCF\nbitmap heart.png HEART.BMP\n"
@@ -123,6 +125,7 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
 
     CPetFile messages;
     ASSERT_TRUE(messages.LoadAdMessages(".\\DATA\\CAT.CMC"));
+    EXPECT_EQ(messages.AdMessages().size(), 1u);  // the comment line is no message
     ASSERT_NE(messages.PickAdMessage(), nullptr);
     EXPECT_EQ(*messages.PickAdMessage(), "Go to <LINK=http://example.org/a>our page</LINK>");
 
@@ -189,7 +192,28 @@ TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
     }
 }
 
+TEST_F(PackTest, CommentLinesAreNotBlankLines) {
+    // A line that is a comment from its first character vanishes with its line break, so a
+    // blank line before it still stands alone; "  // x" leaves its blanks and ends no list.
+    pet_.texts.insert(pet_.texts.begin() + 2, "");
+    pet_.texts.insert(pet_.texts.begin() + 3, "// the name box");
+    pet_.texts.insert(pet_.texts.begin() + 4, "\t// indented with a tab");
+    Write("CAT.ani.txt", pet_.Script());
+    ASSERT_EQ(Pack(), "");
+    StdFileSystem files(dir_ / "out");
+    IFileSystem* previous = SetFiles(&files);
+    CAniScript script;
+    ASSERT_TRUE(script.LoadScriptFile(".\\PETS\\CAT.ANI") && script.ReadAllSections());
+    EXPECT_NE(script.FindText(801), nullptr);  // the list went on to its last line
+    SetFiles(previous);
+
+    pet_.texts.insert(pet_.texts.begin() + 2, "");  // now two blank lines in a row
+    Write("CAT.ani.txt", pet_.Script());
+    EXPECT_NE(Pack().find("two blank lines"), std::string::npos);
+}
+
 TEST_F(PackTest, LinksSurviveTheCommentCleaning) {
+    EXPECT_EQ(RemoveCommentLines("// a;b;c;\r\n1;2;x//y;\r\n  // more\r\n"), "1;2;x//y;\r\n");
     EXPECT_EQ(ProtectLinks("a//b///c"), "a/\t/b/\t/\t/c");
 }
 

@@ -2,6 +2,9 @@
 """Draws the program's icons and cursors from vector shapes and writes .ico and .cur files.
 
 Usage: iconmaker.py OUTPUT_FOLDER
+       iconmaker.py --pet-cursors OUTPUT_FOLDER
+
+The second form draws the sample pet's five game cursors instead of the program's pictures.
 
 Every picture is described in a unit square (0..1 on both axes, y downwards) as a list of
 layers, top layer last; each pixel is sampled on a 6 x 6 grid, so edges come out smooth at
@@ -232,6 +235,79 @@ def fish():
     return layers
 
 
+SKIN, SKIN_DARK = (252, 224, 196), (120, 72, 40)
+
+
+def pointing_hand(fill=WHITE, outline=BLACK):
+    """A hand pointing up with its index finger; the finger tip is the hot spot."""
+    w = 0.03
+    layers = outlined(RoundRect(0.28, 0.42, 0.80, 0.92, 0.13), fill, outline, w)
+    for left, top in ((0.42, 0.40), (0.55, 0.43), (0.68, 0.47)):
+        layers += outlined(RoundRect(left, top, left + 0.13, top + 0.22, 0.065), fill, outline, w)
+    layers += outlined(RoundRect(0.28, 0.04, 0.42, 0.62, 0.07), fill, outline, w)
+    layers += outlined(Stroke([(0.32, 0.70), (0.17, 0.56)], 0.12), fill, outline, w)
+    return layers
+
+
+def tag_hand():
+    """The tag cursor: "you're it!"."""
+    return pointing_hand()
+
+
+def fast_tag_hand():
+    """The fast tag cursor: a yellow pointing hand with speed lines."""
+    lines = [(Stroke([(0.86, y), (0.98, y)], 0.045), (235, 120, 30)) for y in (0.50, 0.64, 0.78)]
+    return lines + pointing_hand((255, 214, 90), (120, 70, 10))
+
+
+def open_hand():
+    """The stroking cursor: an open palm, ready to pat."""
+    w = 0.03
+    layers = []
+    for left, top in ((0.26, 0.16), (0.39, 0.08), (0.52, 0.10), (0.65, 0.18)):
+        layers += outlined(RoundRect(left, top, left + 0.12, 0.60, 0.06), SKIN, SKIN_DARK, w)
+    layers += outlined(Stroke([(0.30, 0.72), (0.12, 0.50)], 0.13), SKIN, SKIN_DARK, w)
+    layers += outlined(RoundRect(0.25, 0.44, 0.78, 0.94, 0.16), SKIN, SKIN_DARK, w)
+    layers += [(Ellipse(0.52, 0.70, 0.12, 0.08), (246, 196, 180))]
+    return layers
+
+
+def acorn():
+    """The catch-and-carry cursor: an acorn the pet jumps for."""
+    nut, nut_dark = (214, 140, 60), (110, 62, 22)
+    cap, cap_dark = (140, 92, 48), (70, 42, 18)
+    layers = outlined(Stroke([(0.50, 0.26), (0.58, 0.06)], 0.07), cap, cap_dark, 0.025)
+    layers += outlined(Ellipse(0.50, 0.60, 0.27, 0.32), nut, nut_dark, 0.035)
+    layers += [(Ellipse(0.40, 0.62, 0.06, 0.12), (240, 184, 110))]
+    layers += outlined(Ellipse(0.50, 0.36, 0.36, 0.16), cap, cap_dark, 0.035)
+    layers += [(Stroke([(0.28, 0.34), (0.72, 0.34)], 0.025), cap_dark),
+               (Stroke([(0.34, 0.42), (0.66, 0.42)], 0.025), cap_dark)]
+    return layers
+
+
+def leaf():
+    """The catch-and-bounce cursor: a falling leaf."""
+    green, dark = (120, 190, 70), (40, 90, 30)
+    blade = Polygon([(0.12, 0.88), (0.14, 0.60), (0.28, 0.34), (0.52, 0.16), (0.88, 0.10),
+                     (0.84, 0.42), (0.68, 0.66), (0.42, 0.82)])
+    layers = outlined(blade, green, dark, 0.035)
+    layers += [(Stroke([(0.10, 0.92), (0.30, 0.70), (0.80, 0.16)], 0.035), dark),
+               (Stroke([(0.46, 0.54), (0.40, 0.34)], 0.025), dark),
+               (Stroke([(0.60, 0.40), (0.74, 0.48)], 0.025), dark)]
+    return layers
+
+
+# The pet's game cursors, in the order of the [RES_CURSOR] records of its script: 0 catch and
+# carry (510), 1 fast tag (550), 2 tag (540), 3 stroke (530, also the hover cursor), 4 catch
+# and bounce (520).
+PET_CURSORS = [
+    ("ACORN.CUR", acorn, (32,), (0.50, 0.55)),
+    ("FASTTAG.CUR", fast_tag_hand, (32,), (0.35, 0.05)),
+    ("TAG.CUR", tag_hand, (32,), (0.35, 0.05)),
+    ("STROKE.CUR", open_hand, (32,), (0.50, 0.60)),
+    ("LEAF.CUR", leaf, (32,), (0.50, 0.50)),
+]
+
 PICTURES = [
     # (file name, layers, sizes, hot spot as a fraction of the size or None for icons)
     ("nuvpet.ico", pet_face, (16, 32), None),
@@ -242,12 +318,16 @@ PICTURES = [
 
 
 def main(argv):
-    if len(argv) != 2:
+    pictures = PICTURES
+    if len(argv) == 3 and argv[1] == "--pet-cursors":
+        pictures = PET_CURSORS
+        argv = argv[:1] + argv[2:]
+    if len(argv) != 2 or argv[1].startswith("--"):
         sys.stderr.write(__doc__.split("\n\n")[1] + "\n")
         return 2
     folder = argv[1]
     os.makedirs(folder, exist_ok=True)
-    for name, drawing, sizes, hotspot in PICTURES:
+    for name, drawing, sizes, hotspot in pictures:
         layers = drawing()
         data = icon_file([(size, render(layers, size)) for size in sizes], hotspot)
         path = os.path.join(folder, name)

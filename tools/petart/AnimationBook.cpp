@@ -19,6 +19,19 @@ bool CAnimationBook::Add(int id, const std::string& name, const std::vector<int>
     return true;
 }
 
+bool CAnimationBook::SetSound(int id, int index, int frame) {
+    for (Animation& a : animations_) {
+        if (a.id != id) continue;
+        if (index < 0 || frame < 0 || frame >= int(a.frames.size())) break;
+        a.soundIndex = index;
+        a.soundFrame = frame;
+        return true;
+    }
+    problems_.push_back("sound " + std::to_string(index) + " for animation " + std::to_string(id) +
+                        " at frame " + std::to_string(frame) + ": no such animation frame");
+    return false;
+}
+
 const Animation* CAnimationBook::Find(int id) const {
     for (const Animation& a : animations_) {
         if (a.id == id) return &a;

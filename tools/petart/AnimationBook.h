@@ -20,6 +20,9 @@ class CAnimationBook {
     // Adds an animation; false (and nothing added) when the id is taken or a text is too long.
     bool Add(int id, const std::string& name, const std::vector<int>& frames,
              const std::string& comment);
+    // Plays sound `index` of the sound list when the animation shows its frame at `frame`;
+    // false (and a problem noted) for an unknown animation or a frame it does not have.
+    bool SetSound(int id, int index, int frame);
     const Animation* Find(int id) const;
     const std::vector<Animation>& animations() const { return animations_; }
     const std::vector<std::string>& problems() const { return problems_; }

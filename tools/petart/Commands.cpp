@@ -1,16 +1,16 @@
 #include "petart/Commands.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "petart/ContactSheet.h"
 #include "petart/FrameCheck.h"
 #include "petart/PetAnimator.h"
+#include "petart/PetSounds.h"
 #include "petart/Pictures.h"
 #include "petart/PngFile.h"
 
@@ -39,8 +39,11 @@ bool ParseList(const std::string& text, std::vector<int>& values) {
     return !values.empty();
 }
 
+// The folder and any missing folders above it.
 bool MakeFolder(const std::string& path) {
-    return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return !ec && std::filesystem::is_directory(path, ec);
 }
 
 // The pet with all its frames and animations in the palette of the options.
@@ -48,6 +51,7 @@ struct DrawnPet {
     explicit DrawnPet(const Palette& p) : palette(p), sheet(p) {
         CPetAnimator animator(sheet, book);
         BuildPetAnimations(animator);
+        AddPetSounds(book);
     }
     Palette palette;
     CFrameSheet sheet;
@@ -169,6 +173,7 @@ int RunDraw(const Options& o) {
         if (!Save(picture.image, out + "/" + picture.name)) return 1;
     }
     if (!WriteText(out + "/animations.txt", pet.book.Text()) ||
+        !WriteText(out + "/sounds.txt", SoundListText()) ||
         !WriteText(out + "/pictures.txt", PictureGuide())) {
         return 1;
     }

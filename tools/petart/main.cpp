@@ -17,7 +17,8 @@ namespace {
 void PrintUsage() {
     std::fputs(
         "usage: petart COMMAND [ARGS]\n"
-        "  draw OUTDIR          frames/NNN.png, the pictures and animations.txt into OUTDIR\n"
+        "  draw OUTDIR          frames/NNN.png, the pictures, animations.txt and sounds.txt\n"
+        "                       into OUTDIR\n"
         "  contact OUT.png      every frame with its number on one picture\n"
         "  check                checks every frame's shape; exit code 1 on a problem\n"
         "  zoom IN.png OUT.png  a picture enlarged --scale times\n"

@@ -14,6 +14,7 @@ int RunDump(const Args& args);
 int RunSim(const Args& args);
 int RunCheck(const Args& args);
 int RunPack(const Args& args);
+int RunContact(const Args& args);  // the frames or the other pictures of a pet on one PNG
 
 // The dumps of the picture files, called by dump with a path that exists.
 int DumpRegionFile(const std::string& path);   // .RGN

@@ -1,4 +1,5 @@
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pettool/Packer.h"
@@ -47,8 +48,8 @@ void CheckTextLine(const std::string& line, int number, int fields,
         errors->push_back(At(number, "'//' inside a text (it starts a comment)"));
     }
     if (separators < fields && comment == std::string::npos) {
-        errors->push_back(At(number, "the line needs " + std::to_string(fields) +
-                                         " ';' or the program skips it"));
+        errors->push_back(At(
+            number, "the line needs " + std::to_string(fields) + " ';' or the program skips it"));
     }
 }
 
@@ -57,25 +58,33 @@ void CheckTextLine(const std::string& line, int number, int fields,
 std::vector<std::string> CheckScriptText(const std::string& text) {
     std::vector<std::string> errors;
     std::string section;
-    int blankRun = 0;
+    int blankRun = 0, blankStart = 0;
     std::vector<std::string> lines = SplitCrLfOrLf(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int number = int(i) + 1;
-        std::string code = Trimmed(RemoveAll(Code(RemoveAll(lines[i], "\t")), "\t"));
+        // Tabs go first; a line that is a comment from its first character vanishes whole.
+        std::string line = RemoveAll(lines[i], "\t");
+        if (line.rfind("//", 0) == 0) continue;
+        std::string code = Code(line);
         if (code.empty()) {
-            if (!section.empty() && ++blankRun == 2) {
-                errors.push_back(At(number, "two blank lines in a row end the section's list"));
-            }
+            if (blankRun++ == 0) blankStart = number;
             continue;
         }
+        code = Trimmed(code);
+        bool header = !code.empty() && code[0] == '[';
+        // Blank lines before a section name or at the end are trimmed away with the section.
+        if (blankRun >= 2 && !section.empty() && !header) {
+            errors.push_back(At(blankStart + 1, "two blank lines in a row end the section's list"));
+        }
         blankRun = 0;
-        if (code[0] == '[') {
+        if (header) {
             std::size_t close = code.find(']');
             if (close == std::string::npos || close + 1 != code.size()) {
                 errors.push_back(At(number, "a section name stands alone on its line"));
             }
             section = code.substr(0, close == std::string::npos ? code.size() : close + 1);
-            for (char& c : section) c = char(std::toupper(static_cast<unsigned char>(c)));
+            for (char& c : section)
+                c = char(std::toupper(static_cast<unsigned char>(c)));
             continue;
         }
         if (code.find('[') != std::string::npos) {
@@ -87,22 +96,40 @@ std::vector<std::string> CheckScriptText(const std::string& text) {
     return errors;
 }
 
+std::string RemoveCommentLines(const std::string& text) {
+    std::string out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        std::string_view line(text.data() + start, end - start);
+        std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line.compare(first, 2, "//") != 0) out += line;
+        start = end;
+    }
+    return out;
+}
+
 std::vector<std::string> CheckMessageText(const std::string& text) {
     std::vector<std::string> errors;
     std::vector<std::string> lines = SplitCrLfOrLf(text);
-    while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
+    while (!lines.empty() && Trimmed(lines.back()).empty())
+        lines.pop_back();
     bool ended = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int number = int(i) + 1;
         std::string line = RemoveAll(lines[i], "\t");
-        if (Trimmed(line).empty()) {
+        std::string trimmed = Trimmed(line);
+        if (trimmed.rfind("//", 0) == 0) continue;  // removed before packing
+        if (trimmed.empty()) {
             if (!ended) errors.push_back(At(number, "an empty line ends the messages here"));
             ended = true;
             continue;
         }
         int separators = CountOf(line, ";");
         if (separators < 3) errors.push_back(At(number, "the line needs 3 ';' or it is skipped"));
-        if (separators > 3) errors.push_back(At(number, "';' inside a text (it separates the fields)"));
+        if (separators > 3)
+            errors.push_back(At(number, "';' inside a text (it separates the fields)"));
     }
     return errors;
 }
@@ -137,7 +164,8 @@ std::string MakeRegionFile(const Image& sheet, int frames, int framesPerRow, Siz
                     continue;
                 }
                 int start = x;
-                while (x < left + frame.width && sheet.At(x, y) == kPureGreen) ++x;
+                while (x < left + frame.width && sheet.At(x, y) == kPureGreen)
+                    ++x;
                 for (int value : {start, y, x - start}) {
                     runs += char(value & 0xFF);
                     runs += char((value >> 8) & 0xFF);

@@ -22,11 +22,11 @@ namespace {
 
 // Installs a file system for the program's readers while it lives.
 class FilesScope {
-public:
+  public:
     explicit FilesScope(IFileSystem& files) : previous_(SetFiles(&files)) {}
     ~FilesScope() { SetFiles(previous_); }
 
-private:
+  private:
     IFileSystem* previous_;
 };
 
@@ -80,8 +80,8 @@ std::optional<std::string> Packer::ReadText(const ManifestFile& file) {
         start = end + 1;
         ++line;
     }
-    Error(Where(file), "line " + std::to_string(line) +
-                           ": text that code page 949 cannot hold (or not UTF-8)");
+    Error(Where(file),
+          "line " + std::to_string(line) + ": text that code page 949 cannot hold (or not UTF-8)");
     return std::nullopt;
 }
 
@@ -105,7 +105,8 @@ bool Packer::Build() {
     PackPictures();
     CopyFiles(manifest_.cursors, ".\\PETS\\");
     CopyFiles(manifest_.sounds, ".\\PETSOUND\\");
-    for (const ManifestPet& pet : manifest_.pets) PackPet(pet);
+    for (const ManifestPet& pet : manifest_.pets)
+        PackPet(pet);
     return errors_.empty();
 }
 
@@ -117,7 +118,8 @@ void Packer::PackConfig() {
     CPetConfig config;
     if (!config.LoadCommonConfigFile(".\\DATA\\PET.CFG") || !config.SetUserInfoPart() ||
         !config.SetPetsInfoPart()) {
-        for (const std::string& m : log.messages()) Error(Where(manifest_.config), cp949::ToUtf8(m));
+        for (const std::string& m : log.messages())
+            Error(Where(manifest_.config), cp949::ToUtf8(m));
         return;
     }
     const PetsList& pets = config.GetPetsList();
@@ -128,7 +130,8 @@ void Packer::PackConfig() {
     if (config.FindActivePet() < 0) Error(Where(manifest_.config), "no pet is marked active");
     for (const PetEntry& entry : pets.entries) {
         bool packed = false;
-        for (const ManifestPet& pet : manifest_.pets) packed |= IsSameKey(pet.name, entry.name);
+        for (const ManifestPet& pet : manifest_.pets)
+            packed |= IsSameKey(pet.name, entry.name);
         if (!packed) Error(Where(manifest_.config), "pet " + entry.name + " has no 'pet' entry");
     }
 }
@@ -173,13 +176,15 @@ void Packer::PackPet(const ManifestPet& pet) {
 bool Packer::PackScript(const ManifestPet& pet) {
     std::optional<std::string> text = ReadText(pet.script);
     if (!text) return false;
-    for (const std::string& problem : CheckScriptText(*text)) Error(Where(pet.script), problem);
+    for (const std::string& problem : CheckScriptText(*text))
+        Error(Where(pet.script), problem);
     std::string path = ".\\PETS\\" + pet.name + ".ANI";
     out_.Put(path, Complement(*text));
     LogCapture log;
     CAniScript script;
     if (!script.LoadScriptFile(path) || !script.ReadAllSections()) {
-        for (const std::string& m : log.messages()) Error(Where(pet.script), cp949::ToUtf8(m));
+        for (const std::string& m : log.messages())
+            Error(Where(pet.script), cp949::ToUtf8(m));
         return false;
     }
     const CursorSet& cursors = script.Cursors();
@@ -200,7 +205,8 @@ void Packer::PackFrames(const ManifestPet& pet, Size frame) {
             stem.find_first_not_of("0123456789") != std::string::npos) {
             continue;
         }
-        files[std::atoi(stem.c_str())] = (fs::path(pet.frames.source) / entry.path().filename()).string();
+        files[std::atoi(stem.c_str())] =
+            (fs::path(pet.frames.source) / entry.path().filename()).string();
     }
     if (ec || files.empty()) {
         Error(Where(pet.frames), "no frames (0.png, 1.png, ...) in the folder");
@@ -226,7 +232,8 @@ void Packer::PackFrames(const ManifestPet& pet, Size frame) {
         }
         int left = number % perRow * frame.width, top = number / perRow * frame.height;
         for (int y = 0; y < frame.height; ++y) {
-            for (int x = 0; x < frame.width; ++x) sheet.Set(left + x, top + y, image->At(x, y));
+            for (int x = 0; x < frame.width; ++x)
+                sheet.Set(left + x, top + y, image->At(x, y));
         }
     }
     if (sheet.width() > 65535 || sheet.height() > 65535 || count > 65535) {
@@ -245,7 +252,8 @@ void Packer::PackState(const ManifestPet& pet) {
     LogCapture log;
     CPetInfo info;
     if (!info.LoadPetStateFile(path) || !info.SetPetInfosPart()) {
-        for (const std::string& m : log.messages()) Error(Where(pet.state), cp949::ToUtf8(m));
+        for (const std::string& m : log.messages())
+            Error(Where(pet.state), cp949::ToUtf8(m));
         return;
     }
     if (info.GetPetInfos().PetType != pet.name) {
@@ -258,13 +266,16 @@ void Packer::PackState(const ManifestPet& pet) {
 void Packer::PackMessages(const ManifestPet& pet) {
     std::optional<std::string> text = ReadText(pet.messages);
     if (!text) return;
-    for (const std::string& problem : CheckMessageText(*text)) Error(Where(pet.messages), problem);
+    for (const std::string& problem : CheckMessageText(*text))
+        Error(Where(pet.messages), problem);
+    // Every other "//" belongs to a text (a link), so comment lines go before the protection.
     std::string path = ".\\DATA\\" + pet.name + ".CMC";
-    out_.Put(path, Complement(ProtectLinks(*text)));
+    out_.Put(path, Complement(ProtectLinks(RemoveCommentLines(*text))));
     LogCapture log;
     CPetFile messages;
     if (!messages.LoadAdMessages(path)) {
-        for (const std::string& m : log.messages()) Error(Where(pet.messages), cp949::ToUtf8(m));
+        for (const std::string& m : log.messages())
+            Error(Where(pet.messages), cp949::ToUtf8(m));
     }
 }
 

@@ -13,7 +13,7 @@
 namespace nuv::tool {
 
 class Packer {
-public:
+  public:
     Packer(const Manifest& manifest, std::filesystem::path sourceDir);
 
     // Builds every output in memory and checks it with the program's own readers.
@@ -22,7 +22,7 @@ public:
     bool Write(const std::filesystem::path& root);
     const std::vector<std::string>& errors() const { return errors_; }
 
-private:
+  private:
     void PackConfig();
     void PackPictures();
     void CopyFiles(const std::vector<ManifestFile>& files, const char* folder);
@@ -49,6 +49,8 @@ private:
 // Checks of the texts a reader would misread. Each returns "line N: message" texts.
 std::vector<std::string> CheckScriptText(const std::string& cp949);
 std::vector<std::string> CheckMessageText(const std::string& cp949);
+// The text without its comment lines (lines whose first characters after blanks are "//").
+std::string RemoveCommentLines(const std::string& text);
 // Writes every "//" as "/", tab, "/" so that links survive the cleaning of comments.
 std::string ProtectLinks(const std::string& text);
 // The region file of a picture sheet: per frame, the runs of pure green in sheet coordinates.

@@ -67,7 +67,8 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
             if (!value(&v)) return out->error = "--name needs a value", false;
             out->options.name = v;
         } else if (sim && arg == "--seconds") {
-            if (!value(&v) || !ParseInt(v, &n) || n < 0) return out->error = "--seconds needs N", false;
+            if (!value(&v) || !ParseInt(v, &n) || n < 0)
+                return out->error = "--seconds needs N", false;
             out->options.seconds = uint64_t(n);
         } else if (sim && arg == "--seed") {
             if (!value(&v) || !ParseInt(v, &n)) return out->error = "--seed needs S", false;
@@ -97,17 +98,32 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
     return true;
 }
 
-// Keeps the log lines of the start (the simulated desktop captures them).
+// The start-up's log lines, which the simulated desktop hands over with the start.
 class StartLog : public ISimReporter {
-public:
+  public:
     void OnStart(uint64_t, bool, const Rect&, const std::vector<std::string>& log) override {
-        messages = log;
+        lines = log;
     }
-    std::vector<std::string> messages;
+    std::vector<std::string> lines;
 };
+
+void PrintLogLine(const std::string& message) {
+    std::string text = Utf8(message);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += '\n';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    std::printf("%s\n", out.c_str());
+}
 
 }  // namespace
 
+// The pet reads and writes the files of ROOT as the program does.
 int RunSim(const Args& args) {
     ParsedArgs parsed;
     if (!ParseArgs(args, true, &parsed)) {
@@ -134,26 +150,19 @@ int RunCheck(const Args& args) {
         std::fprintf(stderr, "pettool check: %s\n", parsed.error.c_str());
         return 2;
     }
+    // The start stops before the first action: nothing but the log is written.
     PosixFileSystem files(parsed.root);
     IFileSystem* previous = SetFiles(&files);
     bool ok;
     {
-        StartLog log;
-        CSimDesktop desktop(parsed.options, &log);
+        LogCapture log;
+        StartLog start;
+        CSimDesktop desktop(parsed.options, &start);
         ok = desktop.Check();
-        for (const std::string& message : log.messages) {
-            std::string text = Utf8(message);
-            std::string out;
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                if (text.compare(i, 2, "\r\n") == 0) {
-                    out += '\n';
-                    ++i;
-                } else {
-                    out += text[i];
-                }
-            }
-            std::printf("%s\n", out.c_str());
-        }
+        for (const std::string& message : start.lines)
+            PrintLogLine(message);
+        for (const std::string& message : log.messages())
+            PrintLogLine(message);
         if (ok) {
             for (const std::string& warning : CheckPet(desktop.dialog().pet())) {
                 std::printf("warning: %s\n", Utf8(warning).c_str());

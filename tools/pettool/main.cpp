@@ -20,6 +20,8 @@ void PrintUsage() {
         "  dump FILE         what the program reads from FILE, as JSON\n"
         "  topng FILE.BCF OUT.png   the picture of a BCF file as a PNG file\n"
         "  pack SRC OUT      turns a pet's sources (SRC/pet.manifest) into a pet root OUT\n"
+        "  contact ROOT OUT.png [--pet NAME] [--per-row N] [--scale N] [--pictures]\n"
+        "                    every frame of the pet with its number, or its other pictures\n"
         "  check [ROOT] [--name NAME]\n"
         "                    starts the pet of ROOT and lists what its author must fix\n"
         "  sim [ROOT] [--seconds N] [--seed S] [--desktop W,G] [--name NAME]\n"
@@ -38,13 +40,10 @@ int main(int argc, char** argv) {
     nuv::SetFiles(&files);
 
     const std::map<std::string, Command> commands = {
-        {"decode", nuv::tool::RunComplement},
-        {"encode", nuv::tool::RunComplement},
-        {"dump", nuv::tool::RunDump},
-        {"sim", nuv::tool::RunSim},
-        {"check", nuv::tool::RunCheck},
-        {"topng", nuv::tool::RunTopng},
-        {"pack", nuv::tool::RunPack},
+        {"decode", nuv::tool::RunComplement}, {"encode", nuv::tool::RunComplement},
+        {"dump", nuv::tool::RunDump},         {"sim", nuv::tool::RunSim},
+        {"check", nuv::tool::RunCheck},       {"topng", nuv::tool::RunTopng},
+        {"pack", nuv::tool::RunPack},         {"contact", nuv::tool::RunContact},
     };
     if (argc < 2) {
         PrintUsage();

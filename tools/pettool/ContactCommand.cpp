@@ -1,0 +1,193 @@
+// pettool contact: every frame of a pet, or its other pictures, on one PNG file.
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "balloon/BalloonGeometry.h"
+#include "host/PosixFileSystem.h"
+#include "pettool/Commands.h"
+#include "pettool/ContactSheet.h"
+#include "pettool/JsonOutput.h"
+#include "pettool/PngIo.h"
+#include "script/AniScript.h"
+#include "shape/RegionData.h"
+#include "store/BcfImage.h"
+#include "store/Log.h"
+#include "store/PetConfig.h"
+
+namespace nuv::tool {
+namespace {
+
+constexpr int kMenuIcons = 20;
+const Pixel kMenuColour = MakePixel(212, 208, 200);
+
+struct ContactArgs {
+    std::string root, out, pet;
+    int perRow = 16;
+    int scale = 1;
+    bool pictures = false;
+};
+
+bool ParseCount(const std::string& text, int lo, int hi, int* value) {
+    char* end = nullptr;
+    long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || v < lo || v > hi) return false;
+    *value = int(v);
+    return true;
+}
+
+bool ParseContactArgs(const Args& args, ContactArgs* out, std::string* error) {
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        bool hasValue = i + 1 < args.size();
+        if (arg == "--pictures") {
+            out->pictures = true;
+        } else if (arg == "--pet" && hasValue) {
+            out->pet = args[++i];
+        } else if (arg == "--per-row" && hasValue) {
+            if (!ParseCount(args[++i], 1, 64, &out->perRow))
+                return *error = "--per-row takes 1 to 64", false;
+        } else if (arg == "--scale" && hasValue) {
+            if (!ParseCount(args[++i], 1, 8, &out->scale))
+                return *error = "--scale takes 1 to 8", false;
+        } else if (!arg.empty() && arg[0] != '-') {
+            paths.push_back(arg);
+        } else {
+            return *error = "unknown or incomplete argument '" + arg + "'", false;
+        }
+    }
+    if (paths.size() != 2) return *error = "needs ROOT and OUT.png", false;
+    out->root = paths[0];
+    out->out = paths[1];
+    return true;
+}
+
+// The active pet of PET.CFG.
+std::string ActivePet() {
+    CPetConfig config;
+    if (!config.LoadCommonConfigFile(".\\DATA\\PET.CFG") || !config.SetUserInfoPart() ||
+        !config.SetPetsInfoPart() || config.FindActivePet() < 0) {
+        return {};
+    }
+    return config.GetPetsList().entries[std::size_t(config.FindActivePet())].name;
+}
+
+bool Frames(const std::string& pet, const ContactArgs& args, Image* sheet) {
+    CRegionData regions;
+    Image pictures = LoadBCFImage(JoinPath(".\\PETS\\", pet, ".BCF"));
+    if (pictures.empty() || !regions.SetRegionData(JoinPath(".\\PETS\\", pet, ".RGN"))) {
+        return false;
+    }
+    int width = args.perRow * (regions.frameWidth() + 8) + 8;
+    *sheet = LayOut(CutFrames(pictures, regions), width, true);
+    return true;
+}
+
+// Four gauges as the status menu draws them: 9000, 6000, 3000 and 0 of 10000.
+Image Gauges(const Image& bar) {
+    Image gauges(10 * 17, 4 * 20, kMenuColour);
+    for (int row = 0; row < 4; ++row) {
+        int units = 9 - 3 * row;
+        for (int k = 0; k < 10; ++k) {
+            int source = k >= units ? 16 : units >= 8 ? 32 : units < 5 ? 64 : 0;
+            Image cell = CutPicture(bar, {source, 0, source + 16, 16});
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    bool corner = (x == 0 || x == 15) && (y == 0 || y == 15);
+                    gauges.Set(17 * k + x, 20 * row + y, corner ? kMenuColour : cell.At(x, y));
+                }
+            }
+        }
+    }
+    return gauges;
+}
+
+Image StackedVertically(const std::vector<Image>& parts) {
+    int width = 0, height = 0;
+    for (const Image& part : parts) {
+        width = std::max(width, part.width());
+        height += part.height();
+    }
+    Image out(width, height, MakePixel(250, 250, 250));
+    int top = 0;
+    for (const Image& part : parts) {
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x)
+                out.Set(x, top + y, part.At(x, y));
+        }
+        top += part.height();
+    }
+    return out;
+}
+
+// The balloons, the object pictures, the menu icons with their numbers, the gauges, the
+// loading and the goodbye pictures.
+bool Pictures(const std::string& pet, Image* sheet) {
+    CAniScript script;
+    if (!script.LoadScriptFile(JoinPath(".\\PETS\\", pet, ".ANI")) || !script.ReadAllSections()) {
+        return false;
+    }
+    Image objects = LoadBCFImage(JoinPath(".\\PETS\\", script.Objects().objectImage, ""));
+    std::vector<Image> scene = {CutPicture(objects, BalloonPiece(kTypingBalloon)),
+                                CutPicture(objects, BalloonPiece(kMessageBalloon))};
+    for (const ObjEntry& o : script.Objects().records) {
+        Rect rect{o.left, o.top, o.left + o.width, o.top + o.height};
+        if (rect == BalloonPiece(kTypingBalloon) || rect == BalloonPiece(kMessageBalloon)) continue;
+        Image piece = CutPicture(objects, rect);
+        scene.push_back(Scaled(piece, piece.height() < 64 ? 2 : 1));
+    }
+    const IconSet& set = script.Icons();
+    Image iconImage = LoadBCFImage(JoinPath(".\\PETS\\", set.iconImage, ""));
+    std::vector<Image> icons;
+    for (int i = 0; i < kMenuIcons && set.iconWidth > 0 && set.iconHeight > 0; ++i) {
+        Rect rect{0, i * set.iconHeight, set.iconWidth, (i + 1) * set.iconHeight};
+        icons.push_back(Scaled(CutPicture(iconImage, rect), 3));
+    }
+    std::vector<Image> screens = {Scaled(Gauges(LoadBCFImage(".\\PETS\\PETBAR00.BCF")), 2),
+                                  LoadBCFImage(".\\PETS\\PETLOAD.BCF"),
+                                  LoadBCFImage(".\\PETS\\PETEND.BCF")};
+    const int width = 960;
+    *sheet = StackedVertically(
+        {LayOut(scene, width, false), LayOut(icons, width, true), LayOut(screens, width, false)});
+    return true;
+}
+
+}  // namespace
+
+int RunContact(const Args& arguments) {
+    ContactArgs args;
+    std::string error;
+    if (!ParseContactArgs(arguments, &args, &error)) {
+        std::fprintf(stderr,
+                     "pettool contact: %s\nusage: pettool contact ROOT OUT.png [--pet NAME] "
+                     "[--per-row N] [--scale N] [--pictures]\n",
+                     error.c_str());
+        return 2;
+    }
+    PosixFileSystem files(args.root);
+    IFileSystem* previous = SetFiles(&files);
+    LogCapture log;
+    std::string pet = args.pet.empty() ? ActivePet() : args.pet;
+    Image sheet;
+    bool ok = !pet.empty() && (args.pictures ? Pictures(pet, &sheet) : Frames(pet, args, &sheet));
+    SetFiles(previous);
+    if (!ok) {
+        for (const std::string& line : log.messages())
+            std::fprintf(stderr, "%s\n", Utf8(line).c_str());
+        std::fprintf(stderr, "pettool contact: cannot read the pet%s%s of %s\n",
+                     pet.empty() ? "" : " ", pet.c_str(), args.root.c_str());
+        return 1;
+    }
+    std::string png = EncodePng(Scaled(sheet, args.scale));
+    std::ofstream file(args.out, std::ios::binary | std::ios::trunc);
+    file.write(png.data(), std::streamsize(png.size()));
+    if (png.empty() || !file) {
+        std::fprintf(stderr, "pettool contact: cannot write %s\n", args.out.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace nuv::tool
