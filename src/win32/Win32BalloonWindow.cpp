@@ -65,7 +65,9 @@ void Win32BalloonWindow::MoveTo(int x, int y) {
 }
 
 void Win32BalloonWindow::Show() {
-    if (hwnd_) ShowWindow(hwnd_, SW_SHOW);
+    // Shown without taking the keyboard from the program the user works in; a click on the
+    // balloon gives it the focus (and Escape or Enter then close it).
+    if (hwnd_) ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
 }
 
 void Win32BalloonWindow::BringToTop() {

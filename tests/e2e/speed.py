@@ -42,13 +42,17 @@ def windows_process(launcher_pid):
 
 
 def wine_server():
+    """The wine server of this prefix."""
+    prefix = ("WINEPREFIX=" + os.environ.get("WINEPREFIX", "")).encode()
     for pid in [int(p) for p in os.listdir("/proc") if p.isdigit()]:
         try:
             with open(f"/proc/{pid}/cmdline", "rb") as f:
                 program = f.read().split(b"\0")[0].decode(errors="replace")
+            with open(f"/proc/{pid}/environ", "rb") as f:
+                environment = f.read().split(b"\0")
         except OSError:
             continue
-        if os.path.basename(program) == "wineserver":
+        if os.path.basename(program).startswith("wineserver") and prefix in environment:
             return pid
     return None
 
