@@ -6,8 +6,8 @@
 #                                  pet's progress is kept from one run to the next)
 #   bash scripts/run.sh --fresh    packs the pet root anew
 #
-#   NUV_PET_SOURCES   pet sources to pack (a folder with pet.manifest); default: pets/ when it
-#                     has a manifest, else the test pet of tests/e2e/pet/
+#   NUV_PET_SOURCES   pet sources to pack (a folder with pet.manifest); default: the sample
+#                     pets the native build makes (pets/), else the test pet of tests/e2e/pet/
 #   NUV_RUN_SECONDS   how long the pet runs on a virtual display (default 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,15 +25,21 @@ exe=$root/build/mingw-x64/bin/NuvPet.exe
 out=$root/build/run
 pet_root=$out/pet-root
 if [ "${1:-}" = --fresh ] || [ ! -f "$pet_root/DATA/PET.CFG" ]; then
-    sources=${NUV_PET_SOURCES:-}
-    if [ -z "$sources" ] && [ -f pets/pet.manifest ]; then sources=$root/pets; fi
-    if [ -z "$sources" ]; then
-        sources=$out/pet-src
-        rm -rf "$sources"
-        python3 tests/e2e/pet/make_test_pet.py "$sources"
-    fi
     rm -rf "$pet_root"
-    "$pettool" pack "$sources" "$pet_root"
+    mkdir -p "$out"
+    sources=${NUV_PET_SOURCES:-}
+    if [ -z "$sources" ] && [ -f pets/CMakeLists.txt ]; then
+        # The sample pets: the native build draws and packs them.
+        cmake --build --preset native -j2 --target petroot >/dev/null
+        cp -r build/native/petroot "$pet_root"
+    else
+        if [ -z "$sources" ]; then
+            sources=$out/pet-src
+            rm -rf "$sources"
+            python3 tests/e2e/pet/make_test_pet.py "$sources"
+        fi
+        "$pettool" pack "$sources" "$pet_root"
+    fi
 fi
 
 # A display of the user's own, when there is one; wine-env.sh starts a virtual one otherwise.

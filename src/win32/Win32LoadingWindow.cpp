@@ -14,6 +14,7 @@ namespace nuv::win32 {
 namespace {
 
 constexpr RECT kNumbersArea = {80, 133, 450, 148};
+constexpr DWORD kRepaintMs = 40;
 
 }  // namespace
 
@@ -25,6 +26,8 @@ void Win32LoadingWindow::Open(int range) {
     Close();
     seconds_ = 0;
     percentage_ = 0;
+    range_ = range;
+    lastRepaint_ = GetTickCount();
     background_ = ImageToDib(LoadBCFImage(".\\PETS\\PETLOAD.BCF"));
     window_ = CreateDialogParamW(context_.instance, MAKEINTRESOURCEW(IDD_LOADING), nullptr, Proc,
                                  LPARAM(this));
@@ -37,8 +40,14 @@ void Win32LoadingWindow::Open(int range) {
 
 void Win32LoadingWindow::Report(int seconds, int percentage, int position) {
     if (!window_) return;
+    // The window is repainted when its seconds change, at most every kRepaintMs otherwise, and
+    // at the end: a fast load needs a few pictures, not one per step.
+    const DWORD now = GetTickCount();
+    const bool due = seconds != seconds_ || now - lastRepaint_ >= kRepaintMs || position >= range_;
     seconds_ = seconds;
     percentage_ = percentage;
+    if (!due) return;
+    lastRepaint_ = now;
     SendDlgItemMessageW(window_, IDC_LOADING_PROGRESS, PBM_SETPOS, WPARAM(position), 0);
     InvalidateRect(window_, &kNumbersArea, FALSE);
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);

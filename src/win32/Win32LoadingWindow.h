@@ -25,6 +25,8 @@ class Win32LoadingWindow : public ILoadingWindow {
     HBITMAP background_ = nullptr;
     int seconds_ = 0;
     int percentage_ = 0;
+    int range_ = 0;
+    DWORD lastRepaint_ = 0;
 };
 
 }  // namespace nuv::win32

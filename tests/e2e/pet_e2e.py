@@ -26,6 +26,7 @@ from frames import Sheet, matching_frame, picture_matches  # noqa: E402
 from screen import Screen, Shot, run  # noqa: E402
 
 GROUND_MARGIN = 30
+FIRST_NAME = "Mongsil"  # the name given on a first run
 YELLOW = (255, 255, 0)
 
 
@@ -68,6 +69,7 @@ class Pet:
         self.frames = Sheet(self.sheet, self.width, self.height, per_row, count)
         self.end_picture = self.picture(pettool, root, "PETEND.BCF", out)
         self.durations = {a["id"]: a["duration"] for a in self.script["actions"]}
+        self.texts = {t["id"]: t["text"] for t in self.script["texts"]}
 
     @staticmethod
     def picture(pettool, root, name, out):
@@ -150,6 +152,18 @@ def fresh_copy(root, work, name, without=()):
     return target
 
 
+def answer_name_box(screen, pet, name, seconds=20):
+    """On a pet's first run: answers the name box (captioned with the script's text 204)."""
+    caption = pet.texts.get(204, "")
+    box = screen.wait_window(lambda w: w.name == caption and w.width > pet.width, seconds,
+                             f"name box '{caption}'")
+    time.sleep(0.3)
+    screen.shot("name-box")
+    screen.xdotool("windowfocus", box.id)
+    screen.xdotool("type", "--delay", "40", name)
+    screen.keys("Return", window=box)
+
+
 def inside_point(pet, frame):
     """A point of the frame's shape near its middle (window coordinates)."""
     cx, cy = pet.width // 2, pet.height // 2
@@ -221,6 +235,9 @@ class Test:
             run_.stop()
 
     def appears(self, run_):
+        if not self.pet.state["PetName"]:
+            self.step("the pet's first run asks for its name")
+            answer_name_box(self.screen, self.pet, FIRST_NAME)
         self.step("the pet appears on the ground line")
         window = self.pet_window(20)
         self.summary["window_ms"] = round((time.monotonic() - run_.started) * 1000)
@@ -358,6 +375,9 @@ class Test:
             path = os.path.join(root, "DATA", name)
             check(os.path.getmtime(path) > before, f"{name} was not rewritten")
             dump(self.args.pettool, path)
+        state = dump(self.args.pettool, os.path.join(root, "DATA", self.pet.name + ".CFG"))
+        expected = self.pet.state["PetName"] or FIRST_NAME
+        check(state["PetName"] == expected, f"the pet's name is {state['PetName']!r}")
         log = read_log(root)
         self.log_figures(log)
         print(f"   gone {gone:.1f} s after the exit; both files rewritten and readable")

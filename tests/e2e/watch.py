@@ -14,7 +14,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from pet_e2e import Pet, inside_point  # noqa: E402
+from pet_e2e import FIRST_NAME, Pet, answer_name_box, inside_point  # noqa: E402
 from screen import Screen  # noqa: E402
 
 
@@ -33,6 +33,8 @@ def main(argv):
     process = subprocess.Popen(["wine", os.path.abspath(args.exe)], cwd=args.root,
                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
+    if not pet.state["PetName"]:
+        answer_name_box(screen, pet, FIRST_NAME)
     started = time.monotonic()
     number = 0
     while time.monotonic() - started < args.seconds and process.poll() is None:
