@@ -38,9 +38,10 @@ void TimingStat::Add(int64_t us) {
 std::string FrameTimings::Describe() const {
     return StrFormat(
         "[ Frame Timings : first frame %lld ms, shapes %lld avg %lld us max %lld us, "
-        "paints %lld avg %lld us max %lld us ]",
+        "regions %lld avg %lld us max %lld us, paints %lld avg %lld us max %lld us ]",
         (long long)firstFrameMs, (long long)shape.count, (long long)shape.AverageUs(),
-        (long long)shape.maxUs, (long long)paint.count, (long long)paint.AverageUs(),
+        (long long)shape.maxUs, (long long)region.count, (long long)region.AverageUs(),
+        (long long)region.maxUs, (long long)paint.count, (long long)paint.AverageUs(),
         (long long)paint.maxUs);
 }
 

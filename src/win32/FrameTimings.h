@@ -27,7 +27,8 @@ struct TimingStat {
 };
 
 struct FrameTimings {
-    TimingStat shape;
+    TimingStat shape;   // every shape given, whether it changed or not
+    TimingStat region;  // the shapes that changed: a region made and set on the window
     TimingStat paint;
     // Milliseconds from the creation of the process to the end of the first frame's paint
     // (-1 before it).

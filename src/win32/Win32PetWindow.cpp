@@ -57,6 +57,7 @@ void Win32PetWindow::SetShape(const Region& shape) {
     StopWatch watch;
     // Frames that share a shape only need the new picture.
     if (!hasShape_ || shape.Rects() != shapeRects_) {
+        StopWatch regionWatch;
         HRGN region = RectsToRegion(shape.Rects());
         if (region && SetWindowRegion(hwnd(), region, true)) {
             shapeRects_ = shape.Rects();
@@ -65,6 +66,7 @@ void Win32PetWindow::SetShape(const Region& shape) {
             DeleteGdiObject(region);
             hasShape_ = false;
         }
+        timings_.region.Add(regionWatch.ElapsedUs());
     }
     // The whole frame is painted anew: a region change alone may repaint only what it uncovers.
     InvalidateRect(hwnd(), nullptr, FALSE);

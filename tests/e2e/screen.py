@@ -76,7 +76,14 @@ class Screen:
     def windows(self, program="nuvpet.exe"):
         """The viewable top-level windows of `program`."""
         out = []
-        tree = run("xwininfo", "-display", self.display, "-root", "-tree")
+        for _ in range(5):
+            # A window that goes while the tree is read makes xwininfo fail: read it again.
+            result = subprocess.run(["xwininfo", "-display", self.display, "-root", "-tree"],
+                                    capture_output=True, text=True)
+            if result.returncode == 0:
+                break
+            time.sleep(0.02)
+        tree = result.stdout
         pattern = re.compile(r'^\s+(0x[0-9a-f]+) (?:"(.*)"|\(has no name\)): '
                              r'\("([^"]*)" "[^"]*"\)\s+(\d+)x(\d+)\+(-?\d+)\+(-?\d+)')
         for line in tree.splitlines():

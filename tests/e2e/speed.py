@@ -27,18 +27,17 @@ from screen import Screen  # noqa: E402
 
 
 def windows_process(launcher_pid):
-    """The Linux pid of the Windows program started by `wine` (the launcher execs into it)."""
-    for _ in range(100):
-        for pid in [launcher_pid] + [int(p) for p in os.listdir("/proc") if p.isdigit()]:
-            try:
-                with open(f"/proc/{pid}/cmdline", "rb") as f:
-                    program = f.read().split(b"\0")[0].decode(errors="replace")
-            except OSError:
-                continue
-            if program.lower().endswith("nuvpet.exe"):
-                return pid
+    """The Linux pid of the Windows program started by `wine`: the launcher execs into it."""
+    for _ in range(200):
+        try:
+            with open(f"/proc/{launcher_pid}/cmdline", "rb") as f:
+                program = f.read().split(b"\0")[0].decode(errors="replace")
+        except OSError:
+            program = ""
+        if program.lower().endswith("nuvpet.exe"):
+            return launcher_pid
         time.sleep(0.05)
-    raise RuntimeError("no NuvPet.exe process")
+    raise RuntimeError("the launcher did not become NuvPet.exe")
 
 
 def wine_server():
@@ -102,6 +101,8 @@ def main(argv):
     pet = Pet(args.root, args.pettool, args.out)
     results = {"first_frame_ms": [], "window_ms": []}
 
+    if screen.windows():
+        raise RuntimeError(f"the display is not empty: {screen.windows()}")
     for n in range(args.starts):
         root = fresh_copy(args.root, args.out, f"start-{n}")
         started = time.monotonic()
