@@ -414,9 +414,36 @@ class Test:
         finally:
             run_.stop()
 
+    def run_close_request(self):
+        self.step("a close request ends the program without the end picture")
+        root = fresh_copy(self.args.root, self.work, "close")
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            if not self.pet.state["PetName"]:
+                answer_name_box(self.screen, self.pet, FIRST_NAME)
+            self.pet_window(20)
+            asked = time.monotonic()
+            subprocess.run(["wine", "taskkill", "/im", "NuvPet.exe"], capture_output=True,
+                           stdin=subprocess.DEVNULL)
+            pic = self.pet.end_picture
+            while run_.process.poll() is None and time.monotonic() - asked < 5:
+                check(not [w for w in self.screen.windows()
+                           if (w.width, w.height) == (pic.width + 2, pic.height + 2)],
+                      "a close request showed the end picture")
+                time.sleep(0.05)
+            code = run_.wait_end(0.1)
+            check(code == 0, f"the close request ended the program with status {code}")
+            log = read_log(root)
+            gdi = [line for line in log.splitlines() if "[ GDI Objects :" in line]
+            check(gdi and "live 0," in gdi[-1], "GDI objects left after a close request")
+            print(f"   gone {time.monotonic() - asked:.1f} s after the request")
+        finally:
+            run_.stop()
+
     def main(self):
         started = time.monotonic()
         self.run_main()
+        self.run_close_request()
         self.run_without_config()
         self.summary["total_s"] = round(time.monotonic() - started, 1)
         with open(os.path.join(self.out, "summary.json"), "w") as f:
