@@ -75,7 +75,9 @@ void CountGdiCreation(GdiKind kind) {
     }
 }
 
-long PeakLiveGdiObjects() { return gPeak.load(); }
+long PeakLiveGdiObjects() {
+    return gPeak.load();
+}
 
 HBITMAP NewDibSection(const BITMAPINFO& info, void** bits) {
     return Counted(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0),
