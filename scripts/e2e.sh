@@ -6,6 +6,7 @@
 #   NUV_E2E_PET_SOURCES  pet sources to pack (a folder with pet.manifest); default: the test
 #                        pet written by tests/e2e/pet/make_test_pet.py
 #   NUV_E2E_PET_ROOT     a ready pet root to use as it is (no packing)
+#   NUV_E2E_I686=1       also builds the i686 program (it compiles; 32-bit Wine is not here)
 #
 # Screenshots, the roots of the runs and summary.json stay in build/e2e/run/.
 set -euo pipefail
@@ -19,6 +20,11 @@ source scripts/wine-env.sh
 echo "== building the program, its library and the shell's tests (mingw-x64)"
 cmake --preset mingw-x64 >/dev/null
 cmake --build --preset mingw-x64 -j2 --target NuvPet MHook win32_tests >/dev/null
+if [ "${NUV_E2E_I686:-0}" = 1 ]; then
+    echo "== building the i686 program (mingw-x86)"
+    cmake --preset mingw-x86 >/dev/null
+    cmake --build --preset mingw-x86 -j2 --target NuvPet MHook >/dev/null
+fi
 echo "== building pettool"
 cmake --preset native >/dev/null
 cmake --build --preset native -j2 --target pettool >/dev/null
