@@ -8,6 +8,7 @@ namespace {
 constexpr int kKinds = int(GdiKind::kCount);
 std::atomic<long> gCreated[kKinds];
 std::atomic<long> gDeleted[kKinds];
+std::atomic<long> gPeak{0};
 
 template <class Handle>
 Handle Counted(Handle handle, GdiKind kind) {
@@ -68,6 +69,14 @@ const char* GdiKindName(GdiKind kind) {
 
 void CountGdiCreation(GdiKind kind) {
     ++gCreated[int(kind)];
+    long live = CurrentGdiCounts().Live();
+    long peak = gPeak.load();
+    while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
+    }
+}
+
+long PeakLiveGdiObjects() {
+    return gPeak.load();
 }
 
 HBITMAP NewDibSection(const BITMAPINFO& info, void** bits) {

@@ -18,6 +18,8 @@ struct GdiCounts {
 };
 
 GdiCounts CurrentGdiCounts();
+// The most objects that were alive at one time since the program started.
+long PeakLiveGdiObjects();
 const char* GdiKindName(GdiKind kind);
 
 // Creation wrappers: each counts one object when the system gave one.

@@ -22,3 +22,4 @@
 #undef CopyFile
 #undef MoveFile
 #undef GetCurrentTime
+#undef MessageBox

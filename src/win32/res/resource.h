@@ -10,6 +10,7 @@
 #define IDD_USER_REG 169
 #define IDD_TIMED_PICTURE 171
 #define IDD_OBJECT 185
+#define IDD_CHOOSE_LIST 190
 
 // Icons and cursors
 #define IDR_MAINFRAME 128
@@ -45,6 +46,9 @@
 
 // Controls of the timed picture window
 #define IDC_TIMED_PICTURE 1026
+
+// Controls of the list choice
+#define IDC_CHOOSE_LIST 1030
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -1,0 +1,26 @@
+#pragma once
+// Small helpers shared by the program's dialogs.
+
+#include <string>
+
+#include "win32/WinApi.h"
+
+namespace nuv::win32 {
+
+// Centres `window` on the screen's work area.
+void CenterOnScreen(HWND window);
+// The text of a dialog control as code page 949 bytes.
+std::string GetItemText(HWND dialog, int id);
+// Sets a dialog control's text from code page 949 bytes.
+void SetItemText(HWND dialog, int id, const std::string& text);
+// Keeps an edit control's text within `maxBytes` of code page 949: the text is cut (never
+// inside a double-byte character) whenever it grows beyond. Call on EN_CHANGE.
+void KeepWithinBytes(HWND edit, std::size_t maxBytes);
+// The object a dialog procedure keeps in DWLP_USER (set from WM_INITDIALOG's lParam).
+template <class T>
+T* DialogState(HWND dialog, UINT message, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    return reinterpret_cast<T*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+}  // namespace nuv::win32

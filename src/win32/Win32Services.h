@@ -1,0 +1,17 @@
+#pragma once
+#include "ports/SystemServices.h"
+
+namespace nuv::win32 {
+
+// Version, internet library, drag setting, sounds and links through the Windows API.
+class Win32Services : public ISystemServices {
+  public:
+    uint32_t GetVersion(OsVersion* version) override;
+    bool OpenInternetLibrary() override;
+    int GetDragFullWindows() override;
+    void SetDragFullWindows(int value) override;
+    void PlaySoundFile(const std::string& path) override;
+    void OpenUrl(const std::string& url) override;
+};
+
+}  // namespace nuv::win32

@@ -1,0 +1,70 @@
+// NuvPet.exe: the desktop pet. Runs the pet of the working directory's .\DATA\PET.CFG.
+
+#include "win32/WinApi.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "store/FileSystem.h"
+#include "store/Log.h"
+#include "win32/GdiObjects.h"
+#include "win32/PetShell.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32Cursors.h"
+#include "win32/Win32FileSystem.h"
+
+namespace {
+
+namespace w32 = nuv::win32;
+
+// An unexpected end still gives the user's cursors back.
+LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception) {
+    w32::RestoreCursorsOnExit();
+    DWORD code =
+        exception && exception->ExceptionRecord ? exception->ExceptionRecord->ExceptionCode : 0;
+    nuv::WriteLogF("WinMain() - 처리하지 못한 예외로 프로그램을 끝냅니다. Error = 0x%08lX", code);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void OnTerminate() {
+    w32::RestoreCursorsOnExit();
+    nuv::WriteLog("WinMain() - 처리하지 못한 예외로 프로그램을 끝냅니다.");
+    std::abort();
+}
+
+void LogGdiCounts() {
+    w32::GdiCounts counts = w32::CurrentGdiCounts();
+    std::string kinds;
+    for (int k = 0; k < int(w32::GdiKind::kCount); ++k) {
+        kinds += nuv::StrFormat("%s%s %ld-%ld", k ? ", " : "", w32::GdiKindName(w32::GdiKind(k)),
+                                counts.created[k], counts.deleted[k]);
+    }
+    nuv::WriteLogF("[ GDI Objects : live %ld, peak %ld; %s ]", counts.Live(),
+                   w32::PeakLiveGdiObjects(), kinds.c_str());
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    SetUnhandledExceptionFilter(OnUnhandledException);
+    std::set_terminate(OnTerminate);
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+
+    w32::Win32FileSystem files;
+    nuv::IFileSystem* previousFiles = nuv::SetFiles(&files);
+    w32::Win32Clock clock;
+    nuv::IClock* previousClock = nuv::SetClock(&clock);
+
+    int result;
+    {
+        w32::CPetShell shell(instance);
+        result = shell.Run();
+    }
+    LogGdiCounts();
+
+    nuv::SetClock(previousClock);
+    nuv::SetFiles(previousFiles);
+    return result;
+}

@@ -1,0 +1,60 @@
+"""The pet's frames as the program has them (its picture sheet) compared with a screenshot."""
+
+GREEN = (0, 255, 0)
+
+
+class Sheet:
+    """Frames of `width` x `height`, `per_row` in a row, cut out of a sheet picture (Shot)."""
+
+    def __init__(self, shot, width, height, per_row, count):
+        self.shot, self.width, self.height, self.per_row = shot, width, height, per_row
+        self.count = count
+
+    def pixel(self, frame, x, y):
+        left = frame % self.per_row * self.width
+        top = frame // self.per_row * self.height
+        return self.shot.at(left + x, top + y)
+
+    def mask(self, frame):
+        return tuple(self.pixel(frame, x, y) != GREEN
+                     for y in range(self.height) for x in range(self.width))
+
+
+def mismatches(shot, background, window, sheet, frame, limit=50, covered=()):
+    """Pixels of the window's rectangle on screen that differ from `frame` (inside its shape)
+    or from the desktop behind it (outside its shape); counting stops at `limit`. Pixels in
+    the `covered` windows (other windows that may lie above) are not judged."""
+    wrong = 0
+    for y in range(sheet.height):
+        sy = window.y + y
+        for x in range(sheet.width):
+            sx = window.x + x
+            if not shot.inside(sx, sy) or any(c.x <= sx < c.x + c.width and c.y <= sy < c.bottom
+                                              for c in covered):
+                continue
+            expected = sheet.pixel(frame, x, y)
+            if expected == GREEN:
+                expected = background.at(sx, sy)
+            if shot.at(sx, sy) != expected:
+                wrong += 1
+                if wrong >= limit:
+                    return wrong
+    return wrong
+
+
+def matching_frame(shot, background, window, sheet, covered=()):
+    """The number of the frame the window shows exactly, or None."""
+    for frame in range(sheet.count):
+        if mismatches(shot, background, window, sheet, frame, 1, covered) == 0:
+            return frame
+    return None
+
+
+def picture_matches(shot, left, top, picture):
+    """Pixels of `picture` (a Shot) that differ from the screenshot at (left, top)."""
+    wrong = 0
+    for y in range(picture.height):
+        for x in range(picture.width):
+            if shot.inside(left + x, top + y) and shot.at(left + x, top + y) != picture.at(x, y):
+                wrong += 1
+    return wrong

@@ -1,0 +1,472 @@
+#!/usr/bin/env python3
+"""End-to-end test of NuvPet.exe under Wine on a virtual display.
+
+Usage: pet_e2e.py --exe NuvPet.exe --root PET_ROOT --pettool PETTOOL --out FOLDER
+
+On a fresh copy of the pet root (whose pet already has a name) the program must show the pet
+on the ground line with the shape and pixels of one of its frames, animate it, let it be dragged
+and dropped back to the ground, open its menu on a right click (on the pet and on the tray
+icon), play the stroke game to its balloon, and end through the menu's exit: the end picture
+centred on the screen, both configuration files rewritten and readable, the process gone within
+5 seconds, no GDI object left. A second run on a root without .\\DATA\\PET.CFG must show the
+start-up error and end. Screenshots and a summary (summary.json) are left in FOLDER.
+"""
+
+import argparse
+import json
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from frames import Sheet, matching_frame, picture_matches  # noqa: E402
+from screen import Screen, Shot, run  # noqa: E402
+
+GROUND_MARGIN = 30
+FIRST_NAME = "Mongsil"  # the name given on a first run
+YELLOW = (255, 255, 0)
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def dump(pettool, path):
+    result = subprocess.run([pettool, "dump", path], capture_output=True, text=True)
+    check(result.returncode == 0, f"pettool dump {path} failed: {result.stderr.strip()}")
+    data = json.loads(result.stdout)
+    check(data.get("ok"), f"pettool dump {path} reports a problem: {data.get('log')}")
+    return data
+
+
+def read_log(root):
+    path = os.path.join(root, "ETCS", "PETLOG.TXT")
+    with open(path, "rb") as f:
+        return f.read().decode("cp949", errors="replace")
+
+
+class Pet:
+    """What the test knows of the pet root: script, state, pictures."""
+
+    def __init__(self, root, pettool, out):
+        config = dump(pettool, os.path.join(root, "DATA", "PET.CFG"))
+        self.name = config["pets"][config["activeIndex"]]["name"]
+        self.script = dump(pettool, os.path.join(root, "PETS", self.name + ".ANI"))
+        self.state = dump(pettool, os.path.join(root, "DATA", self.name + ".CFG"))
+        cfg = self.script["config"]
+        self.width, self.height = cfg["frameWidth"], cfg["frameHeight"]
+        self.sheet = self.picture(pettool, root, self.name + ".BCF", out)
+        per_row = max(self.sheet.width // self.width, 1)
+        count = per_row * (self.sheet.height // self.height)
+        self.frames = Sheet(self.sheet, self.width, self.height, per_row, count)
+        self.end_picture = self.picture(pettool, root, "PETEND.BCF", out)
+        self.durations = {a["id"]: a["duration"] for a in self.script["actions"]}
+        self.texts = {t["id"]: t["text"] for t in self.script["texts"]}
+
+    @staticmethod
+    def picture(pettool, root, name, out):
+        png = os.path.join(out, name + ".png")
+        ppm = os.path.join(out, name + ".ppm")
+        subprocess.run([pettool, "topng", os.path.join(root, "PETS", name), png], check=True,
+                       capture_output=True)
+        run("convert", png, "-depth", "8", ppm)
+        return Shot(ppm)
+
+    def menu_keys(self, command):
+        """Keys that choose `command` in the popup menu: arrows from the first item."""
+        s = self.state
+        total = s["PetS0"] + s["PetS1"] + s["PetS2"] + s["PetS3"]
+        points = s["PetPoint"]
+        top, submenu = [], None
+        for item in self.script["menu"]:
+            low = item["statSumLow"]
+            if low != -1 and not (low <= total <= item["statSumHigh"] and
+                                  item["pointLow"] <= points <= item["pointHigh"]):
+                continue
+            kind = item["command"]
+            if kind == 999:
+                continue
+            if kind == 911:
+                submenu = None
+            elif kind == 910:
+                submenu = []
+                top.append((kind, submenu))
+            elif kind in (901, 902):
+                top.append((kind, []))
+            elif submenu is not None:
+                submenu.append(kind)
+            else:
+                top.append((kind, None))
+        for i, (kind, items) in enumerate(top):
+            if kind == command:
+                return ["Down"] * (i + 1) + ["Return"]
+            if items and command in items:
+                return ["Down"] * (i + 1) + ["Right"] + ["Down"] * items.index(command) + ["Return"]
+        raise Failure(f"the menu has no item for command {command}")
+
+    def submenu_keys(self, kind):
+        """Keys that open the submenu of record kind `kind` (901 status, 902 options)."""
+        keys = self.menu_keys(kind)
+        return keys[:-1] + ["Right"]
+
+
+class Run:
+    """One run of the program on a copy of the pet root."""
+
+    def __init__(self, exe, root, screen):
+        self.root, self.screen = root, screen
+        self.started = time.monotonic()
+        self.process = subprocess.Popen(["wine", exe], cwd=root, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait_end(self, seconds):
+        try:
+            return self.process.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def fresh_copy(root, work, name, without=()):
+    target = os.path.join(work, name)
+    shutil.rmtree(target, ignore_errors=True)
+    shutil.copytree(root, target)
+    for part in without:
+        os.remove(os.path.join(target, *part.split("\\")))
+    for log in ("PETLOG.TXT",):
+        path = os.path.join(target, "ETCS", log)
+        if os.path.exists(path):
+            os.remove(path)
+    return target
+
+
+def answer_name_box(screen, pet, name, seconds=20):
+    """On a pet's first run: answers the name box (captioned with the script's text 204)."""
+    caption = pet.texts.get(204, "")
+    box = screen.wait_window(lambda w: w.name == caption and w.width > pet.width, seconds,
+                             f"name box '{caption}'")
+    time.sleep(0.3)
+    screen.shot("name-box")
+    screen.xdotool("windowfocus", box.id)
+    screen.xdotool("type", "--delay", "40", name)
+    screen.keys("Return", window=box)
+
+
+def inside_point(pet, frame):
+    """A point of the frame's shape near its middle (window coordinates)."""
+    cx, cy = pet.width // 2, pet.height // 2
+    best = None
+    for y in range(pet.height):
+        for x in range(pet.width):
+            if pet.frames.pixel(frame, x, y) != (0, 255, 0):
+                d = (x - cx) ** 2 + (y - cy) ** 2
+                if best is None or d < best[0]:
+                    best = (d, x, y)
+    return best[1], best[2]
+
+
+class Test:
+    def __init__(self, args):
+        args.exe, args.root, args.pettool = (os.path.abspath(p) for p in
+                                             (args.exe, args.root, args.pettool))
+        self.args = args
+        self.out = os.path.abspath(args.out)
+        self.work = os.path.join(self.out, "roots")
+        os.makedirs(self.work, exist_ok=True)
+        self.screen = Screen(os.environ["DISPLAY"], self.out)
+        self.pet = Pet(args.root, args.pettool, self.out)
+        self.summary = {}
+        self.ground = None
+
+    def step(self, text):
+        print(f"== {text}", flush=True)
+
+    def pet_window(self, seconds=10):
+        return self.screen.wait_window(
+            lambda w: w.width == self.pet.width and w.height == self.pet.height, seconds,
+            f"pet window of {self.pet.width}x{self.pet.height}")
+
+    def matched_frame(self, tries=8):
+        """A screenshot in which the pet window shows one of the frames exactly."""
+        for _ in range(tries):
+            window = self.pet_window()
+            shot = self.screen.shot()
+            again = self.pet_window()
+            if (again.x, again.y) != (window.x, window.y):
+                continue  # it moved while the screen was read
+            others = [w for w in self.screen.windows() if w.id != window.id]
+            frame = matching_frame(shot, self.background, window, self.pet.frames, others)
+            if frame is not None:
+                return window, frame, shot
+            time.sleep(0.05)
+        raise Failure(f"the pet window never showed one of the frames exactly (see {shot.path})")
+
+    def on_ground(self, window):
+        return window.bottom == self.ground + GROUND_MARGIN
+
+    def run_main(self):
+        root = fresh_copy(self.args.root, self.work, "main")
+        cfg_times = {n: os.path.getmtime(os.path.join(root, "DATA", n))
+                     for n in ("PET.CFG", self.pet.name + ".CFG")}
+        self.screen.move(5, self.screen.height // 2)
+        self.background = self.screen.shot()
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            self.appears(run_)
+            self.animates()
+            self.drag_and_drop()
+            self.menu()
+            self.stroke_game()
+            self.tray_menu()
+            self.exit(run_, root, cfg_times)
+        finally:
+            run_.stop()
+
+    def appears(self, run_):
+        if not self.pet.state["PetName"]:
+            self.step("the pet's first run asks for its name")
+            answer_name_box(self.screen, self.pet, FIRST_NAME)
+        self.step("the pet appears on the ground line")
+        window = self.pet_window(20)
+        self.summary["window_ms"] = round((time.monotonic() - run_.started) * 1000)
+        # The ground line is the bottom of the usable desktop (the screen here).
+        self.ground = self.screen.height
+        check(self.on_ground(window), f"{window} does not stand on the ground line {self.ground}")
+        window, frame, shot = self.matched_frame()
+        check(self.on_ground(window), f"{window} left the ground line")
+        run("convert", shot.path, os.path.join(self.out, "pet.png"))
+        print(f"   frame {frame} exactly at {window.x},{window.y}")
+
+    def animates(self):
+        self.step("the pet animates")
+        masks, frames = set(), []
+        deadline = time.monotonic() + 8
+        while time.monotonic() < deadline and len(masks) < 2:
+            _, frame, _ = self.matched_frame()
+            frames.append(frame)
+            masks.add(self.pet.frames.mask(frame))
+            time.sleep(0.15)
+        check(len(masks) >= 2, f"the shape did not change: frames {frames}")
+        print(f"   frames seen: {frames}")
+
+    def drag_and_drop(self):
+        self.step("the pet is dragged and dropped")
+        window, frame, _ = self.matched_frame()
+        px, py = inside_point(self.pet, frame)
+        x, y = window.x + px, window.y + py
+        self.screen.xdotool("mousemove", x, y, "mousedown", 1)
+        time.sleep(0.4)
+        for _ in range(20):
+            self.screen.xdotool("mousemove_relative", "--", 0, -10)
+            time.sleep(0.04)
+        time.sleep(0.3)
+        lifted = self.pet_window()
+        self.screen.shot("drag")
+        self.screen.xdotool("mouseup", 1)
+        check(lifted.y < window.y - 100, f"the pet was not lifted: {window} -> {lifted}")
+        landed = self.screen.wait_window(
+            lambda w: w.width == self.pet.width and self.on_ground(w), 6, "pet back on the ground")
+        print(f"   lifted to y={lifted.y}, landed at x={landed.x}")
+
+    def open_menu(self):
+        window, frame, _ = self.matched_frame()
+        px, py = inside_point(self.pet, frame)
+        x, y = window.x + px, window.y + py
+        self.screen.click(x, y, 3)
+        menu = self.screen.wait_window(lambda w: w.bottom == y and w.x == x, 5,
+                                       f"menu with its bottom-left corner at {x},{y}")
+        return menu
+
+    def menu(self):
+        self.step("the menu opens on a right click")
+        menu = self.open_menu()
+        time.sleep(0.3)
+        self.screen.shot("menu")
+        self.screen.keys(*self.pet.submenu_keys(901), window=menu)
+        time.sleep(0.4)
+        shot = self.screen.shot("menu-status")
+        status = [w for w in self.screen.windows() if w.height > 4 * 16 and w.width >= 220]
+        check(status, "the status submenu with its gauges did not open")
+        self.screen.keys("Escape", "Escape", window=menu)
+        check(self.screen.wait_gone(menu, 3), "the menu stays open after Escape")
+        time.sleep(0.3)
+        print(f"   status submenu {status[0]} ({shot.path})")
+
+    def stroke_game(self):
+        self.step("the stroke game ends with a balloon")
+        menu = self.open_menu()
+        self.screen.keys(*self.pet.menu_keys(230), window=menu)
+        time.sleep(0.3)
+        started = time.monotonic()
+        window, frame, _ = self.matched_frame()
+        px, py = inside_point(self.pet, frame)
+        for i in range(60):
+            self.screen.move(window.x + px + (i % 2) * 10 - 5, window.y + py + (i % 3) * 4)
+            time.sleep(0.03)
+        self.screen.move(5, self.screen.height // 2)
+        seconds = self.pet.durations.get(530, 10) + 5 - (time.monotonic() - started)
+        balloon = self.screen.wait_window(lambda w: (w.width, w.height) == (182, 183),
+                                          max(seconds, 3), "balloon of the stroke game")
+        time.sleep(0.4)
+        shot = self.screen.shot("balloon")
+        yellow = sum(1 for y in range(balloon.y, balloon.bottom)
+                     for x in range(balloon.x, balloon.x + balloon.width)
+                     if shot.inside(x, y) and shot.at(x, y) == YELLOW)
+        check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels)")
+        print(f"   balloon {balloon}, {yellow} pixels of text")
+
+    def tray_menu(self):
+        self.step("the tray icon opens the menu")
+        trays = [w for w in self.screen.windows("explorer.exe") if w.name == "Wine System Tray"]
+        if not trays:
+            print("   no tray window on this display: skipped")
+            return
+        tray = trays[0]
+        # The first icon sits at the left of the tray window's client area.
+        x, y = tray.x + 12, tray.y + tray.height - 14
+        # The menu opens on the button's press; near the screen's top edge it opens below the
+        # click, under the pointer, so it is closed before the button is let go.
+        self.screen.xdotool("mousemove", x, y, "mousedown", 3)
+        try:
+            self.screen.wait_window(
+                lambda w: w.x == x and (w.bottom == y or (w.height > y and w.y == 0)), 5,
+                f"menu at the tray icon's click {x},{y}")
+            menu = [w for w in self.screen.windows() if w.x == x][0]
+            self.screen.keys("Escape", window=menu)
+        finally:
+            self.screen.xdotool("mouseup", 3)
+        time.sleep(0.3)
+
+    def exit(self, run_, root, cfg_times):
+        self.step("the menu's exit ends the program")
+        menu = self.open_menu()
+        keys = self.pet.menu_keys(903)
+        self.screen.keys(*keys[:-1], window=menu)
+        chosen = time.monotonic()
+        self.screen.keys(keys[-1])
+        pic = self.pet.end_picture
+        end = self.screen.wait_window(
+            lambda w: (w.width, w.height) == (pic.width + 2, pic.height + 2), 5, "end picture")
+        time.sleep(0.3)
+        shot = self.screen.shot("end")
+        wrong = picture_matches(shot, end.x + 1, end.y + 1, pic)
+        check(wrong == 0, f"the end picture differs in {wrong} pixels ({shot.path})")
+        cx = (self.screen.width - end.width) // 2
+        cy = (self.screen.height - end.height) // 2
+        check(abs(end.x - cx) <= 1 and abs(end.y - cy) <= 1, f"{end} is not centred")
+        code = run_.wait_end(max(0.1, 5 - (time.monotonic() - chosen)))
+        gone = time.monotonic() - chosen
+        check(code is not None, "the program was still running 5 seconds after the exit")
+        check(code == 0, f"the program ended with status {code}")
+        self.summary["exit_s"] = round(gone, 2)
+        for name, before in cfg_times.items():
+            path = os.path.join(root, "DATA", name)
+            check(os.path.getmtime(path) > before, f"{name} was not rewritten")
+            dump(self.args.pettool, path)
+        state = dump(self.args.pettool, os.path.join(root, "DATA", self.pet.name + ".CFG"))
+        expected = self.pet.state["PetName"] or FIRST_NAME
+        check(state["PetName"] == expected, f"the pet's name is {state['PetName']!r}")
+        log = read_log(root)
+        self.log_figures(log)
+        print(f"   gone {gone:.1f} s after the exit; both files rewritten and readable")
+
+    def log_figures(self, log):
+        gdi = [line for line in log.splitlines() if "[ GDI Objects :" in line]
+        check(gdi, "the log has no GDI count")
+        check("live 0," in gdi[-1], f"GDI objects left: {gdi[-1]}")
+        peak = int(gdi[-1].split("peak ")[1].split(";")[0])
+        check(peak < 64, f"too many GDI objects at one time: {gdi[-1]}")
+        timings = [line for line in log.splitlines() if "[ Frame Timings :" in line]
+        self.summary["gdi"] = gdi[-1].split(": ", 1)[1]
+        if timings:
+            self.summary["timings"] = timings[-1].split(": ", 1)[1]
+
+    def run_without_config(self):
+        self.step("a root without .\\DATA\\PET.CFG shows the start-up error")
+        root = fresh_copy(self.args.root, self.work, "noconfig", without=["DATA\\PET.CFG"])
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            box = self.screen.wait_window(lambda w: w.name == "설정 오류", 20,
+                                          "message box '설정 오류'")
+            time.sleep(0.3)
+            self.screen.shot("start-error")
+            self.screen.keys("Return", window=box)
+            code = run_.wait_end(5)
+            check(code is not None, "the program did not end after the message")
+            check(code == 1, f"the failed start ended with status {code}")
+            log = read_log(root)
+            check("InitPet() - CFG 파일의 내용을 읽는데 실패했습니다." in log,
+                  "the log lacks the reason of the failed start")
+            check("live 0," in [l for l in log.splitlines() if "[ GDI Objects :" in l][-1],
+                  "GDI objects left after the failed start")
+        finally:
+            run_.stop()
+
+    def run_close_request(self):
+        self.step("a close request ends the program without the end picture")
+        root = fresh_copy(self.args.root, self.work, "close")
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            if not self.pet.state["PetName"]:
+                answer_name_box(self.screen, self.pet, FIRST_NAME)
+            self.pet_window(20)
+            asked = time.monotonic()
+            subprocess.run(["wine", "taskkill", "/im", "NuvPet.exe"], capture_output=True,
+                           stdin=subprocess.DEVNULL)
+            pic = self.pet.end_picture
+            while run_.process.poll() is None and time.monotonic() - asked < 5:
+                check(not [w for w in self.screen.windows()
+                           if (w.width, w.height) == (pic.width + 2, pic.height + 2)],
+                      "a close request showed the end picture")
+                time.sleep(0.05)
+            code = run_.wait_end(0.1)
+            check(code == 0, f"the close request ended the program with status {code}")
+            log = read_log(root)
+            gdi = [line for line in log.splitlines() if "[ GDI Objects :" in line]
+            check(gdi and "live 0," in gdi[-1], "GDI objects left after a close request")
+            print(f"   gone {time.monotonic() - asked:.1f} s after the request")
+        finally:
+            run_.stop()
+
+    def main(self):
+        started = time.monotonic()
+        self.run_main()
+        self.run_close_request()
+        self.run_without_config()
+        self.summary["total_s"] = round(time.monotonic() - started, 1)
+        with open(os.path.join(self.out, "summary.json"), "w") as f:
+            json.dump(self.summary, f, indent=2, ensure_ascii=False)
+        print(json.dumps(self.summary, indent=2, ensure_ascii=False))
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--root", required=True)
+    parser.add_argument("--pettool", required=True)
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args(argv[1:])
+    try:
+        Test(args).main()
+    except (Failure, AssertionError) as failure:
+        subprocess.run(["import", "-window", "root", os.path.join(args.out, "failure.png")])
+        print(f"e2e: FAIL: {failure}", file=sys.stderr)
+        return 1
+    print("e2e: PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

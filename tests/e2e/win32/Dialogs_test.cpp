@@ -1,0 +1,161 @@
+// The program's modal windows, answered by a robot as soon as they show.
+
+#include "win32/WinApi.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "ShellTestSupport.h"
+#include "resource.h"
+#include "store/PetConfig.h"
+#include "win32/DialogHelpers.h"
+#include "win32/TimedPictureDialog.h"
+#include "win32/Win32Dialogs.h"
+
+namespace nuv::win32 {
+namespace {
+
+std::wstring ItemText(HWND dialog, int id) {
+    wchar_t text[256] = {};
+    GetDlgItemTextW(dialog, id, text, 256);
+    return text;
+}
+
+void Press(HWND dialog, int id) {
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+class DialogsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { context_.instance = GetModuleHandleW(nullptr); }
+
+    ShellContext context_;
+    Win32Dialogs dialogs_{context_};
+};
+
+TEST_F(DialogsTest, InputBoxAsksAndReturnsTheAnswerAsTyped) {
+    std::wstring question;
+    test::WindowRobot robot(L"이름 짓기", [&](HWND box) {
+        question = ItemText(box, IDC_INPUT_QUESTION);
+        SetDlgItemTextW(box, IDC_INPUT_ANSWER, L" 나비 ");
+        Press(box, IDC_INPUT_OK);
+    });
+    std::optional<std::string> answer = dialogs_.InputBox("이름 짓기", "이름을 지어 주세요.");
+    EXPECT_TRUE(robot.acted());
+    EXPECT_EQ(question, L"이름을 지어 주세요.");
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(*answer, " 나비 ") << "blanks are an answer";
+}
+
+TEST_F(DialogsTest, InputBoxWithoutAnAnswerOrCancelledGivesNothing) {
+    {
+        test::WindowRobot robot(L"질문", [](HWND box) { Press(box, IDC_INPUT_OK); });
+        EXPECT_FALSE(dialogs_.InputBox("질문", "?").has_value());
+    }
+    {
+        test::WindowRobot robot(L"질문", [](HWND box) {
+            SetDlgItemTextW(box, IDC_INPUT_ANSWER, L"x");
+            Press(box, IDC_INPUT_CANCEL);
+        });
+        EXPECT_FALSE(dialogs_.InputBox("질문", "?").has_value());
+    }
+}
+
+TEST_F(DialogsTest, ListChoiceReturnsTheChosenEntry) {
+    test::WindowRobot robot(L"친구 바꾸기", [](HWND box) {
+        HWND list = GetDlgItem(box, IDC_CHOOSE_LIST);
+        EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+        SendMessageW(list, LB_SETCURSEL, 2, 0);
+        Press(box, IDOK);
+    });
+    EXPECT_EQ(dialogs_.ChooseFromList("친구 바꾸기", {"두부", "나비", "보리"}), 2);
+    test::WindowRobot cancel(L"친구 바꾸기", [](HWND box) { Press(box, IDCANCEL); });
+    EXPECT_FALSE(dialogs_.ChooseFromList("친구 바꾸기", {"두부"}).has_value());
+}
+
+TEST_F(DialogsTest, RegistrationShowsTheRecordAndRefusesAnEmptyPassword) {
+    UserInfo user;
+    user.UserName = "홍길동";
+    user.UserSex = "fmale";
+    user.UserBirthDate = "19990731";
+    user.UserLoginID = "nuv";
+    user.UserLoginPasswd = "pw";
+    user.Useremail = "a@b.c";
+    bool shown = false, female = false, refused = false, stillOpen = false;
+    SYSTEMTIME birth = {};
+    test::WindowRobot closeMessage(L"NuvPET", [&](HWND box) {
+        refused = true;
+        stillOpen = FindWindowW(nullptr, L"Registration User Info") != nullptr;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    test::WindowRobot robot(L"Registration User Info", [&](HWND box) {
+        shown =
+            ItemText(box, IDC_REG_NAME) == L"홍길동" && ItemText(box, IDC_REG_EMAIL) == L"a@b.c";
+        female = IsDlgButtonChecked(box, IDC_REG_FEMALE) == BST_CHECKED;
+        DateTime_GetSystemtime(GetDlgItem(box, IDC_REG_BIRTH_DATE), &birth);
+        SetDlgItemTextW(box, IDC_REG_PASSWORD, L"");
+        CheckRadioButton(box, IDC_REG_MALE, IDC_REG_FEMALE, IDC_REG_MALE);
+        Press(box, IDC_REG_OK);  // refused: the message box runs inside this press
+        SetDlgItemTextW(box, IDC_REG_PASSWORD, L"secret");
+        Press(box, IDC_REG_OK);
+    });
+    EXPECT_TRUE(dialogs_.RegisterUser(user));
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(female);
+    EXPECT_EQ(birth.wYear, 1999);
+    EXPECT_EQ(birth.wMonth, 7);
+    EXPECT_EQ(birth.wDay, 31);
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(user.UserLoginPasswd, "secret");
+    EXPECT_EQ(user.UserSex, "Male");
+    EXPECT_EQ(user.UserBirthDate, "19990731");
+}
+
+TEST_F(DialogsTest, RegistrationFieldsHoldTheirBytes) {
+    UserInfo user;
+    std::wstring name, email;
+    test::WindowRobot robot(L"Registration User Info", [&](HWND box) {
+        SetDlgItemTextW(box, IDC_REG_NAME, L"가나다라마바사아자차카");  // 22 bytes
+        SetDlgItemTextW(box, IDC_REG_EMAIL, std::wstring(40, L'e').c_str());
+        name = ItemText(box, IDC_REG_NAME);
+        email = ItemText(box, IDC_REG_EMAIL);
+        Press(box, IDC_REG_CANCEL);
+    });
+    EXPECT_FALSE(dialogs_.RegisterUser(user));
+    EXPECT_EQ(name, L"가나다라마바사아자");
+    EXPECT_EQ(email, std::wstring(28, L'e'));
+}
+
+TEST_F(DialogsTest, TimedPictureIsCentredSizedToThePictureAndClosesOnTime) {
+    test::PictureFolder folder;
+    folder.Put("END.BCF", Image(120, 80, MakePixel(250, 200, 100)));
+    RECT client = {}, window = {};
+    test::WindowRobot robot(L"", [&](HWND box) {
+        GetClientRect(box, &client);
+        GetWindowRect(box, &window);
+    });
+    const DWORD start = GetTickCount();
+    INT_PTR result = RunTimedPictureDialog(context_.instance, nullptr, ".\\PETS\\END.BCF", 1);
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_EQ(result, 1);
+    EXPECT_GE(elapsed, 900u);
+    EXPECT_LT(elapsed, 2500u);
+    ASSERT_TRUE(robot.acted());
+    EXPECT_EQ(client.right, 120);
+    EXPECT_EQ(client.bottom, 80);
+    RECT area = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    EXPECT_NEAR((window.left + window.right) / 2.0, (area.left + area.right) / 2.0, 1.0);
+    EXPECT_NEAR((window.top + window.bottom) / 2.0, (area.top + area.bottom) / 2.0, 1.0);
+}
+
+TEST_F(DialogsTest, TimedPictureWithoutItsPictureStillClosesOnTime) {
+    test::PictureFolder folder;
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(RunTimedPictureDialog(context_.instance, nullptr, ".\\PETS\\MISSING.BCF", 1), 1);
+    EXPECT_LT(GetTickCount() - start, 2500u);
+}
+
+}  // namespace
+}  // namespace nuv::win32

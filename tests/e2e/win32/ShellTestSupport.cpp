@@ -1,0 +1,129 @@
+#include "ShellTestSupport.h"
+
+#include <map>
+
+#include "store/BmpDecoder.h"
+#include "store/FileSystem.h"
+#include "win32/DibImage.h"
+#include "win32/GdiObjects.h"
+#include "win32/Win32FileSystem.h"
+
+namespace nuv::win32::test {
+namespace {
+
+std::map<UINT_PTR, WindowRobot*>& Robots() {
+    static std::map<UINT_PTR, WindowRobot*> robots;
+    return robots;
+}
+
+struct Found {
+    const std::wstring* caption;
+    HWND window;
+};
+
+BOOL CALLBACK FindCaptioned(HWND window, LPARAM lParam) {
+    auto* found = reinterpret_cast<Found*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (*found->caption != text) return TRUE;
+    found->window = window;
+    return FALSE;
+}
+
+}  // namespace
+
+void Pump(DWORD ms, const std::function<bool()>& done) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done && done()) return;
+        Sleep(5);
+    }
+}
+
+WindowRobot::WindowRobot(std::wstring caption, std::function<void(HWND)> act, DWORD ms)
+    : caption_(std::move(caption)), act_(std::move(act)), start_(GetTickCount()), ms_(ms) {
+    timer_ = SetTimer(nullptr, 0, 30, Tick);
+    Robots()[timer_] = this;
+}
+
+WindowRobot::~WindowRobot() {
+    if (timer_) KillTimer(nullptr, timer_);
+    Robots().erase(timer_);
+}
+
+void CALLBACK WindowRobot::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    auto it = Robots().find(id);
+    if (it == Robots().end()) return;
+    WindowRobot* robot = it->second;
+    Found found{&robot->caption_, nullptr};
+    EnumWindows(FindCaptioned, reinterpret_cast<LPARAM>(&found));
+    bool late = GetTickCount() - robot->start_ > robot->ms_;
+    if (!found.window && !late) return;
+    KillTimer(nullptr, id);
+    Robots().erase(id);
+    robot->timer_ = 0;
+    if (found.window) {
+        robot->acted_ = true;
+        robot->act_(found.window);
+    }
+}
+
+PictureFolder::PictureFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    root_ = std::wstring(temp) + L"nuv-shell-test-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(root_.c_str(), nullptr);
+    CreateDirectoryW((root_ + L"\\PETS").c_str(), nullptr);
+    auto* files = new Win32FileSystem(root_);
+    files_ = files;
+    previous_ = SetFiles(files);
+}
+
+PictureFolder::~PictureFolder() {
+    SetFiles(static_cast<IFileSystem*>(previous_));
+    delete static_cast<Win32FileSystem*>(files_);
+    WIN32_FIND_DATAW entry;
+    std::wstring pets = root_ + L"\\PETS\\";
+    HANDLE find = FindFirstFileW((pets + L"*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileW((pets + entry.cFileName).c_str());
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(pets.c_str());
+    RemoveDirectoryW(root_.c_str());
+}
+
+void PictureFolder::Put(const std::string& name, const Image& image) {
+    std::string bytes = EncodeBmp24(image);
+    bool bitmap = name.size() > 4 && name.compare(name.size() - 4, 4, ".BMP") == 0;
+    if (!bitmap) bytes = std::string(1024, '\0') + bytes;
+    Files().WriteFile(".\\PETS\\" + name, bytes, false);
+}
+
+Image CaptureClient(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    HDC memory = NewMemoryDC(dc);
+    HBITMAP bitmap = NewCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    Image image = BitmapToImage(bitmap);
+    DeleteGdiObject(bitmap);
+    DeleteMemoryDC(memory);
+    ReleaseDC(window, dc);
+    return image;
+}
+
+}  // namespace nuv::win32::test

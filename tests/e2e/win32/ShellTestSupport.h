@@ -1,0 +1,53 @@
+#pragma once
+// Helpers for the shell's tests: a message pump, a robot that answers modal windows as soon as
+// they show, and a folder of pictures for the windows that load them.
+
+#include <functional>
+#include <string>
+
+#include "store/Image.h"
+#include "win32/WinApi.h"
+
+namespace nuv::win32::test {
+
+// Dispatches messages for `ms` milliseconds, or until `done` is true.
+void Pump(DWORD ms, const std::function<bool()>& done = nullptr);
+
+// Runs `act` once, with the window, when a top-level window captioned `caption` of this
+// process is visible; polled by a thread timer, so it works inside modal loops. The robot
+// stops when it has acted or after `ms` milliseconds.
+class WindowRobot {
+  public:
+    WindowRobot(std::wstring caption, std::function<void(HWND)> act, DWORD ms = 5000);
+    ~WindowRobot();
+    bool acted() const { return acted_; }
+
+  private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+    std::wstring caption_;
+    std::function<void(HWND)> act_;
+    DWORD start_;
+    DWORD ms_;
+    UINT_PTR timer_ = 0;
+    bool acted_ = false;
+};
+
+// A folder below the temporary directory holding PETS\ with pictures; the program's file
+// layer works below it while the object lives.
+class PictureFolder {
+  public:
+    PictureFolder();
+    ~PictureFolder();
+    // Writes `image` as .\PETS\<name> (a BCF picture, or a plain bitmap file for .BMP).
+    void Put(const std::string& name, const Image& image);
+
+  private:
+    std::wstring root_;
+    void* files_;
+    void* previous_;
+};
+
+// The client-area pixels of a window as the screen shows them.
+Image CaptureClient(HWND window);
+
+}  // namespace nuv::win32::test

@@ -1,0 +1,105 @@
+// The system services, cursors, tray icon, fonts and text widths of the shell.
+
+#include <gtest/gtest.h>
+
+#include "resource.h"
+#include "win32/GdiObjects.h"
+#include "win32/KoreanFonts.h"
+#include "win32/Win32Cursors.h"
+#include "win32/Win32Services.h"
+#include "win32/Win32TextMetrics.h"
+#include "win32/Win32Tray.h"
+
+namespace nuv::win32 {
+namespace {
+
+TEST(ServicesTest, VersionInternetAndDragSetting) {
+    Win32Services services;
+    OsVersion version;
+    ASSERT_EQ(services.GetVersion(&version), 0u);
+    EXPECT_EQ(version.platform, OsVersion::kWindowsNt);
+    EXPECT_GE(version.major, 5u);
+    EXPECT_TRUE(services.OpenInternetLibrary());  // no connection is made
+
+    int before = services.GetDragFullWindows();
+    services.SetDragFullWindows(before ? 0 : 1);
+    EXPECT_EQ(services.GetDragFullWindows(), before ? 0 : 1);
+    services.SetDragFullWindows(before);
+    EXPECT_EQ(services.GetDragFullWindows(), before);
+}
+
+TEST(CursorsTest, SavedCopiesComeBackOnceAndMissingFilesChangeNothing) {
+    ShellContext context;
+    context.instance = GetModuleHandleW(nullptr);
+    Win32Cursors cursors(context);
+    EXPECT_FALSE(cursors.HasSavedCursors());
+    cursors.SaveCursors();
+    EXPECT_TRUE(cursors.HasSavedCursors());
+    EXPECT_TRUE(cursors.ApplyCursorResource(IDC_DRAG_CURSOR));
+    EXPECT_FALSE(cursors.ApplyCursorFile(".\\PETS\\NO-SUCH.CUR"));
+    cursors.RestoreCursors();
+    EXPECT_FALSE(cursors.HasSavedCursors());
+    cursors.RestoreCursors();  // nothing saved: nothing happens
+    EXPECT_FALSE(cursors.LoadHoverCursor(".\\PETS\\NO-SUCH.CUR"));
+    cursors.ShowHoverCursor();
+    cursors.DestroyHoverCursor();
+}
+
+TEST(CursorsTest, AnUnexpectedEndRestoresTheRegisteredCursors) {
+    ShellContext context;
+    context.instance = GetModuleHandleW(nullptr);
+    Win32Cursors cursors(context);
+    RegisterCursorsForExit(&cursors);
+    cursors.SaveCursors();
+    cursors.ApplyCursorResource(IDC_CATCH_CURSOR);
+    RestoreCursorsOnExit();
+    EXPECT_FALSE(cursors.HasSavedCursors());
+    RestoreCursorsOnExit();  // registered once: the second call finds nothing
+}
+
+TEST(TrayTest, RemovingWithoutAddingSucceeds) {
+    ShellContext context;
+    context.instance = GetModuleHandleW(nullptr);
+    Win32Tray tray(context);
+    EXPECT_TRUE(tray.Remove());
+}
+
+TEST(FontsTest, OneFontPerKindKeptUntilCleared) {
+    const long live = CurrentGdiCounts().Live(GdiKind::kFont);
+    KoreanFonts fonts;
+    EXPECT_FALSE(fonts.Face().empty());
+    HFONT normal = fonts.Get({12, true, false});
+    ASSERT_NE(normal, nullptr);
+    EXPECT_EQ(fonts.Get({12, true, false}), normal);
+    EXPECT_NE(fonts.Get({12, true, true}), normal);
+    EXPECT_NE(fonts.Get({16, false, false}), normal);
+    EXPECT_EQ(CurrentGdiCounts().Live(GdiKind::kFont), live + 3);
+    LOGFONTW asked = {};
+    GetObjectW(fonts.Get({12, true, true}), sizeof(asked), &asked);
+    EXPECT_EQ(asked.lfHeight, 12);
+    EXPECT_TRUE(asked.lfUnderline);
+    EXPECT_EQ(asked.lfPitchAndFamily & 3, FIXED_PITCH);
+    EXPECT_EQ(fonts.Face(), std::wstring(asked.lfFaceName));
+    fonts.Clear();
+    EXPECT_EQ(CurrentGdiCounts().Live(GdiKind::kFont), live);
+}
+
+TEST(TextMetricsTest, WidthsAddUpCharacterByCharacter) {
+    KoreanFonts fonts;
+    Win32TextMetrics metrics(fonts);
+    const TextFont fixed{12, true, false};
+    int one = metrics.TextWidth("a", fixed);
+    EXPECT_GT(one, 0);
+    EXPECT_EQ(metrics.TextWidth("abcd", fixed), metrics.TextWidth("ab", fixed) +
+                                                    metrics.TextWidth("c", fixed) +
+                                                    metrics.TextWidth("d", fixed));
+    EXPECT_EQ(metrics.TextWidth("", fixed), 0);
+    int hangul = metrics.TextWidth("가", fixed);  // one double-byte character
+    EXPECT_GT(hangul, one);
+    EXPECT_EQ(metrics.TextWidth("가나", fixed), 2 * hangul);
+    EXPECT_EQ(metrics.TextWidth("가", {12, true, true}), hangul) << "underline keeps widths";
+    EXPECT_GT(metrics.TextWidth("가", {16, false, false}), hangul);
+}
+
+}  // namespace
+}  // namespace nuv::win32
