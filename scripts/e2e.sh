@@ -3,10 +3,11 @@
 # MHook.dll (mingw-x64), the shell's GoogleTest suites and pettool, packs the pet root and runs
 # tests/e2e/pet_e2e.py on it. Exits non-zero on any failure.
 #
-#   NUV_E2E_PET_SOURCES  pet sources to pack (a folder with pet.manifest); default: the test
-#                        pet written by tests/e2e/pet/make_test_pet.py
-#   NUV_E2E_PET_ROOT     a ready pet root to use as it is (no packing)
-#   NUV_E2E_I686=1       also builds the i686 program (it compiles; 32-bit Wine is not here)
+#   NUV_E2E_PET_ROOT     a ready pet root; default: the sample pets' root the build packs
+#   NUV_E2E_PET_SOURCES  pet sources to pack instead (a folder with pet.manifest), for example
+#                        the small test pet: python3 tests/e2e/pet/make_test_pet.py DIR
+#   NUV_E2E_I686=0       skips the i686 build (it is built to keep it compiling; 32-bit Wine
+#                        is not here to run it)
 #
 # Screenshots, the roots of the runs and summary.json stay in build/e2e/run/.
 set -euo pipefail
@@ -20,31 +21,25 @@ source scripts/wine-env.sh
 echo "== building the program, its library and the shell's tests (mingw-x64)"
 cmake --preset mingw-x64 >/dev/null
 cmake --build --preset mingw-x64 -j2 --target NuvPet MHook win32_tests >/dev/null
-if [ "${NUV_E2E_I686:-0}" = 1 ]; then
+if [ "${NUV_E2E_I686:-1}" = 1 ]; then
     echo "== building the i686 program (mingw-x86)"
     cmake --preset mingw-x86 >/dev/null
     cmake --build --preset mingw-x86 -j2 --target NuvPet MHook >/dev/null
 fi
-echo "== building pettool"
+echo "== building pettool and the sample pets' root"
 cmake --preset native >/dev/null
-cmake --build --preset native -j2 --target pettool >/dev/null
+cmake --build --preset native -j2 --target pettool petroot >/dev/null
 pettool=$root/build/native/tools/pettool
 bin=$root/build/mingw-x64/bin
 out=$root/build/e2e
 mkdir -p "$out"
 
-if [ -n "${NUV_E2E_PET_ROOT:-}" ]; then
-    pet_root=$NUV_E2E_PET_ROOT
-else
-    sources=${NUV_E2E_PET_SOURCES:-}
-    if [ -z "$sources" ]; then
-        sources=$out/pet-src
-        rm -rf "$sources"
-        python3 tests/e2e/pet/make_test_pet.py "$sources"
-    fi
+if [ -n "${NUV_E2E_PET_SOURCES:-}" ]; then
     pet_root=$out/pet-root
     rm -rf "$pet_root"
-    "$pettool" pack "$sources" "$pet_root"
+    "$pettool" pack "$NUV_E2E_PET_SOURCES" "$pet_root"
+else
+    pet_root=${NUV_E2E_PET_ROOT:-$root/build/native/petroot}
 fi
 
 echo "== the shell's tests under Wine"
