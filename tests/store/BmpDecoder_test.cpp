@@ -7,7 +7,7 @@
 namespace nuv {
 namespace {
 
-using test::BmpSpec;
+using test::BmpRecipe;
 using test::MakeBmp;
 using test::PackRows;
 
@@ -32,14 +32,14 @@ Image Decode(const std::string& file) {
 
 TEST(DecodeBmp, TwentyFourBitsBottomUpAndTopDown) {
     // Width 3: 9 bytes a row, padded to 12.
-    BmpSpec spec{40, 3, 2, 24};
-    spec.bits = PackRows({{0x0000FF, 0x00FF00, 0xFF0000}, {0xFFFFFF, 0x000000, 0x808080}}, 24);
-    Image bottomUp = Decode(MakeBmp(spec));
+    BmpRecipe recipe{40, 3, 2, 24};
+    recipe.bits = PackRows({{0x0000FF, 0x00FF00, 0xFF0000}, {0xFFFFFF, 0x000000, 0x808080}}, 24);
+    Image bottomUp = Decode(MakeBmp(recipe));
     EXPECT_EQ(bottomUp.sourceBitsPerPixel(), 24);
     EXPECT_EQ(RowsOf(bottomUp),
               (std::vector<std::vector<Pixel>>{{kWhite, 0, kGrey}, {kBlue, kPureGreen, kRed}}));
-    spec.height = -2;
-    Image topDown = Decode(MakeBmp(spec));
+    recipe.height = -2;
+    Image topDown = Decode(MakeBmp(recipe));
     EXPECT_EQ(topDown.height(), 2);
     EXPECT_EQ(RowsOf(topDown),
               (std::vector<std::vector<Pixel>>{{kBlue, kPureGreen, kRed}, {kWhite, 0, kGrey}}));
@@ -55,20 +55,20 @@ TEST(DecodeBmp, WriterRoundTrips) {
 }
 
 TEST(DecodeBmp, IndexedColoursWithFullAndShortTables) {
-    BmpSpec one{40, 10, 1, 1};
+    BmpRecipe one{40, 10, 1, 1};
     one.palette = {kRed, kBlue};
     one.bits = PackRows({{0, 1, 1, 0, 0, 0, 0, 0, 1, 0}}, 1);
     EXPECT_EQ(RowsOf(Decode(MakeBmp(one)))[0],
               (std::vector<Pixel>{kRed, kBlue, kBlue, kRed, kRed, kRed, kRed, kRed, kBlue, kRed}));
 
     // Three colours of sixteen: the others are black.
-    BmpSpec four{40, 3, 1, 4};
+    BmpRecipe four{40, 3, 1, 4};
     four.palette = {kRed, kPureGreen, kBlue};
     four.colorsUsed = 3;
     four.bits = PackRows({{2, 1, 9}}, 4);
     EXPECT_EQ(RowsOf(Decode(MakeBmp(four)))[0], (std::vector<Pixel>{kBlue, kPureGreen, 0}));
 
-    BmpSpec eight{40, 2, 1, 8};
+    BmpRecipe eight{40, 2, 1, 8};
     eight.palette.assign(256, kGrey);
     eight.palette[200] = kWhite;
     eight.bits = PackRows({{200, 3}}, 8);
@@ -80,11 +80,11 @@ TEST(DecodeBmp, IndexedColoursWithFullAndShortTables) {
 }
 
 TEST(DecodeBmp, SixteenBitsWidenToFullRange) {
-    BmpSpec plain{40, 3, 1, 16};  // 5-5-5
+    BmpRecipe plain{40, 3, 1, 16};  // 5-5-5
     plain.bits = PackRows({{0x7FFF, 0x03E0, 0x7C00}}, 16);
     EXPECT_EQ(RowsOf(Decode(MakeBmp(plain)))[0], (std::vector<Pixel>{kWhite, kPureGreen, kRed}));
 
-    BmpSpec masked{40, 2, 1, 16, 3};  // 5-6-5
+    BmpRecipe masked{40, 2, 1, 16, 3};  // 5-6-5
     masked.masks = {0xF800, 0x07E0, 0x001F};
     masked.bits = PackRows({{0x07E0, 0x8410}}, 16);
     EXPECT_EQ(RowsOf(Decode(MakeBmp(masked)))[0],
@@ -92,16 +92,16 @@ TEST(DecodeBmp, SixteenBitsWidenToFullRange) {
 }
 
 TEST(DecodeBmp, ThirtyTwoBitsDropAlpha) {
-    BmpSpec plain{40, 2, 1, 32};
+    BmpRecipe plain{40, 2, 1, 32};
     plain.bits = PackRows({{0xFF00FF00, 0x12345678}}, 32);
     EXPECT_EQ(RowsOf(Decode(MakeBmp(plain)))[0], (std::vector<Pixel>{kPureGreen, 0x345678}));
 
-    BmpSpec masked{40, 1, 1, 32, 3};  // red in the top byte
+    BmpRecipe masked{40, 1, 1, 32, 3};  // red in the top byte
     masked.masks = {0xFF000000, 0x00FF0000, 0x0000FF00};
     masked.bits = PackRows({{0x11223344}}, 32);
     EXPECT_EQ(Decode(MakeBmp(masked)).At(0, 0), MakePixel(0x11, 0x22, 0x33));
 
-    BmpSpec alpha{40, 1, 1, 32, 6};  // four masks after the header
+    BmpRecipe alpha{40, 1, 1, 32, 6};  // four masks after the header
     alpha.masks = {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF};
     alpha.bits = PackRows({{0x11223344}}, 32);
     EXPECT_EQ(Decode(MakeBmp(alpha)).At(0, 0), MakePixel(0x33, 0x22, 0x11));
@@ -110,38 +110,38 @@ TEST(DecodeBmp, ThirtyTwoBitsDropAlpha) {
 TEST(DecodeBmp, EveryHeaderKind) {
     const std::string bits = PackRows({{0x00FF00}}, 24);
     for (uint32_t size : {12u, 40u, 52u, 56u, 108u, 124u}) {
-        BmpSpec spec{size, 1, 1, 24};
-        spec.bits = bits;
-        EXPECT_EQ(Decode(MakeBmp(spec)).At(0, 0), kPureGreen) << size;
+        BmpRecipe recipe{size, 1, 1, 24};
+        recipe.bits = bits;
+        EXPECT_EQ(Decode(MakeBmp(recipe)).At(0, 0), kPureGreen) << size;
     }
     // Masks inside a V4 header.
-    BmpSpec v4{108, 1, 1, 16, 3};
+    BmpRecipe v4{108, 1, 1, 16, 3};
     v4.masks = {0xF800, 0x07E0, 0x001F, 0};
     v4.bits = PackRows({{0xF800}}, 16);
     EXPECT_EQ(Decode(MakeBmp(v4)).At(0, 0), kRed);
     // Core header: three-byte colour entries, the full table.
-    BmpSpec core{12, 2, 1, 1};
+    BmpRecipe core{12, 2, 1, 1};
     core.palette = {kBlue, kWhite};
     core.bits = PackRows({{1, 0}}, 1);
     EXPECT_EQ(RowsOf(Decode(MakeBmp(core)))[0], (std::vector<Pixel>{kWhite, kBlue}));
 }
 
 TEST(DecodeBmp, BitsOffsetAndPadding) {
-    BmpSpec spec{40, 1, 2, 8};
-    spec.palette = {kRed, kBlue};
-    spec.colorsUsed = 2;
-    spec.bits = PackRows({{1}, {0}}, 8);
-    spec.gap = 6;  // the offset skips bytes after the table
-    EXPECT_EQ(RowsOf(Decode(MakeBmp(spec))), (std::vector<std::vector<Pixel>>{{kRed}, {kBlue}}));
-    spec.gap = 0;
-    spec.zeroBitsOffset = true;  // 0: right after the table
-    EXPECT_EQ(RowsOf(Decode(MakeBmp(spec))), (std::vector<std::vector<Pixel>>{{kRed}, {kBlue}}));
+    BmpRecipe recipe{40, 1, 2, 8};
+    recipe.palette = {kRed, kBlue};
+    recipe.colorsUsed = 2;
+    recipe.bits = PackRows({{1}, {0}}, 8);
+    recipe.gap = 6;  // the offset skips bytes after the table
+    EXPECT_EQ(RowsOf(Decode(MakeBmp(recipe))), (std::vector<std::vector<Pixel>>{{kRed}, {kBlue}}));
+    recipe.gap = 0;
+    recipe.zeroBitsOffset = true;  // 0: right after the table
+    EXPECT_EQ(RowsOf(Decode(MakeBmp(recipe))), (std::vector<std::vector<Pixel>>{{kRed}, {kBlue}}));
     // The last row may go without its padding.
-    spec.zeroBitsOffset = false;
-    spec.bits.resize(spec.bits.size() - 3);
-    EXPECT_TRUE(DecodeBmp(MakeBmp(spec)));
-    spec.bits.pop_back();
-    EXPECT_FALSE(DecodeBmp(MakeBmp(spec)));
+    recipe.zeroBitsOffset = false;
+    recipe.bits.resize(recipe.bits.size() - 3);
+    EXPECT_TRUE(DecodeBmp(MakeBmp(recipe)));
+    recipe.bits.pop_back();
+    EXPECT_FALSE(DecodeBmp(MakeBmp(recipe)));
 }
 
 }  // namespace

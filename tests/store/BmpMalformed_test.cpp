@@ -9,16 +9,16 @@
 namespace nuv {
 namespace {
 
-using test::BmpSpec;
+using test::BmpRecipe;
 using test::MakeBmp;
 using test::PackRows;
 
-BmpSpec Valid8Bit() {
-    BmpSpec spec{40, 3, 2, 8};
-    spec.palette = {0x111111, 0x222222};
-    spec.colorsUsed = 2;
-    spec.bits = PackRows({{0, 1, 0}, {1, 1, 0}}, 8);
-    return spec;
+BmpRecipe Valid8Bit() {
+    BmpRecipe recipe{40, 3, 2, 8};
+    recipe.palette = {0x111111, 0x222222};
+    recipe.colorsUsed = 2;
+    recipe.bits = PackRows({{0, 1, 0}, {1, 1, 0}}, 8);
+    return recipe;
 }
 
 void WriteU32(std::string& file, std::size_t at, uint32_t v) {
@@ -29,31 +29,31 @@ void WriteU32(std::string& file, std::size_t at, uint32_t v) {
 TEST(DecodeBmp, RefusesBrokenHeaders) {
     struct Case {
         const char* name;
-        std::function<void(BmpSpec&)> change;
+        std::function<void(BmpRecipe&)> change;
     };
     const Case cases[] = {
-        {"unknown header size", [](BmpSpec& s) { s.headerSize = 64; }},
-        {"zero width", [](BmpSpec& s) { s.width = 0; }},
-        {"negative width", [](BmpSpec& s) { s.width = -3; }},
-        {"zero height", [](BmpSpec& s) { s.height = 0; }},
-        {"lowest height", [](BmpSpec& s) { s.height = INT32_MIN; }},
-        {"too wide", [](BmpSpec& s) { s.width = kMaxBmpSide + 1; }},
-        {"too high", [](BmpSpec& s) { s.height = -(kMaxBmpSide + 1); }},
-        {"2 bits", [](BmpSpec& s) { s.bitCount = 2; }},
-        {"0 bits", [](BmpSpec& s) { s.bitCount = 0; }},
-        {"jpeg", [](BmpSpec& s) { s.compression = 4; }},
-        {"png", [](BmpSpec& s) { s.compression = 5; }},
-        {"rle4 of 8 bits", [](BmpSpec& s) { s.compression = 2; }},
-        {"top-down rle", [](BmpSpec& s) { s.compression = 1, s.height = -2; }},
-        {"masks for 8 bits", [](BmpSpec& s) { s.compression = 3; }},
-        {"core header with 16 bits", [](BmpSpec& s) { s.headerSize = 12, s.bitCount = 16; }},
-        {"table cut short", [](BmpSpec& s) { s.colorsUsed = 0, s.bits.clear(); }},
+        {"unknown header size", [](BmpRecipe& s) { s.headerSize = 64; }},
+        {"zero width", [](BmpRecipe& s) { s.width = 0; }},
+        {"negative width", [](BmpRecipe& s) { s.width = -3; }},
+        {"zero height", [](BmpRecipe& s) { s.height = 0; }},
+        {"lowest height", [](BmpRecipe& s) { s.height = INT32_MIN; }},
+        {"too wide", [](BmpRecipe& s) { s.width = kMaxBmpSide + 1; }},
+        {"too high", [](BmpRecipe& s) { s.height = -(kMaxBmpSide + 1); }},
+        {"2 bits", [](BmpRecipe& s) { s.bitCount = 2; }},
+        {"0 bits", [](BmpRecipe& s) { s.bitCount = 0; }},
+        {"jpeg", [](BmpRecipe& s) { s.compression = 4; }},
+        {"png", [](BmpRecipe& s) { s.compression = 5; }},
+        {"rle4 of 8 bits", [](BmpRecipe& s) { s.compression = 2; }},
+        {"top-down rle", [](BmpRecipe& s) { s.compression = 1, s.height = -2; }},
+        {"masks for 8 bits", [](BmpRecipe& s) { s.compression = 3; }},
+        {"core header with 16 bits", [](BmpRecipe& s) { s.headerSize = 12, s.bitCount = 16; }},
+        {"table cut short", [](BmpRecipe& s) { s.colorsUsed = 0, s.bits.clear(); }},
     };
     for (const Case& c : cases) {
-        BmpSpec spec = Valid8Bit();
-        c.change(spec);
+        BmpRecipe recipe = Valid8Bit();
+        c.change(recipe);
         std::string reason;
-        EXPECT_FALSE(DecodeBmp(MakeBmp(spec), &reason)) << c.name;
+        EXPECT_FALSE(DecodeBmp(MakeBmp(recipe), &reason)) << c.name;
         EXPECT_FALSE(reason.empty()) << c.name;
     }
     std::string file = MakeBmp(Valid8Bit());
@@ -62,7 +62,7 @@ TEST(DecodeBmp, RefusesBrokenHeaders) {
 }
 
 TEST(DecodeBmp, RefusesEveryTruncation) {
-    BmpSpec masked{40, 2, 2, 16, 3};
+    BmpRecipe masked{40, 2, 2, 16, 3};
     masked.masks = {0xF800, 0x07E0, 0x001F};
     masked.bits = PackRows({{1, 2}, {3, 4}}, 16);
     // Everything but the last row's padding is needed: the 8-bit rows have one byte of it.
@@ -84,7 +84,7 @@ TEST(DecodeBmp, RefusesOffsetsPastTheEnd) {
     WriteU32(file, 10, 0xFFFFFFFF);
     EXPECT_FALSE(DecodeBmp(file));
     // A huge picture whose bits the file does not hold.
-    BmpSpec big = Valid8Bit();
+    BmpRecipe big = Valid8Bit();
     big.width = kMaxBmpSide;
     big.height = kMaxBmpSide;
     EXPECT_FALSE(DecodeBmp(MakeBmp(big)));
@@ -93,11 +93,11 @@ TEST(DecodeBmp, RefusesOffsetsPastTheEnd) {
 TEST(DecodeBmp, SurvivesDamagedFiles) {
     // Damaged copies of every kind of file: none may crash or read outside the file (the
     // sanitizer build watches); small limits keep the run short.
-    BmpSpec rle{40, 16, 16, 8, 1};
+    BmpRecipe rle{40, 16, 16, 8, 1};
     rle.palette = {1, 2, 3};
     rle.colorsUsed = 3;
     rle.bits = std::string("\x05\x01\x00\x03\x01\x02\x01\x00\x00\x00\x00\x02\x03\x04\x00\x01", 16);
-    BmpSpec masked{108, 3, -2, 32, 3};
+    BmpRecipe masked{108, 3, -2, 32, 3};
     masked.masks = {0xFF, 0xFF00, 0xFF0000, 0};
     masked.bits = PackRows({{1, 2, 3}, {4, 5, 6}}, 32);
     CRandom random;

@@ -6,19 +6,19 @@
 namespace nuv {
 namespace {
 
-using test::BmpSpec;
+using test::BmpRecipe;
 using test::MakeBmp;
 
 const Pixel kColours[] = {MakePixel(1, 1, 1), MakePixel(255, 0, 0), kPureGreen,
                           MakePixel(0, 0, 255)};
 
-BmpSpec RleSpec(int bitCount, int width, int height, std::string bits) {
-    BmpSpec spec{40, width, height, uint16_t(bitCount), bitCount == 8 ? 1u : 2u};
-    spec.palette.assign(kColours, kColours + 4);
-    spec.colorsUsed = 4;
-    spec.bits = std::move(bits);
-    spec.imageSize = uint32_t(spec.bits.size());
-    return spec;
+BmpRecipe RleSpec(int bitCount, int width, int height, std::string bits) {
+    BmpRecipe recipe{40, width, height, uint16_t(bitCount), bitCount == 8 ? 1u : 2u};
+    recipe.palette.assign(kColours, kColours + 4);
+    recipe.colorsUsed = 4;
+    recipe.bits = std::move(bits);
+    recipe.imageSize = uint32_t(recipe.bits.size());
+    return recipe;
 }
 
 // The picture as palette indices, top row first ('.' for a pixel of no table colour).
@@ -37,9 +37,9 @@ std::string Indices(const Image& image) {
     return out;
 }
 
-std::string DecodeIndices(const BmpSpec& spec) {
+std::string DecodeIndices(const BmpRecipe& recipe) {
     std::string reason;
-    std::optional<Image> image = DecodeBmp(MakeBmp(spec), &reason);
+    std::optional<Image> image = DecodeBmp(MakeBmp(recipe), &reason);
     EXPECT_TRUE(image) << reason;
     return image ? Indices(*image) : "";
 }
@@ -73,9 +73,9 @@ TEST(DecodeBmpRle4, NibblesAlternateInRunsAndLiterals) {
 
 TEST(DecodeBmpRle, ImageSizeLimitsTheData) {
     std::string bits("\x02\x01\x02\x02", 4);
-    BmpSpec spec = RleSpec(8, 4, 1, bits);
-    spec.imageSize = 2;  // only the first run counts
-    EXPECT_EQ(DecodeIndices(spec), "1100");
+    BmpRecipe recipe = RleSpec(8, 4, 1, bits);
+    recipe.imageSize = 2;  // only the first run counts
+    EXPECT_EQ(DecodeIndices(recipe), "1100");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ void PutU32(std::string& out, uint32_t v) {
     PutU16(out, v >> 16);
 }
 
-std::string InfoHeader(const BmpSpec& s) {
+std::string InfoHeader(const BmpRecipe& s) {
     std::string h;
     PutU32(h, s.headerSize);
     if (s.headerSize == 12) {
@@ -38,7 +38,7 @@ std::string InfoHeader(const BmpSpec& s) {
 
 }  // namespace
 
-std::string MakeBmp(const BmpSpec& s) {
+std::string MakeBmp(const BmpRecipe& s) {
     std::string body = InfoHeader(s);
     if (s.headerSize == 40) {
         for (uint32_t m : s.masks)

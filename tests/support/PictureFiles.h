@@ -9,8 +9,8 @@
 
 namespace nuv::test {
 
-struct BmpSpec {
-    BmpSpec(uint32_t header, int32_t w, int32_t h, uint16_t bits, uint32_t compressionKind = 0)
+struct BmpRecipe {
+    BmpRecipe(uint32_t header, int32_t w, int32_t h, uint16_t bits, uint32_t compressionKind = 0)
         : headerSize(header), width(w), height(h), bitCount(bits), compression(compressionKind) {}
 
     uint32_t headerSize = 40;  // 12, 40, 52, 56, 108, 124 (or anything else, to test refusal)
@@ -27,7 +27,7 @@ struct BmpSpec {
     std::string bits;             // the pixel bits as stored
 };
 
-std::string MakeBmp(const BmpSpec& spec);
+std::string MakeBmp(const BmpRecipe& recipe);
 
 // Rows of pixel values packed as a file stores them (each row padded to 4 bytes), rows given
 // in file order.

@@ -94,11 +94,11 @@ TEST_F(PettoolPictures, DumpRegionAndPictureFiles) {
               std::string::npos);
     EXPECT_EQ(Run("dump NONE.RGN").exitCode, 2);
 
-    test::BmpSpec spec(40, 3, -2, 8);
-    spec.palette = {kPureGreen};
-    spec.colorsUsed = 1;
-    spec.bits = test::PackRows({{0, 0, 0}, {0, 0, 0}}, 8);
-    Write("PETLOAD.BCF", std::string(kBcfLeadSize, 'x') + test::MakeBmp(spec));
+    test::BmpRecipe recipe(40, 3, -2, 8);
+    recipe.palette = {kPureGreen};
+    recipe.colorsUsed = 1;
+    recipe.bits = test::PackRows({{0, 0, 0}, {0, 0, 0}}, 8);
+    Write("PETLOAD.BCF", std::string(kBcfLeadSize, 'x') + test::MakeBmp(recipe));
     ToolResult bcf = Run("dump PETLOAD.BCF");
     EXPECT_EQ(bcf.exitCode, 0);
     EXPECT_EQ(bcf.out, R"({"width":3,"height":2,"bitsPerPixel":8,"log":[],"ok":true})"
