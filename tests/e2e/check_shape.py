@@ -8,35 +8,19 @@ window's rectangle must have COLOUR exactly when it lies inside one of the recta
 Prints the number of wrong pixels and a few of them; exits 1 when there is any.
 """
 
+import os
 import sys
 
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields = []
-    pos = 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or int(fields[3]) != 255:
-        raise ValueError("not an 8-bit binary PPM")
-    return int(fields[1]), int(fields[2]), data[pos + 1:]
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from screen import Shot  # noqa: E402
 
 
 def main(argv):
     if len(argv) != 8:
         sys.stderr.write(__doc__)
         return 2
-    width, height, pixels = read_ppm(argv[1])
+    shot = Shot(argv[1])
+    width, height = shot.width, shot.height
     left, top, w, h = (int(v) for v in argv[2:6])
     rects = [tuple(int(v) for v in r.split(",")) for r in argv[6].split(";") if r]
     colour = tuple(int(v) for v in argv[7].split(","))
@@ -46,11 +30,10 @@ def main(argv):
             sx, sy = left + x, top + y
             if not (0 <= sx < width and 0 <= sy < height):
                 continue
-            i = (sy * width + sx) * 3
-            is_colour = tuple(pixels[i:i + 3]) == colour
+            found = shot.at(sx, sy)
             inside = any(l <= x < r and t <= y < b for l, t, r, b in rects)
-            if is_colour != inside:
-                wrong.append((x, y, tuple(pixels[i:i + 3]), inside))
+            if (found == colour) != inside:
+                wrong.append((x, y, found, inside))
     print(f"shape check: {len(wrong)} wrong pixels of {w * h}")
     for x, y, found, inside in wrong[:5]:
         print(f"  ({x}, {y}) {'inside' if inside else 'outside'} the shape has {found}")
