@@ -103,6 +103,10 @@ bool IsSameKey(std::string_view a, std::string_view b) {
     return a.size() == b.size() && cp949::ToLower(a) == cp949::ToLower(b);
 }
 
+std::string WithoutFieldSeparators(std::string_view typed) {
+    return RemoveAll(typed, std::string_view(&kFieldSeparator, 1));
+}
+
 std::string RemoveAll(std::string_view text, std::string_view pattern) {
     if (pattern.empty()) return std::string(text);
     std::string out;

@@ -11,6 +11,11 @@
 namespace nuv {
 
 extern const char kCrLf[];  // "\r\n"
+constexpr char kFieldSeparator = ';';  // separates the fields of every saved line
+
+// What the user typed for a saved field, without the field separator (no trail byte of a
+// double-byte character is a ';', so the text stays whole): what is saved reads back the same.
+std::string WithoutFieldSeparators(std::string_view typed);
 
 // Field `index` (from 0) of `text` split at `separator`; empty when there are fewer fields.
 std::string GetField(std::string_view text, int index, char separator);
