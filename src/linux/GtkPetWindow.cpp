@@ -1,0 +1,265 @@
+#include "linux/GtkPetWindow.h"
+
+#include "app/PetMainDlg.h"
+#include "linux/CairoPictures.h"
+#include "linux/ProgramResources.h"
+#include "linux/Utf8Text.h"
+#include "shape/Region.h"
+
+namespace nuv::gtk {
+namespace {
+
+constexpr uint32_t kErrorNotEnoughMemory = 8;
+
+}  // namespace
+
+GtkPetWindow::~GtkPetWindow() {
+    Destroy();
+}
+
+GtkWidget* GtkPetWindow::Create() {
+    GtkWidget* widget = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    GtkWindow* window = GTK_WINDOW(widget);
+    gtk_window_set_decorated(window, FALSE);
+    gtk_window_set_resizable(window, TRUE);
+    gtk_window_stick(window);
+    gtk_widget_set_app_paintable(widget, TRUE);
+    gtk_widget_add_events(widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
+                                      GDK_POINTER_MOTION_MASK | GDK_ENTER_NOTIFY_MASK |
+                                      GDK_KEY_PRESS_MASK);
+    gtk_window_move(window, 0, 0);
+    gtk_window_set_default_size(window, 1, 1);
+    gtk_widget_realize(widget);
+    context_.petWindow = widget;
+    return widget;
+}
+
+void GtkPetWindow::Destroy() {
+    for (auto& [id, timer] : timers_) {
+        g_source_remove(timer->source);
+        delete timer;
+    }
+    timers_.clear();
+    ReleaseSheet();
+    if (context_.petWindow) {
+        gtk_widget_destroy(context_.petWindow);
+        context_.petWindow = nullptr;
+    }
+}
+
+void GtkPetWindow::ReleaseSheet() {
+    if (sheet_) cairo_surface_destroy(sheet_);
+    sheet_ = nullptr;
+}
+
+void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
+    paint_ = cr;
+}
+
+void GtkPetWindow::EndPaintFrame() {
+    paint_ = nullptr;
+    if (timings_.firstFrameMs < 0 && timings_.paint.count > 0) {
+        timings_.firstFrameMs = MsSinceProcessStart();
+    }
+}
+
+Rect GtkPetWindow::GetRect() {
+    return rect_;
+}
+
+void GtkPetWindow::Move(int x, int y) {
+    rect_ = {x, y, x + rect_.Width(), y + rect_.Height()};
+    if (context_.petWindow) gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+}
+
+void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
+    rect_ = {x, y, x + width, y + height};
+    if (!context_.petWindow) return;
+    gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+    gtk_window_resize(GTK_WINDOW(context_.petWindow), width > 0 ? width : 1,
+                      height > 0 ? height : 1);
+}
+
+void GtkPetWindow::SetShape(const Region& shape) {
+    if (!context_.petWindow) return;
+    int64_t start = NowUs();
+    // Frames that share a shape only need the new picture.
+    if (!hasShape_ || shape.Rects() != shapeRects_) {
+        int64_t regionStart = NowUs();
+        cairo_region_t* region = RectsToRegion(shape.Rects());
+        gtk_widget_shape_combine_region(context_.petWindow, region);
+        gtk_widget_input_shape_combine_region(context_.petWindow, region);
+        cairo_region_destroy(region);
+        shapeRects_ = shape.Rects();
+        hasShape_ = true;
+        timings_.region.Add(NowUs() - regionStart);
+    }
+    gtk_widget_queue_draw(context_.petWindow);
+    timings_.shape.Add(NowUs() - start);
+}
+
+void GtkPetWindow::Repaint() {
+    if (context_.petWindow) gtk_widget_queue_draw(context_.petWindow);
+}
+
+void GtkPetWindow::Show(bool visible) {
+    if (!context_.petWindow || visible == visible_) return;
+    visible_ = visible;
+    if (visible) {
+        gtk_window_move(GTK_WINDOW(context_.petWindow), rect_.left, rect_.top);
+        gtk_widget_show(context_.petWindow);
+    } else {
+        gtk_widget_hide(context_.petWindow);
+    }
+}
+
+void GtkPetWindow::SetTopMost(bool topMost) {
+    if (context_.petWindow) gtk_window_set_keep_above(GTK_WINDOW(context_.petWindow), topMost);
+}
+
+void GtkPetWindow::BringToTop() {
+    GdkWindow* window = context_.petWindow ? gtk_widget_get_window(context_.petWindow) : nullptr;
+    if (window) gdk_window_raise(window);
+}
+
+void GtkPetWindow::SetForeground() {
+    if (context_.petWindow) gtk_window_present(GTK_WINDOW(context_.petWindow));
+}
+
+gboolean GtkPetWindow::OnTimer(gpointer data) {
+    auto* timer = static_cast<Timer*>(data);
+    // The handler may stop or restart this very timer: its record then goes or is replaced.
+    if (timer->self->context_.dialog) timer->self->context_.dialog->OnTimer(timer->id);
+    return G_SOURCE_CONTINUE;
+}
+
+void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {
+    StopTimer(id);
+    auto* timer = new Timer{this, id, 0};
+    timer->source = g_timeout_add(periodMs ? periodMs : 1, OnTimer, timer);
+    timers_[id] = timer;
+}
+
+void GtkPetWindow::StopTimer(int id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    g_source_remove(it->second->source);
+    // The record may be the one whose callback runs now: freed once the loop is back.
+    g_idle_add(
+        [](gpointer data) -> gboolean {
+            delete static_cast<Timer*>(data);
+            return G_SOURCE_REMOVE;
+        },
+        it->second);
+    timers_.erase(it);
+}
+
+uint32_t GtkPetWindow::PrepareSheet(const Image& sheet) {
+    ReleaseSheet();
+    sheet_ = ImageToSurface(sheet);
+    return sheet_ ? 0 : kErrorNotEnoughMemory;
+}
+
+void GtkPetWindow::PaintFromSheet(const Rect& source) {
+    if (!sheet_ || !context_.petWindow) return;
+    if (!paint_) {
+        // Painting happens in the draw signal: ask for one.
+        gtk_widget_queue_draw(context_.petWindow);
+        return;
+    }
+    int64_t start = NowUs();
+    cairo_save(paint_);
+    cairo_set_operator(paint_, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(paint_, sheet_, -source.left, -source.top);
+    cairo_rectangle(paint_, 0, 0, source.Width(), source.Height());
+    cairo_fill(paint_);
+    cairo_restore(paint_);
+    timings_.paint.Add(NowUs() - start);
+}
+
+Point GtkPetWindow::ClientToScreen(Point client) {
+    return {rect_.left + client.x, rect_.top + client.y};
+}
+
+void GtkPetWindow::BeginMoveLoop(Point screen) {
+    if (!context_.petWindow || dragState_ != kNoDrag) return;
+    grip_ = {screen.x - rect_.left, screen.y - rect_.top};
+    dragState_ = kDragStarting;
+    // As the system's move loop, the drag starts once the current message is done.
+    g_idle_add(OnStartDrag, this);
+}
+
+gboolean GtkPetWindow::OnStartDrag(gpointer data) {
+    static_cast<GtkPetWindow*>(data)->StartDrag();
+    return G_SOURCE_REMOVE;
+}
+
+void GtkPetWindow::StartDrag() {
+    if (!context_.dialog || !context_.petWindow) {
+        dragState_ = kNoDrag;
+        return;
+    }
+    bool releasedEarly = dragState_ == kDragReleasedEarly;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(window));
+    GdkGrabStatus grab = releasedEarly ? GDK_GRAB_NOT_VIEWABLE
+                                       : gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_POINTER,
+                                                       FALSE, nullptr, nullptr, nullptr, nullptr);
+    dragState_ = kDragging;
+    context_.dialog->OnGetMinMaxInfo();
+    if (grab != GDK_GRAB_SUCCESS) EndDrag();
+}
+
+bool GtkPetWindow::OnDragMotion(int x, int y) {
+    if (dragState_ != kDragging) return dragState_ != kNoDrag;
+    Move(x - grip_.x, y - grip_.y);
+    return true;
+}
+
+bool GtkPetWindow::OnDragRelease() {
+    if (dragState_ == kNoDrag) return false;
+    if (dragState_ == kDragStarting) {
+        dragState_ = kDragReleasedEarly;
+        return true;
+    }
+    if (dragState_ == kDragging) EndDrag();
+    return true;
+}
+
+void GtkPetWindow::EndDrag() {
+    dragState_ = kNoDrag;
+    if (context_.petWindow) {
+        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+        gdk_seat_ungrab(gdk_display_get_default_seat(gdk_window_get_display(window)));
+    }
+    if (context_.dialog) context_.dialog->OnCaptureChanged();
+}
+
+void GtkPetWindow::SetTitle(const std::string& title) {
+    if (context_.petWindow)
+        gtk_window_set_title(GTK_WINDOW(context_.petWindow), Utf8(title).c_str());
+}
+
+void GtkPetWindow::SetIcon(int id) {
+    if (!context_.petWindow) return;
+    if (GdkPixbuf* icon = PixbufFromBytes(ProgramResource(id))) {
+        gtk_window_set_icon(GTK_WINDOW(context_.petWindow), icon);
+        g_object_unref(icon);
+    }
+}
+
+void GtkPetWindow::HideFromTaskBar() {
+    if (!context_.petWindow) return;
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(context_.petWindow), TRUE);
+    gtk_window_set_skip_pager_hint(GTK_WINDOW(context_.petWindow), TRUE);
+}
+
+void GtkPetWindow::EndDialog() {
+    if (ended_) return;
+    ended_ = true;
+    if (context_.petWindow) gtk_widget_hide(context_.petWindow);
+    visible_ = false;
+    g_main_context_wakeup(nullptr);
+}
+
+}  // namespace nuv::gtk
