@@ -1,5 +1,6 @@
 #include "linux/GtkDialogs.h"
 
+#include "app/PetMainDlg.h"
 #include "linux/CairoPictures.h"
 #include "linux/RegistrationDialog.h"
 #include "linux/Utf8Text.h"
@@ -7,6 +8,8 @@
 
 namespace nuv::gtk {
 namespace {
+
+constexpr int kEmptyPictureWidth = 246, kEmptyPictureHeight = 210;
 
 GtkWidget* NewDialog(GtkWindow* owner, const std::string& caption) {
     GtkWidget* dialog = gtk_dialog_new();
@@ -40,10 +43,22 @@ void RunMessage(GtkWindow* owner, const std::string& text, const std::string& ca
     gtk_widget_destroy(box);
 }
 
-gboolean DrawPicture(GtkWidget*, cairo_t* cr, gpointer data) {
-    cairo_set_source_surface(cr, static_cast<cairo_surface_t*>(data), 0, 0);
+gboolean DrawBordered(GtkWidget*, cairo_t* cr, gpointer data) {
+    cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_paint(cr);
+    if (data) {
+        cairo_set_source_surface(cr, static_cast<cairo_surface_t*>(data), 1, 1);
+        cairo_rectangle(cr, 1, 1, cairo_image_surface_get_width(static_cast<cairo_surface_t*>(data)),
+                        cairo_image_surface_get_height(static_cast<cairo_surface_t*>(data)));
+        cairo_fill(cr);
+    }
     return TRUE;
+}
+
+// Ends a nested loop; stays installed until removed (a timeout) or the window goes.
+gboolean QuitLoop(gpointer loop) {
+    g_main_loop_quit(static_cast<GMainLoop*>(loop));
+    return G_SOURCE_CONTINUE;
 }
 
 gboolean CloseDialog(gpointer data) {
@@ -134,28 +149,34 @@ void GtkDialogs::ShowAbout() {
     gtk_widget_destroy(dialog);
 }
 
+// The picture in a window with a thin border, centred on the screen, for `seconds`; a key
+// closes it earlier.
 void GtkDialogs::ShowTimedPicture(const std::string& path, unsigned seconds) {
     Image image = path.empty() ? Image() : LoadBCFImage(path);
     cairo_surface_t* picture = ImageToSurface(image);
-    GtkWidget* dialog = gtk_dialog_new();
-    gtk_window_set_decorated(GTK_WINDOW(dialog), FALSE);
-    gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
-    gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
-    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(dialog), TRUE);
-    gtk_window_set_title(GTK_WINDOW(dialog), "NuvPET");
-    GtkWidget* area = gtk_drawing_area_new();
-    if (picture) {
-        gtk_widget_set_size_request(area, image.width(), image.height());
-        g_signal_connect(area, "draw", G_CALLBACK(DrawPicture), picture);
-    } else {
-        gtk_widget_set_size_request(area, 248, 212);
-    }
-    gtk_box_pack_start(GTK_BOX(Content(dialog)), area, TRUE, TRUE, 0);
-    guint timer = seconds ? g_timeout_add(seconds * 1000, CloseDialog, dialog) : 0;
-    gtk_widget_show_all(dialog);
-    int response = gtk_dialog_run(GTK_DIALOG(dialog));
-    if (timer && response != GTK_RESPONSE_CLOSE) g_source_remove(timer);
-    gtk_widget_destroy(dialog);
+    const int width = (picture ? image.width() : kEmptyPictureWidth) + 2;
+    const int height = (picture ? image.height() : kEmptyPictureHeight) + 2;
+    GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
+    gtk_window_set_keep_above(GTK_WINDOW(window), TRUE);
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), TRUE);
+    gtk_window_set_title(GTK_WINDOW(window), kApplicationName);
+    gtk_window_set_default_size(GTK_WINDOW(window), width, height);
+    gtk_widget_set_app_paintable(window, TRUE);
+    GdkRectangle screen = {};
+    gdk_monitor_get_geometry(gdk_display_get_primary_monitor(gdk_display_get_default()), &screen);
+    gtk_window_move(GTK_WINDOW(window), screen.x + (screen.width - width) / 2,
+                    screen.y + (screen.height - height) / 2);
+    g_signal_connect(window, "draw", G_CALLBACK(DrawBordered), picture);
+    GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
+    g_signal_connect_swapped(window, "key-press-event", G_CALLBACK(QuitLoop), loop);
+    g_signal_connect_swapped(window, "delete-event", G_CALLBACK(QuitLoop), loop);
+    guint timer = g_timeout_add(seconds ? seconds * 1000 : 1, QuitLoop, loop);
+    gtk_widget_show(window);
+    g_main_loop_run(loop);
+    g_source_remove(timer);
+    g_main_loop_unref(loop);
+    gtk_widget_destroy(window);
     if (picture) cairo_surface_destroy(picture);
 }
 

@@ -14,6 +14,13 @@ constexpr const char kFixedFaces[] =
 
 PangoText::PangoText() {
     context_ = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    // Whole pixels in the text's own colour, as the system draws its small screen fonts.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    pango_cairo_context_set_font_options(context_, options);
+    cairo_font_options_destroy(options);
     layout_ = pango_layout_new(context_);
 }
 
@@ -71,8 +78,6 @@ void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, i
     cairo_set_source_rgb(cr, RedOf(colour) / 255.0, GreenOf(colour) / 255.0,
                          BlueOf(colour) / 255.0);
     cairo_move_to(cr, x, y);
-    pango_cairo_update_context(cr, context_);
-    pango_layout_context_changed(layout);
     pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
 }

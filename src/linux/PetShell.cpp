@@ -42,8 +42,12 @@ int CPetShell::Run() {
     context_.dialog = dialog_.get();
     window_.SetIcon(kIconStart);
     started_ = dialog_->OnInitDialog();
+    // The window shows once it is set up, as a dialog made visible by its template.
+    if (started_ && !window_.Ended()) window_.Show(true);
+    mainLoopDepth_ = 1;
     while (!window_.Ended())
         g_main_context_iteration(nullptr, TRUE);
+    mainLoopDepth_ = 0;
     WriteLog(window_.Timings().Describe());
     TakeDown();
     return started_ ? 0 : 1;

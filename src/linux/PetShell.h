@@ -33,6 +33,9 @@ class CPetShell {
     int Run();
     // A stop signal: the game cursors go back at once and the pet ends as by a close.
     void Stop();
+    // The depth of main-loop dispatching at which the pet's own loop runs (0 before it runs):
+    // a deeper one is a modal window's loop.
+    int MainLoopDepth() const { return mainLoopDepth_; }
 
   private:
     PetPorts Ports();
@@ -61,6 +64,7 @@ class CPetShell {
     GtkObjectWindows objects_;
     std::unique_ptr<CPetMainDlg> dialog_;
     bool started_ = false;
+    int mainLoopDepth_ = 0;
 };
 
 }  // namespace nuv::gtk

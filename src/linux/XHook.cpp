@@ -27,7 +27,8 @@ XHook::~XHook() {
 void XHook::InitHooksDll() {
     Display* display = XDisplay();
     if (!display || opcode_ >= 0) return;
-    int event = 0, error = 0, major = 2, minor = 0;
+    // GDK has asked for a version of its own already: a lower one would be refused.
+    int event = 0, error = 0, major = 2, minor = 4;
     if (!XQueryExtension(display, "XInputExtension", &opcode_, &event, &error) ||
         XIQueryVersion(display, &major, &minor) != Success) {
         opcode_ = -1;

@@ -30,10 +30,11 @@ constexpr char kAlreadyRunning[] =
     "이 펫은 이미 실행 중입니다. 같은 펫 폴더에서 NuvPET을 두 번 실행할 수 없습니다.";
 
 gboolean OnStopSignal(gpointer data) {
-    static_cast<lx::CPetShell*>(data)->Stop();
+    auto* shell = static_cast<lx::CPetShell*>(data);
+    shell->Stop();
     // A modal window's own loop would hold the stop back: the cursors are back already, so
     // the program ends here.
-    if (g_main_depth() > 1) _exit(0);
+    if (g_main_depth() > shell->MainLoopDepth()) _exit(0);
     return G_SOURCE_CONTINUE;
 }
 
