@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Linux program end to end on a virtual display: builds nuvpet and pettool, packs the
 # sample pets' root and runs tests/e2e/linux/linux_e2e.py twice, without a window manager and
-# with openbox, each time with trayer as the tray host, a named root cursor (so that the game
-# cursors show on the whole screen) and a fake browser that records the address it gets.
+# with openbox, each time with trayer as the tray host and a fake browser that records the address it gets.
 #
 #   NUV_E2E_PET_ROOT   a ready pet root; default: the sample pets' root the build packs
 #   NUV_E2E_WM         "none", "openbox" or "both" (default)
+#   NUV_E2E_ONLY       runs to make, of main,talk,sigterm,without_config (default: all)
 #
 # Screenshots and the roots of the runs stay in build/e2e-linux/<wm>/.
 set -euo pipefail
@@ -60,7 +60,7 @@ one_run() {
     pids+=("$xvfb")
     export DISPLAY=$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xsetroot -cursor_name left_ptr -solid '#3a6ea5'
+    xsetroot -solid '#3a6ea5'
     local extra=()
     if [ "$wm" = openbox ]; then
         openbox >/dev/null 2>&1 &
@@ -76,7 +76,7 @@ one_run() {
     rm -rf "$out/$wm"
     mkdir -p "$out/$wm"
     local status=0
-    python3 tests/e2e/linux/linux_e2e.py --exe "$exe" --root "$pet_root" --pettool "$pettool" \
+    python3 tests/e2e/linux/linux_e2e.py --only "${NUV_E2E_ONLY:-}" --exe "$exe" --root "$pet_root" --pettool "$pettool" \
         --out "$out/$wm" || status=$?
     for pid in "${extra[@]}" "$xvfb"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
     return $status

@@ -82,7 +82,7 @@ bool GtkBalloonWindow::Create(int width, int height, IBalloonWindowEvents& event
                                        GDK_KEY_PRESS_MASK | GDK_ENTER_NOTIFY_MASK);
     g_signal_connect(window_, "draw", G_CALLBACK(OnDraw), this);
     g_signal_connect(window_, "motion-notify-event", G_CALLBACK(OnMotion), this);
-    g_signal_connect(window_, "enter-notify-event", G_CALLBACK(OnMotion), this);
+    g_signal_connect(window_, "enter-notify-event", G_CALLBACK(OnEnter), this);
     g_signal_connect(window_, "button-press-event", G_CALLBACK(OnButton), this);
     g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(window_, "destroy", G_CALLBACK(OnDestroy), this);
@@ -146,14 +146,20 @@ void GtkBalloonWindow::SetCursor(GdkCursor* cursor) {
     gdk_window_set_cursor(gtk_widget_get_window(window_), cursor);
 }
 
+gboolean GtkBalloonWindow::OnEnter(GtkWidget*, GdkEventCrossing* event, gpointer data) {
+    static_cast<GtkBalloonWindow*>(data)->PointerAt(event->x, event->y);
+    return FALSE;
+}
+
 gboolean GtkBalloonWindow::OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
-    auto* self = static_cast<GtkBalloonWindow*>(data);
-    if (!self->events_) return TRUE;
-    // Enter and motion events share the position fields' layout.
-    self->events_->OnMouseMove(int(event->x) - 1, int(event->y) - 1);
-    if (self->events_ && !self->events_->OnSetCursor())
-        self->SetCursor(self->context_.windowCursor);
+    static_cast<GtkBalloonWindow*>(data)->PointerAt(event->x, event->y);
     return TRUE;
+}
+
+void GtkBalloonWindow::PointerAt(double x, double y) {
+    if (!events_) return;
+    events_->OnMouseMove(int(x) - 1, int(y) - 1);
+    if (events_ && !events_->OnSetCursor()) SetCursor(context_.windowCursor);
 }
 
 gboolean GtkBalloonWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer data) {
@@ -161,6 +167,8 @@ gboolean GtkBalloonWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer 
     if (event->type != GDK_BUTTON_PRESS || event->button != 1 || !self->events_) return FALSE;
     // A click gives the balloon the keyboard (Escape and Enter then close it).
     gdk_window_focus(gtk_widget_get_window(self->window_), event->time);
+    self->events_->OnMouseMove(int(event->x) - 1, int(event->y) - 1);
+    if (!self->events_) return TRUE;
     self->events_->OnLButtonDown(int(event->x) - 1, int(event->y) - 1);
     return TRUE;
 }

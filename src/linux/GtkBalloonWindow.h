@@ -36,12 +36,14 @@ class GtkBalloonWindow : public IBalloonWindow {
         guint source;
     };
     static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data);
+    static gboolean OnEnter(GtkWidget*, GdkEventCrossing* event, gpointer data);
     static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data);
     static gboolean OnButton(GtkWidget*, GdkEventButton* event, gpointer data);
     static gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data);
     static void OnDestroy(GtkWidget*, gpointer data);
     static gboolean OnTimer(gpointer data);
     void StopTimers();
+    void PointerAt(double x, double y);
     void SetCursor(GdkCursor* cursor);
 
     ShellContext& context_;

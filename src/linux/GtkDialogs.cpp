@@ -48,7 +48,8 @@ gboolean DrawBordered(GtkWidget*, cairo_t* cr, gpointer data) {
     cairo_paint(cr);
     if (data) {
         cairo_set_source_surface(cr, static_cast<cairo_surface_t*>(data), 1, 1);
-        cairo_rectangle(cr, 1, 1, cairo_image_surface_get_width(static_cast<cairo_surface_t*>(data)),
+        cairo_rectangle(cr, 1, 1,
+                        cairo_image_surface_get_width(static_cast<cairo_surface_t*>(data)),
                         cairo_image_surface_get_height(static_cast<cairo_surface_t*>(data)));
         cairo_fill(cr);
     }

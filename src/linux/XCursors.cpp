@@ -99,10 +99,17 @@ bool InTheme(Display* display, const char* name) {
     return true;
 }
 
+// The name our replacement of the theme's cursor `name` carries: windows showing it are
+// found by it again when the theme's cursor goes back (a replacement takes the place of the
+// replaced cursor, name included).
+std::string StandInName(const char* name) {
+    return std::string("nuvpet:") + name;
+}
+
 void RestoreOn(Display* display) {
     for (const char* name : kCursorNames) {
         if (Cursor original = ThemeCursor(display, name)) {
-            XFixesChangeCursorByName(display, original, name);
+            XFixesChangeCursorByName(display, original, StandInName(name).c_str());
             XFreeCursor(display, original);
         }
     }
@@ -184,23 +191,20 @@ void XCursors::SaveCursors() {}
 
 bool XCursors::ApplyCursorFile(const std::string& path) {
     FileReadResult file = Files().ReadFile(path);
-    if (file.status != FileReadResult::kOk) return false;
-    GdkCursor* cursor = CursorFromBytes(file.data);
-    bool applied = cursor && Apply(cursor);
-    if (cursor) g_object_unref(cursor);
-    return applied;
+    return file.status == FileReadResult::kOk && Apply(file.data);
 }
 
 bool XCursors::ApplyCursorResource(int id) {
-    GdkCursor* cursor = CursorFromBytes(ProgramResource(id));
-    bool applied = cursor && Apply(cursor);
-    if (cursor) g_object_unref(cursor);
-    return applied;
+    return Apply(ProgramResource(id));
 }
 
-bool XCursors::Apply(GdkCursor* cursor) {
+bool XCursors::Apply(std::string_view bytes) {
     Display* display = XDisplay();
-    if (!display) return false;
+    GdkCursor* cursor = CursorFromBytes(bytes);
+    if (!display || !cursor) {
+        if (cursor) g_object_unref(cursor);
+        return false;
+    }
     if (!applied_) {
         WriteNote();  // before the change: a kill in between still finds the note
         applied_ = true;
@@ -212,11 +216,20 @@ bool XCursors::Apply(GdkCursor* cursor) {
             if (InTheme(display, name)) names.push_back(name);
         }
     }
-    Cursor source = gdk_x11_cursor_get_xcursor(cursor);
-    for (const char* name : names)
+    // One stand-in for each name, so that each can be told apart when they go back.
+    for (const char* name : names) {
+        GdkCursor* standIn = CursorFromBytes(bytes);
+        if (!standIn) continue;
+        Cursor source = gdk_x11_cursor_get_xcursor(standIn);
+        std::string standInName = StandInName(name);
+        XFixesSetCursorName(display, source, standInName.c_str());
         XFixesChangeCursorByName(display, source, name);
-    XFlush(display);
+        XFixesChangeCursorByName(display, source, standInName.c_str());
+        XSync(display, False);
+        g_object_unref(standIn);  // the windows showing it keep it
+    }
     ShowOnWindows(cursor);
+    g_object_unref(cursor);
     return true;
 }
 

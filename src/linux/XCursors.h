@@ -31,7 +31,7 @@ class XCursors : public ISystemCursors {
     bool Applied() const { return applied_; }
 
   private:
-    bool Apply(GdkCursor* cursor);
+    bool Apply(std::string_view bytes);
     void ShowOnWindows(GdkCursor* cursor);
 
     ShellContext& context_;

@@ -64,8 +64,8 @@ def cursor_size(path):
 
 
 def talking_root(root, pettool, work):
-    """A copy of `root` whose pet does nothing but show its advertisement messages, and whose
-    only message is Hangul text with a link."""
+    """A copy of `root` whose pet does nothing but talk (balloons typed in) and show its
+    advertisement message, Hangul text with a link."""
     target = fresh_copy(root, work, "talk")
     pet = base.Pet(root, pettool, work)
     ani = os.path.join(target, "PETS", pet.name + ".ANI")
@@ -73,7 +73,8 @@ def talking_root(root, pettool, work):
 
     def weights(m):
         fields = m.group(0).split(";")
-        fields[2:7] = [" 10000" if fields[0] == "149" else " 0"] * 5
+        weight = {"146": " 5000", "149": " 5000"}.get(fields[0], " 0")
+        fields[2:7] = [weight] * 5
         return ";".join(fields)
     text = re.sub(r"(?m)^1\d\d;[^\n]*", weights, text)
     with open(ani, "wb") as f:
@@ -89,6 +90,7 @@ class LinuxTest(base.Test):
     def __init__(self, args):
         super().__init__(args)
         self.screen = LinuxScreen(os.environ["DISPLAY"], self.out)
+        check(self.screen.x.name_root_cursor("left_ptr"), "the cursor theme has no left_ptr")
         self.ground = self.work_area_bottom()
 
     def work_area_bottom(self):
@@ -152,13 +154,44 @@ class LinuxTest(base.Test):
         self.screen.move(5, self.screen.height // 2)
 
     def stroke_game(self):
+        self.step("the stroke game with its cursor ends with a balloon typed in")
         before = self.screen.x.cursor()
-        super().stroke_game()
-        # The game's cursor showed on the whole screen and is back to the theme's now.
+        menu = self.open_menu()
+        self.screen.keys(*self.pet.menu_keys(230), window=menu)
+        self.screen.move(5, self.screen.height // 2)
+        self.game_cursor_seen = self.watch_cursor(3)
+        started = time.monotonic()
+        window, frame, _ = self.matched_frame()
+        px, py = inside_point(self.pet, frame)
+        for i in range(60):
+            self.screen.move(window.x + px + (i % 2) * 10 - 5, window.y + py + (i % 3) * 4)
+            time.sleep(0.03)
+        self.screen.move(5, self.screen.height // 2)
+        seconds = self.pet.durations.get(530, 10) + 5 - (time.monotonic() - started)
+        balloon = self.screen.wait_window(lambda w: (w.width, w.height) == (182, 183),
+                                          max(seconds, 3), "balloon of the stroke game")
+        counts = []
+        for _ in range(10):
+            counts.append(self.text_pixels(self.screen.shot(), balloon, base.YELLOW))
+            time.sleep(0.1)
+        shot = self.screen.shot("balloon")
+        yellow = self.text_pixels(shot, balloon, base.YELLOW)
+        check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels)")
         check(self.game_cursor_seen, "the stroke game's cursor never showed on the desktop")
         time.sleep(1.0)
         after = self.screen.x.cursor()
         check(after[:2] == before[:2], f"the cursor was not put back: {after[:4]} vs {before[:4]}")
+        print(f"   balloon {balloon}: {yellow} pixels of text")
+
+    @staticmethod
+    def dark_pixels(shot, w):
+        return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
+                   if shot.inside(x, y) and sum(shot.at(x, y)) < 150)
+
+    @staticmethod
+    def text_pixels(shot, w, colour):
+        return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
+                   if shot.inside(x, y) and shot.at(x, y) == colour)
 
     def watch_cursor(self, seconds):
         """True when the cursor has the size of one of the pet's .cur files within `seconds`."""
@@ -271,85 +304,75 @@ class LinuxTest(base.Test):
             self.menu()
             self.tray_menu()
             self.second_instance(root)
-            self.game_cursor_seen = False
-            self.stroke_game_with_cursor()
+            self.stroke_game()
             self.catch_game()
             self.exit(run_, root, cfg_times)
         finally:
             run_.stop()
 
-    def stroke_game_with_cursor(self):
-        # The cursor is watched over the desktop (not the pet) right after the game starts.
-        original = self.screen.keys
-
-        def keys(*k, window=None):
-            original(*k, window=window)
-            if k and k[-1] == "Return":
-                self.screen.move(5, self.screen.height // 2)
-                self.game_cursor_seen = self.game_cursor_seen or self.watch_cursor(3)
-        self.screen.keys = keys
-        try:
-            self.stroke_game()
-        finally:
-            self.screen.keys = original
-
     def run_talk(self):
-        self.step("a link balloon: Hangul typed in, the link opens in the browser")
+        self.step("talk balloons typed in Hangul, a link balloon whose link opens")
         root = talking_root(self.args.root, self.args.pettool, self.work)
         opened = os.environ.get("NUV_E2E_BROWSER_LOG")
         if opened and os.path.exists(opened):
             os.remove(opened)
         run_ = LinuxRun(self.args.exe, root, self.screen)
+        typed, address = None, ""
         try:
             if not self.pet.state["PetName"]:
                 base.answer_name_box(self.screen, self.pet, base.FIRST_NAME)
             self.pet_window(20)
-            balloon = self.screen.wait_window(
-                lambda w: w.width > self.pet.width and w.name != "NuvPET" and w.height > 40, 40,
-                "link balloon")
-            counts = []
-            for _ in range(12):
-                shot = self.screen.shot()
-                counts.append(self.dark_pixels(shot, balloon))
-                time.sleep(0.15)
-            check(counts[-1] > counts[0] and len(set(counts)) >= 3,
-                  f"the balloon's text was not typed in step by step: {counts}")
-            time.sleep(2.5)
-            shot = self.screen.shot("link-balloon")
-            blue = [(x, y) for y in range(balloon.y, balloon.bottom)
-                    for x in range(balloon.x, balloon.x + balloon.width)
-                    if shot.inside(x, y) and self.bluish(shot.at(x, y))]
-            check(len(blue) > 10, f"the balloon shows no link ({len(blue)} blue pixels)")
-            bx = sorted(p[0] for p in blue)[len(blue) // 2]
-            by = sorted(p[1] for p in blue)[len(blue) // 2]
-            self.screen.click(bx, by)
-            deadline = time.monotonic() + 10
-            address = ""
-            while time.monotonic() < deadline and not address:
-                if opened and os.path.exists(opened):
-                    address = open(opened).read().strip()
-                time.sleep(0.1)
+            deadline = time.monotonic() + 90
+            while time.monotonic() < deadline and not (typed and address):
+                balloon = self.screen.wait_window(
+                    lambda w: w.width > self.pet.width and w.name != "NuvPET" and w.height > 40,
+                    max(deadline - time.monotonic(), 1), "balloon")
+                counts = []
+                for _ in range(8):
+                    shot = self.screen.shot()
+                    counts.append(self.dark_pixels(shot, balloon))
+                    time.sleep(0.1)
+                blue = [(x, y) for y in range(balloon.y, balloon.bottom)
+                        for x in range(balloon.x, balloon.x + balloon.width)
+                        if shot.inside(x, y) and shot.at(x, y) == LINK_BLUE]
+                if blue and not address:
+                    self.screen.shot("link-balloon")
+                    address = self.open_link(blue, opened)
+                elif len(set(counts)) >= 3 and counts[-1] > counts[0] + 20 and not typed:
+                    typed = counts
+                    self.screen.shot("typed-balloon")
+                self.screen.wait_gone(balloon, 15)
+            check(typed, "no talk balloon was seen typing its text in")
             check(address == "http://example.org/nuvpet-link",
                   f"the browser was not given the link (got {address!r})")
-            print(f"   typed in {len(counts)} steps {counts[:4]}...; opened {address}")
+            print(f"   text pixels while typing {typed}; link opened: {address}")
         finally:
             run_.stop()
+
+    def open_link(self, blue, opened):
+        bx = sorted(p[0] for p in blue)[len(blue) // 2]
+        by = sorted(p[1] for p in blue)[len(blue) // 2]
+        self.screen.move(bx - 3, by)
+        time.sleep(0.1)
+        self.screen.click(bx, by)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            if opened and os.path.exists(opened):
+                return open(opened).read().strip()
+            time.sleep(0.1)
+        return ""
 
     @staticmethod
     def bluish(p):
         return p[2] > 180 and p[0] < 90 and p[1] < 90
 
-    @staticmethod
-    def dark_pixels(shot, w):
-        return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
-                   if shot.inside(x, y) and sum(shot.at(x, y)) < 200 or
-                   shot.inside(x, y) and LinuxTest.bluish(shot.at(x, y)))
-
     def run_sigterm(self):
         self.step("SIGTERM during a game: the program ends and the cursors are back")
         root = fresh_copy(self.args.root, self.work, "sigterm")
         self.screen.move(5, self.screen.height // 2)
-        before = self.screen.x.cursor()
+        time.sleep(0.2)
+        self.background = self.screen.shot()
+        before = self.default_cursor = self.screen.x.cursor()
         run_ = LinuxRun(self.args.exe, root, self.screen)
         try:
             if not self.pet.state["PetName"]:
@@ -362,10 +385,14 @@ class LinuxTest(base.Test):
             run_.process.send_signal(signal.SIGTERM)
             code = run_.wait_end(5)
             check(code is not None, "the program did not end on SIGTERM")
-            time.sleep(0.3)
-            after = self.screen.x.cursor()
-            check(after[:4] == before[:4] and after[4] == before[4],
-                  f"the cursor stayed changed after SIGTERM: {after[:4]} vs {before[:4]}")
+            after = None
+            for _ in range(20):
+                time.sleep(0.1)
+                after = Display(self.screen.display).cursor()
+                if after == before:
+                    break
+            check(after is not None and after == before,
+                  f"the cursor stayed changed after SIGTERM: {after and after[:4]} vs {before[:4]}")
             print(f"   ended with status {code}; cursor {after[:4]} as before")
         finally:
             run_.stop()

@@ -5,6 +5,7 @@ import ctypes
 import ctypes.util
 
 _x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+_xcursor = ctypes.CDLL(ctypes.util.find_library("Xcursor"))
 _xext = ctypes.CDLL(ctypes.util.find_library("Xext"))
 _xfixes = ctypes.CDLL(ctypes.util.find_library("Xfixes"))
 
@@ -67,6 +68,9 @@ _xext.XShapeGetRectangles.argtypes = [ctypes.c_void_p, Window, ctypes.c_int,
 _xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XFixesCursorImage)
 _xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
 _x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+_x11.XDefineCursor.argtypes = [ctypes.c_void_p, Window, ctypes.c_ulong]
+_xcursor.XcursorLibraryLoadCursor.restype = ctypes.c_ulong
+_xcursor.XcursorLibraryLoadCursor.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
 
 # Windows vanish while they are read: their errors are ignored.
 _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
@@ -154,6 +158,15 @@ class Display:
         if rects:
             _x11.XFree(rects)
         return out
+
+    def name_root_cursor(self, name):
+        """Gives the desktop (root window) the theme's cursor `name`, as a desktop does, for as
+        long as this connection lasts."""
+        cursor = _xcursor.XcursorLibraryLoadCursor(self.dpy, name.encode())
+        if cursor:
+            _x11.XDefineCursor(self.dpy, self.root, cursor)
+            _x11.XSync(self.dpy, 0)
+        return bool(cursor)
 
     def cursor(self):
         """The cursor on screen: (width, height, xhot, yhot, ARGB pixels)."""
