@@ -83,8 +83,14 @@ one_run() {
 }
 
 case "${NUV_E2E_WM:-both}" in
-    none) one_run none ;;
-    openbox) one_run openbox ;;
-    *) one_run none && one_run openbox ;;
+    none) runs=(none) ;;
+    openbox) runs=(openbox) ;;
+    *) runs=(none openbox) ;;
 esac
+for wm in "${runs[@]}"; do
+    if ! one_run "$wm"; then
+        echo "e2e-linux: FAILED ($wm window manager)" >&2
+        exit 1
+    fi
+done
 echo "e2e-linux: all passed in $((SECONDS - started)) s"

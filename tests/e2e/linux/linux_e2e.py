@@ -30,7 +30,7 @@ sys.path.insert(0, HERE)
 import pet_e2e as base  # noqa: E402
 from pet_e2e import Failure, check, dump, fresh_copy, inside_point, read_log  # noqa: E402
 from screen import Screen  # noqa: E402
-from xwin import Display  # noqa: E402
+from xwin import Display, read_cursor  # noqa: E402
 
 PROGRAM = "nuvpet"
 LINK_BLUE = (0, 0, 255)
@@ -155,7 +155,7 @@ class LinuxTest(base.Test):
 
     def stroke_game(self):
         self.step("the stroke game with its cursor ends with a balloon typed in")
-        before = self.screen.x.cursor()
+        before = read_cursor(self.screen.display)
         menu = self.open_menu()
         self.screen.keys(*self.pet.menu_keys(230), window=menu)
         self.screen.move(5, self.screen.height // 2)
@@ -179,7 +179,7 @@ class LinuxTest(base.Test):
         check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels)")
         check(self.game_cursor_seen, "the stroke game's cursor never showed on the desktop")
         time.sleep(1.0)
-        after = self.screen.x.cursor()
+        after = read_cursor(self.screen.display)
         check(after[:2] == before[:2], f"the cursor was not put back: {after[:4]} vs {before[:4]}")
         print(f"   balloon {balloon}: {yellow} pixels of text")
 
@@ -199,7 +199,7 @@ class LinuxTest(base.Test):
                  for n in os.listdir(os.path.join(self.args.root, "PETS")) if n.endswith(".CUR")}
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
-            c = self.screen.x.cursor()
+            c = read_cursor(self.screen.display)
             if c and (c[0], c[1]) in sizes and c[:2] != self.default_cursor[:2]:
                 return True
             time.sleep(0.05)
@@ -293,7 +293,7 @@ class LinuxTest(base.Test):
         self.screen.move(5, self.screen.height // 2)
         time.sleep(0.2)
         self.background = self.screen.shot()
-        self.default_cursor = self.screen.x.cursor()
+        self.default_cursor = read_cursor(self.screen.display)
         run_ = LinuxRun(self.args.exe, root, self.screen)
         try:
             self.appears(run_)
@@ -372,7 +372,7 @@ class LinuxTest(base.Test):
         self.screen.move(5, self.screen.height // 2)
         time.sleep(0.2)
         self.background = self.screen.shot()
-        before = self.default_cursor = self.screen.x.cursor()
+        before = self.default_cursor = read_cursor(self.screen.display)
         run_ = LinuxRun(self.args.exe, root, self.screen)
         try:
             if not self.pet.state["PetName"]:
@@ -388,7 +388,7 @@ class LinuxTest(base.Test):
             after = None
             for _ in range(20):
                 time.sleep(0.1)
-                after = Display(self.screen.display).cursor()
+                after = read_cursor(self.screen.display)
                 if after == before:
                     break
             check(after is not None and after == before,

@@ -68,6 +68,7 @@ _xext.XShapeGetRectangles.argtypes = [ctypes.c_void_p, Window, ctypes.c_int,
 _xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XFixesCursorImage)
 _xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
 _x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+_x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 _x11.XDefineCursor.argtypes = [ctypes.c_void_p, Window, ctypes.c_ulong]
 _xcursor.XcursorLibraryLoadCursor.restype = ctypes.c_ulong
 _xcursor.XcursorLibraryLoadCursor.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
@@ -178,3 +179,13 @@ class Display:
         result = (c.width, c.height, c.xhot, c.yhot, pixels)
         _x11.XFree(image)
         return result
+
+
+def read_cursor(display):
+    """The cursor on screen, read on a connection of its own (a long-lived one may have seen
+    the cursor's resources go)."""
+    d = Display(display)
+    try:
+        return d.cursor()
+    finally:
+        _x11.XCloseDisplay(d.dpy)
