@@ -62,7 +62,9 @@ one_run() {
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     xsetroot -solid '#3a6ea5'
     local extra=()
+    unset NUV_E2E_WM_RUNNING
     if [ "$wm" = openbox ]; then
+        export NUV_E2E_WM_RUNNING=1
         openbox >/dev/null 2>&1 &
         extra+=($!)
         sleep 1

@@ -108,6 +108,9 @@ void GtkPetWindow::Show(bool visible) {
     if (visible) {
         gtk_window_move(GTK_WINDOW(context_.petWindow), rect_.left, rect_.top);
         gtk_widget_show(context_.petWindow);
+        // Window managers keep a new window inside the screen; a move of a mapped window is
+        // taken as asked (the pet stands a little below the work area's bottom).
+        gdk_window_move(gtk_widget_get_window(context_.petWindow), rect_.left, rect_.top);
     } else {
         gtk_widget_hide(context_.petWindow);
     }

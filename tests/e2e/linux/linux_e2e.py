@@ -162,6 +162,13 @@ class LinuxTest(base.Test):
         self.game_cursor_seen = self.watch_cursor(3)
         started = time.monotonic()
         window, frame, _ = self.matched_frame()
+        if not self.game_cursor_seen and os.environ.get("NUV_E2E_WM_RUNNING"):
+            # A window manager's own desktop cursor is not one of the theme's named cursors:
+            # the game cursor shows over the pet.
+            print("   the desktop's cursor is the window manager's: the cursor over the pet")
+            px, py = inside_point(self.pet, frame)
+            self.screen.move(window.x + px, window.y + py)
+            self.game_cursor_seen = self.watch_cursor(2)
         px, py = inside_point(self.pet, frame)
         for i in range(60):
             self.screen.move(window.x + px + (i % 2) * 10 - 5, window.y + py + (i % 3) * 4)
