@@ -1,5 +1,7 @@
 #include "linux/GtkPetWindow.h"
 
+#include <algorithm>
+
 #include "app/PetMainDlg.h"
 #include "linux/CairoPictures.h"
 #include "linux/ProgramResources.h"
@@ -10,6 +12,7 @@ namespace nuv::gtk {
 namespace {
 
 constexpr uint32_t kErrorNotEnoughMemory = 8;
+constexpr int kUploadRows = 8;
 
 }  // namespace
 
@@ -157,10 +160,36 @@ void GtkPetWindow::StopTimer(int id) {
     timers_.erase(it);
 }
 
+// The sheet goes to the X server once, as a pixmap beside the window: each frame is then a
+// copy within the server, and the program keeps no second copy of the pixels.
 uint32_t GtkPetWindow::PrepareSheet(const Image& sheet) {
     ReleaseSheet();
-    sheet_ = ImageToSurface(sheet);
-    return sheet_ ? 0 : kErrorNotEnoughMemory;
+    cairo_surface_t* pixels = ImageToSurface(sheet);
+    if (!pixels) return kErrorNotEnoughMemory;
+    GdkWindow* window = context_.petWindow ? gtk_widget_get_window(context_.petWindow) : nullptr;
+    sheet_ = window ? gdk_window_create_similar_surface(window, CAIRO_CONTENT_COLOR, sheet.width(),
+                                                         sheet.height())
+                    : nullptr;
+    if (!sheet_ || cairo_surface_status(sheet_) != CAIRO_STATUS_SUCCESS) {
+        if (sheet_) cairo_surface_destroy(sheet_);
+        sheet_ = pixels;  // painted from the program's memory then
+        return 0;
+    }
+    // In bands, so that the upload needs no shared-memory buffer the size of the sheet.
+    cairo_t* cr = cairo_create(sheet_);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    for (int top = 0; top < sheet.height(); top += kUploadRows) {
+        cairo_surface_t* band = cairo_surface_create_for_rectangle(
+            pixels, 0, top, sheet.width(), std::min(kUploadRows, sheet.height() - top));
+        cairo_set_source_surface(cr, band, 0, top);
+        cairo_rectangle(cr, 0, top, sheet.width(), kUploadRows);
+        cairo_fill(cr);
+        cairo_surface_destroy(band);
+    }
+    cairo_destroy(cr);
+    cairo_surface_flush(sheet_);
+    cairo_surface_destroy(pixels);
+    return 0;
 }
 
 void GtkPetWindow::PaintFromSheet(const Rect& source) {

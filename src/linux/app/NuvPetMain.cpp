@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
     // On Wayland desktops the program runs under XWayland: shapes, cursors and the pointer
     // anywhere on the screen need X11.
     gdk_set_allowed_backends("x11");
+    // The program draws with cairo only: without OpenGL, GDK loads no GL driver (tens of MiB).
+    g_setenv("GDK_GL", "disable", FALSE);
     int gtkArgc = 1;
     if (!gtk_init_check(&gtkArgc, &argv)) {
         std::fprintf(stderr, "nuvpet: no X11 display (is DISPLAY set?)\n");
