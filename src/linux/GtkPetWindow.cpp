@@ -8,11 +8,17 @@
 #include "linux/Utf8Text.h"
 #include "shape/Region.h"
 
+// After the program's headers: Xlib defines Status as a macro.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cairo-xlib.h>
+#include <gdk/gdkx.h>
+
 namespace nuv::gtk {
 namespace {
 
 constexpr uint32_t kErrorNotEnoughMemory = 8;
-constexpr int kUploadRows = 8;
+constexpr int kUploadRows = 64;
 
 }  // namespace
 
@@ -53,6 +59,10 @@ void GtkPetWindow::Destroy() {
 void GtkPetWindow::ReleaseSheet() {
     if (sheet_) cairo_surface_destroy(sheet_);
     sheet_ = nullptr;
+    if (pixmap_ && context_.petWindow) {
+        XFreePixmap(GDK_WINDOW_XDISPLAY(gtk_widget_get_window(context_.petWindow)), pixmap_);
+    }
+    pixmap_ = 0;
 }
 
 void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
@@ -161,35 +171,44 @@ void GtkPetWindow::StopTimer(int id) {
 }
 
 // The sheet goes to the X server once, as a pixmap beside the window: each frame is then a
-// copy within the server, and the program keeps no second copy of the pixels.
+// copy within the server, and the program keeps no copy of the pixels of its own.
 uint32_t GtkPetWindow::PrepareSheet(const Image& sheet) {
     ReleaseSheet();
-    cairo_surface_t* pixels = ImageToSurface(sheet);
-    if (!pixels) return kErrorNotEnoughMemory;
+    if (sheet.empty()) return kErrorNotEnoughMemory;
     GdkWindow* window = context_.petWindow ? gtk_widget_get_window(context_.petWindow) : nullptr;
-    sheet_ = window ? gdk_window_create_similar_surface(window, CAIRO_CONTENT_COLOR, sheet.width(),
-                                                         sheet.height())
-                    : nullptr;
-    if (!sheet_ || cairo_surface_status(sheet_) != CAIRO_STATUS_SUCCESS) {
-        if (sheet_) cairo_surface_destroy(sheet_);
-        sheet_ = pixels;  // painted from the program's memory then
-        return 0;
+    if (window && UploadSheet(window, sheet)) return 0;
+    sheet_ = ImageToSurface(sheet);  // painted from the program's memory then
+    return sheet_ ? 0 : kErrorNotEnoughMemory;
+}
+
+bool GtkPetWindow::UploadSheet(GdkWindow* window, const Image& sheet) {
+    Display* display = GDK_WINDOW_XDISPLAY(window);
+    GdkVisual* gdkVisual = gdk_window_get_visual(window);
+    Visual* visual = GDK_VISUAL_XVISUAL(gdkVisual);
+    const int depth = gdk_visual_get_depth(gdkVisual);
+    // Our pixels are 0x00RRGGBB words: the layout of the usual 24-bit true-colour visual.
+    if ((depth != 24 && depth != 32) || visual->red_mask != 0xFF0000 ||
+        visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF) {
+        return false;
     }
-    // In bands, so that the upload needs no shared-memory buffer the size of the sheet.
-    cairo_t* cr = cairo_create(sheet_);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    Pixmap pixmap = XCreatePixmap(display, GDK_WINDOW_XID(window), unsigned(sheet.width()),
+                                  unsigned(sheet.height()), unsigned(depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    // In bands straight from the picture's rows: no buffer the size of the sheet.
     for (int top = 0; top < sheet.height(); top += kUploadRows) {
-        cairo_surface_t* band = cairo_surface_create_for_rectangle(
-            pixels, 0, top, sheet.width(), std::min(kUploadRows, sheet.height() - top));
-        cairo_set_source_surface(cr, band, 0, top);
-        cairo_rectangle(cr, 0, top, sheet.width(), kUploadRows);
-        cairo_fill(cr);
-        cairo_surface_destroy(band);
+        const int rows = std::min(kUploadRows, sheet.height() - top);
+        XImage* band = XCreateImage(display, visual, unsigned(depth), ZPixmap, 0,
+                                    reinterpret_cast<char*>(const_cast<Pixel*>(sheet.Row(top))),
+                                    unsigned(sheet.width()), unsigned(rows), 32, sheet.width() * 4);
+        if (!band) continue;
+        XPutImage(display, pixmap, gc, band, 0, 0, 0, top, unsigned(sheet.width()), unsigned(rows));
+        band->data = nullptr;  // the picture's own rows
+        XDestroyImage(band);
     }
-    cairo_destroy(cr);
-    cairo_surface_flush(sheet_);
-    cairo_surface_destroy(pixels);
-    return 0;
+    XFreeGC(display, gc);
+    sheet_ = cairo_xlib_surface_create(display, pixmap, visual, sheet.width(), sheet.height());
+    pixmap_ = pixmap;
+    return true;
 }
 
 void GtkPetWindow::PaintFromSheet(const Rect& source) {

@@ -65,10 +65,12 @@ class GtkPetWindow : public IPetWindow {
     void StartDrag();
     void EndDrag();
     void ReleaseSheet();
+    bool UploadSheet(GdkWindow* window, const Image& sheet);
 
     ShellContext& context_;
     std::map<int, Timer*> timers_;
     cairo_surface_t* sheet_ = nullptr;
+    unsigned long pixmap_ = 0;  // the X pixmap under sheet_, when it is one
     cairo_t* paint_ = nullptr;
     Rect rect_;
     std::vector<Rect> shapeRects_;
