@@ -176,7 +176,7 @@ Rect CPet::FrameSource() const {
     Size size = GetFrameSize();
     int perRow = framesPerRow() > 0 ? framesPerRow() : 1;
     int x = frame % perRow * size.width, y = frame / perRow * size.height;
-    if (x + size.width > sheet_.width() || y + size.height > sheet_.height()) return {};
+    if (x + size.width > sheetSize_.width || y + size.height > sheetSize_.height) return {};
     return {x, y, x + size.width, y + size.height};
 }
 
