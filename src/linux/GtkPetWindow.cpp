@@ -11,6 +11,7 @@
 // After the program's headers: Xlib defines Status as a macro.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
 #include <cairo-xlib.h>
 #include <gdk/gdkx.h>
 
@@ -39,11 +40,17 @@ GtkWidget* GtkPetWindow::Create() {
     gtk_window_move(window, 0, 0);
     gtk_window_set_default_size(window, 1, 1);
     gtk_widget_realize(widget);
+    gdk_window_add_filter(gtk_widget_get_window(widget), OnExpose, this);
     context_.petWindow = widget;
     return widget;
 }
 
 void GtkPetWindow::Destroy() {
+    if (context_.petWindow) {
+        gdk_window_remove_filter(gtk_widget_get_window(context_.petWindow), OnExpose, this);
+    }
+    if (paintSource_) g_source_remove(paintSource_);
+    paintSource_ = 0;
     for (auto& [id, timer] : timers_) {
         g_source_remove(timer->source);
         delete timer;
@@ -59,9 +66,12 @@ void GtkPetWindow::Destroy() {
 void GtkPetWindow::ReleaseSheet() {
     if (sheet_) cairo_surface_destroy(sheet_);
     sheet_ = nullptr;
-    if (pixmap_ && context_.petWindow) {
-        XFreePixmap(GDK_WINDOW_XDISPLAY(gtk_widget_get_window(context_.petWindow)), pixmap_);
+    if (context_.petWindow) {
+        Display* display = GDK_WINDOW_XDISPLAY(gtk_widget_get_window(context_.petWindow));
+        if (copyGc_) XFreeGC(display, static_cast<GC>(copyGc_));
+        if (pixmap_) XFreePixmap(display, pixmap_);
     }
+    copyGc_ = nullptr;
     pixmap_ = 0;
 }
 
@@ -82,7 +92,13 @@ Rect GtkPetWindow::GetRect() {
 
 void GtkPetWindow::Move(int x, int y) {
     rect_ = {x, y, x + rect_.Width(), y + rect_.Height()};
-    if (context_.petWindow) gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+    if (!context_.petWindow) return;
+    // A shown window moves at once (no pass through the toolkit's layout); a hidden one is
+    // placed when it is shown.
+    if (visible_)
+        gdk_window_move(gtk_widget_get_window(context_.petWindow), x, y);
+    else
+        gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
 }
 
 void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
@@ -99,20 +115,69 @@ void GtkPetWindow::SetShape(const Region& shape) {
     // Frames that share a shape only need the new picture.
     if (!hasShape_ || shape.Rects() != shapeRects_) {
         int64_t regionStart = NowUs();
-        cairo_region_t* region = RectsToRegion(shape.Rects());
-        gtk_widget_shape_combine_region(context_.petWindow, region);
-        gtk_widget_input_shape_combine_region(context_.petWindow, region);
-        cairo_region_destroy(region);
+        ApplyShape(shape.Rects());
         shapeRects_ = shape.Rects();
         hasShape_ = true;
         timings_.region.Add(NowUs() - regionStart);
     }
-    gtk_widget_queue_draw(context_.petWindow);
+    QueuePaint();
     timings_.shape.Add(NowUs() - start);
 }
 
+// The shape goes to the X window in one call each for the bounding and the input shape; the
+// toolkit keeps no copy (it draws nothing in this window).
+void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    std::vector<XRectangle> boxes;
+    boxes.reserve(rects.size());
+    for (const Rect& r : rects) {
+        if (r.IsEmpty()) continue;
+        boxes.push_back({short(r.left), short(r.top), static_cast<unsigned short>(r.Width()),
+                         static_cast<unsigned short>(r.Height())});
+    }
+    Display* display = GDK_WINDOW_XDISPLAY(window);
+    for (int kind : {ShapeBounding, ShapeInput}) {
+        XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
+                                int(boxes.size()), ShapeSet, YXBanded);
+    }
+}
+
 void GtkPetWindow::Repaint() {
-    if (context_.petWindow) gtk_widget_queue_draw(context_.petWindow);
+    QueuePaint();
+}
+
+// A new frame is copied onto the window straight from the sheet's pixmap once the current
+// event is done (no pass through the toolkit's drawing); exposed windows draw through it.
+void GtkPetWindow::QueuePaint() {
+    if (!context_.petWindow) return;
+    if (!pixmap_) {
+        gtk_widget_queue_draw(context_.petWindow);
+        return;
+    }
+    if (paintSource_) return;
+    paintSource_ = g_idle_add_full(G_PRIORITY_HIGH_IDLE, OnDirectPaint, this, nullptr);
+}
+
+// Uncovered parts of the window are painted from the sheet's pixmap too, past the toolkit.
+GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    auto* event = static_cast<XEvent*>(xevent);
+    if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
+    if (event->xexpose.count == 0) self->QueuePaint();
+    return GDK_FILTER_REMOVE;
+}
+
+gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    self->paintSource_ = 0;
+    if (!self->visible_ || !self->context_.dialog || !self->context_.petWindow) {
+        return G_SOURCE_REMOVE;
+    }
+    self->directPaint_ = true;
+    self->context_.dialog->OnPaint();
+    self->directPaint_ = false;
+    self->EndPaintFrame();
+    return G_SOURCE_REMOVE;
 }
 
 void GtkPetWindow::Show(bool visible) {
@@ -213,6 +278,16 @@ bool GtkPetWindow::UploadSheet(GdkWindow* window, const Image& sheet) {
 
 void GtkPetWindow::PaintFromSheet(const Rect& source) {
     if (!sheet_ || !context_.petWindow) return;
+    if (directPaint_ && pixmap_) {
+        int64_t start = NowUs();
+        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+        Display* display = GDK_WINDOW_XDISPLAY(window);
+        if (!copyGc_) copyGc_ = XCreateGC(display, pixmap_, 0, nullptr);
+        XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
+                  source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
+        timings_.paint.Add(NowUs() - start);
+        return;
+    }
     if (!paint_) {
         // Painting happens in the draw signal: ask for one.
         gtk_widget_queue_draw(context_.petWindow);

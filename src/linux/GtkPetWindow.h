@@ -62,6 +62,10 @@ class GtkPetWindow : public IPetWindow {
 
     static gboolean OnTimer(gpointer data);
     static gboolean OnStartDrag(gpointer data);
+    static gboolean OnDirectPaint(gpointer data);
+    static GdkFilterReturn OnExpose(GdkXEvent* xevent, GdkEvent* event, gpointer data);
+    void QueuePaint();
+    void ApplyShape(const std::vector<Rect>& rects);
     void StartDrag();
     void EndDrag();
     void ReleaseSheet();
@@ -71,6 +75,9 @@ class GtkPetWindow : public IPetWindow {
     std::map<int, Timer*> timers_;
     cairo_surface_t* sheet_ = nullptr;
     unsigned long pixmap_ = 0;  // the X pixmap under sheet_, when it is one
+    void* copyGc_ = nullptr;    // the X graphics context copying frames from it
+    guint paintSource_ = 0;
+    bool directPaint_ = false;
     cairo_t* paint_ = nullptr;
     Rect rect_;
     std::vector<Rect> shapeRects_;
