@@ -2,6 +2,7 @@
 
 #include <canberra.h>
 #include <gio/gio.h>
+#include <glib/gstdio.h>
 #include <sys/utsname.h>
 
 #include <cstdio>
@@ -65,6 +66,75 @@ void GtkServices::PlaySoundFile(const std::string& path) {
         WriteLogF("GtkServices::PlaySoundFile() - '%s' 소리를 낼 수 없습니다: %s", path.c_str(),
                   ca_strerror(rc));
     }
+}
+
+// The desktop's autostart entry ($XDG_CONFIG_HOME/autostart/nuvpet.desktop): this program on
+// the pet root it runs on now.
+namespace {
+
+std::string AutostartPath() {
+    gchar* path = g_build_filename(g_get_user_config_dir(), "autostart", "nuvpet.desktop", nullptr);
+    std::string result = path;
+    g_free(path);
+    return result;
+}
+
+// An argument of a desktop entry's Exec key: as it stands when it holds no reserved
+// character, else in double quotes with ", `, $ and \ escaped (and the escapes escaped again,
+// as the entry's strings need) and % doubled.
+std::string ExecArgument(const std::string& text) {
+    if (text.find_first_of(" \t\n\"'\\><~|&;$*?#()`=%") == std::string::npos) return text;
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '`' || c == '$') out += "\\\\";
+        if (c == '\\') out += "\\\\\\";
+        if (c == '%') out += '%';  // %% is a percent sign, not a field code
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string AutostartCommand() {
+    gchar* program = g_file_read_link("/proc/self/exe", nullptr);
+    gchar* root = g_get_current_dir();
+    std::string command = ExecArgument(program ? program : "nuvpet") + " " + ExecArgument(root);
+    g_free(root);
+    g_free(program);
+    return command;
+}
+
+}  // namespace
+
+bool GtkServices::StartsWithDesktop() {
+    gchar* text = nullptr;
+    if (!g_file_get_contents(AutostartPath().c_str(), &text, nullptr, nullptr)) return false;
+    bool ours = std::string(text).find("Exec=" + AutostartCommand() + "\n") != std::string::npos;
+    g_free(text);
+    return ours;
+}
+
+bool GtkServices::SetStartWithDesktop(bool start) {
+    std::string path = AutostartPath();
+    if (!start) {
+        bool gone = g_remove(path.c_str()) == 0 || !g_file_test(path.c_str(), G_FILE_TEST_EXISTS);
+        if (!gone)
+            WriteLogF("GtkServices::SetStartWithDesktop() - '%s'을 지울 수 없습니다.",
+                      path.c_str());
+        return gone;
+    }
+    gchar* folder = g_path_get_dirname(path.c_str());
+    g_mkdir_with_parents(folder, 0700);
+    g_free(folder);
+    std::string entry =
+        "[Desktop Entry]\nType=Application\nName=NuvPET\nExec=" + AutostartCommand() +
+        "\nIcon=nuvpet\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
+    GError* error = nullptr;
+    if (!g_file_set_contents(path.c_str(), entry.c_str(), gssize(entry.size()), &error)) {
+        WriteLogF("GtkServices::SetStartWithDesktop() - '%s'을 쓸 수 없습니다.", path.c_str());
+        if (error) g_error_free(error);
+        return false;
+    }
+    return true;
 }
 
 void GtkServices::OpenUrl(const std::string& url) {

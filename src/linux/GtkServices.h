@@ -20,6 +20,8 @@ class GtkServices : public ISystemServices {
     void SetDragFullWindows(int value) override;
     void PlaySoundFile(const std::string& path) override;
     void OpenUrl(const std::string& url) override;
+    bool StartsWithDesktop() override;
+    bool SetStartWithDesktop(bool start) override;
 
   private:
     ca_context* sound_ = nullptr;

@@ -230,6 +230,24 @@ class LinuxTest(base.Test):
         check(self.screen.wait_gone(menu, 3), "the tray's menu stays open after Escape")
         print(f"   tray icon {icon}; status submenu {status[0]}")
 
+    def autostart(self, root):
+        self.step("the options' start with the desktop writes and removes the autostart entry")
+        entry = os.path.join(os.environ.get("XDG_CONFIG_HOME", os.path.expanduser("~/.config")),
+                             "autostart", "nuvpet.desktop")
+        for expected in (True, False):
+            menu = self.open_menu()
+            self.screen.keys(*self.pet.submenu_keys(902), "Down", "Down", "Return", window=menu)
+            deadline = time.monotonic() + 3
+            while time.monotonic() < deadline and os.path.exists(entry) != expected:
+                time.sleep(0.1)
+            check(os.path.exists(entry) == expected,
+                  f"the autostart entry is {'missing' if expected else 'still there'}")
+            if expected:
+                text = open(entry).read()
+                check(f"Exec={self.args.exe} {root}\n" in text,
+                      f"the autostart entry does not start this pet: {text!r}")
+        print(f"   {entry} written, then removed")
+
     def catch_game(self):
         self.step("the catch game: the pet follows the pointer")
         menu = self.open_menu()
@@ -317,6 +335,7 @@ class LinuxTest(base.Test):
             self.menu()
             self.tray_menu()
             self.second_instance(root)
+            self.autostart(root)
             self.stroke_game()
             self.catch_game()
             self.exit(run_, root, cfg_times)
