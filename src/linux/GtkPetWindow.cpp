@@ -34,6 +34,8 @@ GtkWidget* GtkPetWindow::Create() {
     gtk_window_set_resizable(window, TRUE);
     gtk_window_stick(window);
     gtk_widget_set_app_paintable(widget, TRUE);
+    // A move reported back by the X server is no reason to draw the frame again.
+    gtk_widget_set_redraw_on_allocate(widget, FALSE);
     gtk_widget_add_events(widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                       GDK_POINTER_MOTION_MASK | GDK_ENTER_NOTIFY_MASK |
                                       GDK_KEY_PRESS_MASK);
@@ -282,7 +284,11 @@ void GtkPetWindow::PaintFromSheet(const Rect& source) {
         int64_t start = NowUs();
         GdkWindow* window = gtk_widget_get_window(context_.petWindow);
         Display* display = GDK_WINDOW_XDISPLAY(window);
-        if (!copyGc_) copyGc_ = XCreateGC(display, pixmap_, 0, nullptr);
+        if (!copyGc_) {
+            XGCValues values = {};
+            values.graphics_exposures = False;  // no NoExpose event back for every frame
+            copyGc_ = XCreateGC(display, pixmap_, GCGraphicsExposures, &values);
+        }
         XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
                   source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
         timings_.paint.Add(NowUs() - start);
