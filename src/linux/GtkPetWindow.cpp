@@ -53,10 +53,8 @@ void GtkPetWindow::Destroy() {
     }
     if (paintSource_) g_source_remove(paintSource_);
     paintSource_ = 0;
-    for (auto& [id, timer] : timers_) {
-        g_source_remove(timer->source);
-        delete timer;
-    }
+    for (auto& [id, source] : timers_)
+        g_source_remove(source);
     timers_.clear();
     ReleaseSheet();
     if (context_.petWindow) {
@@ -211,30 +209,32 @@ void GtkPetWindow::SetForeground() {
 
 gboolean GtkPetWindow::OnTimer(gpointer data) {
     auto* timer = static_cast<Timer*>(data);
-    // The handler may stop or restart this very timer: its record then goes or is replaced.
-    if (timer->self->context_.dialog) timer->self->context_.dialog->OnTimer(timer->id);
+    GtkPetWindow* self = timer->self;
+    // The handler may stop or restart this very timer: the record lives on until this call
+    // is over (it goes with its source).
+    if (self->context_.dialog) self->context_.dialog->OnTimer(timer->id);
+    // The new frame goes out now rather than in a loop pass of its own.
+    if (self->paintSource_) {
+        g_source_remove(self->paintSource_);
+        OnDirectPaint(self);
+    }
     return G_SOURCE_CONTINUE;
 }
 
 void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {
     StopTimer(id);
     auto* timer = new Timer{this, id, 0};
-    timer->source = g_timeout_add(periodMs ? periodMs : 1, OnTimer, timer);
-    timers_[id] = timer;
+    timer->source = g_timeout_add_full(G_PRIORITY_DEFAULT, periodMs ? periodMs : 1, OnTimer, timer,
+                                       [](gpointer data) { delete static_cast<Timer*>(data); });
+    timers_[id] = timer->source;
 }
 
 void GtkPetWindow::StopTimer(int id) {
     auto it = timers_.find(id);
     if (it == timers_.end()) return;
-    g_source_remove(it->second->source);
-    // The record may be the one whose callback runs now: freed once the loop is back.
-    g_idle_add(
-        [](gpointer data) -> gboolean {
-            delete static_cast<Timer*>(data);
-            return G_SOURCE_REMOVE;
-        },
-        it->second);
+    guint source = it->second;
     timers_.erase(it);
+    g_source_remove(source);
 }
 
 // The sheet goes to the X server once, as a pixmap beside the window: each frame is then a

@@ -72,7 +72,7 @@ class GtkPetWindow : public IPetWindow {
     bool UploadSheet(GdkWindow* window, const Image& sheet);
 
     ShellContext& context_;
-    std::map<int, Timer*> timers_;
+    std::map<int, guint> timers_;  // timer id -> source
     cairo_surface_t* sheet_ = nullptr;
     unsigned long pixmap_ = 0;  // the X pixmap under sheet_, when it is one
     void* copyGc_ = nullptr;    // the X graphics context copying frames from it
