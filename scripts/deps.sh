@@ -12,7 +12,8 @@ for purpose in "$@"; do
         linux) packages+=(pkg-config libgtk-3-dev libcanberra-dev libxi-dev libxfixes-dev
                           libxcursor-dev libx11-dev xvfb xdotool imagemagick fonts-nanum
                           x11-utils x11-xserver-utils trayer openbox oneko xpenguins
-                          xserver-xorg-core xserver-xorg-video-dummy adwaita-icon-theme strace) ;;
+                          xserver-xorg-core xserver-xorg-video-dummy adwaita-icon-theme strace
+                          libxext-dev xrestop) ;;
         wine) packages+=(wine64 wine xvfb xdotool imagemagick fonts-nanum x11-utils) ;;
         *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac

@@ -6,6 +6,7 @@
 #include <sys/utsname.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "host/PosixFileSystem.h"
 #include "linux/Utf8Text.h"
@@ -19,8 +20,11 @@ constexpr uint32_t kSoundId = 1;
 
 // The host path of a program path (".\PETSOUND\MEOW.WAV"), letter case as stored.
 std::string HostPathOf(const std::string& path) {
-    if (auto* files = dynamic_cast<StdFileSystem*>(&Files())) return files->HostPath(path).string();
-    return path;
+    auto* files = dynamic_cast<StdFileSystem*>(&Files());
+    if (!files) return path;
+    std::error_code error;
+    std::filesystem::path host = std::filesystem::absolute(files->HostPath(path), error);
+    return error ? files->HostPath(path).string() : host.string();
 }
 
 }  // namespace
@@ -59,13 +63,20 @@ void GtkServices::PlaySoundFile(const std::string& path) {
         if (ca_context_create(&sound_) != CA_SUCCESS) sound_ = nullptr;
     }
     if (!sound_) return;  // no sound system: silence
-    ca_context_cancel(sound_, kSoundId);
-    int rc = ca_context_play(sound_, kSoundId, CA_PROP_MEDIA_FILENAME, HostPathOf(path).c_str(),
-                             CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
-    if (rc != CA_SUCCESS && rc != CA_ERROR_DISABLED) {
-        WriteLogF("GtkServices::PlaySoundFile() - '%s' 소리를 낼 수 없습니다: %s", path.c_str(),
-                  ca_strerror(rc));
+    std::string host = HostPathOf(path);
+    if (!g_file_test(host.c_str(), G_FILE_TEST_IS_REGULAR)) {
+        WriteLogF("GtkServices::PlaySoundFile() - '%s' 파일이 없습니다.", path.c_str());
+        return;
     }
+    ca_context_cancel(sound_, kSoundId);
+    int rc = ca_context_play(sound_, kSoundId, CA_PROP_MEDIA_FILENAME, host.c_str(),
+                             CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
+    if (rc == CA_SUCCESS || rc == CA_ERROR_DISABLED) return;
+    // The file is there: the sound system cannot play, and will not for the rest of the run.
+    WriteLogF("GtkServices::PlaySoundFile() - '%s' 소리를 낼 수 없어 소리 없이 계속합니다: %s",
+              path.c_str(), ca_strerror(rc));
+    ca_context_destroy(sound_);
+    sound_ = nullptr;
 }
 
 // The desktop's autostart entry ($XDG_CONFIG_HOME/autostart/nuvpet.desktop): this program on
