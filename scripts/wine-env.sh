@@ -7,7 +7,9 @@
 #   bash scripts/wine-env.sh stop      ends the wine server and the display started here
 #
 # NUV_WINE_DIR (default build/wine) holds the prefix, the display's pid and the logs.
-# Everything is set up once; later runs only check that it is still alive.
+# NUV_WINE_KOREAN_NAMES=0 leaves out the replacements of the Korean Windows font names (a prefix
+# as a user's clean one: Hangul only in the installed faces such as NanumGothic); give it its
+# own NUV_WINE_DIR. Everything is set up once; later runs only check that it is still alive.
 
 nuv_wine_fail() {
     echo "wine-env: $*" >&2
@@ -69,6 +71,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
+REG
+        if [ "${NUV_WINE_KOREAN_NAMES:-1}" != 0 ]; then
+            iconv -f UTF-8 -t UTF-16LE <<'REG'
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "굴림"="NanumGothic"
@@ -80,6 +85,7 @@ Windows Registry Editor Version 5.00
 "굴림체"="NanumGothicCoding"
 "GulimChe"="NanumGothicCoding"
 REG
+        fi
     } >"$file"
     echo "$file"
 }

@@ -13,6 +13,8 @@
 namespace nuv {
 
 const char kApplicationName[] = "NuvPET";
+const char kStartFailureText[] = "초기설정에서 문제가 발생했습니다.";
+const char kStartFailureCaption[] = "설정 오류";
 
 namespace {
 
@@ -51,8 +53,7 @@ bool CPetMainDlg::StartPet() {
 }
 
 void CPetMainDlg::ShowStartFailure() {
-    ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류", IDialogs::kNoIcon,
-                               true);
+    ports_.dialogs->MessageBox(kStartFailureText, kStartFailureCaption, IDialogs::kNoIcon, true);
 }
 
 void CPetMainDlg::AddTrayIcon() {

@@ -21,6 +21,9 @@ enum ProgramResource {
 enum TrayMouseMessage { kTrayLeftDown = 0x0201, kTrayRightDown = 0x0204 };
 
 extern const char kApplicationName[];
+// The message of a pet that could not start, and its caption.
+extern const char kStartFailureText[];
+extern const char kStartFailureCaption[];
 
 class CPetMainDlg {
   public:

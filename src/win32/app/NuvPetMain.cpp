@@ -9,6 +9,7 @@
 #include "store/FileSystem.h"
 #include "store/Log.h"
 #include "win32/GdiObjects.h"
+#include "win32/LastResort.h"
 #include "win32/PetShell.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Cursors.h"
@@ -57,11 +58,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     w32::Win32Clock clock;
     nuv::IClock* previousClock = nuv::SetClock(&clock);
 
-    int result;
-    {
+    int result = w32::RunWithLastResort([instance] {
         w32::CPetShell shell(instance);
-        result = shell.Run();
-    }
+        return shell.Run();
+    });
     LogGdiCounts();
 
     nuv::SetClock(previousClock);

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "ShellTestSupport.h"
 #include "resource.h"
+#include "store/Log.h"
 #include "win32/GdiObjects.h"
 #include "win32/KoreanFonts.h"
+#include "win32/LastResort.h"
 #include "win32/Win32Cursors.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32TextMetrics.h"
@@ -55,6 +60,39 @@ TEST(CursorsTest, AnUnexpectedEndRestoresTheRegisteredCursors) {
     RestoreCursorsOnExit();
     EXPECT_FALSE(cursors.HasSavedCursors());
     RestoreCursorsOnExit();  // registered once: the second call finds nothing
+}
+
+TEST(LastResortTest, AnEscapedExceptionIsLoggedCursorsComeBackAndTheStartUpErrorShows) {
+    EXPECT_EQ(RunWithLastResort([] { return 5; }), 5);
+    // Thrown in the body, or kept by a window procedure for the message loop.
+    const std::function<int()> failures[] = {
+        []() -> int { throw std::length_error("vector::_M_default_append"); },
+        [] { return CatchForLoop(7, []() -> int { throw 42; }); }};
+    for (const auto& failing : failures) {
+        ShellContext context;
+        context.instance = GetModuleHandleW(nullptr);
+        Win32Cursors cursors(context);
+        RegisterCursorsForExit(&cursors);
+        cursors.SaveCursors();
+        std::wstring text;
+        std::wstring missing = L"?";
+        test::WindowRobot robot(L"설정 오류", [&](HWND box) {
+            wchar_t shown[128] = {};
+            GetDlgItemTextW(box, 0xFFFF, shown, 128);
+            text = shown;
+            missing = test::MissingGlyphs(box);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        LogCapture log;
+        EXPECT_EQ(RunWithLastResort(failing), kExitAfterException);
+        EXPECT_TRUE(robot.acted());
+        EXPECT_EQ(text, L"초기설정에서 문제가 발생했습니다.");
+        EXPECT_EQ(missing, L"") << "the box's text in a face with Hangul";
+        EXPECT_FALSE(cursors.HasSavedCursors());
+        ASSERT_EQ(log.messages().size(), 1u);
+        EXPECT_EQ(log.messages()[0].rfind("WinMain() - ", 0), 0u);
+        EXPECT_EQ(RunWithLastResort([] { return 0; }), 0) << "nothing is left kept";
+    }
 }
 
 TEST(TrayTest, RemovingWithoutAddingSucceeds) {
