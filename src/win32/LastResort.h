@@ -10,6 +10,8 @@
 #include <exception>
 #include <functional>
 
+#include "win32/WinApi.h"
+
 namespace nuv::win32 {
 
 // What RunWithLastResort returns when `body` threw.
@@ -29,6 +31,20 @@ Result CatchForLoop(Result fallback, Body&& body) noexcept {
         KeepException(std::current_exception());
         return fallback;
     }
+}
+
+// A modal dialog's procedure `Proc` run through CatchForLoop: a dialog whose procedure threw
+// ends at once (IDCANCEL), and the exception goes on to the message loop.
+template <INT_PTR(CALLBACK* Proc)(HWND, UINT, WPARAM, LPARAM)>
+INT_PTR CALLBACK GuardedModal(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    bool threw = true;
+    INT_PTR result = CatchForLoop(INT_PTR(FALSE), [&] {
+        INT_PTR handled = Proc(dialog, message, wParam, lParam);
+        threw = false;
+        return handled;
+    });
+    if (threw) EndDialog(dialog, IDCANCEL);
+    return result;
 }
 
 // Runs `body`. An exception leaving it is logged, the system cursors registered for the exit

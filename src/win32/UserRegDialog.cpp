@@ -8,6 +8,7 @@
 #include "store/PetConfig.h"
 #include "win32/DialogHelpers.h"
 #include "win32/KoreanFonts.h"
+#include "win32/LastResort.h"
 #include "win32/WideText.h"
 
 namespace nuv::win32 {
@@ -115,8 +116,8 @@ INT_PTR CALLBACK UserRegProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 bool RunUserRegDialog(HINSTANCE instance, HWND owner, UserInfo& user, HFONT font) {
     RegState state{&user, font};
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_USER_REG), owner, UserRegProc,
-                           LPARAM(&state)) == IDOK;
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_USER_REG), owner,
+                           GuardedModal<UserRegProc>, LPARAM(&state)) == IDOK;
 }
 
 }  // namespace nuv::win32

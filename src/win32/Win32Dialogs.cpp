@@ -3,6 +3,7 @@
 #include "resource.h"
 #include "win32/DialogHelpers.h"
 #include "win32/KoreanFonts.h"
+#include "win32/LastResort.h"
 #include "win32/TimedPictureDialog.h"
 #include "win32/UserRegDialog.h"
 #include "win32/WideText.h"
@@ -108,8 +109,9 @@ void Win32Dialogs::MessageBox(const std::string& text, const std::string& captio
 std::optional<std::string> Win32Dialogs::InputBox(const std::string& caption,
                                                   const std::string& question) {
     InputBoxState state{caption, question, {}, context_.DialogFont()};
-    INT_PTR result = DialogBoxParamW(context_.instance, MAKEINTRESOURCEW(IDD_INPUT_BOX),
-                                     context_.petWindow, InputBoxProc, LPARAM(&state));
+    INT_PTR result =
+        DialogBoxParamW(context_.instance, MAKEINTRESOURCEW(IDD_INPUT_BOX), context_.petWindow,
+                        GuardedModal<InputBoxProc>, LPARAM(&state));
     if (result != IDOK) return std::nullopt;
     return state.answer;
 }
@@ -118,7 +120,7 @@ std::optional<int> Win32Dialogs::ChooseFromList(const std::string& caption,
                                                 const std::vector<std::string>& entries) {
     ListState state{caption, &entries, -1, context_.DialogFont()};
     INT_PTR result = DialogBoxParamW(context_.instance, MAKEINTRESOURCEW(IDD_CHOOSE_LIST),
-                                     context_.petWindow, ListProc, LPARAM(&state));
+                                     context_.petWindow, GuardedModal<ListProc>, LPARAM(&state));
     if (result != IDOK || state.choice < 0) return std::nullopt;
     return state.choice;
 }
@@ -129,7 +131,7 @@ bool Win32Dialogs::RegisterUser(UserInfo& user) {
 
 void Win32Dialogs::ShowAbout() {
     DialogBoxParamW(context_.instance, MAKEINTRESOURCEW(IDD_ABOUTBOX), context_.petWindow,
-                    AboutProc, LPARAM(context_.DialogFont()));
+                    GuardedModal<AboutProc>, LPARAM(context_.DialogFont()));
 }
 
 void Win32Dialogs::ShowTimedPicture(const std::string& path, unsigned seconds) {
