@@ -83,12 +83,12 @@ int CPetShell::Run() {
 void CPetShell::RunMessages() {
     MSG message;
     while (!window_.Ended()) {
+        RethrowKeptException();  // of a procedure, dispatched here or from the dialog manager
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         if (PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
-        RethrowKeptException();
     }
 }
 
