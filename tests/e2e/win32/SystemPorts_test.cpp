@@ -181,6 +181,17 @@ TEST(FontsTest, OneFontPerKindKeptUntilCleared) {
     EXPECT_TRUE(asked.lfUnderline);
     EXPECT_EQ(asked.lfPitchAndFamily & 3, FIXED_PITCH);
     EXPECT_EQ(fonts.Face(), std::wstring(asked.lfFaceName));
+    // What the program draws itself (balloons, gauges) has its Hangul in the face.
+    HDC dc = GetDC(nullptr);
+    for (HFONT font : {normal, fonts.Get({16, false, false}), fonts.DialogFont()}) {
+        HGDIOBJ old = SelectObject(dc, font);
+        WORD glyphs[4] = {};
+        GetGlyphIndicesW(dc, L"가힣펫a", 4, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+        SelectObject(dc, old);
+        for (WORD glyph : glyphs)
+            EXPECT_NE(glyph, 0xFFFF) << "a character shown as an empty box";
+    }
+    ReleaseDC(nullptr, dc);
     fonts.Clear();
     EXPECT_EQ(CurrentGdiCounts().Live(GdiKind::kFont), live);
 }
