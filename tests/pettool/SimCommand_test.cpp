@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
 #include <cstdio>
@@ -32,15 +33,10 @@ struct ToolRun {
 class PettoolSim : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("nuv-sim-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root_);
         for (const char* folder : {"DATA", "PETS", "PETSOUND", "ETCS"}) {
             fs::create_directories(root_ / folder);
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     void Install(const TinyPet& pet) {
         StdFileSystem files(root_);
@@ -82,7 +78,8 @@ class PettoolSim : public ::testing::Test {
         return std::find(run.lines.begin(), run.lines.end(), line) != run.lines.end();
     }
 
-    fs::path root_;
+    TempFolder folder_{"nuv-sim"};
+    fs::path root_ = folder_.path();
 };
 
 TEST_F(PettoolSim, CheckPrintsTheStartLogAndWritesOnlyTheLog) {

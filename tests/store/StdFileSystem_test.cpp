@@ -4,22 +4,19 @@
 
 #include <fstream>
 
+#include "support/TempFolder.h"
+#include "support/TestEnv.h"
+
 namespace nuv {
 namespace {
 namespace fs = std::filesystem;
 
 class StdFileSystemTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("nuv-fs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "Data");
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { fs::create_directories(root_ / "Data"); }
 
-    fs::path root_;
+    test::TempFolder folder_{"nuv-fs"};
+    fs::path root_ = folder_.path();
 };
 
 TEST_F(StdFileSystemTest, MatchesNamesWithoutRegardToCase) {
