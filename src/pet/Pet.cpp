@@ -96,7 +96,8 @@ void CPet::RegisterUser() {
 void CPet::PlayPetSound(int index) {
     if (GetPetInfos().PetOnSound == 0) return;
     if (index < 0 || index >= int(Sounds().size())) return;
-    ports_.system->PlaySoundFile(JoinPath(".\\PETSOUND\\", Sounds()[index].file, ""));
+    std::string path = JoinPath(".\\PETSOUND\\", Sounds()[index].file, "");
+    if (!NamesDevice(path)) ports_.system->PlaySoundFile(path);  // the shell reads it itself
 }
 
 int CPet::GetActionId() const {

@@ -274,9 +274,10 @@ class Checker {
     void CheckState() {
         const std::string& type = pet_.GetPetInfos().PetType;
         if (type != pet_.PetName()) {
-            Warn(StrFormat("PetType '%s' differs from the pet's name '%s': saves would go to %s",
-                           type.c_str(), pet_.PetName().c_str(),
-                           JoinPath(".\\DATA\\", type, ".CFG").c_str()));
+            Warn(
+                StrFormat("PetType '%s' differs from the pet's name '%s' (the state is saved "
+                          "to %s all the same)",
+                          type.c_str(), pet_.PetName().c_str(), pet_.StateFilePath().c_str()));
         }
     }
 

@@ -112,6 +112,18 @@ TEST(StartUp, NoActivePetStopsTheStart) {
     EXPECT_TRUE(Logged(sim, "InitPet() - 활성중인 PET을 찾을 수 없습니다."));
 }
 
+TEST(StartUp, APetListNameThatIsADeviceIsNoFile) {
+    for (const char* name : {"CON", "com1"}) {
+        TinyPet pet;
+        pet.name = name;
+        pet.state.type = name;
+        SimHarness sim(pet);
+        ExpectFailedStart(sim);
+        EXPECT_TRUE(Logged(sim, "LoadPetConfig() - 활성중인 PET의 CFG를  읽을수 없습니다."))
+            << name;
+    }
+}
+
 TEST(StartUp, AScriptWithoutAction100IsRefused) {
     TinyPet pet;
     pet.actions.erase(pet.actions.begin());  // action 100 comes first

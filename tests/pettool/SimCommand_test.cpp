@@ -125,8 +125,8 @@ TEST_F(PettoolSim, CheckWarnsOfWhatAnAuthorMustFix) {
     EXPECT_TRUE(HasLine(run, "warning: no action in the range 440..449"));
     EXPECT_TRUE(HasLine(run, "warning: picture file .\\PETS\\PETEND.BCF does not exist"));
     EXPECT_TRUE(HasLine(run,
-                        "warning: PetType 'DOG' differs from the pet's name 'CAT': saves would "
-                        "go to .\\DATA\\DOG.CFG"));
+                        "warning: PetType 'DOG' differs from the pet's name 'CAT' (the state is "
+                        "saved to .\\DATA\\CAT.CFG all the same)"));
     // Warnings come after the log.
     auto first = std::find_if(run.lines.begin(), run.lines.end(),
                               [](const std::string& l) { return l.rfind("warning: ", 0) == 0; });
@@ -192,6 +192,25 @@ TEST_F(PettoolSim, TheSameArgumentsGiveTheSameOutput) {
     EXPECT_FALSE(Named(first, "tick").empty());
     Install(pet);
     EXPECT_NE(Run("sim", "--seconds 120 --seed 10 --trace").out, first.out);
+}
+
+// A PetType naming the common file is a value only: the run saves both files just as it does
+// for a pet of its own type, and PET.CFG stays a common file.
+TEST_F(PettoolSim, APetTypeOfPetLeavesTheCommonFileAlone) {
+    std::string args = "--seconds 30 --seed 3";
+    TinyPet pet;
+    Install(pet);
+    ToolRun plain = Run("sim", args);
+    std::string common = test::ReadFileBytes(root_ / "DATA" / "PET.CFG");
+    pet.state.type = "PET";
+    Install(pet);
+    ToolRun typed = Run("sim", args);
+    ASSERT_EQ(typed.exitCode, 0) << typed.out;
+    EXPECT_FALSE(Named(typed, "save").empty());
+    EXPECT_EQ(test::ReadFileBytes(root_ / "DATA" / "PET.CFG"), common);
+    EXPECT_NE(Decoded("CAT.CFG").find("PetType;PET\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(root_ / "DATA" / "PET.TMP"));
+    EXPECT_EQ(Run("sim", args).exitCode, 0);  // and the pet starts again
 }
 
 TEST_F(PettoolSim, SimPlacesThePetOnTheGivenDesktopAndDate) {

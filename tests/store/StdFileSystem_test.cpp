@@ -66,5 +66,29 @@ TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
     EXPECT_TRUE(fs::exists(root_ / "Data" / "new.cfg"));
 }
 
+TEST(DeviceNames, AreRefusedInEveryPathThroughTheFileLayer) {
+    for (const char* name : {"CON", "nul", "Aux.cfg", "PRN.TXT.BAK", "com1", "LPT9.CUR", "con .x"})
+        EXPECT_TRUE(IsDeviceName(name)) << name;
+    for (const char* name : {"CONS", "COM0", "COM10", "LPT", "NULL.CFG", "XCON", "", "."})
+        EXPECT_FALSE(IsDeviceName(name)) << name;
+    EXPECT_TRUE(NamesDevice(".\\PETS\\NUL.BCF"));
+    EXPECT_TRUE(NamesDevice(".\\AUX\\A.BMP"));
+    EXPECT_TRUE(NamesDevice("PETS/Com3"));
+    EXPECT_FALSE(NamesDevice(".\\PETS\\CAT.BCF"));
+    EXPECT_FALSE(NamesDevice("/tmp/con/x"));  // the host's own path
+
+    test::MemoryEnv env;
+    env.files.Put(".\\PETS\\NUL.BCF", "x");
+    FileReadResult read = Files().ReadFile(".\\PETS\\NUL.BCF");
+    EXPECT_EQ(read.status, FileReadResult::kOpenFailed);
+    EXPECT_EQ(read.error, kErrorInvalidName);
+    EXPECT_FALSE(Files().FileExists(".\\PETS\\nul.bcf"));
+    EXPECT_EQ(Files().WriteFile(".\\DATA\\COM1.TMP", "x", true).error, kErrorInvalidName);
+    EXPECT_EQ(Files().AppendFile(".\\DATA\\lpt1", "x"), kErrorInvalidName);
+    EXPECT_EQ(Files().ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\CON.CFG"), kErrorInvalidName);
+    EXPECT_FALSE(env.files.Has(".\\DATA\\COM1.TMP"));
+    EXPECT_EQ(Files().ReadFile(".\\PETS\\NULL.BCF").error, kErrorFileNotFound);
+}
+
 }  // namespace
 }  // namespace nuv

@@ -258,8 +258,7 @@ void Packer::PackState(const ManifestPet& pet) {
     }
     if (info.GetPetInfos().PetType != pet.name) {
         Error(Where(pet.state), "PetType '" + info.GetPetInfos().PetType +
-                                    "' must be the pet's name '" + pet.name +
-                                    "' (saves go to the file named by PetType)");
+                                    "' must be the pet's name '" + pet.name + "'");
     }
 }
 
