@@ -68,12 +68,12 @@ bool CPet::ReadPetFiles() {
     PetInfos& infos = GetPetInfos();
     if (infos.PetName.empty()) {
         WriteLog("[ Registration New Pet Name ]");
-        auto answer = ports_.dialogs->InputBox(TextOf(204), TextOf(205));
-        if (!answer || answer->empty()) {
+        std::string name = TypedPetName(TextOf(204), TextOf(205));
+        if (name.empty()) {
             WriteLog("InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
             return false;
         }
-        infos.PetName = cp949::CutBytes(*answer, kPetNameBytes);
+        infos.PetName = name;
     }
     if (infos.PetStartDate.empty()) {
         LocalTime today = Clock().Now();

@@ -167,6 +167,19 @@ TEST(StartUp, AFirstRunNameIsCutTo19BytesWithoutSplittingACharacter) {
         ASSERT_TRUE(sim.Start());
         EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqr");
     }
+    options.name = "ab;cd";  // the name box takes no ';': what is saved reads back the same
+    {
+        SimHarness sim(pet, options);
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcd");
+        std::string saved = Complement(sim.env.files.Get(".\\DATA\\CAT.CFG"));
+        EXPECT_NE(saved.find("PetName;abcd\r\n"), std::string::npos) << saved;
+    }
+    options.name = ";";  // nothing left: no name
+    {
+        SimHarness sim(pet, options);
+        ExpectFailedStart(sim);
+    }
 }
 
 TEST(StartUp, AnEmptyStartDateBecomesTodayAndIsSaved) {
