@@ -25,7 +25,8 @@ bool CPet::InitPet(bool run) {
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;
 
-    if (GetPetInfos().PetOnTop != 0) SetTopMost(true);
+    // Both ways: the window may still be top-most from the pet that ran before.
+    SetTopMost(GetPetInfos().PetOnTop != 0);
     StartAction(100, true, true);
     ports_.window->StartTimer(kTimerTick, 120);
     ports_.hook->InitHooksDll();
