@@ -42,7 +42,8 @@ const std::map<int, std::vector<int>>& NeededAnimations() {
     return needed;
 }
 
-// The numbered texts the program shows, with what they are for.
+// The numbered texts the program shows, with what they are for. The menu has captions of its
+// own for 312 and 313, so a pet may leave those out.
 const std::map<int, const char*>& ProgramTexts() {
     static const std::map<int, const char*> texts = {
         {101, "window title"},
@@ -66,8 +67,6 @@ const std::map<int, const char*>& ProgramTexts() {
         {309, "option: sound"},
         {310, "option: rename"},
         {311, "option: change pet"},
-        {312, "option: about"},
-        {313, "option: user"},
         {401, "result of game 510"},
         {402, "result of game 520"},
         {403, "result of game 530"},
