@@ -282,6 +282,15 @@ TEST_F(PettoolSim, EventsDragAndDropThePet) {
     EXPECT_EQ(cursors[0]["set"], "resource:136");
     EXPECT_EQ(cursors[1]["set"], nullptr);
     EXPECT_EQ(run.events.back()["x"], 346);
+
+    // A run that ends mid-drag puts the cursors back before its last event, the end.
+    WriteEvents("1000 lbutton 5 5\n");
+    run = Run("sim", "--seconds 2 --events '" + EventsPath() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    ASSERT_GE(run.events.size(), 2u);
+    EXPECT_EQ(run.events.end()[-2]["ev"], "cursor");
+    EXPECT_EQ(run.events.end()[-2]["set"], nullptr);
+    EXPECT_EQ(run.events.back()["ev"], "end");
 }
 
 TEST_F(PettoolSim, TheExitCommandSavesShowsTheEndPictureAndEnds) {
