@@ -66,6 +66,24 @@ TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
     EXPECT_TRUE(fs::exists(root_ / "Data" / "new.cfg"));
 }
 
+// Two runs of one test at once each work in a folder of their own.
+TEST(TempFolders, AreNewForEveryUseAndRemoveOnlyThemselves) {
+    fs::path kept;
+    {
+        test::TempFolder first("nuv-fs");
+        test::TempFolder second("nuv-fs");
+        EXPECT_NE(first.path(), second.path());
+        EXPECT_TRUE(fs::is_directory(first.path()) && fs::is_empty(first.path()));
+        kept = second.path();
+        {
+            test::TempFolder again("nuv-fs");
+            std::ofstream(again.path() / "x") << "x";
+        }
+        EXPECT_TRUE(fs::is_directory(kept));
+    }
+    EXPECT_FALSE(fs::exists(kept));
+}
+
 TEST(DeviceNames, AreRefusedInEveryPathThroughTheFileLayer) {
     for (const char* name : {"CON", "nul", "Aux.cfg", "PRN.TXT.BAK", "com1", "LPT9.CUR", "con .x"})
         EXPECT_TRUE(IsDeviceName(name)) << name;
