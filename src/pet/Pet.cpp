@@ -46,6 +46,13 @@ bool CPet::LoadPetConfig() {
         WriteLog("LoadPetConfig() - 활성중인 PET을 찾을수 없습니다.");
         return false;
     }
+    // The name names every file of the pet: it must stay in its folders, and its state file
+    // must not be the common one.
+    if (!IsPlainFileName(PetName()) || IsSameKey(PetName(), "PET")) {
+        WriteLogF("LoadPetConfig() - '%s'은(는) PET 파일의 이름으로 쓸 수 없습니다.",
+                  PetName().c_str());
+        return false;
+    }
     std::string path = JoinPath(".\\DATA\\", PetName(), ".CFG");
     WriteLogF("[ Pet Config File Read : '%s' ]", path.c_str());
     if (LoadPetStateFile(path) && SetPetInfosPart()) return true;

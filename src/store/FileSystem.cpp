@@ -99,6 +99,11 @@ bool NamesDevice(std::string_view path) {
     }
 }
 
+bool IsPlainFileName(std::string_view name) {
+    return name.find_first_of("\\/:") == std::string_view::npos && name != "." && name != ".." &&
+           !IsDeviceName(name);
+}
+
 std::string ReplaceExtension(std::string_view path, std::string_view extension) {
     std::size_t dot = path.rfind('.');
     std::string out(path.substr(0, dot == std::string_view::npos ? path.size() : dot));

@@ -77,6 +77,10 @@ bool IsDeviceName(std::string_view name);
 // root ("/tmp/...", a tool's argument) is the host's own and never names a device.
 bool NamesDevice(std::string_view path);
 
+// True for a name that stays in the folder it is joined to and names a file there: no '\\',
+// '/' or ':', neither "." nor "..", and no device name.
+bool IsPlainFileName(std::string_view name);
+
 // The path with everything from its last '.' replaced by `extension` (".\\A.B.BCF" ->
 // ".\\A.B.BMP").
 std::string ReplaceExtension(std::string_view path, std::string_view extension);

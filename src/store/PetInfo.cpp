@@ -54,11 +54,6 @@ uint32_t PeedTimeValue(std::string_view field) {
     return uint32_t(value);
 }
 
-// The type names the state file; it must not lead out of the data folder.
-bool IsPlainFileName(const std::string& name) {
-    return name.find_first_of("\\/:") == std::string::npos && name != "." && name != "..";
-}
-
 // The name part of a path: from its last '\' to its last '.' (".\DATA\CAT.CFG" -> "CAT").
 std::string_view FileBaseName(std::string_view path) {
     std::size_t slash = path.find_last_of("\\/");
@@ -145,6 +140,7 @@ void CPetInfo::SetValue(std::string_view key, std::string_view line) {
 }
 
 bool CPetInfo::SaveConfigData(uint32_t referenceTick) {
+    // A record never read names its file by its type, which must not lead out of the folder.
     if (path_.empty() && !IsPlainFileName(infos_.PetType)) {
         WriteLogF("SaveConfigData() - '%s'은(는) 파일 이름으로 쓸 수 없는 PET 종류입니다.",
                   infos_.PetType.c_str());

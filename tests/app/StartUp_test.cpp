@@ -112,15 +112,19 @@ TEST(StartUp, NoActivePetStopsTheStart) {
     EXPECT_TRUE(Logged(sim, "InitPet() - 활성중인 PET을 찾을 수 없습니다."));
 }
 
-TEST(StartUp, APetListNameThatIsADeviceIsNoFile) {
-    for (const char* name : {"CON", "com1"}) {
-        TinyPet pet;
-        pet.name = name;
-        pet.state.type = name;
-        SimHarness sim(pet);
+// The pet list's name names the pet's files: a device, a way out of the folders or the common
+// file are refused before anything is read.
+TEST(StartUp, APetListNameThatIsNoPlainFileNameStopsTheStart) {
+    for (std::string name : {"CON", "com1.x", "PET", "..\\CAT", "a/b"}) {
+        SimHarness sim;
+        std::string config = Complement(sim.env.files.Get(".\\DATA\\PET.CFG"));
+        config.replace(config.find("Ps(0,CAT,"), 9, "Ps(0," + name + ",");
+        sim.env.files.Put(".\\DATA\\PET.CFG", Complement(config));
         ExpectFailedStart(sim);
-        EXPECT_TRUE(Logged(sim, "LoadPetConfig() - 활성중인 PET의 CFG를  읽을수 없습니다."))
+        EXPECT_TRUE(Logged(
+            sim, "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다."))
             << name;
+        EXPECT_EQ(Complement(sim.env.files.Get(".\\DATA\\PET.CFG")), config);
     }
 }
 

@@ -17,6 +17,7 @@
 #include "store/StdFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TinyPet.h"
+#include "support/ToolRun.h"
 
 namespace nuv::tool {
 namespace {
@@ -66,6 +67,10 @@ class PackTest : public ::testing::Test {
         std::ofstream(dir_ / "src" / name, std::ios::binary) << text;
     }
     void WritePng(const std::string& name, const Image& image) { Write(name, EncodePng(image)); }
+    void RenamePet(const std::string& line) {
+        std::string manifest = test::ReadFileBytes(dir_ / "src" / "pet.manifest");
+        Write("pet.manifest", manifest.replace(manifest.find("pet CAT"), 7, line));
+    }
 
     // Packs the sources; the errors joined by line breaks.
     std::string Pack() {
@@ -162,6 +167,8 @@ TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
              t.Write("CAT.ani.txt", t.pet_.Script());
          },
          "'//' inside a text"},
+        {"common", [](PackTest& t) { t.RenamePet("pet PET"); }, "pet name 'PET'"},
+        {"device", [](PackTest& t) { t.RenamePet("pet Nul"); }, "pet name 'Nul'"},
         {"semicolon",
          [](PackTest& t) {
              t.pet_.texts.push_back("132;a;b;");
