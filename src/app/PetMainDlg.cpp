@@ -161,9 +161,10 @@ void CPetMainDlg::OnTimer(int id) {
 bool CPetMainDlg::OnSetCursor() {
     if (InRange(pet_->GetActionId(), 530, 539)) {
         const std::vector<CurEntry>& cursors = pet_->Cursors().records;
-        std::string path = cursors.size() >= 4 ? JoinPath(".\\PETS\\", cursors[3].file, "") : "";
-        if (!hoverCursor_ && !path.empty() && !NamesDevice(path))
-            hoverCursor_ = ports_.cursors->LoadHoverCursor(path);
+        if (!hoverCursor_ && cursors.size() >= 4) {
+            hoverCursor_ =
+                ports_.cursors->LoadHoverCursor(JoinPath(".\\PETS\\", cursors[3].file, ""));
+        }
         if (hoverCursor_) ports_.cursors->ShowHoverCursor();
         pet_->OnGameClick(0, 0);
         return hoverCursor_;

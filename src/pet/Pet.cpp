@@ -114,8 +114,7 @@ void CPet::RegisterUser() {
 void CPet::PlayPetSound(int index) {
     if (GetPetInfos().PetOnSound == 0) return;
     if (index < 0 || index >= int(Sounds().size())) return;
-    std::string path = JoinPath(".\\PETSOUND\\", Sounds()[index].file, "");
-    if (!NamesDevice(path)) ports_.system->PlaySoundFile(path);  // the shell reads it itself
+    ports_.system->PlaySoundFile(JoinPath(".\\PETSOUND\\", Sounds()[index].file, ""));
 }
 
 int CPet::GetActionId() const {

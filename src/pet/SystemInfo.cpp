@@ -1,7 +1,6 @@
 #include "pet/SystemInfo.h"
 
 #include "store/Cp949.h"
-#include "store/FileSystem.h"
 #include "store/Log.h"
 
 namespace nuv {
@@ -77,7 +76,6 @@ void CSystemInfo::SetCursorFromResource(int id) {
 }
 
 void CSystemInfo::SetCursorFromFile(const std::string& path) {
-    if (NamesDevice(path)) return;  // the shell reads cursor files itself
     SaveCursorsOnce();
     cursors_->ApplyCursorFile(path);
 }
