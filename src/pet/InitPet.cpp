@@ -25,7 +25,8 @@ bool CPet::InitPet(bool run) {
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;
 
-    if (GetPetInfos().PetOnTop != 0) SetTopMost(true);
+    // Both ways: the window may still be top-most from the pet that ran before.
+    SetTopMost(GetPetInfos().PetOnTop != 0);
     StartAction(100, true, true);
     ports_.window->StartTimer(kTimerTick, 120);
     ports_.hook->InitHooksDll();
@@ -68,12 +69,12 @@ bool CPet::ReadPetFiles() {
     PetInfos& infos = GetPetInfos();
     if (infos.PetName.empty()) {
         WriteLog("[ Registration New Pet Name ]");
-        auto answer = ports_.dialogs->InputBox(TextOf(204), TextOf(205));
-        if (!answer || answer->empty()) {
+        std::string name = TypedPetName(TextOf(204), TextOf(205));
+        if (name.empty()) {
             WriteLog("InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
             return false;
         }
-        infos.PetName = cp949::CutBytes(*answer, kPetNameBytes);
+        infos.PetName = name;
     }
     if (infos.PetStartDate.empty()) {
         LocalTime today = Clock().Now();

@@ -138,6 +138,7 @@ class CPet : public CAniScript,
     bool ReadCommonConfig();
     bool ReadPetFiles();
     bool PreparePet();
+    std::string TypedPetName(const std::string& caption, const std::string& question);
 
     // The submenus the program makes.
     std::vector<MenuItem> StatusItems(MenuModel& menu) const;

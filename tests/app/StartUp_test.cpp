@@ -112,6 +112,22 @@ TEST(StartUp, NoActivePetStopsTheStart) {
     EXPECT_TRUE(Logged(sim, "InitPet() - 활성중인 PET을 찾을 수 없습니다."));
 }
 
+// The pet list's name names the pet's files: a device, a way out of the folders or the common
+// file are refused before anything is read.
+TEST(StartUp, APetListNameThatIsNoPlainFileNameStopsTheStart) {
+    for (std::string name : {"CON", "com1.x", "PET", "..\\CAT", "a/b"}) {
+        SimHarness sim;
+        std::string config = Complement(sim.env.files.Get(".\\DATA\\PET.CFG"));
+        config.replace(config.find("Ps(0,CAT,"), 9, "Ps(0," + name + ",");
+        sim.env.files.Put(".\\DATA\\PET.CFG", Complement(config));
+        ExpectFailedStart(sim);
+        EXPECT_TRUE(Logged(
+            sim, "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다."))
+            << name;
+        EXPECT_EQ(Complement(sim.env.files.Get(".\\DATA\\PET.CFG")), config);
+    }
+}
+
 TEST(StartUp, AScriptWithoutAction100IsRefused) {
     TinyPet pet;
     pet.actions.erase(pet.actions.begin());  // action 100 comes first
@@ -154,6 +170,19 @@ TEST(StartUp, AFirstRunNameIsCutTo19BytesWithoutSplittingACharacter) {
         SimHarness sim(pet, options);
         ASSERT_TRUE(sim.Start());
         EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqr");
+    }
+    options.name = "ab;cd";  // the name box takes no ';': what is saved reads back the same
+    {
+        SimHarness sim(pet, options);
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcd");
+        std::string saved = Complement(sim.env.files.Get(".\\DATA\\CAT.CFG"));
+        EXPECT_NE(saved.find("PetName;abcd\r\n"), std::string::npos) << saved;
+    }
+    options.name = ";";  // nothing left: no name
+    {
+        SimHarness sim(pet, options);
+        ExpectFailedStart(sim);
     }
 }
 

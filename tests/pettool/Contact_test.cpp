@@ -13,6 +13,7 @@
 #include "pettool/Packer.h"
 #include "pettool/PngIo.h"
 #include "store/MemoryFileSystem.h"
+#include "support/TempFolder.h"
 #include "support/TinyPet.h"
 
 namespace nuv::tool {
@@ -78,8 +79,6 @@ TEST(ContactSheet, GreenIsTransparentAndPiecesMayLeaveThePicture) {
 class ContactCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / "nuv-contact-test";
-        fs::remove_all(root_);
         MemoryFileSystem files;
         test::TinyPet().Install(files);
         for (const std::string& path : files.Paths()) {
@@ -87,14 +86,14 @@ class ContactCommandTest : public ::testing::Test {
             std::ofstream(root_ / path, std::ios::binary) << files.Get(path);
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     Image Read(const std::string& name) {
         std::ifstream in(root_ / name, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         return DecodePng(bytes).value_or(Image());
     }
-    fs::path root_;
+    test::TempFolder folder_{"nuv-contact"};
+    fs::path root_ = folder_.path();
 };
 
 TEST_F(ContactCommandTest, DrawsTheActivePetsFramesOrItsPictures) {
