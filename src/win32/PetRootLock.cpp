@@ -33,6 +33,23 @@ std::wstring LongPath(const std::wstring& path) {
     return full.empty() ? path : full;
 }
 
+// The path the system resolves `path` to (mapped drives, links and junctions followed), or
+// empty when the folder cannot be opened.
+std::wstring FinalPath(const std::wstring& path) {
+    HANDLE folder =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return {};
+    wchar_t buffer[1024] = {};
+    DWORD size = GetFinalPathNameByHandleW(folder, buffer, 1024, FILE_NAME_NORMALIZED);
+    CloseHandle(folder);
+    if (size == 0 || size >= 1024) return {};
+    std::wstring final(buffer, size);
+    if (final.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + final.substr(8);
+    if (final.rfind(L"\\\\?\\", 0) == 0) return final.substr(4);
+    return final;
+}
+
 std::wstring UpperCase(const std::wstring& text) {
     if (text.empty()) return text;
     std::wstring upper(text.size(), L'\0');
@@ -55,7 +72,8 @@ std::uint64_t Fnv1a(const std::wstring& text) {
 }  // namespace
 
 std::wstring CanonicalRootPath(const std::wstring& root) {
-    std::wstring path = LongPath(FullPath(root));
+    std::wstring path = FinalPath(root);
+    if (path.empty()) path = LongPath(FullPath(root));
     // "C:\" keeps its separator; "C:\PETS\" does not.
     while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/'))
         path.pop_back();

@@ -25,7 +25,8 @@ class PetRootLock {
     HANDLE mutex_ = nullptr;
 };
 
-// The full, long, upper-cased path of `root`, without a trailing separator.
+// The path of folder `root` as the system resolves it (mapped drives, links, short names),
+// upper-cased, without a trailing separator; the full path of a folder that cannot be opened.
 std::wstring CanonicalRootPath(const std::wstring& root);
 // "Local\NuvPET-" and a 64-bit hash of the canonical path in hexadecimal (a mutex name holds no
 // backslash after its prefix, and no more than MAX_PATH characters).
