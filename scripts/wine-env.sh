@@ -46,9 +46,11 @@ nuv_wine_start_xvfb() {
 
 nuv_wine_choose_display() {
     if nuv_wine_display_alive "${DISPLAY:-}"; then return 0; fi
-    local saved
+    local saved pid
     saved=$(cat "$NUV_WINE_DIR/display" 2>/dev/null || true)
-    if nuv_wine_display_alive "$saved"; then
+    pid=$(cat "$NUV_WINE_DIR/xvfb.pid" 2>/dev/null || true)
+    # Only the display started here: after it ended, another checkout may have its number.
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && nuv_wine_display_alive "$saved"; then
         DISPLAY=$saved
         return 0
     fi
