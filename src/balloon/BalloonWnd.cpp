@@ -1,10 +1,12 @@
 #include "balloon/BalloonWnd.h"
 
 #include <algorithm>
+#include <map>
 
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonPainter.h"
 #include "balloon/WebAddress.h"
+#include "store/BmpDecoder.h"
 #include "store/Log.h"
 
 namespace nuv {
@@ -13,6 +15,8 @@ namespace {
 constexpr char kPetsFolder[] = ".\\PETS\\";
 constexpr Pixel kPlainBalloonFill = MakePixel(255, 255, 255);
 constexpr Pixel kPlainMessageFill = MakePixel(64, 64, 64);
+// The pictures of one balloon together hold no more pixels than one picture may.
+constexpr int64_t kMaxBalloonPicturePixels = kMaxBmpPixels;
 
 Image CutPiece(const Image& picture, const Rect& piece) {
     Image out(piece.Width(), piece.Height());
@@ -61,6 +65,7 @@ bool CBalloonWnd::Create() {
     created_ = true;
     window_->SetShape(MakeShape());
     pictureTags_ = ExtractPictureTags(&pendingText_);
+    LoadTagPictures();
     layout_.SetText(std::move(pendingText_));
     pendingText_.clear();
     if (kind_ == kMessageBalloon) {
@@ -91,6 +96,32 @@ void CBalloonWnd::LoadBackground() {
         return;
     }
     background_.image = std::make_shared<const Image>(CutPiece(picture, piece));
+}
+
+void CBalloonWnd::LoadTagPictures() {
+    std::map<std::string, std::shared_ptr<const Image>> decoded;
+    int64_t pixels = 0;
+    for (const BalloonPictureTag& tag : pictureTags_) {
+        auto known = decoded.find(tag.path);
+        if (known == decoded.end()) {
+            known = decoded.emplace(tag.path, LoadTagPicture(tag.path, &pixels)).first;
+        }
+        if (known->second) tagPictures_.push_back({tag.path, Point{tag.x, tag.y}, known->second});
+    }
+}
+
+// The picture of `path`, unless it would take the balloon's pictures past their limit.
+std::shared_ptr<const Image> CBalloonWnd::LoadTagPicture(const std::string& path, int64_t* pixels) {
+    Image picture;
+    if (*pixels <= kMaxBalloonPicturePixels) picture = pictures_.LoadBitmapFile(path);
+    *pixels += int64_t(picture.width()) * picture.height();
+    if (*pixels > kMaxBalloonPicturePixels) {
+        WriteLogF("CBalloonWnd::Create() - 말풍선의 그림이 너무 많아 %s 그림을 그리지 않습니다.",
+                  path.c_str());
+        return nullptr;
+    }
+    if (picture.empty()) return nullptr;
+    return std::make_shared<const Image>(std::move(picture));
 }
 
 std::vector<Rect> CBalloonWnd::MakeShape() {
@@ -129,12 +160,7 @@ BalloonDrawing CBalloonWnd::BuildDrawing() {
     BalloonDrawing drawing;
     drawing.size = size_;
     drawing.background = background_;
-    for (const BalloonPictureTag& tag : pictureTags_) {
-        Image picture = pictures_.LoadBitmapFile(tag.path);
-        if (picture.empty()) continue;
-        drawing.pictures.push_back(
-            {tag.path, Point{tag.x, tag.y}, std::make_shared<const Image>(std::move(picture))});
-    }
+    drawing.pictures = tagPictures_;
     PaintBalloonText(layout_, metrics_, &drawing);
     return drawing;
 }
