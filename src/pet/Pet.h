@@ -46,6 +46,7 @@ enum MoveFlags { kMoveUp = 1, kMoveDown = 2, kMoveLeft = 4, kMoveRight = 8 };
 enum PetTimer { kTimerTick = 2, kTimerDrag = 4, kTimerSample = 8 };
 
 constexpr int kMenuIconSlots = 20;
+constexpr int kMaxMenuIconSide = 256;
 constexpr int kGroundMargin = 30;  // the pet's bottom may stand this far below the ground line
 
 class CPet : public CAniScript,
@@ -119,7 +120,8 @@ class CPet : public CAniScript,
     GaugePicture DrawGauge(int number, const std::string& label) const;
     GaugePicture DrawGauge(int number, const std::string& label, const Image& bar) const;
     Image MakeMenuIcon(int index, int width, int height) const;
-    // Icon `index` of an icon image: its band of rows, pure green shown in the menu colour.
+    // Icon `index` of an icon image: its band of rows, pure green shown in the menu colour;
+    // empty for sides outside 1..kMaxMenuIconSide.
     Image CutMenuIcon(const Image& iconImage, int index, int width, int height) const;
     const std::vector<Image>& MenuIcons() const { return menuIcons_; }
     int AgeInDays() const;
@@ -140,6 +142,8 @@ class CPet : public CAniScript,
     bool PreparePet();
     std::string TypedPetName(const std::string& caption, const std::string& question);
 
+    // The menu icons of the script's menu records, when the icon image holds icons of its size.
+    void MakeMenuIcons();
     // The submenus the program makes.
     std::vector<MenuItem> StatusItems(MenuModel& menu) const;
     std::vector<MenuItem> OptionItems() const;
