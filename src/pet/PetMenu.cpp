@@ -162,15 +162,19 @@ GaugePicture CPet::DrawGauge(int number, const std::string& label) const {
 GaugePicture CPet::DrawGauge(int number, const std::string& label, const Image& bar) const {
     const PetInfos& infos = GetPetInfos();
     const int counters[4] = {infos.PetS0, infos.PetS1, infos.PetS2, infos.PetS3};
-    int units = counters[number & 3] / 1000;
+    int units = std::max(counters[number & 3], 0) / 1000;
     Pixel menuColor = ports_.menu->MenuColor();
     GaugePicture gauge;
     gauge.label = label;
     gauge.labelWidth = ports_.text ? ports_.text->TextWidth(label, {12, true, false}) : 0;
     gauge.picture = Image(kGaugeWidth, kGaugeHeight, menuColor);
     int source = units >= 8 ? 32 : units < 5 ? 64 : 0;
-    for (int k = 0; k < 10; ++k) {
-        CopyCell(bar, k < units ? source : 16, gauge.picture, gauge.labelWidth + 17 * k, menuColor);
+    // A full cell for each thousand, empty cells up to the tenth; cells past the picture's
+    // right edge are cut off.
+    for (int k = 0; k < std::max(units, 10); ++k) {
+        int64_t x = int64_t(gauge.labelWidth) + 17 * int64_t(k);
+        if (x >= kGaugeWidth) break;
+        CopyCell(bar, k < units ? source : 16, gauge.picture, int(x), menuColor);
     }
     return gauge;
 }
