@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 
 #include "store/ComplementedFile.h"
 #include "support/SimHarness.h"
@@ -267,6 +268,27 @@ TEST(StartUp, SizesThePicturesCannotHoldAreRefused) {
         }
         EXPECT_TRUE(Logged(sim, c.log)) << c.to;
     }
+}
+
+// A file layer that fails by throwing, as an allocation may.
+class ThrowingFiles : public MemoryFileSystem {
+  public:
+    explicit ThrowingFiles(const MemoryFileSystem& files) : MemoryFileSystem(files) {}
+    FileReadResult ReadFile(const std::string& path) override {
+        if (path == ".\\PETS\\CAT.BCF") throw std::bad_alloc();
+        return MemoryFileSystem::ReadFile(path);
+    }
+};
+
+TEST(StartUp, AnExceptionInsideEndsTheProgramAsAFailedStart) {
+    SimHarness sim;
+    ThrowingFiles files(sim.env.files);
+    IFileSystem* previous = SetFiles(&files);
+    ExpectFailedStart(sim);
+    SetFiles(previous);
+    EXPECT_TRUE(Logged(sim,
+                       "CPetMainDlg::OnInitDialog() - 처리하지 못한 오류로 프로그램을 "
+                       "끝냅니다. (std::bad_alloc)"));
 }
 
 TEST(StartUp, RecordsTheSystemInTheUserRecord) {
