@@ -1,6 +1,7 @@
 #include "balloon/BalloonWnd.h"
 
 #include <algorithm>
+#include <exception>
 #include <map>
 
 #include "balloon/BalloonGeometry.h"
@@ -172,13 +173,35 @@ void CBalloonWnd::Redraw() {
 }
 
 void CBalloonWnd::OnTimer(int id) {
-    if (destroyed_ || closing_) return;
-    if (id == kTypingTimer && typingTimer_) {
-        OnTypingTimer();
-    } else if (id == kCloseTimer && closeTimer_) {
-        window_->StopTimer(kCloseTimer);
-        closeTimer_ = false;
-        Close();
+    Guard("OnTimer", [&] {
+        if (destroyed_ || closing_) return;
+        if (id == kTypingTimer && typingTimer_) {
+            OnTypingTimer();
+        } else if (id == kCloseTimer && closeTimer_) {
+            window_->StopTimer(kCloseTimer);
+            closeTimer_ = false;
+            Close();
+        }
+    });
+}
+
+template <class Handler>
+void CBalloonWnd::Guard(const char* event, Handler&& run) {
+    try {
+        run();
+    } catch (const std::exception& e) {
+        OnFault(event, e.what());
+    } catch (...) {
+        OnFault(event, "unknown");
+    }
+}
+
+// Nothing should throw here; should something still escape, the balloon closes.
+void CBalloonWnd::OnFault(const char* event, const char* what) {
+    try {
+        WriteLogF("CBalloonWnd::%s() - 처리하지 못한 오류로 말풍선을 닫습니다. (%s)", event, what);
+        Close();  // may delete this balloon
+    } catch (...) {
     }
 }
 
@@ -224,7 +247,7 @@ bool CBalloonWnd::OnLButtonDown(int x, int y) {
     if (destroyed_ || !hover_) return false;
     int link = LinkAt(x, y);
     if (link < 0) return false;
-    OpenLink(link);
+    Guard("OnLButtonDown", [&] { OpenLink(link); });
     return true;
 }
 
@@ -253,7 +276,11 @@ void CBalloonWnd::OnDestroyed() {
     destroyed_ = true;
     typingTimer_ = false;
     closeTimer_ = false;
-    owner_.OnBalloonClosed(*this);  // last: the owner may delete the balloon here
+    try {
+        owner_.OnBalloonClosed(*this);  // last: the owner may delete the balloon here
+    } catch (...) {
+        WriteLog("CBalloonWnd::OnDestroyed() - 말풍선이 닫힌 뒤의 처리에서 오류가 났습니다.");
+    }
 }
 
 }  // namespace nuv

@@ -61,7 +61,7 @@ class CBalloonWnd : public IBalloonWindowEvents {
     // What the balloon shows now.
     BalloonDrawing BuildDrawing();
 
-    // IBalloonWindowEvents
+    // IBalloonWindowEvents; no exception leaves them.
     void OnTimer(int id) override;
     void OnMouseMove(int x, int y) override;
     bool OnSetCursor() override;
@@ -70,6 +70,10 @@ class CBalloonWnd : public IBalloonWindowEvents {
     void OnDestroyed() override;
 
   private:
+    // Runs an event's work; an exception from it is logged and closes the balloon.
+    template <class Handler>
+    void Guard(const char* event, Handler&& run);
+    void OnFault(const char* event, const char* what);
     void LoadBackground();
     // Decodes the picture of each tag once, for every later drawing.
     void LoadTagPictures();

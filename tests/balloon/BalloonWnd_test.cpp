@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <random>
 
 #include "balloon/BalloonFakes.h"
@@ -300,6 +301,27 @@ TEST_F(BalloonWndTest, DecodesEachPictureOnceAndWithinALimit) {
     EXPECT_EQ(pictures.bitmapRequests, (Lines{"PETS\\BIG.BMP", "PETS\\BIG2.BMP"}));
     ASSERT_EQ(fake->drawing.pictures.size(), 1u);
     EXPECT_EQ(fake->drawing.pictures[0].path, "PETS\\BIG.BMP");
+}
+
+// Text metrics that fail by throwing, as an allocation may.
+class ThrowingMetrics : public ITextMetrics {
+  public:
+    int TextWidth(std::string_view, const TextFont&) override { throw std::bad_alloc(); }
+};
+
+TEST_F(BalloonWndTest, AnExceptionInsideAnEventClosesTheBalloon) {
+    ThrowingMetrics throwing;
+    auto window = std::make_unique<test::FakeBalloonWindow>();
+    fake = window.get();
+    balloon = std::make_unique<CBalloonWnd>(owner, kTypingBalloon, "OBJ.BCF", std::move(window),
+                                            throwing, pictures);
+    balloon->SetText("typing");
+    ASSERT_TRUE(balloon->Create());
+    balloon->OnTimer(CBalloonWnd::kTypingTimer);
+    EXPECT_EQ(owner.closed, 1);
+    EXPECT_EQ(fake->destroyCount, 1);
+    EXPECT_TRUE(env.log.Contains(
+        "CBalloonWnd::OnTimer() - 처리하지 못한 오류로 말풍선을 닫습니다. (std::bad_alloc)"));
 }
 
 TEST_F(BalloonWndTest, SurvivesMalformedMarkupOfEveryKind) {
