@@ -46,7 +46,6 @@ enum MoveFlags { kMoveUp = 1, kMoveDown = 2, kMoveLeft = 4, kMoveRight = 8 };
 enum PetTimer { kTimerTick = 2, kTimerDrag = 4, kTimerSample = 8 };
 
 constexpr int kMenuIconSlots = 20;
-constexpr int kMaxMenuIconSide = 256;
 constexpr int kGroundMargin = 30;  // the pet's bottom may stand this far below the ground line
 
 class CPet : public CAniScript,
