@@ -92,6 +92,12 @@ bool CPet::ReadPetFiles() {
         WriteLog("InitPet() - PET 이미지 파일을 읽는데 실패했습니다.");
         return false;
     }
+    Size frame = GetFrameSize();
+    if (!FitsIn(frame, sheet_)) {
+        WriteLogF("InitPet() - 프레임 크기 %dx%d는 PET 이미지(%dx%d)에 들어가지 않습니다.",
+                  frame.width, frame.height, sheet_.width(), sheet_.height());
+        return false;
+    }
 
     path = JoinPath(".\\DATA\\", PetName(), ".CMC");
     if (!LoadAdMessages(path)) {
@@ -113,18 +119,7 @@ bool CPet::PreparePet() {
                               desktop.ground - frame.height + kGroundMargin, frame.width,
                               frame.height);
 
-    const IconSet& icons = Icons();
-    Image iconImage;
-    bool iconImageRead = false;
-    for (const MnuEntry& item : MenuItems()) {
-        int index = item.iconIndex;
-        if (index < 0 || index >= kMenuIconSlots || !menuIcons_[index].empty()) continue;
-        if (!iconImageRead) {
-            iconImage = LoadBCFImage(JoinPath(".\\PETS\\", icons.iconImage, ""));
-            iconImageRead = true;
-        }
-        menuIcons_[index] = CutMenuIcon(iconImage, index, icons.iconWidth, icons.iconHeight);
-    }
+    MakeMenuIcons();
     return true;
 }
 

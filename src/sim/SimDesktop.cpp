@@ -120,7 +120,7 @@ bool CSimDesktop::Start(bool run) {
     if (run) {
         ok = dialog_->OnInitDialog();
     } else {
-        ok = dialog_->pet().InitPet(false);
+        ok = dialog_->CheckPet();
     }
     if (reporter_) reporter_->OnStart(Now(), ok, rect_, log.messages());
     return ok;
