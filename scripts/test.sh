@@ -2,7 +2,7 @@
 # Installs what the tests need, builds everything and runs every test suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh test
+bash scripts/deps.sh test linux
 jobs=$(nproc)
 
 echo "== native build and tests"
@@ -18,6 +18,10 @@ ctest --preset sanitize -j"$jobs"
 if [ -x scripts/fuzz.sh ]; then
     echo "== fuzzing"
     bash scripts/fuzz.sh
+fi
+if [ -f scripts/e2e-linux.sh ] && [ "$(uname -s)" = Linux ]; then
+    echo "== the Linux program (nuvpet) end to end"
+    bash scripts/e2e-linux.sh
 fi
 if [ -x scripts/e2e.sh ]; then
     echo "== the Windows program under Wine"

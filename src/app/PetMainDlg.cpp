@@ -302,6 +302,9 @@ void CPetMainDlg::RunCommand(int id) {
         case 9022:
             infos.PetOnSound = infos.PetOnSound ? 0 : 1;
             break;
+        case 9027:
+            ports_.system->SetStartWithDesktop(!ports_.system->StartsWithDesktop());
+            break;
         case 9023:
             pet_->RenamePet();
             break;

@@ -177,8 +177,8 @@ Rect CPet::FrameSource() const {
     int perRow = framesPerRow() > 0 ? framesPerRow() : 1;
     // 64 bits: the frame size comes from the script.
     int64_t x = int64_t(frame % perRow) * size.width, y = int64_t(frame / perRow) * size.height;
-    if (size.width <= 0 || size.height <= 0 || x + size.width > sheet_.width() ||
-        y + size.height > sheet_.height()) {
+    if (size.width <= 0 || size.height <= 0 || x + size.width > sheetSize_.width ||
+        y + size.height > sheetSize_.height) {
         return {};
     }
     return {int(x), int(y), int(x) + size.width, int(y) + size.height};

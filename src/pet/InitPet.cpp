@@ -113,6 +113,9 @@ bool CPet::PreparePet() {
         WriteLogF("InitPet() - 메모리 DC를 생성하지 못했습니다. Error = %u", error);
         return false;
     }
+    // The window holds the sheet now: the pet keeps its size only.
+    sheetSize_ = {sheet_.width(), sheet_.height()};
+    sheet_ = Image();
     Size frame = GetFrameSize();
     DesktopSize desktop = Desktop();
     ports_.window->MoveResize(desktop.width / 4 - frame.width / 2,

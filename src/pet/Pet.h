@@ -131,6 +131,7 @@ class CPet : public CAniScript,
     int framePos() const { return framePos_; }
     int subState() const { return subState_; }
     bool hookActive() const { return hookActive_; }
+    // The picture sheet while the pet starts; empty once the window holds it.
     const Image& Sheet() const { return sheet_; }
     const PetPorts& Ports() const { return ports_; }
 
@@ -203,6 +204,7 @@ class CPet : public CAniScript,
     uint32_t actionStart_ = 0;
     std::vector<Image> menuIcons_;
     Image sheet_;
+    Size sheetSize_;
     bool hookActive_ = false;
     int throwSpeedX_ = 0;
     int throwSpeedY_ = 0;

@@ -140,6 +140,9 @@ std::vector<MenuItem> CPet::OptionItems() const {
     std::vector<MenuItem> items;
     items.push_back(Command(9021, TextOf(308), infos.PetOnTop != 0));
     items.push_back(Command(9022, TextOf(309), infos.PetOnSound != 0));
+    const std::string* autostart = FindText(314);
+    items.push_back(Command(9027, autostart ? *autostart : "컴퓨터를 켜면 함께 시작",
+                            ports_.system->StartsWithDesktop()));
     items.push_back(MenuItem::Separator());
     items.push_back(Command(9023, TextOf(310)));
     items.push_back(Command(9024, TextOf(311), false, GetPetsList().entries.size() > 1));

@@ -27,6 +27,11 @@ class ISystemServices {
     virtual void PlaySoundFile(const std::string& path) = 0;
     // Opens a web address in the user's browser.
     virtual void OpenUrl(const std::string& url) = 0;
+    // Whether the program starts with the user's session, on the pet root it runs on now.
+    virtual bool StartsWithDesktop() = 0;
+    // Makes the program start with the user's session on this pet root, or no longer; false
+    // when the system refused.
+    virtual bool SetStartWithDesktop(bool start) = 0;
 };
 
 // The system-wide cursors. The core decides when; the shell keeps the saved copies.

@@ -108,6 +108,11 @@ class CSimDesktop : public IPetWindow,
     void SetDragFullWindows(int value) override { dragFullWindows_ = value; }
     void PlaySoundFile(const std::string& path) override;
     void OpenUrl(const std::string& url) override;
+    bool StartsWithDesktop() override { return startsWithDesktop_; }
+    bool SetStartWithDesktop(bool start) override {
+        startsWithDesktop_ = start;
+        return true;
+    }
 
     // ISystemCursors
     void SaveCursors() override { cursorsSaved_ = true; }
@@ -194,6 +199,7 @@ class CSimDesktop : public IPetWindow,
     bool hookInstalled_ = false;
     bool cursorsSaved_ = false;
     int dragFullWindows_ = 0;
+    bool startsWithDesktop_ = false;
     std::deque<int> choices_;
     std::vector<SimBalloonWindow*> balloonWindows_;  // open ones, oldest first
 };

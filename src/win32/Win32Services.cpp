@@ -1,6 +1,7 @@
 #include "win32/Win32Services.h"
 
 #include <cstring>
+#include <string>
 
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
@@ -65,6 +66,51 @@ void Win32Services::SetDragFullWindows(int value) {
 
 void Win32Services::PlaySoundFile(const std::string& path) {
     sndPlaySoundW(Widen(path).c_str(), SND_ASYNC);
+}
+
+namespace {
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"NuvPET";
+
+// The program started in the pet root it runs in now ("start /d" sets the working folder).
+std::wstring RunCommand() {
+    wchar_t program[MAX_PATH] = {}, folder[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    return std::wstring(L"cmd.exe /c start \"\" /d \"") + folder + L"\" \"" + program + L"\"";
+}
+
+}  // namespace
+
+bool Win32Services::StartsWithDesktop() {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    return RunCommand() == value;
+}
+
+bool Win32Services::SetStartWithDesktop(bool start) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    LONG rc;
+    if (start) {
+        std::wstring command = RunCommand();
+        rc = RegSetValueExW(key, kRunValue, 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(command.c_str()),
+                            DWORD((command.size() + 1) * sizeof(wchar_t)));
+    } else {
+        rc = RegDeleteValueW(key, kRunValue);
+        if (rc == ERROR_FILE_NOT_FOUND) rc = ERROR_SUCCESS;
+    }
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
 }
 
 void Win32Services::OpenUrl(const std::string& url) {

@@ -3,7 +3,8 @@
 
 namespace nuv::win32 {
 
-// Version, internet library, drag setting, sounds and links through the Windows API.
+// Version, internet library, drag setting, sounds, links and the start with the session (the
+// Run value of the current user) through the Windows API.
 class Win32Services : public ISystemServices {
   public:
     uint32_t GetVersion(OsVersion* version) override;
@@ -12,6 +13,8 @@ class Win32Services : public ISystemServices {
     void SetDragFullWindows(int value) override;
     void PlaySoundFile(const std::string& path) override;
     void OpenUrl(const std::string& url) override;
+    bool StartsWithDesktop() override;
+    bool SetStartWithDesktop(bool start) override;
 };
 
 }  // namespace nuv::win32

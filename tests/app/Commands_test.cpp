@@ -149,6 +149,10 @@ TEST(Commands, OptionsToggleOnTopAndSound) {
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 0);
     sim.Input(SimInput::kCommand, 9022);
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 1);
+    sim.Input(SimInput::kCommand, 9027);
+    EXPECT_TRUE(sim.desktop->StartsWithDesktop());
+    sim.Input(SimInput::kCommand, 9027);
+    EXPECT_FALSE(sim.desktop->StartsWithDesktop());
 }
 
 TEST(Commands, RenamingKeepsTheNameOnCancelAndCutsALongOne) {

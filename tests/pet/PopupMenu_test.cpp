@@ -175,25 +175,31 @@ TEST_F(PopupMenu, TheOptionsSubmenuReflectsTheSwitchesAndThePets) {
     MenuModel menu = Menu();
     const std::vector<MenuItem>& options = menu.items[3].items;
     EXPECT_EQ(Captions(options),
-              (std::vector<std::string>{"On top", "Sound", "-", "Rename...", "Change...", "정보...",
-                                        "사용자 등록..."}));
+              (std::vector<std::string>{"On top", "Sound", "컴퓨터를 켜면 함께 시작", "-",
+                                        "Rename...", "Change...", "정보...", "사용자 등록..."}));
     EXPECT_TRUE(options[0].checked);
     EXPECT_EQ(options[0].command, 9021);
     EXPECT_FALSE(options[1].checked);
-    EXPECT_EQ(options[4].command, 9024);
-    EXPECT_FALSE(options[4].enabled);  // one pet only
-    EXPECT_EQ(options[5].command, 9025);
-    EXPECT_EQ(options[6].command, 9026);
+    EXPECT_EQ(options[2].command, 9027);
+    EXPECT_FALSE(options[2].checked);
+    EXPECT_EQ(options[5].command, 9024);
+    EXPECT_FALSE(options[5].enabled);  // one pet only
+    EXPECT_EQ(options[6].command, 9025);
+    EXPECT_EQ(options[7].command, 9026);
 
     pet.otherPets = {"DOG"};
     pet.texts.push_back("312;About the pet;");
     pet.texts.push_back("313;Register;");
+    pet.texts.push_back("314;Start with the desktop;");
     Start(pet);
+    sim->desktop->SetStartWithDesktop(true);
     MenuModel twoPets = Menu();
     const std::vector<MenuItem>& two = twoPets.items[3].items;
-    EXPECT_TRUE(two[4].enabled);
-    EXPECT_EQ(two[5].text, "About the pet");
-    EXPECT_EQ(two[6].text, "Register");
+    EXPECT_EQ(two[2].text, "Start with the desktop");
+    EXPECT_TRUE(two[2].checked);
+    EXPECT_TRUE(two[5].enabled);
+    EXPECT_EQ(two[6].text, "About the pet");
+    EXPECT_EQ(two[7].text, "Register");
 }
 
 TEST_F(PopupMenu, MenuIconsAreCutFromTheIconImage) {

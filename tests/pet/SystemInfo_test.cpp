@@ -68,6 +68,8 @@ class FakeSystem : public ISystemServices, public ISystemCursors {
     void SetDragFullWindows(int) override {}
     void PlaySoundFile(const std::string&) override {}
     void OpenUrl(const std::string&) override {}
+    bool StartsWithDesktop() override { return false; }
+    bool SetStartWithDesktop(bool) override { return false; }
 
     void SaveCursors() override { ++saves; }
     bool ApplyCursorFile(const std::string& path) override {

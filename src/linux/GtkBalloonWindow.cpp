@@ -1,0 +1,240 @@
+#include "linux/GtkBalloonWindow.h"
+
+#include "linux/CairoPictures.h"
+
+namespace nuv::gtk {
+namespace {
+
+// A picture whose pure green pixels are transparent; the caller destroys it.
+cairo_surface_t* KeyedSurface(const Image& image) {
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width(), image.height());
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return nullptr;
+    }
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + std::size_t(y) * stride);
+        const Pixel* from = image.Row(y);
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = from[x] == kPureGreen ? 0 : (0xFF000000u | from[x]);
+    }
+    cairo_surface_mark_dirty(surface);
+    return surface;
+}
+
+void PaintBackground(cairo_t* cr, const BalloonBackground& background, Size client) {
+    cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
+                         BlueOf(background.fill) / 255.0);
+    cairo_paint(cr);
+    if (!background.image) return;
+    if (cairo_surface_t* piece = ImageToSurface(*background.image)) {
+        cairo_set_source_surface(cr, piece, -background.source.x, -background.source.y);
+        cairo_rectangle(cr, 0, 0, client.width, client.height);
+        cairo_fill(cr);
+        cairo_surface_destroy(piece);
+    }
+}
+
+void PaintPicture(cairo_t* cr, const BalloonPicture& picture) {
+    if (!picture.image) return;
+    if (cairo_surface_t* keyed = KeyedSurface(*picture.image)) {
+        cairo_set_source_surface(cr, keyed, picture.at.x, picture.at.y);
+        cairo_paint(cr);
+        cairo_surface_destroy(keyed);
+    }
+}
+
+}  // namespace
+
+GtkBalloonWindow::~GtkBalloonWindow() {
+    StopTimers();
+    events_ = nullptr;
+    if (window_) {
+        GtkWidget* window = window_;
+        window_ = nullptr;
+        g_signal_handlers_disconnect_by_data(window, this);
+        gtk_widget_destroy(window);
+    }
+    if (picture_) cairo_surface_destroy(picture_);
+}
+
+bool GtkBalloonWindow::Create(int width, int height, IBalloonWindowEvents& events) {
+    if (window_) return false;
+    events_ = &events;
+    width_ = width;
+    height_ = height;
+    window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    GtkWindow* window = GTK_WINDOW(window_);
+    gtk_window_set_decorated(window, FALSE);
+    gtk_window_set_skip_taskbar_hint(window, TRUE);
+    gtk_window_set_skip_pager_hint(window, TRUE);
+    gtk_window_set_focus_on_map(window, FALSE);
+    gtk_window_set_type_hint(window, GDK_WINDOW_TYPE_HINT_UTILITY);
+    gtk_window_stick(window);
+    gtk_window_set_keep_above(window, TRUE);
+    gtk_window_set_default_size(window, width, height);
+    gtk_widget_set_app_paintable(window_, TRUE);
+    gtk_widget_add_events(window_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
+                                       GDK_KEY_PRESS_MASK | GDK_ENTER_NOTIFY_MASK);
+    g_signal_connect(window_, "draw", G_CALLBACK(OnDraw), this);
+    g_signal_connect(window_, "motion-notify-event", G_CALLBACK(OnMotion), this);
+    g_signal_connect(window_, "enter-notify-event", G_CALLBACK(OnEnter), this);
+    g_signal_connect(window_, "button-press-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
+    g_signal_connect(window_, "destroy", G_CALLBACK(OnDestroy), this);
+    gtk_widget_realize(window_);
+    return true;
+}
+
+void GtkBalloonWindow::SetShape(const std::vector<Rect>& rects) {
+    if (!window_) return;
+    cairo_region_t* region = RectsToRegion(rects);
+    gtk_widget_shape_combine_region(window_, region);
+    gtk_widget_input_shape_combine_region(window_, region);
+    cairo_region_destroy(region);
+}
+
+void GtkBalloonWindow::MoveTo(int x, int y) {
+    if (window_) gtk_window_move(GTK_WINDOW(window_), x, y);
+}
+
+void GtkBalloonWindow::Show() {
+    if (window_) gtk_widget_show(window_);
+}
+
+void GtkBalloonWindow::BringToTop() {
+    GdkWindow* window = window_ ? gtk_widget_get_window(window_) : nullptr;
+    if (window) gdk_window_raise(window);
+}
+
+void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
+    if (!window_) return;
+    Size client = {width_ - 2, height_ - 2};
+    if (picture_) cairo_surface_destroy(picture_);
+    picture_ = nullptr;
+    if (client.width <= 0 || client.height <= 0) return;
+    picture_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, client.width, client.height);
+    cairo_t* cr = cairo_create(picture_);
+    PaintBackground(cr, drawing.background, client);
+    for (const BalloonPicture& picture : drawing.pictures)
+        PaintPicture(cr, picture);
+    for (const BalloonTextRun& run : drawing.runs)
+        text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour);
+    cairo_destroy(cr);
+    gtk_widget_queue_draw(window_);
+}
+
+gboolean GtkBalloonWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
+    auto* self = static_cast<GtkBalloonWindow*>(data);
+    cairo_set_source_rgb(cr, 0, 0, 0);  // the border
+    cairo_paint(cr);
+    if (self->picture_) {
+        cairo_set_source_surface(cr, self->picture_, 1, 1);
+        cairo_rectangle(cr, 1, 1, self->width_ - 2, self->height_ - 2);
+        cairo_fill(cr);
+    }
+    return TRUE;
+}
+
+void GtkBalloonWindow::SetCursor(GdkCursor* cursor) {
+    if (cursor == shown_ || !window_) return;
+    shown_ = cursor;
+    gdk_window_set_cursor(gtk_widget_get_window(window_), cursor);
+}
+
+gboolean GtkBalloonWindow::OnEnter(GtkWidget*, GdkEventCrossing* event, gpointer data) {
+    static_cast<GtkBalloonWindow*>(data)->PointerAt(event->x, event->y);
+    return FALSE;
+}
+
+gboolean GtkBalloonWindow::OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
+    static_cast<GtkBalloonWindow*>(data)->PointerAt(event->x, event->y);
+    return TRUE;
+}
+
+void GtkBalloonWindow::PointerAt(double x, double y) {
+    if (!events_) return;
+    events_->OnMouseMove(int(x) - 1, int(y) - 1);
+    if (events_ && !events_->OnSetCursor()) SetCursor(context_.windowCursor);
+}
+
+gboolean GtkBalloonWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer data) {
+    auto* self = static_cast<GtkBalloonWindow*>(data);
+    if (event->type != GDK_BUTTON_PRESS || event->button != 1 || !self->events_) return FALSE;
+    // A click gives the balloon the keyboard (Escape and Enter then close it).
+    gdk_window_focus(gtk_widget_get_window(self->window_), event->time);
+    self->events_->OnMouseMove(int(event->x) - 1, int(event->y) - 1);
+    if (!self->events_) return TRUE;
+    self->events_->OnLButtonDown(int(event->x) - 1, int(event->y) - 1);
+    return TRUE;
+}
+
+gboolean GtkBalloonWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
+    auto* self = static_cast<GtkBalloonWindow*>(data);
+    if (!self->events_) return FALSE;
+    if (event->keyval == GDK_KEY_Escape) {
+        self->events_->OnKey(BalloonKey::kEscape);
+        return TRUE;
+    }
+    if (event->keyval == GDK_KEY_Return || event->keyval == GDK_KEY_KP_Enter) {
+        self->events_->OnKey(BalloonKey::kEnter);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void GtkBalloonWindow::OnDestroy(GtkWidget*, gpointer data) {
+    auto* self = static_cast<GtkBalloonWindow*>(data);
+    IBalloonWindowEvents* events = self->events_;
+    self->StopTimers();
+    self->window_ = nullptr;
+    self->events_ = nullptr;
+    self->shown_ = nullptr;
+    if (events) events->OnDestroyed();  // last: it may delete this object
+}
+
+gboolean GtkBalloonWindow::OnTimer(gpointer data) {
+    auto* timer = static_cast<Timer*>(data);
+    if (timer->self->events_) timer->self->events_->OnTimer(timer->id);
+    return G_SOURCE_CONTINUE;
+}
+
+void GtkBalloonWindow::StartTimer(int id, int milliseconds) {
+    if (!window_) return;
+    StopTimer(id);
+    auto* timer = new Timer{this, id, 0};
+    timer->source =
+        g_timeout_add_full(G_PRIORITY_DEFAULT, guint(milliseconds > 0 ? milliseconds : 1), OnTimer,
+                           timer, [](gpointer p) { delete static_cast<Timer*>(p); });
+    timers_[id] = timer;
+}
+
+void GtkBalloonWindow::StopTimer(int id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    guint source = it->second->source;
+    timers_.erase(it);
+    g_source_remove(source);  // the record goes with the source, once its callback is done
+}
+
+void GtkBalloonWindow::StopTimers() {
+    while (!timers_.empty())
+        StopTimer(timers_.begin()->first);
+}
+
+void GtkBalloonWindow::ShowLinkCursor() {
+    if (!window_) return;
+    static GdkCursor* link = gdk_cursor_new_from_name(gdk_display_get_default(), "pointer");
+    SetCursor(link);
+}
+
+void GtkBalloonWindow::Destroy() {
+    // OnDestroyed may delete this object before gtk_widget_destroy returns: nothing follows it.
+    if (GtkWidget* window = window_) gtk_widget_destroy(window);
+}
+
+}  // namespace nuv::gtk

@@ -1,0 +1,71 @@
+#pragma once
+// The speech balloon's window: a shaped, undecorated window with a thin border (the client
+// area starts at (1, 1)), drawing the balloon's display list with cairo and Pango.
+
+#include <map>
+#include <memory>
+
+#include "linux/PangoText.h"
+#include "linux/ShellContext.h"
+#include "ports/BalloonWindows.h"
+
+namespace nuv::gtk {
+
+class GtkBalloonWindow : public IBalloonWindow {
+  public:
+    GtkBalloonWindow(ShellContext& context, PangoText& text) : context_(context), text_(text) {}
+    ~GtkBalloonWindow() override;
+    GtkBalloonWindow(const GtkBalloonWindow&) = delete;
+    GtkBalloonWindow& operator=(const GtkBalloonWindow&) = delete;
+
+    bool Create(int width, int height, IBalloonWindowEvents& events) override;
+    void SetShape(const std::vector<Rect>& rects) override;
+    void MoveTo(int x, int y) override;
+    void Show() override;
+    void BringToTop() override;
+    void Draw(const BalloonDrawing& drawing) override;
+    void StartTimer(int id, int milliseconds) override;
+    void StopTimer(int id) override;
+    void ShowLinkCursor() override;
+    void Destroy() override;
+
+  private:
+    struct Timer {
+        GtkBalloonWindow* self;
+        int id;
+        guint source;
+    };
+    static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data);
+    static gboolean OnEnter(GtkWidget*, GdkEventCrossing* event, gpointer data);
+    static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data);
+    static gboolean OnButton(GtkWidget*, GdkEventButton* event, gpointer data);
+    static gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data);
+    static void OnDestroy(GtkWidget*, gpointer data);
+    static gboolean OnTimer(gpointer data);
+    void StopTimers();
+    void PointerAt(double x, double y);
+    void SetCursor(GdkCursor* cursor);
+
+    ShellContext& context_;
+    PangoText& text_;
+    GtkWidget* window_ = nullptr;
+    IBalloonWindowEvents* events_ = nullptr;
+    cairo_surface_t* picture_ = nullptr;
+    GdkCursor* shown_ = nullptr;
+    std::map<int, Timer*> timers_;
+    int width_ = 0, height_ = 0;
+};
+
+class GtkBalloonWindows : public IBalloonWindows {
+  public:
+    GtkBalloonWindows(ShellContext& context, PangoText& text) : context_(context), text_(text) {}
+    std::unique_ptr<IBalloonWindow> CreateBalloonWindow() override {
+        return std::make_unique<GtkBalloonWindow>(context_, text_);
+    }
+
+  private:
+    ShellContext& context_;
+    PangoText& text_;
+};
+
+}  // namespace nuv::gtk

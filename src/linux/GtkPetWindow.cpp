@@ -1,0 +1,397 @@
+#include "linux/GtkPetWindow.h"
+
+#include <algorithm>
+
+#include "app/PetMainDlg.h"
+#include "linux/CairoPictures.h"
+#include "linux/ProgramResources.h"
+#include "linux/Utf8Text.h"
+#include "shape/Region.h"
+
+// After the program's headers: Xlib defines Status as a macro.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+#include <cairo-xlib.h>
+#include <gdk/gdkx.h>
+
+namespace nuv::gtk {
+namespace {
+
+constexpr uint32_t kErrorNotEnoughMemory = 8;
+constexpr int kUploadRows = 64;
+
+}  // namespace
+
+GtkPetWindow::~GtkPetWindow() {
+    Destroy();
+}
+
+GtkWidget* GtkPetWindow::Create() {
+    GtkWidget* widget = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    GtkWindow* window = GTK_WINDOW(widget);
+    gtk_window_set_decorated(window, FALSE);
+    gtk_window_set_resizable(window, TRUE);
+    gtk_window_stick(window);
+    gtk_widget_set_app_paintable(widget, TRUE);
+    // A move reported back by the X server is no reason to draw the frame again.
+    gtk_widget_set_redraw_on_allocate(widget, FALSE);
+    gtk_widget_add_events(widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
+                                      GDK_POINTER_MOTION_MASK | GDK_ENTER_NOTIFY_MASK |
+                                      GDK_KEY_PRESS_MASK);
+    gtk_window_move(window, 0, 0);
+    gtk_window_set_default_size(window, 1, 1);
+    gtk_widget_realize(widget);
+    gdk_window_add_filter(gtk_widget_get_window(widget), OnExpose, this);
+    context_.petWindow = widget;
+    return widget;
+}
+
+void GtkPetWindow::Destroy() {
+    if (context_.petWindow) {
+        gdk_window_remove_filter(gtk_widget_get_window(context_.petWindow), OnExpose, this);
+    }
+    if (paintSource_) g_source_remove(paintSource_);
+    paintSource_ = 0;
+    for (auto& [id, source] : timers_)
+        g_source_remove(source);
+    timers_.clear();
+    ReleaseSheet();
+    if (context_.petWindow) {
+        gtk_widget_destroy(context_.petWindow);
+        context_.petWindow = nullptr;
+    }
+}
+
+void GtkPetWindow::ReleaseSheet() {
+    if (sheet_) cairo_surface_destroy(sheet_);
+    sheet_ = nullptr;
+    if (context_.petWindow) {
+        Display* display = GDK_WINDOW_XDISPLAY(gtk_widget_get_window(context_.petWindow));
+        if (copyGc_) XFreeGC(display, static_cast<GC>(copyGc_));
+        if (pixmap_) XFreePixmap(display, pixmap_);
+    }
+    copyGc_ = nullptr;
+    pixmap_ = 0;
+}
+
+void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
+    paint_ = cr;
+}
+
+void GtkPetWindow::EndPaintFrame() {
+    paint_ = nullptr;
+    if (timings_.firstFrameMs < 0 && timings_.paint.count > 0) {
+        timings_.firstFrameMs = MsSinceProcessStart();
+    }
+}
+
+Rect GtkPetWindow::GetRect() {
+    return rect_;
+}
+
+void GtkPetWindow::Move(int x, int y) {
+    rect_ = {x, y, x + rect_.Width(), y + rect_.Height()};
+    if (!context_.petWindow) return;
+    // A shown window moves at once (no pass through the toolkit's layout); a hidden one is
+    // placed when it is shown.
+    if (visible_)
+        gdk_window_move(gtk_widget_get_window(context_.petWindow), x, y);
+    else
+        gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+}
+
+void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
+    rect_ = {x, y, x + width, y + height};
+    if (!context_.petWindow) return;
+    gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+    gtk_window_resize(GTK_WINDOW(context_.petWindow), width > 0 ? width : 1,
+                      height > 0 ? height : 1);
+}
+
+void GtkPetWindow::SetShape(const Region& shape) {
+    if (!context_.petWindow) return;
+    int64_t start = NowUs();
+    // Frames that share a shape only need the new picture.
+    if (!hasShape_ || shape.Rects() != shapeRects_) {
+        int64_t regionStart = NowUs();
+        ApplyShape(shape.Rects());
+        shapeRects_ = shape.Rects();
+        hasShape_ = true;
+        timings_.region.Add(NowUs() - regionStart);
+    }
+    QueuePaint();
+    timings_.shape.Add(NowUs() - start);
+}
+
+// The shape goes to the X window in one call each for the bounding and the input shape; the
+// toolkit keeps no copy (it draws nothing in this window).
+void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    std::vector<XRectangle> boxes;
+    boxes.reserve(rects.size());
+    for (const Rect& r : rects) {
+        if (r.IsEmpty()) continue;
+        boxes.push_back({short(r.left), short(r.top), static_cast<unsigned short>(r.Width()),
+                         static_cast<unsigned short>(r.Height())});
+    }
+    Display* display = GDK_WINDOW_XDISPLAY(window);
+    for (int kind : {ShapeBounding, ShapeInput}) {
+        XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
+                                int(boxes.size()), ShapeSet, YXBanded);
+    }
+}
+
+void GtkPetWindow::Repaint() {
+    QueuePaint();
+}
+
+// A new frame is copied onto the window straight from the sheet's pixmap once the current
+// event is done (no pass through the toolkit's drawing); exposed windows draw through it.
+void GtkPetWindow::QueuePaint() {
+    if (!context_.petWindow) return;
+    if (!pixmap_) {
+        gtk_widget_queue_draw(context_.petWindow);
+        return;
+    }
+    if (paintSource_) return;
+    paintSource_ = g_idle_add_full(G_PRIORITY_HIGH_IDLE, OnDirectPaint, this, nullptr);
+}
+
+// Uncovered parts of the window are painted from the sheet's pixmap too, past the toolkit.
+GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    auto* event = static_cast<XEvent*>(xevent);
+    if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
+    if (event->xexpose.count == 0) self->QueuePaint();
+    return GDK_FILTER_REMOVE;
+}
+
+gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    self->paintSource_ = 0;
+    if (!self->visible_ || !self->context_.dialog || !self->context_.petWindow) {
+        return G_SOURCE_REMOVE;
+    }
+    self->directPaint_ = true;
+    self->context_.dialog->OnPaint();
+    self->directPaint_ = false;
+    self->EndPaintFrame();
+    return G_SOURCE_REMOVE;
+}
+
+void GtkPetWindow::Show(bool visible) {
+    if (!context_.petWindow || visible == visible_) return;
+    visible_ = visible;
+    if (visible) {
+        gtk_window_move(GTK_WINDOW(context_.petWindow), rect_.left, rect_.top);
+        gtk_widget_show(context_.petWindow);
+        // Window managers keep a new window inside the screen; a move of a mapped window is
+        // taken as asked (the pet stands a little below the work area's bottom).
+        gdk_window_move(gtk_widget_get_window(context_.petWindow), rect_.left, rect_.top);
+    } else {
+        gtk_widget_hide(context_.petWindow);
+    }
+}
+
+void GtkPetWindow::SetTopMost(bool topMost) {
+    if (context_.petWindow) gtk_window_set_keep_above(GTK_WINDOW(context_.petWindow), topMost);
+}
+
+void GtkPetWindow::BringToTop() {
+    GdkWindow* window = context_.petWindow ? gtk_widget_get_window(context_.petWindow) : nullptr;
+    if (window) gdk_window_raise(window);
+}
+
+void GtkPetWindow::SetForeground() {
+    if (context_.petWindow) gtk_window_present(GTK_WINDOW(context_.petWindow));
+}
+
+gboolean GtkPetWindow::OnTimer(gpointer data) {
+    auto* timer = static_cast<Timer*>(data);
+    GtkPetWindow* self = timer->self;
+    // The handler may stop or restart this very timer: the record lives on until this call
+    // is over (it goes with its source).
+    if (self->context_.dialog) self->context_.dialog->OnTimer(timer->id);
+    // The new frame goes out now rather than in a loop pass of its own.
+    if (self->paintSource_) {
+        g_source_remove(self->paintSource_);
+        OnDirectPaint(self);
+    }
+    return G_SOURCE_CONTINUE;
+}
+
+void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {
+    StopTimer(id);
+    auto* timer = new Timer{this, id, 0};
+    timer->source = g_timeout_add_full(G_PRIORITY_DEFAULT, periodMs ? periodMs : 1, OnTimer, timer,
+                                       [](gpointer data) { delete static_cast<Timer*>(data); });
+    timers_[id] = timer->source;
+}
+
+void GtkPetWindow::StopTimer(int id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    guint source = it->second;
+    timers_.erase(it);
+    g_source_remove(source);
+}
+
+// The sheet goes to the X server once, as a pixmap beside the window: each frame is then a
+// copy within the server, and the program keeps no copy of the pixels of its own.
+uint32_t GtkPetWindow::PrepareSheet(const Image& sheet) {
+    ReleaseSheet();
+    if (sheet.empty()) return kErrorNotEnoughMemory;
+    GdkWindow* window = context_.petWindow ? gtk_widget_get_window(context_.petWindow) : nullptr;
+    if (window && UploadSheet(window, sheet)) return 0;
+    sheet_ = ImageToSurface(sheet);  // painted from the program's memory then
+    return sheet_ ? 0 : kErrorNotEnoughMemory;
+}
+
+bool GtkPetWindow::UploadSheet(GdkWindow* window, const Image& sheet) {
+    Display* display = GDK_WINDOW_XDISPLAY(window);
+    GdkVisual* gdkVisual = gdk_window_get_visual(window);
+    Visual* visual = GDK_VISUAL_XVISUAL(gdkVisual);
+    const int depth = gdk_visual_get_depth(gdkVisual);
+    // Our pixels are 0x00RRGGBB words: the layout of the usual 24-bit true-colour visual.
+    if ((depth != 24 && depth != 32) || visual->red_mask != 0xFF0000 ||
+        visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF) {
+        return false;
+    }
+    Pixmap pixmap = XCreatePixmap(display, GDK_WINDOW_XID(window), unsigned(sheet.width()),
+                                  unsigned(sheet.height()), unsigned(depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    // In bands straight from the picture's rows: no buffer the size of the sheet.
+    for (int top = 0; top < sheet.height(); top += kUploadRows) {
+        const int rows = std::min(kUploadRows, sheet.height() - top);
+        XImage* band = XCreateImage(display, visual, unsigned(depth), ZPixmap, 0,
+                                    reinterpret_cast<char*>(const_cast<Pixel*>(sheet.Row(top))),
+                                    unsigned(sheet.width()), unsigned(rows), 32, sheet.width() * 4);
+        if (!band) continue;
+        XPutImage(display, pixmap, gc, band, 0, 0, 0, top, unsigned(sheet.width()), unsigned(rows));
+        band->data = nullptr;  // the picture's own rows
+        XDestroyImage(band);
+    }
+    XFreeGC(display, gc);
+    sheet_ = cairo_xlib_surface_create(display, pixmap, visual, sheet.width(), sheet.height());
+    pixmap_ = pixmap;
+    return true;
+}
+
+void GtkPetWindow::PaintFromSheet(const Rect& source) {
+    if (!sheet_ || !context_.petWindow) return;
+    if (directPaint_ && pixmap_) {
+        int64_t start = NowUs();
+        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+        Display* display = GDK_WINDOW_XDISPLAY(window);
+        if (!copyGc_) {
+            XGCValues values = {};
+            values.graphics_exposures = False;  // no NoExpose event back for every frame
+            copyGc_ = XCreateGC(display, pixmap_, GCGraphicsExposures, &values);
+        }
+        XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
+                  source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
+        timings_.paint.Add(NowUs() - start);
+        return;
+    }
+    if (!paint_) {
+        // Painting happens in the draw signal: ask for one.
+        gtk_widget_queue_draw(context_.petWindow);
+        return;
+    }
+    int64_t start = NowUs();
+    cairo_save(paint_);
+    cairo_set_operator(paint_, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(paint_, sheet_, -source.left, -source.top);
+    cairo_rectangle(paint_, 0, 0, source.Width(), source.Height());
+    cairo_fill(paint_);
+    cairo_restore(paint_);
+    timings_.paint.Add(NowUs() - start);
+}
+
+Point GtkPetWindow::ClientToScreen(Point client) {
+    return {rect_.left + client.x, rect_.top + client.y};
+}
+
+void GtkPetWindow::BeginMoveLoop(Point screen) {
+    if (!context_.petWindow || dragState_ != kNoDrag) return;
+    grip_ = {screen.x - rect_.left, screen.y - rect_.top};
+    dragState_ = kDragStarting;
+    // As the system's move loop, the drag starts once the current message is done.
+    g_idle_add(OnStartDrag, this);
+}
+
+gboolean GtkPetWindow::OnStartDrag(gpointer data) {
+    static_cast<GtkPetWindow*>(data)->StartDrag();
+    return G_SOURCE_REMOVE;
+}
+
+void GtkPetWindow::StartDrag() {
+    if (!context_.dialog || !context_.petWindow) {
+        dragState_ = kNoDrag;
+        return;
+    }
+    bool releasedEarly = dragState_ == kDragReleasedEarly;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(window));
+    GdkGrabStatus grab = releasedEarly ? GDK_GRAB_NOT_VIEWABLE
+                                       : gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_POINTER,
+                                                       FALSE, nullptr, nullptr, nullptr, nullptr);
+    dragState_ = kDragging;
+    context_.dialog->OnGetMinMaxInfo();
+    if (grab != GDK_GRAB_SUCCESS) EndDrag();
+}
+
+bool GtkPetWindow::OnDragMotion(int x, int y) {
+    if (dragState_ != kDragging) return dragState_ != kNoDrag;
+    Move(x - grip_.x, y - grip_.y);
+    return true;
+}
+
+bool GtkPetWindow::OnDragRelease() {
+    if (dragState_ == kNoDrag) return false;
+    if (dragState_ == kDragStarting) {
+        dragState_ = kDragReleasedEarly;
+        return true;
+    }
+    if (dragState_ == kDragging) EndDrag();
+    return true;
+}
+
+void GtkPetWindow::EndDrag() {
+    dragState_ = kNoDrag;
+    if (context_.petWindow) {
+        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+        gdk_seat_ungrab(gdk_display_get_default_seat(gdk_window_get_display(window)));
+    }
+    if (context_.dialog) context_.dialog->OnCaptureChanged();
+}
+
+void GtkPetWindow::SetTitle(const std::string& title) {
+    if (context_.petWindow)
+        gtk_window_set_title(GTK_WINDOW(context_.petWindow), Utf8(title).c_str());
+}
+
+void GtkPetWindow::SetIcon(int id) {
+    if (!context_.petWindow) return;
+    if (GdkPixbuf* icon = PixbufFromBytes(ProgramResource(id))) {
+        gtk_window_set_icon(GTK_WINDOW(context_.petWindow), icon);
+        g_object_unref(icon);
+    }
+}
+
+void GtkPetWindow::HideFromTaskBar() {
+    if (!context_.petWindow) return;
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(context_.petWindow), TRUE);
+    gtk_window_set_skip_pager_hint(GTK_WINDOW(context_.petWindow), TRUE);
+}
+
+void GtkPetWindow::EndDialog() {
+    if (ended_) return;
+    ended_ = true;
+    if (context_.petWindow) gtk_widget_hide(context_.petWindow);
+    visible_ = false;
+    g_main_context_wakeup(nullptr);
+}
+
+}  // namespace nuv::gtk

@@ -1,0 +1,92 @@
+#pragma once
+// The pet's window: undecorated, out of the task bar and pager, on every workspace; shaped
+// frame by frame and painted from the picture sheet held in one cairo image surface. A drag
+// is the program's own: the window follows the pointer while the button is held.
+
+#include <map>
+#include <vector>
+
+#include "linux/FrameTimings.h"
+#include "linux/ShellContext.h"
+#include "ports/PetWindow.h"
+
+namespace nuv::gtk {
+
+class GtkPetWindow : public IPetWindow {
+  public:
+    explicit GtkPetWindow(ShellContext& context) : context_(context) {}
+    ~GtkPetWindow() override;
+    GtkPetWindow(const GtkPetWindow&) = delete;
+    GtkPetWindow& operator=(const GtkPetWindow&) = delete;
+
+    // Makes the window (hidden, realized) and stores it in the context.
+    GtkWidget* Create();
+    void Destroy();
+    // The window's draw signal: the core paints through PaintFromSheet between these calls.
+    void BeginPaintFrame(cairo_t* cr);
+    void EndPaintFrame();
+    // Pointer reports while a drag runs (screen coordinates); false when no drag runs.
+    bool OnDragMotion(int x, int y);
+    bool OnDragRelease();
+    bool Dragging() const { return dragState_ != kNoDrag; }
+    bool Ended() const { return ended_; }
+    FrameTimings& Timings() { return timings_; }
+
+    Rect GetRect() override;
+    void Move(int x, int y) override;
+    void MoveResize(int x, int y, int width, int height) override;
+    void SetShape(const Region& shape) override;
+    void Repaint() override;
+    void Show(bool visible) override;
+    void SetTopMost(bool topMost) override;
+    void BringToTop() override;
+    void SetForeground() override;
+    void StartTimer(int id, uint32_t periodMs) override;
+    void StopTimer(int id) override;
+    uint32_t PrepareSheet(const Image& sheet) override;
+    void PaintFromSheet(const Rect& source) override;
+    Point ClientToScreen(Point client) override;
+    void BeginMoveLoop(Point screen) override;
+    void SetTitle(const std::string& title) override;
+    void SetIcon(int id) override;
+    void HideFromTaskBar() override;
+    void EndDialog() override;
+
+  private:
+    struct Timer {
+        GtkPetWindow* self;
+        int id;
+        guint source;
+    };
+    enum DragState { kNoDrag, kDragStarting, kDragReleasedEarly, kDragging };
+
+    static gboolean OnTimer(gpointer data);
+    static gboolean OnStartDrag(gpointer data);
+    static gboolean OnDirectPaint(gpointer data);
+    static GdkFilterReturn OnExpose(GdkXEvent* xevent, GdkEvent* event, gpointer data);
+    void QueuePaint();
+    void ApplyShape(const std::vector<Rect>& rects);
+    void StartDrag();
+    void EndDrag();
+    void ReleaseSheet();
+    bool UploadSheet(GdkWindow* window, const Image& sheet);
+
+    ShellContext& context_;
+    std::map<int, guint> timers_;  // timer id -> source
+    cairo_surface_t* sheet_ = nullptr;
+    unsigned long pixmap_ = 0;  // the X pixmap under sheet_, when it is one
+    void* copyGc_ = nullptr;    // the X graphics context copying frames from it
+    guint paintSource_ = 0;
+    bool directPaint_ = false;
+    cairo_t* paint_ = nullptr;
+    Rect rect_;
+    std::vector<Rect> shapeRects_;
+    bool hasShape_ = false;
+    bool visible_ = false;
+    bool ended_ = false;
+    DragState dragState_ = kNoDrag;
+    Point grip_;  // the pointer's place in the window during a drag
+    FrameTimings timings_;
+};
+
+}  // namespace nuv::gtk

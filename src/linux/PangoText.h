@@ -1,0 +1,38 @@
+#pragma once
+// Text in the program's font with Pango: a Korean-capable face (NanumGothic when it is there,
+// any font otherwise) sized so that a line is as tall as the font's height, as the system's
+// fonts are sized on Windows. Measures for the core and draws balloon and gauge texts.
+
+#include <gtk/gtk.h>
+#include <pango/pangocairo.h>
+
+#include <map>
+#include <string_view>
+#include <tuple>
+
+#include "ports/TextMetrics.h"
+#include "store/Image.h"
+
+namespace nuv::gtk {
+
+class PangoText : public ITextMetrics {
+  public:
+    PangoText();
+    ~PangoText() override;
+    PangoText(const PangoText&) = delete;
+    PangoText& operator=(const PangoText&) = delete;
+
+    int TextWidth(std::string_view text, const TextFont& font) override;
+    // Draws `text` (code page 949) with its top-left corner at (x, y).
+    void Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y, Pixel colour);
+
+  private:
+    PangoLayout* Layout(std::string_view text, const TextFont& font);
+    const PangoFontDescription* Font(const TextFont& font);
+
+    PangoContext* context_ = nullptr;
+    PangoLayout* layout_ = nullptr;
+    std::map<std::tuple<int, bool>, PangoFontDescription*> fonts_;
+};
+
+}  // namespace nuv::gtk

@@ -1,0 +1,106 @@
+// nuvpet: the desktop pet on Linux (X11). Runs the pet of the pet root given as the argument,
+// or of the current folder: its .\DATA\PET.CFG, as the Windows program does.
+//
+//   nuvpet [PET_ROOT]
+//   nuvpet --restore-cursors    puts the cursor theme's cursors back (after a crash)
+
+#include <glib-unix.h>
+#include <gtk/gtk.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "host/PosixFileSystem.h"
+#include "linux/GtkDialogs.h"
+#include "linux/InstanceLock.h"
+#include "linux/PetShell.h"
+#include "linux/XCursors.h"
+#include "store/FileSystem.h"
+
+namespace {
+
+namespace lx = nuv::gtk;
+
+// Shown when the pet root already has its program running.
+constexpr char kAlreadyRunning[] =
+    "이 펫은 이미 실행 중입니다. 같은 펫 폴더에서 NuvPET을 두 번 실행할 수 없습니다.";
+
+gboolean OnStopSignal(gpointer data) {
+    auto* shell = static_cast<lx::CPetShell*>(data);
+    shell->Stop();
+    // A modal window's own loop would hold the stop back: the cursors are back already, so
+    // the program ends here.
+    if (g_main_depth() > shell->MainLoopDepth()) _exit(0);
+    return G_SOURCE_CONTINUE;
+}
+
+std::string ProgramPath(const char* argv0) {
+    char path[PATH_MAX] = {};
+    ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
+    return n > 0 ? std::string(path, std::size_t(n)) : std::string(argv0);
+}
+
+void PrintUsage() {
+    std::printf("usage: nuvpet [PET_ROOT]\n       nuvpet --restore-cursors\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--restore-cursors") == 0) {
+        return lx::RestoreThemeCursors(nullptr) ? 0 : 1;
+    }
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        PrintUsage();
+        return 0;
+    }
+    if (argc > 2) {
+        PrintUsage();
+        return 2;
+    }
+    std::string program = ProgramPath(argv[0]);
+    if (argc == 2 && chdir(argv[1]) != 0) {
+        std::fprintf(stderr, "nuvpet: cannot open the pet root '%s': %s\n", argv[1],
+                     std::strerror(errno));
+        return 2;
+    }
+    // On Wayland desktops the program runs under XWayland: shapes, cursors and the pointer
+    // anywhere on the screen need X11.
+    gdk_set_allowed_backends("x11");
+    // The program draws with cairo only: without OpenGL, GDK loads no GL driver (tens of MiB).
+    g_setenv("GDK_GL", "disable", FALSE);
+    int gtkArgc = 1;
+    if (!gtk_init_check(&gtkArgc, &argv)) {
+        std::fprintf(stderr, "nuvpet: no X11 display (is DISPLAY set?)\n");
+        return 2;
+    }
+
+    nuv::PosixFileSystem files(".");
+    nuv::IFileSystem* previousFiles = nuv::SetFiles(&files);
+    lx::InstanceLock lock;
+    if (lock.Acquire(files.HostPath(".\\ETCS\\NUVPET.LCK").string()) ==
+        lx::InstanceLock::kHeldByAnother) {
+        lx::ShowMessage(kAlreadyRunning, "NuvPET");
+        nuv::SetFiles(previousFiles);
+        return 3;
+    }
+
+    lx::RestoreCursorsOnCrash(program.c_str());
+    lx::RestoreCursorsLeftChanged();
+    int result;
+    {
+        lx::CPetShell shell;
+        guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &shell),
+                           g_unix_signal_add(SIGINT, OnStopSignal, &shell),
+                           g_unix_signal_add(SIGHUP, OnStopSignal, &shell)};
+        result = shell.Run();
+        for (guint source : signals)
+            g_source_remove(source);
+    }
+    nuv::SetFiles(previousFiles);
+    return result;
+}

@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""nuvpet beside the classic X11 desktop toys, on one virtual display of one size.
+
+Usage: speed.py --exe nuvpet --root PET_ROOT [--seconds N]
+       speed.py --exe nuvpet --root PET_ROOT --soak MINUTES
+
+Runs nuvpet, oneko and xpenguins -n 1 one after the other for N seconds each (default 60) on a
+1024x768 Xvfb while the pointer moves (XTEST moves, as a mouse), and prints for each the CPU
+time used (percent of one core), the resident memory at the end and its growth over the second
+half of the run; for nuvpet also the X resources it holds at the start and the end (xrestop
+when installed), the time from its start to its first frame and the cost of a frame change
+(shape plus paint), from its log. With --soak, nuvpet alone runs for MINUTES while the pointer
+moves, and its resident memory and X resources (xrestop) are printed every minute.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def cpu_seconds(pid):
+    """CPU time of all the process's threads, in nanoseconds precision (schedstat)."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+            total += int(f.read().split()[0])
+    return total / 1e9
+
+
+def rss_kib(pid):
+    return int(re.search(r"VmRSS:\s+(\d+)", open(f"/proc/{pid}/status").read()).group(1))
+
+
+def measure(command, seconds, env, cwd=None):
+    process = subprocess.Popen(command, env=env, cwd=cwd, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    time.sleep(3)  # started and settled
+    start_cpu, start = cpu_seconds(process.pid), time.monotonic()
+    half_rss = None
+    while time.monotonic() - start < seconds:
+        subprocess.run(["xdotool", "mousemove_relative", "--", "7", "3"], env=env)
+        subprocess.run(["xdotool", "mousemove_relative", "--", "-7", "-3"], env=env)
+        if half_rss is None and time.monotonic() - start >= seconds / 2:
+            half_rss = rss_kib(process.pid)
+        time.sleep(0.1)
+    used = cpu_seconds(process.pid) - start_cpu
+    elapsed = time.monotonic() - start
+    rss = rss_kib(process.pid)
+    process.terminate()
+    process.wait(10)
+    return {"cpu_percent": round(100 * used / elapsed, 3), "rss_mib": round(rss / 1024, 1),
+            "rss_growth_kib": rss - (half_rss or rss)}
+
+
+def x_resources(pid, env):
+    """xrestop's figures for the client of process `pid`."""
+    out = subprocess.run(["xrestop", "-b", "-m", "1"], env=env, capture_output=True,
+                         text=True).stdout
+    for block in re.split(r"(?m)^(?=\d+ - )", out):
+        if re.search(rf"PID:\s*{pid}\b", block):
+            fields = dict(re.findall(r"(?m)^\s+(\w[\w ]*?)\s*:\s*~?(\S+)", block))
+            return {k: fields.get(k) for k in ("windows", "GCs", "pixmaps", "pictures", "cursors",
+                                               "unknowns", "total bytes")}
+    return None
+
+
+def soak(args, env, root):
+    process = subprocess.Popen([os.path.abspath(args.exe), root], env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    start = time.monotonic()
+    minute = 0
+    while minute <= args.soak:
+        if time.monotonic() - start >= minute * 60 + 5:
+            print(f"minute {minute:3}: rss {rss_kib(process.pid)} KiB, cpu "
+                  f"{cpu_seconds(process.pid):.2f} s, X {x_resources(process.pid, env)}",
+                  flush=True)
+            minute += 1
+        subprocess.run(["xdotool", "mousemove_relative", "--", "7", "3"], env=env)
+        subprocess.run(["xdotool", "mousemove_relative", "--", "-7", "-3"], env=env)
+        time.sleep(0.1)
+    process.terminate()
+    process.wait(10)
+
+
+def main(argv):
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--root", required=True)
+    parser.add_argument("--seconds", type=float, default=60)
+    parser.add_argument("--soak", type=int, default=0, help="minutes of nuvpet alone")
+    args = parser.parse_args(argv[1:])
+    display = ":57" if not args.soak else ":56"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    env = dict(os.environ, DISPLAY=display, NO_AT_BRIDGE="1")
+    work = tempfile.mkdtemp()
+    try:
+        time.sleep(1.5)
+        root = os.path.join(work, "root")
+        shutil.copytree(args.root, root)
+        log = os.path.join(root, "ETCS", "PETLOG.TXT")
+        if os.path.exists(log):
+            os.remove(log)
+        if args.soak:
+            soak(args, env, root)
+            return 0
+        results = {"nuvpet": measure([os.path.abspath(args.exe), root], args.seconds, env)}
+        for name, command in (("oneko", ["/usr/games/oneko"]),
+                              ("xpenguins -n 1", ["xpenguins", "-n", "1"])):
+            if shutil.which(command[0]):
+                results[name] = measure(command, args.seconds, env)
+        text = open(log, "rb").read().decode("cp949", errors="replace")
+        timings = [line for line in text.splitlines() if "[ Frame Timings :" in line]
+        if timings:
+            results["nuvpet"]["timings"] = timings[-1].split(": ", 1)[1]
+        for name, figures in results.items():
+            print(f"{name:16} {figures}")
+    finally:
+        xvfb.terminate()
+        shutil.rmtree(work, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
