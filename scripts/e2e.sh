@@ -45,6 +45,14 @@ fi
 echo "== the shell's tests under Wine"
 (cd "$bin" && wine win32_tests.exe --gtest_brief=1 </dev/null)
 
+echo "== the dialogs' texts in a prefix without the Korean Windows font names"
+(
+    export NUV_WINE_DIR=$root/build/wine-plain NUV_WINE_KOREAN_NAMES=0
+    source scripts/wine-env.sh
+    cd "$bin" && wine win32_tests.exe --gtest_brief=1 \
+        --gtest_filter='DialogsTest.*:LastResortTest.*:PetRootLockTest.*:FontsTest.*' </dev/null
+)
+
 echo "== the pet end to end"
 rm -rf "$out/run"
 python3 tests/e2e/pet_e2e.py --exe "$bin/NuvPet.exe" --root "$pet_root" --pettool "$pettool" \

@@ -7,7 +7,9 @@
 #   bash scripts/wine-env.sh stop      ends the wine server and the display started here
 #
 # NUV_WINE_DIR (default build/wine) holds the prefix, the display's pid and the logs.
-# Everything is set up once; later runs only check that it is still alive.
+# NUV_WINE_KOREAN_NAMES=0 leaves out the replacements of the Korean Windows font names (a prefix
+# as a user's clean one: Hangul only in the installed faces such as NanumGothic); give it its
+# own NUV_WINE_DIR. Everything is set up once; later runs only check that it is still alive.
 
 nuv_wine_fail() {
     echo "wine-env: $*" >&2
@@ -44,9 +46,11 @@ nuv_wine_start_xvfb() {
 
 nuv_wine_choose_display() {
     if nuv_wine_display_alive "${DISPLAY:-}"; then return 0; fi
-    local saved
+    local saved pid
     saved=$(cat "$NUV_WINE_DIR/display" 2>/dev/null || true)
-    if nuv_wine_display_alive "$saved"; then
+    pid=$(cat "$NUV_WINE_DIR/xvfb.pid" 2>/dev/null || true)
+    # Only the display started here: after it ended, another checkout may have its number.
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && nuv_wine_display_alive "$saved"; then
         DISPLAY=$saved
         return 0
     fi
@@ -69,6 +73,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
+REG
+        if [ "${NUV_WINE_KOREAN_NAMES:-1}" != 0 ]; then
+            iconv -f UTF-8 -t UTF-16LE <<'REG'
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "굴림"="NanumGothic"
@@ -80,6 +87,7 @@ Windows Registry Editor Version 5.00
 "굴림체"="NanumGothicCoding"
 "GulimChe"="NanumGothicCoding"
 REG
+        fi
     } >"$file"
     echo "$file"
 }

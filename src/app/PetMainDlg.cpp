@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <exception>
 
 #include "balloon/BalloonWnd.h"
 #include "ports/Desktop.h"
@@ -9,10 +10,13 @@
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
 #include "store/FileSystem.h"
+#include "store/Log.h"
 
 namespace nuv {
 
 const char kApplicationName[] = "NuvPET";
+const char kStartFailureText[] = "초기설정에서 문제가 발생했습니다.";
+const char kStartFailureCaption[] = "설정 오류";
 
 namespace {
 
@@ -31,11 +35,55 @@ CPetMainDlg::CPetMainDlg(const PetPorts& ports)
 
 CPetMainDlg::~CPetMainDlg() = default;
 
+template <class Handler>
+void CPetMainDlg::Guard(const char* handler, Handler&& run) {
+    Guard(handler, 0, [&run] {
+        run();
+        return 0;
+    });
+}
+
+template <class Result, class Handler>
+Result CPetMainDlg::Guard(const char* handler, Result onFault, Handler&& run) {
+    try {
+        return run();
+    } catch (const std::exception& e) {
+        OnFault(handler, e.what());
+    } catch (...) {
+        OnFault(handler, "unknown");
+    }
+    return onFault;
+}
+
+// Nothing should throw inside the core; should something still escape a handler, the program
+// ends as a failed start does: logged, told, the system cursors restored, nothing saved.
+void CPetMainDlg::OnFault(const char* handler, const char* what) {
+    try {
+        WriteLogF("CPetMainDlg::%s() - 처리하지 못한 오류로 프로그램을 끝냅니다. (%s)", handler,
+                  what);
+        if (pet_ && pet_->curAction()) {
+            ports_.dialogs->MessageBox("처리하지 못한 문제가 생겨 프로그램을 끝냅니다.",
+                                       kApplicationName, IDialogs::kNoIcon, true);
+        } else {
+            ShowStartFailure();
+        }
+        EndDialog();
+    } catch (...) {
+        ended_ = true;
+    }
+}
+
 bool CPetMainDlg::OnInitDialog() {
-    dragging_ = false;
-    hoverCursor_ = false;
-    if (!pet_->GetDragFullWindows()) pet_->SetDragFullWindows(1);
-    return StartPet();
+    return Guard("OnInitDialog", false, [&] {
+        dragging_ = false;
+        hoverCursor_ = false;
+        if (!pet_->GetDragFullWindows()) pet_->SetDragFullWindows(1);
+        return StartPet();
+    });
+}
+
+bool CPetMainDlg::CheckPet() {
+    return Guard("CheckPet", false, [&] { return pet_->InitPet(false); });
 }
 
 bool CPetMainDlg::StartPet() {
@@ -51,8 +99,7 @@ bool CPetMainDlg::StartPet() {
 }
 
 void CPetMainDlg::ShowStartFailure() {
-    ports_.dialogs->MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류", IDialogs::kNoIcon,
-                               true);
+    ports_.dialogs->MessageBox(kStartFailureText, kStartFailureCaption, IDialogs::kNoIcon, true);
 }
 
 void CPetMainDlg::AddTrayIcon() {
@@ -68,61 +115,67 @@ void CPetMainDlg::ShowTitle() {
 }
 
 void CPetMainDlg::OnPaint() {
-    pet_->DrawFrame();
+    Guard("OnPaint", [&] { pet_->DrawFrame(); });
 }
 
 void CPetMainDlg::OnLButtonDown(int x, int y) {
-    if (CBalloonWnd* balloon = pet_->openBalloon()) {
-        balloon->BringToTop();
-        ports_.window->BringToTop();
-    }
-    int action = pet_->GetActionId();
-    if (InRange(action, 300, 399)) return;
-    if (InRange(action, 540, 559)) return pet_->OnGameClick(x, y);
-    Point grip = ports_.window->ClientToScreen({50, 15});
-    ports_.desktop->SetCursorPos(grip);
-    ports_.window->BeginMoveLoop(grip);
+    Guard("OnLButtonDown", [&] {
+        if (CBalloonWnd* balloon = pet_->openBalloon()) {
+            balloon->BringToTop();
+            ports_.window->BringToTop();
+        }
+        int action = pet_->GetActionId();
+        if (InRange(action, 300, 399)) return;
+        if (InRange(action, 540, 559)) return pet_->OnGameClick(x, y);
+        Point grip = ports_.window->ClientToScreen({50, 15});
+        ports_.desktop->SetCursorPos(grip);
+        ports_.window->BeginMoveLoop(grip);
+    });
 }
 
 void CPetMainDlg::OnRButtonDown(int x, int y) {
-    pet_->ShowPopupMenu(ports_.window->ClientToScreen({x, y}));
+    Guard("OnRButtonDown", [&] { pet_->ShowPopupMenu(ports_.window->ClientToScreen({x, y})); });
 }
 
 void CPetMainDlg::OnGetMinMaxInfo() {
-    pet_->CloseBalloon();
-    if (dragging_) return;
-    pet_->RestoreSequence();
-    dragging_ = true;
-    // A release before the first sample compares with where the drag began, not with the
-    // last sample of an earlier drag.
-    lastSample_ = ports_.desktop->GetCursorPos();
-    ports_.window->StartTimer(kTimerSample, 10);
-    ports_.window->StopTimer(kTimerTick);
-    pet_->StartAction(701, true, false);
-    ports_.window->StartTimer(kTimerDrag, 120);
-    pet_->SetCursorFromResource(kCursorDrag);
+    Guard("OnGetMinMaxInfo", [&] {
+        pet_->CloseBalloon();
+        if (dragging_) return;
+        pet_->RestoreSequence();
+        dragging_ = true;
+        // A release before the first sample compares with where the drag began, not with the
+        // last sample of an earlier drag.
+        lastSample_ = ports_.desktop->GetCursorPos();
+        ports_.window->StartTimer(kTimerSample, 10);
+        ports_.window->StopTimer(kTimerTick);
+        pet_->StartAction(701, true, false);
+        ports_.window->StartTimer(kTimerDrag, 120);
+        pet_->SetCursorFromResource(kCursorDrag);
+    });
 }
 
 void CPetMainDlg::OnCaptureChanged() {
-    Rect rect = ports_.window->GetRect();
-    DesktopSize desktop = pet_->GetDesktopSize();
-    Size frame = {rect.Width(), rect.Height()};
-    int x = rect.left, y = rect.top;
-    if (rect.left < 0)
-        x = 0;
-    else if (rect.right > desktop.width)
-        x = desktop.width - frame.width;
-    if (rect.top < 0)
-        y = 0;
-    else if (rect.bottom - kGroundMargin > desktop.ground)
-        y = desktop.ground - frame.height + kGroundMargin;
-    if (x != rect.left || y != rect.top) ports_.window->Move(x, y);
+    Guard("OnCaptureChanged", [&] {
+        Rect rect = ports_.window->GetRect();
+        DesktopSize desktop = pet_->GetDesktopSize();
+        Size frame = {rect.Width(), rect.Height()};
+        int x = rect.left, y = rect.top;
+        if (rect.left < 0)
+            x = 0;
+        else if (rect.right > desktop.width)
+            x = desktop.width - frame.width;
+        if (rect.top < 0)
+            y = 0;
+        else if (rect.bottom - kGroundMargin > desktop.ground)
+            y = desktop.ground - frame.height + kGroundMargin;
+        if (x != rect.left || y != rect.top) ports_.window->Move(x, y);
 
-    if (!dragging_) return;
-    ports_.window->StopTimer(kTimerSample);
-    dragging_ = false;
-    pet_->RestoreSystemCursors();
-    ThrowOrDrop(ports_.desktop->GetCursorPos());
+        if (!dragging_) return;
+        ports_.window->StopTimer(kTimerSample);
+        dragging_ = false;
+        pet_->RestoreSystemCursors();
+        ThrowOrDrop(ports_.desktop->GetCursorPos());
+    });
 }
 
 void CPetMainDlg::ThrowOrDrop(Point p) {
@@ -141,46 +194,53 @@ void CPetMainDlg::ThrowOrDrop(Point p) {
 }
 
 void CPetMainDlg::OnTimer(int id) {
-    switch (id) {
-        case kTimerTick:
-            ports_.window->StopTimer(kTimerTick);
-            pet_->Tick();
-            if (!ended_) ports_.window->StartTimer(kTimerTick, 120);
-            break;
-        case kTimerDrag:
-            pet_->Tick();
-            break;
-        case kTimerSample:
-            lastSample_ = ports_.desktop->GetCursorPos();
-            break;
-        default:
-            break;
-    }
+    Guard("OnTimer", [&] {
+        switch (id) {
+            case kTimerTick:
+                ports_.window->StopTimer(kTimerTick);
+                pet_->Tick();
+                if (!ended_) ports_.window->StartTimer(kTimerTick, 120);
+                break;
+            case kTimerDrag:
+                pet_->Tick();
+                break;
+            case kTimerSample:
+                lastSample_ = ports_.desktop->GetCursorPos();
+                break;
+            default:
+                break;
+        }
+    });
 }
 
 bool CPetMainDlg::OnSetCursor() {
-    if (InRange(pet_->GetActionId(), 530, 539)) {
-        const std::vector<CurEntry>& cursors = pet_->Cursors().records;
-        if (!hoverCursor_ && cursors.size() >= 4) {
-            hoverCursor_ =
-                ports_.cursors->LoadHoverCursor(JoinPath(".\\PETS\\", cursors[3].file, ""));
+    return Guard("OnSetCursor", false, [&] {
+        if (InRange(pet_->GetActionId(), 530, 539)) {
+            const std::vector<CurEntry>& cursors = pet_->Cursors().records;
+            if (!hoverCursor_ && cursors.size() >= 4) {
+                hoverCursor_ =
+                    ports_.cursors->LoadHoverCursor(JoinPath(".\\PETS\\", cursors[3].file, ""));
+            }
+            if (hoverCursor_) ports_.cursors->ShowHoverCursor();
+            pet_->OnGameClick(0, 0);
+            return hoverCursor_;
         }
-        if (hoverCursor_) ports_.cursors->ShowHoverCursor();
-        pet_->OnGameClick(0, 0);
-        return hoverCursor_;
-    }
-    if (hoverCursor_) {
-        ports_.cursors->DestroyHoverCursor();
-        hoverCursor_ = false;
-    }
-    return false;
+        if (hoverCursor_) {
+            ports_.cursors->DestroyHoverCursor();
+            hoverCursor_ = false;
+        }
+        return false;
+    });
 }
 
 void CPetMainDlg::OnHookMessage(uintptr_t wParam, intptr_t lParam) {
-    if (wParam != 4 || !pet_->hookActive()) return;
-    // Signed, as screens left of or above the main one have negative coordinates.
-    int x = int16_t(uintptr_t(lParam) & 0xFFFF), y = int16_t((uintptr_t(lParam) >> 16) & 0xFFFF);
-    pet_->OnHookCursor(x, y);
+    Guard("OnHookMessage", [&] {
+        if (wParam != 4 || !pet_->hookActive()) return;
+        // Signed, as screens left of or above the main one have negative coordinates.
+        int x = int16_t(uintptr_t(lParam) & 0xFFFF),
+            y = int16_t((uintptr_t(lParam) >> 16) & 0xFFFF);
+        pet_->OnHookCursor(x, y);
+    });
 }
 
 bool CPetMainDlg::PreTranslateKey(int virtualKey) {
@@ -188,11 +248,13 @@ bool CPetMainDlg::PreTranslateKey(int virtualKey) {
 }
 
 bool CPetMainDlg::OnCommand(int id) {
-    if (id == 904 || ended_) return ended_;
-    CommandPrologue();
-    RunCommand(id);
-    if (!ended_ && (id == kCommandOk || id == kCommandCancel)) EndDialog();
-    return ended_;
+    return Guard("OnCommand", true, [&] {
+        if (id == 904 || ended_) return ended_;
+        CommandPrologue();
+        RunCommand(id);
+        if (!ended_ && (id == kCommandOk || id == kCommandCancel)) EndDialog();
+        return ended_;
+    });
 }
 
 void CPetMainDlg::CommandPrologue() {
@@ -310,15 +372,19 @@ void CPetMainDlg::ReplacePet() {
 }
 
 void CPetMainDlg::OnTrayNotify(int mouseMessage) {
-    if (mouseMessage == kTrayLeftDown) {
-        ports_.window->SetForeground();
-    } else if (mouseMessage == kTrayRightDown) {
-        pet_->ShowPopupMenu(ports_.desktop->GetCursorPos());
-    }
+    Guard("OnTrayNotify", [&] {
+        if (mouseMessage == kTrayLeftDown) {
+            ports_.window->SetForeground();
+        } else if (mouseMessage == kTrayRightDown) {
+            pet_->ShowPopupMenu(ports_.desktop->GetCursorPos());
+        }
+    });
 }
 
 void CPetMainDlg::OnSysCommand(int id) {
-    if (id == 16) ports_.dialogs->ShowAbout();
+    Guard("OnSysCommand", [&] {
+        if (id == 16) ports_.dialogs->ShowAbout();
+    });
 }
 
 void CPetMainDlg::EndDialog() {
@@ -327,7 +393,7 @@ void CPetMainDlg::EndDialog() {
     for (int timer : {kTimerTick, kTimerDrag, kTimerSample})
         ports_.window->StopTimer(timer);
     ports_.hook->UnInstallHook();
-    pet_->RestoreSystemCursors();
+    if (pet_) pet_->RestoreSystemCursors();
     ports_.window->EndDialog();
 }
 

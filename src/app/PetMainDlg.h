@@ -1,6 +1,7 @@
 #pragma once
 // The main window's behaviour: the pet's own window, its timers, mouse, keys and commands.
-// The Windows shell and the simulated desktop call these handlers for their messages.
+// The Windows shell and the simulated desktop call these handlers for their messages; no
+// exception leaves them.
 
 #include <cstdint>
 #include <memory>
@@ -21,6 +22,9 @@ enum ProgramResource {
 enum TrayMouseMessage { kTrayLeftDown = 0x0201, kTrayRightDown = 0x0204 };
 
 extern const char kApplicationName[];
+// The message of a pet that could not start, and its caption.
+extern const char kStartFailureText[];
+extern const char kStartFailureCaption[];
 
 class CPetMainDlg {
   public:
@@ -30,6 +34,8 @@ class CPetMainDlg {
     // The start-up once the window exists; false when the pet could not start (the dialog
     // has then been ended after the error message).
     bool OnInitDialog();
+    // The start-up of a check of the pet: up to the placed window, no action, no timer.
+    bool CheckPet();
     void OnPaint();
     void OnLButtonDown(int x, int y);
     void OnRButtonDown(int x, int y);
@@ -55,6 +61,12 @@ class CPetMainDlg {
     bool ended() const { return ended_; }
 
   private:
+    // Runs a handler; an exception from it ends the program (OnFault) and gives `onFault`.
+    template <class Handler>
+    void Guard(const char* handler, Handler&& run);
+    template <class Result, class Handler>
+    Result Guard(const char* handler, Result onFault, Handler&& run);
+    void OnFault(const char* handler, const char* what);
     bool StartPet();
     void ShowStartFailure();
     void AddTrayIcon();

@@ -1,10 +1,13 @@
 #include "balloon/BalloonWnd.h"
 
 #include <algorithm>
+#include <exception>
+#include <map>
 
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonPainter.h"
 #include "balloon/WebAddress.h"
+#include "store/BmpDecoder.h"
 #include "store/Log.h"
 
 namespace nuv {
@@ -13,6 +16,8 @@ namespace {
 constexpr char kPetsFolder[] = ".\\PETS\\";
 constexpr Pixel kPlainBalloonFill = MakePixel(255, 255, 255);
 constexpr Pixel kPlainMessageFill = MakePixel(64, 64, 64);
+// The pictures of one balloon together hold no more pixels than one picture may.
+constexpr int64_t kMaxBalloonPicturePixels = kMaxBmpPixels;
 
 Image CutPiece(const Image& picture, const Rect& piece) {
     Image out(piece.Width(), piece.Height());
@@ -61,6 +66,7 @@ bool CBalloonWnd::Create() {
     created_ = true;
     window_->SetShape(MakeShape());
     pictureTags_ = ExtractPictureTags(&pendingText_);
+    LoadTagPictures();
     layout_.SetText(std::move(pendingText_));
     pendingText_.clear();
     if (kind_ == kMessageBalloon) {
@@ -91,6 +97,32 @@ void CBalloonWnd::LoadBackground() {
         return;
     }
     background_.image = std::make_shared<const Image>(CutPiece(picture, piece));
+}
+
+void CBalloonWnd::LoadTagPictures() {
+    std::map<std::string, std::shared_ptr<const Image>> decoded;
+    int64_t pixels = 0;
+    for (const BalloonPictureTag& tag : pictureTags_) {
+        auto known = decoded.find(tag.path);
+        if (known == decoded.end()) {
+            known = decoded.emplace(tag.path, LoadTagPicture(tag.path, &pixels)).first;
+        }
+        if (known->second) tagPictures_.push_back({tag.path, Point{tag.x, tag.y}, known->second});
+    }
+}
+
+// The picture of `path`, unless it would take the balloon's pictures past their limit.
+std::shared_ptr<const Image> CBalloonWnd::LoadTagPicture(const std::string& path, int64_t* pixels) {
+    Image picture;
+    if (*pixels <= kMaxBalloonPicturePixels) picture = pictures_.LoadBitmapFile(path);
+    *pixels += int64_t(picture.width()) * picture.height();
+    if (*pixels > kMaxBalloonPicturePixels) {
+        WriteLogF("CBalloonWnd::Create() - 말풍선의 그림이 너무 많아 %s 그림을 그리지 않습니다.",
+                  path.c_str());
+        return nullptr;
+    }
+    if (picture.empty()) return nullptr;
+    return std::make_shared<const Image>(std::move(picture));
 }
 
 std::vector<Rect> CBalloonWnd::MakeShape() {
@@ -129,12 +161,7 @@ BalloonDrawing CBalloonWnd::BuildDrawing() {
     BalloonDrawing drawing;
     drawing.size = size_;
     drawing.background = background_;
-    for (const BalloonPictureTag& tag : pictureTags_) {
-        Image picture = pictures_.LoadBitmapFile(tag.path);
-        if (picture.empty()) continue;
-        drawing.pictures.push_back(
-            {tag.path, Point{tag.x, tag.y}, std::make_shared<const Image>(std::move(picture))});
-    }
+    drawing.pictures = tagPictures_;
     PaintBalloonText(layout_, metrics_, &drawing);
     return drawing;
 }
@@ -146,13 +173,35 @@ void CBalloonWnd::Redraw() {
 }
 
 void CBalloonWnd::OnTimer(int id) {
-    if (destroyed_ || closing_) return;
-    if (id == kTypingTimer && typingTimer_) {
-        OnTypingTimer();
-    } else if (id == kCloseTimer && closeTimer_) {
-        window_->StopTimer(kCloseTimer);
-        closeTimer_ = false;
-        Close();
+    Guard("OnTimer", [&] {
+        if (destroyed_ || closing_) return;
+        if (id == kTypingTimer && typingTimer_) {
+            OnTypingTimer();
+        } else if (id == kCloseTimer && closeTimer_) {
+            window_->StopTimer(kCloseTimer);
+            closeTimer_ = false;
+            Close();
+        }
+    });
+}
+
+template <class Handler>
+void CBalloonWnd::Guard(const char* event, Handler&& run) {
+    try {
+        run();
+    } catch (const std::exception& e) {
+        OnFault(event, e.what());
+    } catch (...) {
+        OnFault(event, "unknown");
+    }
+}
+
+// Nothing should throw here; should something still escape, the balloon closes.
+void CBalloonWnd::OnFault(const char* event, const char* what) {
+    try {
+        WriteLogF("CBalloonWnd::%s() - 처리하지 못한 오류로 말풍선을 닫습니다. (%s)", event, what);
+        Close();  // may delete this balloon
+    } catch (...) {
     }
 }
 
@@ -198,7 +247,7 @@ bool CBalloonWnd::OnLButtonDown(int x, int y) {
     if (destroyed_ || !hover_) return false;
     int link = LinkAt(x, y);
     if (link < 0) return false;
-    OpenLink(link);
+    Guard("OnLButtonDown", [&] { OpenLink(link); });
     return true;
 }
 
@@ -227,7 +276,11 @@ void CBalloonWnd::OnDestroyed() {
     destroyed_ = true;
     typingTimer_ = false;
     closeTimer_ = false;
-    owner_.OnBalloonClosed(*this);  // last: the owner may delete the balloon here
+    try {
+        owner_.OnBalloonClosed(*this);  // last: the owner may delete the balloon here
+    } catch (...) {
+        WriteLog("CBalloonWnd::OnDestroyed() - 말풍선이 닫힌 뒤의 처리에서 오류가 났습니다.");
+    }
 }
 
 }  // namespace nuv

@@ -58,10 +58,10 @@ class CBalloonWnd : public IBalloonWindowEvents {
     const std::vector<std::string>& GetAddresses() const { return layout_.addresses(); }
     const std::vector<BalloonPictureTag>& GetPictureTags() const { return pictureTags_; }
     bool IsHoveringLink() const { return hover_; }
-    // What the balloon shows now; picture files are read again for every drawing.
+    // What the balloon shows now.
     BalloonDrawing BuildDrawing();
 
-    // IBalloonWindowEvents
+    // IBalloonWindowEvents; no exception leaves them.
     void OnTimer(int id) override;
     void OnMouseMove(int x, int y) override;
     bool OnSetCursor() override;
@@ -70,7 +70,14 @@ class CBalloonWnd : public IBalloonWindowEvents {
     void OnDestroyed() override;
 
   private:
+    // Runs an event's work; an exception from it is logged and closes the balloon.
+    template <class Handler>
+    void Guard(const char* event, Handler&& run);
+    void OnFault(const char* event, const char* what);
     void LoadBackground();
+    // Decodes the picture of each tag once, for every later drawing.
+    void LoadTagPictures();
+    std::shared_ptr<const Image> LoadTagPicture(const std::string& path, int64_t* pixels);
     std::vector<Rect> MakeShape();
     void OnTypingTimer();
     void Redraw();
@@ -87,6 +94,7 @@ class CBalloonWnd : public IBalloonWindowEvents {
     std::string pendingText_;
     CBalloonLayout layout_;
     std::vector<BalloonPictureTag> pictureTags_;
+    std::vector<BalloonPicture> tagPictures_;
     BalloonBackground background_;
     Size size_;
     std::vector<BalloonLinkArea> linkAreas_;

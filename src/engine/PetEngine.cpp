@@ -175,9 +175,13 @@ Rect CPet::FrameSource() const {
     if (frame < 0 || frame >= count()) return {};  // no such frame: the last one stays
     Size size = GetFrameSize();
     int perRow = framesPerRow() > 0 ? framesPerRow() : 1;
-    int x = frame % perRow * size.width, y = frame / perRow * size.height;
-    if (x + size.width > sheetSize_.width || y + size.height > sheetSize_.height) return {};
-    return {x, y, x + size.width, y + size.height};
+    // 64 bits: the frame size comes from the script.
+    int64_t x = int64_t(frame % perRow) * size.width, y = int64_t(frame / perRow) * size.height;
+    if (size.width <= 0 || size.height <= 0 || x + size.width > sheetSize_.width ||
+        y + size.height > sheetSize_.height) {
+        return {};
+    }
+    return {int(x), int(y), int(x) + size.width, int(y) + size.height};
 }
 
 void CPet::DrawFrame() {

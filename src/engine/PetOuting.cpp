@@ -1,5 +1,8 @@
 // The outing: the pet walks off to meet an object, goes away and comes back refreshed.
 
+#include <algorithm>
+#include <cstdint>
+
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
 #include "ports/PetWindow.h"
@@ -18,6 +21,14 @@ enum OutingStage {
     kAway = 6,
     kComeBack = 7,
 };
+
+// The rectangle of `width` x `height` at (left, top) of the object image; the values come from
+// the script, so a right or bottom edge beyond the int range is cut to it (the object window
+// then refuses the piece).
+Rect Piece(int left, int top, int width, int height) {
+    auto edge = [](int64_t v) { return int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return {left, top, edge(int64_t(left) + width), edge(int64_t(top) + height)};
+}
 
 }  // namespace
 
@@ -45,7 +56,8 @@ void CPet::OutingHandler() {
         if (subState_ == kLookAtObject) {
             subState_ = kObjectChanged;
             if (objectWnd_) {
-                objectWnd_->SetSourceRect(r3.left, r3.top, r3.left + r4.width, r3.top + r4.height);
+                Rect piece = Piece(r3.left, r3.top, r4.width, r4.height);
+                objectWnd_->SetSourceRect(piece.left, piece.top, piece.right, piece.bottom);
             }
             PlaySequence({85});
         } else if (subState_ == kObjectChanged) {
@@ -62,8 +74,9 @@ void CPet::OutingHandler() {
         objectWnd_ = std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow());
         ObjectDesc desc;
         desc.imagePath = JoinPath(".\\PETS\\", Objects().objectImage, "");
-        desc.source = {r4.left, r4.top, r4.left + r3.width, r4.top + r3.height};
-        desc.position = {0, desktop.ground - r3.height};
+        desc.source = Piece(r4.left, r4.top, r3.width, r3.height);
+        desc.position = {
+            0, int(std::clamp<int64_t>(int64_t(desktop.ground) - r3.height, INT32_MIN, INT32_MAX))};
         objectWnd_->SetObject(desc);
         objectWnd_->ShowObject(true);
     }

@@ -25,7 +25,8 @@ bool CPet::InitPet(bool run) {
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;
 
-    if (GetPetInfos().PetOnTop != 0) SetTopMost(true);
+    // Both ways: the window may still be top-most from the pet that ran before.
+    SetTopMost(GetPetInfos().PetOnTop != 0);
     StartAction(100, true, true);
     ports_.window->StartTimer(kTimerTick, 120);
     ports_.hook->InitHooksDll();
@@ -68,12 +69,12 @@ bool CPet::ReadPetFiles() {
     PetInfos& infos = GetPetInfos();
     if (infos.PetName.empty()) {
         WriteLog("[ Registration New Pet Name ]");
-        auto answer = ports_.dialogs->InputBox(TextOf(204), TextOf(205));
-        if (!answer || answer->empty()) {
+        std::string name = TypedPetName(TextOf(204), TextOf(205));
+        if (name.empty()) {
             WriteLog("InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
             return false;
         }
-        infos.PetName = cp949::CutBytes(*answer, kPetNameBytes);
+        infos.PetName = name;
     }
     if (infos.PetStartDate.empty()) {
         LocalTime today = Clock().Now();
@@ -89,6 +90,12 @@ bool CPet::ReadPetFiles() {
     sheet_ = LoadBCFImage(path);
     if (sheet_.empty()) {
         WriteLog("InitPet() - PET 이미지 파일을 읽는데 실패했습니다.");
+        return false;
+    }
+    Size frame = GetFrameSize();
+    if (!FitsIn(frame, sheet_)) {
+        WriteLogF("InitPet() - 프레임 크기 %dx%d는 PET 이미지(%dx%d)에 들어가지 않습니다.",
+                  frame.width, frame.height, sheet_.width(), sheet_.height());
         return false;
     }
 
@@ -115,18 +122,7 @@ bool CPet::PreparePet() {
                               desktop.ground - frame.height + kGroundMargin, frame.width,
                               frame.height);
 
-    const IconSet& icons = Icons();
-    Image iconImage;
-    bool iconImageRead = false;
-    for (const MnuEntry& item : MenuItems()) {
-        int index = item.iconIndex;
-        if (index < 0 || index >= kMenuIconSlots || !menuIcons_[index].empty()) continue;
-        if (!iconImageRead) {
-            iconImage = LoadBCFImage(JoinPath(".\\PETS\\", icons.iconImage, ""));
-            iconImageRead = true;
-        }
-        menuIcons_[index] = CutMenuIcon(iconImage, index, icons.iconWidth, icons.iconHeight);
-    }
+    MakeMenuIcons();
     return true;
 }
 

@@ -8,6 +8,9 @@
 
 namespace nuv {
 
+// The longest side of a menu icon.
+constexpr int kMaxMenuIconSide = 256;
+
 struct MenuItem {
     enum Kind { kCommand, kSeparator, kSubmenu, kGauge };
     Kind kind = kCommand;

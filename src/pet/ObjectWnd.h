@@ -20,7 +20,8 @@ class CObjectWnd {
   public:
     explicit CObjectWnd(std::unique_ptr<IObjectWindow> window);
 
-    // Takes the description, prepares picture and shape, places and sizes the window.
+    // Takes the description, prepares picture and shape, places and sizes the window. A piece
+    // larger than the image leaves the window without picture and shape.
     void SetObject(const ObjectDesc& desc);
     // Shows another picture of the same image; the window keeps its place and size.
     void SetSourceRect(int left, int top, int right, int bottom);
@@ -30,6 +31,8 @@ class CObjectWnd {
     const Image& Picture() const { return picture_; }
 
   private:
+    // Takes `source`, or an empty piece (with a log line) when no picture can have its size.
+    void TakeSource(const Rect& source);
     void MakePicture();
 
     std::unique_ptr<IObjectWindow> window_;

@@ -3,6 +3,7 @@
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonWnd.h"
 #include "pet/ObjectWnd.h"
+#include "pet/UserRegistration.h"
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
 #include "ports/PetWindow.h"
@@ -10,6 +11,7 @@
 #include "store/Cp949.h"
 #include "store/FileSystem.h"
 #include "store/Log.h"
+#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {
@@ -44,6 +46,13 @@ bool CPet::LoadPetConfig() {
         WriteLog("LoadPetConfig() - 활성중인 PET을 찾을수 없습니다.");
         return false;
     }
+    // The name names every file of the pet: it must stay in its folders, and its state file
+    // must not be the common one.
+    if (!IsPlainFileName(PetName()) || IsSameKey(PetName(), "PET")) {
+        WriteLogF("LoadPetConfig() - '%s'은(는) PET 파일의 이름으로 쓸 수 없습니다.",
+                  PetName().c_str());
+        return false;
+    }
     std::string path = JoinPath(".\\DATA\\", PetName(), ".CFG");
     WriteLogF("[ Pet Config File Read : '%s' ]", path.c_str());
     if (LoadPetStateFile(path) && SetPetInfosPart()) return true;
@@ -61,9 +70,17 @@ void CPet::SetTopMost(bool on) {
     ports_.window->SetTopMost(on);
 }
 
+// What the user typed, without the field separator (whatever the dialog let through) and cut to
+// the saved field; empty on Cancel.
+std::string CPet::TypedPetName(const std::string& caption, const std::string& question) {
+    auto answer = ports_.dialogs->InputBox(caption, question);
+    if (!answer) return {};
+    return cp949::CutBytes(WithoutFieldSeparators(*answer), kPetNameBytes);
+}
+
 void CPet::RenamePet() {
-    auto answer = ports_.dialogs->InputBox(TextOf(208), TextOf(209));
-    if (answer && !answer->empty()) GetPetInfos().PetName = cp949::CutBytes(*answer, kPetNameBytes);
+    std::string name = TypedPetName(TextOf(208), TextOf(209));
+    if (!name.empty()) GetPetInfos().PetName = name;
 }
 
 void CPet::ShowPetChangeNotice() {
@@ -91,6 +108,7 @@ void CPet::MakeActivePet(int index) {
 
 void CPet::RegisterUser() {
     ports_.dialogs->RegisterUser(GetUserInfo());
+    RemoveFieldSeparators(GetUserInfo());
 }
 
 void CPet::PlayPetSound(int index) {

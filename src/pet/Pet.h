@@ -119,7 +119,8 @@ class CPet : public CAniScript,
     GaugePicture DrawGauge(int number, const std::string& label) const;
     GaugePicture DrawGauge(int number, const std::string& label, const Image& bar) const;
     Image MakeMenuIcon(int index, int width, int height) const;
-    // Icon `index` of an icon image: its band of rows, pure green shown in the menu colour.
+    // Icon `index` of an icon image: its band of rows, pure green shown in the menu colour;
+    // empty for sides outside 1..kMaxMenuIconSide.
     Image CutMenuIcon(const Image& iconImage, int index, int width, int height) const;
     const std::vector<Image>& MenuIcons() const { return menuIcons_; }
     int AgeInDays() const;
@@ -139,7 +140,10 @@ class CPet : public CAniScript,
     bool ReadCommonConfig();
     bool ReadPetFiles();
     bool PreparePet();
+    std::string TypedPetName(const std::string& caption, const std::string& question);
 
+    // The menu icons of the script's menu records, when the icon image holds icons of its size.
+    void MakeMenuIcons();
     // The submenus the program makes.
     std::vector<MenuItem> StatusItems(MenuModel& menu) const;
     std::vector<MenuItem> OptionItems() const;

@@ -42,7 +42,8 @@ const std::map<int, std::vector<int>>& NeededAnimations() {
     return needed;
 }
 
-// The numbered texts the program shows, with what they are for.
+// The numbered texts the program shows, with what they are for. The menu has captions of its
+// own for 312 and 313, so a pet may leave those out.
 const std::map<int, const char*>& ProgramTexts() {
     static const std::map<int, const char*> texts = {
         {101, "window title"},
@@ -66,8 +67,6 @@ const std::map<int, const char*>& ProgramTexts() {
         {309, "option: sound"},
         {310, "option: rename"},
         {311, "option: change pet"},
-        {312, "option: about"},
-        {313, "option: user"},
         {401, "result of game 510"},
         {402, "result of game 520"},
         {403, "result of game 530"},
@@ -274,9 +273,10 @@ class Checker {
     void CheckState() {
         const std::string& type = pet_.GetPetInfos().PetType;
         if (type != pet_.PetName()) {
-            Warn(StrFormat("PetType '%s' differs from the pet's name '%s': saves would go to %s",
-                           type.c_str(), pet_.PetName().c_str(),
-                           JoinPath(".\\DATA\\", type, ".CFG").c_str()));
+            Warn(
+                StrFormat("PetType '%s' differs from the pet's name '%s' (the state is saved "
+                          "to %s all the same)",
+                          type.c_str(), pet_.PetName().c_str(), pet_.StateFilePath().c_str()));
         }
     }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "pet/Pet.h"
 #include "ports/Clock.h"
 #include "ports/PetWindow.h"
@@ -6,6 +8,7 @@
 #include "store/BcfImage.h"
 #include "store/Cp949.h"
 #include "store/FileSystem.h"
+#include "store/Log.h"
 #include "store/StdClock.h"
 #include "store/TextFunctions.h"
 
@@ -162,15 +165,19 @@ GaugePicture CPet::DrawGauge(int number, const std::string& label) const {
 GaugePicture CPet::DrawGauge(int number, const std::string& label, const Image& bar) const {
     const PetInfos& infos = GetPetInfos();
     const int counters[4] = {infos.PetS0, infos.PetS1, infos.PetS2, infos.PetS3};
-    int units = counters[number & 3] / 1000;
+    int units = std::max(counters[number & 3], 0) / 1000;
     Pixel menuColor = ports_.menu->MenuColor();
     GaugePicture gauge;
     gauge.label = label;
     gauge.labelWidth = ports_.text ? ports_.text->TextWidth(label, {12, true, false}) : 0;
     gauge.picture = Image(kGaugeWidth, kGaugeHeight, menuColor);
     int source = units >= 8 ? 32 : units < 5 ? 64 : 0;
-    for (int k = 0; k < 10; ++k) {
-        CopyCell(bar, k < units ? source : 16, gauge.picture, gauge.labelWidth + 17 * k, menuColor);
+    // A full cell for each thousand, empty cells up to the tenth; cells past the picture's
+    // right edge are cut off.
+    for (int k = 0; k < std::max(units, 10); ++k) {
+        int64_t x = int64_t(gauge.labelWidth) + 17 * int64_t(k);
+        if (x >= kGaugeWidth) break;
+        CopyCell(bar, k < units ? source : 16, gauge.picture, int(x), menuColor);
     }
     return gauge;
 }
@@ -181,15 +188,46 @@ Image CPet::MakeMenuIcon(int index, int width, int height) const {
 }
 
 Image CPet::CutMenuIcon(const Image& iconImage, int index, int width, int height) const {
-    if (iconImage.empty() || width <= 0 || height <= 0) return {};
+    if (iconImage.empty() || width <= 0 || height <= 0 || width > kMaxMenuIconSide ||
+        height > kMaxMenuIconSide) {
+        return {};
+    }
     Image icon(width, height, ports_.menu->MenuColor());
-    for (int r = index * height; r < (index + 1) * height && r < iconImage.height(); ++r) {
-        for (int c = 0; c < width && c < iconImage.width(); ++c) {
-            Pixel p = iconImage.At(c, r);
-            if (p != kPureGreen) icon.Set(c, r - index * height, p);
+    const int64_t top = int64_t(index) * height;
+    const int columns = std::min(width, iconImage.width());
+    for (int y = 0; y < height; ++y) {
+        const int64_t r = top + y;
+        if (r < 0 || r >= iconImage.height()) continue;
+        for (int c = 0; c < columns; ++c) {
+            Pixel p = iconImage.At(c, int(r));
+            if (p != kPureGreen) icon.Set(c, y, p);
         }
     }
     return icon;
+}
+
+void CPet::MakeMenuIcons() {
+    const IconSet& icons = Icons();
+    const Size size{icons.iconWidth, icons.iconHeight};
+    Image iconImage;
+    bool iconImageRead = false;
+    for (const MnuEntry& item : MenuItems()) {
+        int index = item.iconIndex;
+        if (index < 0 || index >= kMenuIconSlots || !menuIcons_[index].empty()) continue;
+        if (!iconImageRead) {
+            iconImage = LoadBCFImage(JoinPath(".\\PETS\\", icons.iconImage, ""));
+            iconImageRead = true;
+            bool sane = size.width <= kMaxMenuIconSide && size.height <= kMaxMenuIconSide;
+            if (!iconImage.empty() && !(sane && FitsIn(size, iconImage))) {
+                WriteLogF(
+                    "InitPet() - 메뉴 아이콘 크기 %dx%d가 아이콘 이미지(%dx%d)에 맞지 않아 "
+                    "아이콘 없이 시작합니다.",
+                    size.width, size.height, iconImage.width(), iconImage.height());
+                return;
+            }
+        }
+        menuIcons_[index] = CutMenuIcon(iconImage, index, size.width, size.height);
+    }
 }
 
 int CPet::AgeInDays() const {

@@ -51,13 +51,23 @@ RegistrationForm FormOf(const UserInfo& user, const CalendarDate& today) {
 }
 
 bool ApplyRegistration(const RegistrationForm& form, UserInfo& user) {
-    user.UserName = cp949::CutBytes(form.name, kRegistrationFieldBytes);
+    auto field = [](const std::string& text, std::size_t bytes) {
+        return cp949::CutBytes(WithoutFieldSeparators(text), bytes);
+    };
+    user.UserName = field(form.name, kRegistrationFieldBytes);
     user.UserSex = form.female ? "FMale" : "Male";
     user.UserBirthDate = FormatBirthDate(form.birth);
-    user.UserLoginID = cp949::CutBytes(form.loginId, kRegistrationFieldBytes);
-    user.UserLoginPasswd = cp949::CutBytes(form.password, kRegistrationFieldBytes);
-    user.Useremail = cp949::CutBytes(form.email, kRegistrationEmailBytes);
+    user.UserLoginID = field(form.loginId, kRegistrationFieldBytes);
+    user.UserLoginPasswd = field(form.password, kRegistrationFieldBytes);
+    user.Useremail = field(form.email, kRegistrationEmailBytes);
     return !user.UserName.empty() && !user.UserLoginID.empty() && !user.UserLoginPasswd.empty();
+}
+
+void RemoveFieldSeparators(UserInfo& user) {
+    for (std::string* text : {&user.UserName, &user.UserSex, &user.UserBirthDate, &user.UserLoginID,
+                              &user.UserLoginPasswd, &user.Useremail}) {
+        *text = WithoutFieldSeparators(*text);
+    }
 }
 
 }  // namespace nuv

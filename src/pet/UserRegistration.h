@@ -45,9 +45,12 @@ bool IsFemale(const std::string& sex);
 
 // The form as it opens for `user`; `today` when the stored birth date is none.
 RegistrationForm FormOf(const UserInfo& user, const CalendarDate& today);
-// Writes the form into `user` (each text cut to its field) and tells whether the record is
-// complete: name, login ID and password must not be empty. The record keeps the values also
-// when it is incomplete.
+// Writes the form into `user` (each text without ';' and cut to its field) and tells whether the
+// record is complete: name, login ID and password must not be empty. The record keeps the values
+// also when it is incomplete.
 bool ApplyRegistration(const RegistrationForm& form, UserInfo& user);
+// Removes the field separator from the texts the form edits, whatever put it there: a saved
+// line holds no ';' inside a value.
+void RemoveFieldSeparators(UserInfo& user);
 
 }  // namespace nuv

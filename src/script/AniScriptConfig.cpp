@@ -13,9 +13,8 @@ std::vector<std::string> NameList(std::string_view joined, int position) {
     std::vector<std::string> names;
     std::string list = Trimmed(GetField(joined, position, ';'));
     if (list.empty()) return names;
-    int count = CountOf(list, ",") + 1;
-    for (int i = 0; i < count; ++i)
-        names.push_back(Trimmed(GetField(list, i, ',')));
+    for (std::string_view field : SplitFields(list, ','))
+        names.push_back(Trimmed(field));
     return names;
 }
 
@@ -50,8 +49,9 @@ bool CAniScript::SetConfigPart() {
 
     // Exactly one threshold per level: missing ones read as 0, surplus ones are ignored.
     std::string thresholds = GetField(joined, 5, ';');
+    std::vector<std::string_view> fields = SplitFields(thresholds, ',');
     for (int i = 0; i < config_.levelCount; ++i) {
-        config_.levelThresholds.push_back(GetIntField(thresholds, i, ','));
+        config_.levelThresholds.push_back(i < int(fields.size()) ? TextToInt(fields[i]) : 0);
     }
     config_.aniCount = TextToInt(GetField(joined, 7, ';'));
     config_.actCount = TextToInt(GetField(joined, 9, ';'));

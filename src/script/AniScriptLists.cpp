@@ -15,9 +15,10 @@ std::vector<int> IntList(std::string_view line, int position) {
     std::vector<int> numbers;
     std::string list = Trimmed(GetField(line, position, ';'));
     if (list.empty()) return numbers;
-    int count = CountOf(list, ",") + 1;
-    for (int i = 0; i < count; ++i)
-        numbers.push_back(GetIntField(list, i, ','));
+    std::vector<std::string_view> fields = SplitFields(list, ',');
+    numbers.reserve(fields.size());
+    for (std::string_view field : fields)
+        numbers.push_back(TextToInt(field));
     return numbers;
 }
 

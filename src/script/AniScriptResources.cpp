@@ -5,6 +5,8 @@
 
 #include "script/AniScript.h"
 #include "store/Cp949.h"
+#include "store/FileSystem.h"
+#include "store/Log.h"
 #include "store/TextFunctions.h"
 
 namespace nuv {
@@ -55,11 +57,21 @@ ObjEntry ReadObject(std::string_view line) {
     return entry;
 }
 
+// Cursor and sound files are opened by the shell itself, not through the file layer: a name
+// that would reach a device in `folder` is left out (empty) with a log line.
+std::string ShellFileName(const char* reader, const char* folder, std::string name) {
+    if (!NamesDevice(JoinPath(folder, name, ""))) return name;
+    WriteLogF("%s() - '%s'은(는) 장치 이름이라 파일 이름으로 쓸 수 없습니다.", reader,
+              name.c_str());
+    return {};
+}
+
 SndEntry ReadSound(std::string_view line) {
     SndEntry entry;
     entry.id = GetIntField(line, 0, ';');
     entry.name = GetTextField(line, 1, ';', kShortTextBytes);
-    entry.file = GetTextField(line, 2, ';', kShortTextBytes);
+    entry.file = ShellFileName("SetSndListPart", ".\\PETSOUND\\",
+                               GetTextField(line, 2, ';', kShortTextBytes));
     entry.remark = GetTextField(line, 3, ';', kShortTextBytes);
     return entry;
 }
@@ -112,7 +124,8 @@ bool CAniScript::SetCurListPart() {
         CurEntry entry;
         entry.id = GetIntField(line, 0, ';');
         entry.value = GetIntField(line, 1, ';');
-        entry.file = GetTextField(line, 2, ';', kShortTextBytes);
+        entry.file = ShellFileName("SetCurListPart", ".\\PETS\\",
+                                   GetTextField(line, 2, ';', kShortTextBytes));
         cursors_.records.push_back(entry);
     }
     return true;

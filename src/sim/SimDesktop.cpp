@@ -6,6 +6,7 @@
 #include "balloon/FixedTextMetrics.h"
 #include "store/Cp949.h"
 #include "store/Log.h"
+#include "store/TextFunctions.h"
 
 namespace nuv {
 
@@ -119,7 +120,7 @@ bool CSimDesktop::Start(bool run) {
     if (run) {
         ok = dialog_->OnInitDialog();
     } else {
-        ok = dialog_->pet().InitPet(false);
+        ok = dialog_->CheckPet();
     }
     if (reporter_) reporter_->OnStart(Now(), ok, rect_, log.messages());
     return ok;
@@ -320,7 +321,7 @@ std::optional<std::string> CSimDesktop::InputBox(const std::string&, const std::
     if (!options_.name) return std::nullopt;
     std::string name;
     if (!cp949::FromUtf8(*options_.name, &name)) return std::nullopt;
-    return name;
+    return WithoutFieldSeparators(name);  // typed into a box that takes no ';'
 }
 
 std::optional<int> CSimDesktop::ChooseFromList(const std::string&,

@@ -7,6 +7,7 @@
 // top-down. Alpha is dropped. A file that is malformed, cut short or larger than allowed gives
 // no picture, never a partial one.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,9 +16,15 @@
 
 namespace nuv {
 
+// Limits of a decoded picture. A pet's largest picture is its frame sheet: the sample pet's
+// 205 frames of 128 x 128 are 3.4 million pixels. Sixteen million pixels (64 MiB decoded)
+// leave room for pets five times that size while a small run-length encoded file can no
+// longer declare a picture of gigabytes.
 constexpr int kMaxBmpSide = 16384;
+constexpr int64_t kMaxBmpPixels = int64_t(1) << 24;
 
-// The picture of `file`, or nothing (and the reason in `reason`, when given).
+// The picture of `file` (at most `maxSide` pixels a side and kMaxBmpPixels in all), or nothing (and
+// the reason in `reason`, when given).
 std::optional<Image> DecodeBmp(std::string_view file, std::string* reason = nullptr,
                                int maxSide = kMaxBmpSide);
 

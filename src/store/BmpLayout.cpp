@@ -1,5 +1,7 @@
 #include "store/BmpLayout.h"
 
+#include "store/BmpDecoder.h"
+
 #include <algorithm>
 
 namespace nuv {
@@ -67,7 +69,9 @@ bool ReadInfoHeader(std::string_view file, uint32_t headerSize, int maxSide, Bmp
     if (width <= 0 || height == 0) return Fail(reason, "the picture has no pixels");
     l->topDown = height < 0;
     height = height < 0 ? -height : height;
-    if (width > maxSide || height > maxSide) return Fail(reason, "the picture is too large");
+    if (width > maxSide || height > maxSide || width * height > kMaxBmpPixels) {
+        return Fail(reason, "the picture is too large");
+    }
     l->width = int(width);
     l->height = int(height);
     if (!IsValidBitCount(l->bitCount, core)) return Fail(reason, "unsupported bits per pixel");

@@ -33,7 +33,8 @@ struct BmpLayout {
 
 // Reads and checks the file header, the information header (core, 40-byte, V2/V3 with masks,
 // V4, V5), the masks and the colour table. Every size and offset is checked against the file;
-// sides longer than `maxSide` are refused. On failure returns false and says why in `reason`.
+// sides longer than `maxSide` and pictures of more than kMaxBmpPixels are refused. On failure
+// returns false and says why in `reason`.
 bool ReadBmpLayout(std::string_view file, int maxSide, BmpLayout* layout, std::string* reason);
 
 // Bytes of one stored row, padded to four bytes; 64 bits so that no width can overflow it.

@@ -12,10 +12,54 @@ IFileSystem& DefaultFiles() {
 
 IFileSystem* gFiles = nullptr;
 
+IFileSystem& InstalledFiles() {
+    return gFiles ? *gFiles : DefaultFiles();
+}
+
+// The installed file system behind a refusal of every path that names a device: opening
+// "COM1" or "NUL" would reach the device, and a save to it would silently go nowhere.
+class DeviceNameGuard : public IFileSystem {
+  public:
+    FileReadResult ReadFile(const std::string& path) override {
+        if (!NamesDevice(path)) return InstalledFiles().ReadFile(path);
+        FileReadResult refused;
+        refused.error = kErrorInvalidName;
+        return refused;
+    }
+    FileWriteResult WriteFile(const std::string& path, std::string_view data,
+                              bool durable) override {
+        if (!NamesDevice(path)) return InstalledFiles().WriteFile(path, data, durable);
+        FileWriteResult refused;
+        refused.error = kErrorInvalidName;
+        return refused;
+    }
+    uint32_t AppendFile(const std::string& path, std::string_view data) override {
+        return NamesDevice(path) ? kErrorInvalidName : InstalledFiles().AppendFile(path, data);
+    }
+    uint32_t FileSize(const std::string& path, uint64_t* size) override {
+        return NamesDevice(path) ? kErrorInvalidName : InstalledFiles().FileSize(path, size);
+    }
+    uint32_t DeleteFile(const std::string& path) override {
+        return NamesDevice(path) ? kErrorInvalidName : InstalledFiles().DeleteFile(path);
+    }
+    uint32_t ReplaceFile(const std::string& from, const std::string& to) override {
+        if (NamesDevice(from) || NamesDevice(to)) return kErrorInvalidName;
+        return InstalledFiles().ReplaceFile(from, to);
+    }
+    bool FileExists(const std::string& path) override {
+        return !NamesDevice(path) && InstalledFiles().FileExists(path);
+    }
+};
+
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
 }  // namespace
 
 IFileSystem& Files() {
-    return gFiles ? *gFiles : DefaultFiles();
+    static DeviceNameGuard guard;
+    return guard;
 }
 
 IFileSystem* SetFiles(IFileSystem* files) {
@@ -29,6 +73,35 @@ std::string JoinPath(std::string_view folder, std::string_view name, std::string
     path.reserve(folder.size() + name.size() + extension.size());
     path.append(folder).append(name).append(extension);
     return path;
+}
+
+bool IsDeviceName(std::string_view name) {
+    // Windows ignores the extension and the blanks before it.
+    std::string base(name.substr(0, name.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& c : base)
+        c = UpperAscii(c);
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+bool NamesDevice(std::string_view path) {
+    if (!path.empty() && path[0] == '/') return false;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = path.find_first_of("\\/", start);
+        if (IsDeviceName(path.substr(start, end == std::string_view::npos ? end : end - start)))
+            return true;
+        if (end == std::string_view::npos) return false;
+        start = end + 1;
+    }
+}
+
+bool IsPlainFileName(std::string_view name) {
+    return name.find_first_of("\\/:") == std::string_view::npos && name != "." && name != ".." &&
+           !IsDeviceName(name);
 }
 
 std::string ReplaceExtension(std::string_view path, std::string_view extension) {

@@ -60,13 +60,26 @@ class IFileSystem {
 };
 
 // The file system every part of the program uses. Never null: a file system of the standard
-// library, on the working directory, serves until one is installed.
+// library, on the working directory, serves until one is installed. A path of the program's
+// own form that names a device (NamesDevice) is refused with kErrorInvalidName, whichever
+// file system is installed.
 IFileSystem& Files();
 // Installs `files` (not owned); null puts the standard one back. Returns the previous one.
 IFileSystem* SetFiles(IFileSystem* files);
 
 // Joins folder, name and extension as the program builds its paths (".\\PETS\\" + "CAT" + ".ANI").
 std::string JoinPath(std::string_view folder, std::string_view name, std::string_view extension);
+
+// True for a name Windows reserves for a device: CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to
+// LPT9, in any letter case, with or without an extension ("nul.txt", "Com1 .CFG").
+bool IsDeviceName(std::string_view name);
+// True when a part of `path` between '\\' or '/' is a device name. A path from the host's
+// root ("/tmp/...", a tool's argument) is the host's own and never names a device.
+bool NamesDevice(std::string_view path);
+
+// True for a name that stays in the folder it is joined to and names a file there: no '\\',
+// '/' or ':', neither "." nor "..", and no device name.
+bool IsPlainFileName(std::string_view name);
 
 // The path with everything from its last '.' replaced by `extension` (".\\A.B.BCF" ->
 // ".\\A.B.BMP").

@@ -75,4 +75,10 @@ class Image {
     std::vector<Pixel> pixels_;
 };
 
+// True when a piece of `size` (both sides positive) fits into `picture`.
+inline bool FitsIn(Size size, const Image& picture) {
+    return size.width > 0 && size.height > 0 && size.width <= picture.width() &&
+           size.height <= picture.height();
+}
+
 }  // namespace nuv

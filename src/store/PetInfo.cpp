@@ -54,9 +54,11 @@ uint32_t PeedTimeValue(std::string_view field) {
     return uint32_t(value);
 }
 
-// The type names the state file; it must not lead out of the data folder.
-bool IsPlainFileName(const std::string& name) {
-    return name.find_first_of("\\/:") == std::string::npos && name != "." && name != "..";
+// The name part of a path: from its last '\' to its last '.' (".\DATA\CAT.CFG" -> "CAT").
+std::string_view FileBaseName(std::string_view path) {
+    std::size_t slash = path.find_last_of("\\/");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return name.substr(0, name.rfind('.'));
 }
 
 std::string FormatStateText(const PetInfos& infos, const LocalTime& now, uint32_t peedTime) {
@@ -94,8 +96,13 @@ const int* PetInfos::Counter(int index) const {
 CPetInfo::~CPetInfo() = default;
 
 bool CPetInfo::LoadPetStateFile(const std::string& path) {
+    path_ = path;
     text_ = CleanConfigText(ReadScriptFile(path));
     return !text_.empty();
+}
+
+std::string CPetInfo::StateFilePath() const {
+    return path_.empty() ? JoinPath(".\\DATA\\", infos_.PetType, ".CFG") : path_;
 }
 
 bool CPetInfo::SetPetInfosPart() {
@@ -106,6 +113,12 @@ bool CPetInfo::SetPetInfosPart() {
     }
     for (const std::string& line : SplitLines(GetCategory(text_, "[PET INFOS]"))) {
         SetValue(GetField(line, 0, ';'), line);
+    }
+    if (!path_.empty() && !IsSameKey(infos_.PetType, FileBaseName(path_))) {
+        WriteLogF(
+            "SetPetInfosPart() - PET 종류 '%s'은(는) 이 파일의 이름과 다릅니다. 상태는 %s "
+            "파일에 저장합니다.",
+            infos_.PetType.c_str(), path_.c_str());
     }
     return true;
 }
@@ -127,7 +140,8 @@ void CPetInfo::SetValue(std::string_view key, std::string_view line) {
 }
 
 bool CPetInfo::SaveConfigData(uint32_t referenceTick) {
-    if (!IsPlainFileName(infos_.PetType)) {
+    // A record never read names its file by its type, which must not lead out of the folder.
+    if (path_.empty() && !IsPlainFileName(infos_.PetType)) {
         WriteLogF("SaveConfigData() - '%s'은(는) 파일 이름으로 쓸 수 없는 PET 종류입니다.",
                   infos_.PetType.c_str());
         return false;
@@ -135,8 +149,8 @@ bool CPetInfo::SaveConfigData(uint32_t referenceTick) {
     IClock& clock = Clock();
     uint32_t peedTime = infos_.PetPeedTime + (clock.TickCount() - referenceTick);
     std::string text = FormatStateText(infos_, clock.Now(), peedTime);
-    return SaveConfigText("SaveConfigData", JoinPath(".\\DATA\\", infos_.PetType, ".TMP"),
-                          JoinPath(".\\DATA\\", infos_.PetType, ".CFG"), text, true);
+    std::string path = StateFilePath();
+    return SaveConfigText("SaveConfigData", ReplaceExtension(path, ".TMP"), path, text, true);
 }
 
 void CPetInfo::ClearPetInfos() {
@@ -146,6 +160,7 @@ void CPetInfo::ClearPetInfos() {
 void CPetInfo::ResetPetInfos() {
     ClearPetInfos();
     text_.clear();
+    path_.clear();
 }
 
 }  // namespace nuv

@@ -50,13 +50,18 @@ class CPetInfo {
     virtual ~CPetInfo();
 
     // Reads and cleans the complemented state file and keeps its text; true when not empty.
+    // Saves go back to this file from then on.
     bool LoadPetStateFile(const std::string& path);
     // Clears the record and fills it from the kept text; false only when that text is empty.
+    // A PetType naming another file is kept as a value and logged.
     bool SetPetInfosPart();
-    // Writes the record to .\DATA\<PetType>.CFG, replacing the old file in one step.
-    // PetLastDate is the time of the save; PetPeedTime grows by the milliseconds since
-    // `referenceTick` (the record itself is not changed).
+    // Writes the record to the file it was read from (a record never read: to
+    // .\DATA\<PetType>.CFG), replacing the old file in one step. PetLastDate is the time of
+    // the save; PetPeedTime grows by the milliseconds since `referenceTick` (the record itself
+    // is not changed).
     bool SaveConfigData(uint32_t referenceTick);
+    // The file SaveConfigData writes.
+    std::string StateFilePath() const;
 
     PetInfos& GetPetInfos() { return infos_; }
     const PetInfos& GetPetInfos() const { return infos_; }
@@ -69,6 +74,7 @@ class CPetInfo {
 
     PetInfos infos_;
     std::string text_;
+    std::string path_;  // the file the record was read from
 };
 
 }  // namespace nuv

@@ -22,6 +22,20 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+std::string_view WithoutFrontWhite(std::string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() && IsWhite(text[n]))
+        ++n;
+    return text.substr(n);
+}
+
+std::string_view WithoutBackWhite(std::string_view text) {
+    std::size_t n = text.size();
+    while (n > 0 && IsWhite(text[n - 1]))
+        --n;
+    return text.substr(0, n);
+}
+
 void TrimFront(std::string& text) {
     std::size_t n = 0;
     while (n < text.size() && IsWhite(text[n]))
@@ -51,6 +65,18 @@ std::string GetField(std::string_view text, int index, char separator) {
     }
     if (count == index) return std::string(text.substr(start));
     return {};
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text, char separator) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != separator) continue;
+        fields.push_back(text.substr(start, i - start));
+        start = i + 1;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
 }
 
 int GetIntField(std::string_view text, int index, char separator) {
@@ -120,31 +146,36 @@ std::string RemoveAll(std::string_view text, std::string_view pattern) {
     return out;
 }
 
+// One pass: a marker never holds a line break, so removing a comment cannot join the text
+// around it into a new marker.
 std::string RemoveComments(std::string_view text, std::string_view marker) {
-    std::string out(text);
-    if (marker.empty()) return out;
-    for (std::size_t start; (start = out.find(marker)) != std::string::npos;) {
-        std::size_t end = out.find(kCrLf, start);
-        if (end == std::string::npos) end = out.size();
-        out.erase(start, end - start);
-        bool wholeLine = start == 0 || (start >= 2 && out.compare(start - 2, 2, kCrLf) == 0);
-        if (wholeLine && start < out.size()) out.erase(start, 2);
+    if (marker.empty()) return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    for (std::size_t start; (start = text.find(marker, pos)) != std::string_view::npos;) {
+        out.append(text.substr(pos, start - pos));
+        std::size_t end = text.find(kCrLf, start);
+        if (end == std::string_view::npos) end = text.size();
+        bool wholeLine = out.empty() || EndsWith(out, kCrLf);
+        pos = wholeLine && end < text.size() ? end + 2 : end;
     }
+    out.append(text.substr(pos));
     return out;
 }
 
 std::string TrimToken(std::string_view text, std::string_view token, bool trimWhiteSpace) {
-    std::string out(text);
-    if (token.empty()) return out;
-    while (StartsWith(out, token)) {
-        out.erase(0, token.size());
-        if (trimWhiteSpace) TrimFront(out);
+    if (token.empty()) return std::string(text);
+    std::string_view rest = text;
+    while (StartsWith(rest, token)) {
+        rest.remove_prefix(token.size());
+        if (trimWhiteSpace) rest = WithoutFrontWhite(rest);
     }
-    while (EndsWith(out, token)) {
-        out.erase(out.size() - token.size());
-        if (trimWhiteSpace) TrimBack(out);
+    while (EndsWith(rest, token)) {
+        rest.remove_suffix(token.size());
+        if (trimWhiteSpace) rest = WithoutBackWhite(rest);
     }
-    return out;
+    return std::string(rest);
 }
 
 std::string GetCategory(std::string_view text, std::string_view name) {

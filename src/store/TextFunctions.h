@@ -10,7 +10,7 @@
 
 namespace nuv {
 
-extern const char kCrLf[];  // "\r\n"
+extern const char kCrLf[];             // "\r\n"
 constexpr char kFieldSeparator = ';';  // separates the fields of every saved line
 
 // What the user typed for a saved field, without the field separator (no trail byte of a
@@ -20,6 +20,9 @@ std::string WithoutFieldSeparators(std::string_view typed);
 // Field `index` (from 0) of `text` split at `separator`; empty when there are fewer fields.
 std::string GetField(std::string_view text, int index, char separator);
 int GetIntField(std::string_view text, int index, char separator);
+// Every field of `text` split at `separator` in one pass: CountOf(text, separator) + 1 of
+// them, field i equal to GetField(text, i, separator). The views point into `text`.
+std::vector<std::string_view> SplitFields(std::string_view text, char separator);
 // Field `index` trimmed and cut to at most `maxBytes` bytes without splitting a double-byte
 // character: how every reader takes a text of fixed width.
 std::string GetTextField(std::string_view text, int index, char separator, std::size_t maxBytes);

@@ -13,9 +13,17 @@ void CenterOnScreen(HWND window);
 std::string GetItemText(HWND dialog, int id);
 // Sets a dialog control's text from code page 949 bytes.
 void SetItemText(HWND dialog, int id, const std::string& text);
-// Keeps an edit control's text within `maxBytes` of code page 949: the text is cut (never
-// inside a double-byte character) whenever it grows beyond. Call on EN_CHANGE.
-void KeepWithinBytes(HWND edit, std::size_t maxBytes);
+// Keeps what the user types into `edit` a value the files can hold: the field separator is
+// not taken when typed (WM_CHAR). Call KeepUserText on EN_CHANGE as well, for pasted text.
+void RefuseFieldSeparator(HWND edit);
+// Keeps an edit control's text without field separators and within `maxBytes` of code page
+// 949: the text is cut (never inside a double-byte character) whenever it grows beyond.
+// Call on EN_CHANGE.
+void KeepUserText(HWND edit, std::size_t maxBytes = std::string::npos);
+// A message box (MessageBoxW) whose controls use `font` when one is given: set as the box
+// opens, the text's control grown to hold the text in that font. Returns the button pressed.
+int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
+                   HFONT font);
 // The object a dialog procedure keeps in DWLP_USER (set from WM_INITDIALOG's lParam).
 template <class T>
 T* DialogState(HWND dialog, UINT message, LPARAM lParam) {

@@ -40,6 +40,20 @@ HBITMAP ImageToDib(const Image& image) {
     return bitmap;
 }
 
+void MakeOpaque(HBITMAP dib) {
+    DIBSECTION section = {};
+    if (!dib || GetObjectW(dib, sizeof(section), &section) != int(sizeof(section))) return;
+    const BITMAP& bits = section.dsBm;
+    if (bits.bmBitsPixel != 32 || !bits.bmBits) return;
+    GdiFlush();
+    auto* row = static_cast<unsigned char*>(bits.bmBits);
+    const int height = bits.bmHeight < 0 ? -bits.bmHeight : bits.bmHeight;
+    for (int y = 0; y < height; ++y, row += bits.bmWidthBytes) {
+        for (int x = 0; x < bits.bmWidth; ++x)
+            row[4 * x + 3] = 0xFF;
+    }
+}
+
 Image BitmapToImage(HBITMAP bitmap) {
     BITMAP header;
     if (!bitmap || GetObjectW(bitmap, sizeof(header), &header) != int(sizeof(header))) {

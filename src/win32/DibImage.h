@@ -14,6 +14,10 @@ BITMAPINFO TopDownDibInfo(int width, int height);
 // Null for an empty image or when the system refuses.
 HBITMAP ImageToDib(const Image& image);
 
+// Sets the alpha byte of every pixel of a 32-bit DIB section to 255: GDI leaves it 0, which
+// themed menus and layered drawing take for a fully transparent pixel. Other bitmaps are left.
+void MakeOpaque(HBITMAP dib);
+
 // The pixels of any bitmap as an Image, the unused byte cleared. Empty on failure.
 Image BitmapToImage(HBITMAP bitmap);
 

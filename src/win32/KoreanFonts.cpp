@@ -2,16 +2,20 @@
 
 #include <cwchar>
 
+#include "win32/ShellContext.h"
+
 namespace nuv::win32 {
 namespace {
 
-constexpr const wchar_t* kPreferredFaces[] = {L"굴림",        L"Gulim",     L"돋움",
-                                              L"Dotum",       L"맑은 고딕", L"Malgun Gothic",
-                                              L"NanumGothic", L"바탕",      L"Batang"};
+// Each face under its Korean and its English name: the system may list either.
+constexpr const wchar_t* kPreferredFaces[] = {L"굴림",          L"Gulim",       L"맑은 고딕",
+                                              L"Malgun Gothic", L"NanumGothic", L"나눔고딕"};
+constexpr int kDialogPoints = 9;
 
 int CALLBACK NoteFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
     auto* face = reinterpret_cast<std::wstring*>(found);
-    if (face->empty()) *face = font->lfFaceName;
+    if (font->lfFaceName[0] == L'@') return 1;  // a face for vertical writing
+    *face = font->lfFaceName;
     return 0;  // the first one is enough
 }
 
@@ -31,7 +35,7 @@ std::wstring FindKoreanFace() {
     HDC screen = GetDC(nullptr);
     std::wstring face;
     for (const wchar_t* name : kPreferredFaces) {
-        if (!EnumerateFace(screen, name, DEFAULT_CHARSET).empty()) {
+        if (!EnumerateFace(screen, name, HANGEUL_CHARSET).empty()) {
             face = name;
             break;
         }
@@ -45,11 +49,26 @@ LOGFONTW MakeLogFont(const std::wstring& face, const TextFont& font) {
     LOGFONTW log = {};
     log.lfHeight = font.height;
     log.lfWeight = FW_DONTCARE;
-    log.lfCharSet = DEFAULT_CHARSET;
+    log.lfCharSet = HANGEUL_CHARSET;  // where the face is missing, the mapper takes one with Hangul
     log.lfUnderline = font.underline ? TRUE : FALSE;
     log.lfPitchAndFamily = font.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH;
     wcsncpy(log.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     return log;
+}
+
+BOOL CALLBACK SetControlFont(HWND control, LPARAM font) {
+    SendMessageW(control, WM_SETFONT, WPARAM(font), TRUE);
+    return TRUE;
+}
+
+void ApplyDialogFont(HWND dialog, HFONT font) {
+    if (!dialog || !font) return;
+    SendMessageW(dialog, WM_SETFONT, WPARAM(font), FALSE);
+    EnumChildWindows(dialog, SetControlFont, LPARAM(font));
+}
+
+HFONT ShellContext::DialogFont() const {
+    return fonts ? fonts->DialogFont() : nullptr;
 }
 
 KoreanFonts::~KoreanFonts() {
@@ -59,6 +78,13 @@ KoreanFonts::~KoreanFonts() {
 const std::wstring& KoreanFonts::Face() {
     if (face_.empty()) face_ = FindKoreanFace();
     return face_;
+}
+
+HFONT KoreanFonts::DialogFont() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return Get(TextFont{-MulDiv(kDialogPoints, dpi, 72), false, false});
 }
 
 HFONT KoreanFonts::Get(const TextFont& font) {

@@ -1,6 +1,7 @@
 #pragma once
-// The program's fonts: "굴림" in the sizes the core asks for, or a Korean font that is present
-// where 굴림 is missing. Fonts are made once per kind and kept until the cache goes.
+// The program's fonts: one face that is present and holds Hangul (굴림 where it is installed),
+// in the sizes the core asks for and the size of the dialogs. Fonts are made once per kind and
+// kept until the cache goes.
 
 #include <map>
 #include <string>
@@ -20,7 +21,9 @@ class KoreanFonts {
 
     // The font for `font`; null only when the system refuses to make one.
     HFONT Get(const TextFont& font);
-    // The face the fonts are made with: "굴림" when present, else a present Korean face.
+    // The font of the dialogs' controls: the face at 9 points.
+    HFONT DialogFont();
+    // The face the fonts are made with (see FindKoreanFace).
     const std::wstring& Face();
     // Deletes every font made so far.
     void Clear();
@@ -31,12 +34,16 @@ class KoreanFonts {
     std::wstring face_;
 };
 
-// The face "굴림" when the system has it, else the first present Korean face of a list of
-// common ones, else any face with Hangul; "굴림" when none is found (the font mapper decides).
+// The first face of 굴림, 맑은 고딕 and NanumGothic that the system has with Hangul, else any
+// face of the Hangul character set; "굴림" when none is found (the font mapper decides).
 std::wstring FindKoreanFace();
 
-// A LOGFONT of `face` as the program asks for it: the given cell height, default weight and
-// character set, fixed or default pitch, underline.
+// Gives `font` to a dialog and every control in it (WM_SETFONT), so that texts of the
+// template's face show where that face is missing.
+void ApplyDialogFont(HWND dialog, HFONT font);
+
+// A LOGFONT of `face` as the program asks for it: the given cell height, default weight, the
+// Hangul character set, fixed or default pitch, underline.
 LOGFONTW MakeLogFont(const std::wstring& face, const TextFont& font);
 
 }  // namespace nuv::win32

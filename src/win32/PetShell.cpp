@@ -3,6 +3,7 @@
 #include "MHook.h"
 #include "resource.h"
 #include "store/Log.h"
+#include "win32/LastResort.h"
 #include "win32/WideText.h"
 
 namespace nuv::win32 {
@@ -36,6 +37,7 @@ CPetShell::CPetShell(HINSTANCE instance)
       text_(fonts_),
       objects_(context_) {
     context_.instance = instance;
+    context_.fonts = &fonts_;
     RegisterCursorsForExit(&cursors_);
 }
 
@@ -61,15 +63,18 @@ PetPorts CPetShell::Ports() {
 }
 
 int CPetShell::Run() {
+    WriteLogF("CPetShell::Run() - 글꼴: %s", NarrowToCp949(fonts_.Face()).c_str());
     dialog_ = std::make_unique<CPetMainDlg>(Ports());
     HWND pet = CreateDialogParamW(context_.instance, MAKEINTRESOURCEW(IDD_PET_MAIN), nullptr, Proc,
                                   LPARAM(this));
+    RethrowKeptException();  // from the start-up in WM_INITDIALOG
     if (!pet) {
         WriteLogF("CPetShell::Run() - 펫 창을 만들지 못했습니다. Error = %lu", GetLastError());
         TakeDown();
         return 2;
     }
     RunMessages();
+    RethrowKeptException();
     WriteLog(window_.Timings().Describe());
     TakeDown();
     return started_ ? 0 : 1;
@@ -78,6 +83,7 @@ int CPetShell::Run() {
 void CPetShell::RunMessages() {
     MSG message;
     while (!window_.Ended()) {
+        RethrowKeptException();  // of a procedure, dispatched here or from the dialog manager
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         if (PreTranslate(message)) continue;
@@ -188,14 +194,16 @@ INT_PTR CPetShell::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK CPetShell::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CPetShell*>(lParam)->OnInitDialog(dialog);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<CPetShell*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!self || !self->initialised_ || !self->dialog_) return FALSE;
-    return self->Handle(message, wParam, lParam);
+    return CatchForLoop(INT_PTR(FALSE), [&]() -> INT_PTR {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+            reinterpret_cast<CPetShell*>(lParam)->OnInitDialog(dialog);
+            return TRUE;
+        }
+        auto* self = reinterpret_cast<CPetShell*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        if (!self || !self->initialised_ || !self->dialog_) return FALSE;
+        return self->Handle(message, wParam, lParam);
+    });
 }
 
 }  // namespace nuv::win32

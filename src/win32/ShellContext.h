@@ -1,13 +1,20 @@
 #pragma once
-// What the shell's ports share: the program's module and the pet window once it exists.
+// What the shell's ports share: the program's module, the pet window once it exists and the
+// program's fonts.
 
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {
 
+class KoreanFonts;
+
 struct ShellContext {
     HINSTANCE instance = nullptr;
     HWND petWindow = nullptr;
+    KoreanFonts* fonts = nullptr;  // none: dialogs keep their template's font
+
+    // The font of the dialogs' controls, or null without fonts.
+    HFONT DialogFont() const;
 };
 
 }  // namespace nuv::win32

@@ -5,6 +5,7 @@
 #include "win32/DialogHelpers.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"
+#include "win32/LastResort.h"
 
 namespace nuv::win32 {
 namespace {
@@ -82,8 +83,8 @@ INT_PTR RunTimedPictureDialog(HINSTANCE instance, HWND owner, const std::string&
     PictureState state;
     state.path = path.substr(0, 259);
     state.seconds = seconds;
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_TIMED_PICTURE), owner, TimedPictureProc,
-                           LPARAM(&state));
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_TIMED_PICTURE), owner,
+                           GuardedModal<TimedPictureProc>, LPARAM(&state));
 }
 
 }  // namespace nuv::win32

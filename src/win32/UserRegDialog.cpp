@@ -7,6 +7,8 @@
 #include "resource.h"
 #include "store/PetConfig.h"
 #include "win32/DialogHelpers.h"
+#include "win32/KoreanFonts.h"
+#include "win32/LastResort.h"
 #include "win32/WideText.h"
 
 namespace nuv::win32 {
@@ -22,6 +24,11 @@ constexpr Field kTextFields[] = {{IDC_REG_NAME, kRegistrationFieldBytes},
                                  {IDC_REG_PASSWORD, kRegistrationFieldBytes},
                                  {IDC_REG_EMAIL, kRegistrationEmailBytes}};
 
+struct RegState {
+    UserInfo* user;
+    HFONT font;
+};
+
 CalendarDate Today() {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -32,6 +39,7 @@ void ShowForm(HWND dialog, const RegistrationForm& form) {
     // Edit controls count characters: a code page 949 text of n bytes has at most n of them.
     for (const Field& field : kTextFields) {
         SendDlgItemMessageW(dialog, field.id, EM_LIMITTEXT, field.maxBytes, 0);
+        RefuseFieldSeparator(GetDlgItem(dialog, field.id));
     }
     SetItemText(dialog, IDC_REG_NAME, form.name);
     SetItemText(dialog, IDC_REG_LOGIN_ID, form.loginId);
@@ -62,33 +70,34 @@ RegistrationForm ReadForm(HWND dialog) {
     return form;
 }
 
-void Register(HWND dialog, UserInfo& user) {
-    if (ApplyRegistration(ReadForm(dialog), user)) {
+void Register(HWND dialog, const RegState& state) {
+    if (ApplyRegistration(ReadForm(dialog), *state.user)) {
         EndDialog(dialog, IDOK);
         return;
     }
-    MessageBoxW(dialog, Widen(kRegistrationIncomplete).c_str(), Widen(kApplicationName).c_str(),
-                MB_OK);
+    ShowMessageBox(dialog, Widen(kRegistrationIncomplete), Widen(kApplicationName), MB_OK,
+                   state.font);
 }
 
 void LimitField(HWND dialog, int id) {
     for (const Field& field : kTextFields) {
-        if (field.id == id) KeepWithinBytes(GetDlgItem(dialog, id), field.maxBytes);
+        if (field.id == id) KeepUserText(GetDlgItem(dialog, id), field.maxBytes);
     }
 }
 
 INT_PTR CALLBACK UserRegProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* user = DialogState<UserInfo>(dialog, message, lParam);
+    auto* state = DialogState<RegState>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            ShowForm(dialog, FormOf(*user, Today()));
+            ApplyDialogFont(dialog, state->font);
+            ShowForm(dialog, FormOf(*state->user, Today()));
             CenterOnScreen(dialog);
             return TRUE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:
                 case IDC_REG_OK:
-                    Register(dialog, *user);
+                    Register(dialog, *state);
                     return TRUE;
                 case IDCANCEL:
                 case IDC_REG_CANCEL:
@@ -105,9 +114,10 @@ INT_PTR CALLBACK UserRegProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-bool RunUserRegDialog(HINSTANCE instance, HWND owner, UserInfo& user) {
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_USER_REG), owner, UserRegProc,
-                           LPARAM(&user)) == IDOK;
+bool RunUserRegDialog(HINSTANCE instance, HWND owner, UserInfo& user, HFONT font) {
+    RegState state{&user, font};
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_USER_REG), owner,
+                           GuardedModal<UserRegProc>, LPARAM(&state)) == IDOK;
 }
 
 }  // namespace nuv::win32

@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "win32/BalloonPainting.h"
 #include "win32/GdiObjects.h"
+#include "win32/LastResort.h"
 #include "win32/RegionHandle.h"
 
 namespace nuv::win32 {
@@ -174,7 +175,8 @@ INT_PTR CALLBACK Win32BalloonWindow::Proc(HWND dialog, UINT message, WPARAM wPar
         return FALSE;
     }
     auto* self = reinterpret_cast<Win32BalloonWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return self ? self->Handle(message, wParam, lParam) : FALSE;
+    if (!self) return FALSE;
+    return CatchForLoop(INT_PTR(FALSE), [&] { return self->Handle(message, wParam, lParam); });
 }
 
 std::unique_ptr<IBalloonWindow> Win32BalloonWindows::CreateBalloonWindow() {

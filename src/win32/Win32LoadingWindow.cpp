@@ -9,6 +9,7 @@
 #include "win32/DialogHelpers.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"
+#include "win32/KoreanFonts.h"
 
 namespace nuv::win32 {
 namespace {
@@ -32,6 +33,7 @@ void Win32LoadingWindow::Open(int range) {
     window_ = CreateDialogParamW(context_.instance, MAKEINTRESOURCEW(IDD_LOADING), nullptr, Proc,
                                  LPARAM(this));
     if (!window_) return;
+    ApplyDialogFont(window_, context_.DialogFont());
     SendDlgItemMessageW(window_, IDC_LOADING_PROGRESS, PBM_SETRANGE32, 0, range);
     CenterOnScreen(window_);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -75,9 +77,12 @@ void Win32LoadingWindow::Paint() {
         FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
     }
     SetBkMode(dc, TRANSPARENT);
+    HFONT font = context_.DialogFont();
+    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     std::wstring seconds = std::to_wstring(seconds_), percentage = std::to_wstring(percentage_);
     TextOutW(dc, 80, 133, seconds.c_str(), int(seconds.size()));
     TextOutW(dc, 360, 133, percentage.c_str(), int(percentage.size()));
+    if (font) SelectObject(dc, oldFont);
     EndPaint(window_, &paint);
 }
 

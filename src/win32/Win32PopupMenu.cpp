@@ -20,7 +20,9 @@ HBITMAP MakeCheckMarkBitmap(const Image& icon) {
     LONG dimensions = GetMenuCheckMarkDimensions();
     int width = LOWORD(dimensions), height = HIWORD(dimensions);
     if (width <= 0 || height <= 0 || (width == icon.width() && height == icon.height())) {
-        return ImageToDib(icon);
+        HBITMAP copy = ImageToDib(icon);
+        MakeOpaque(copy);
+        return copy;
     }
     OwnedGdi<HBITMAP> source(ImageToDib(icon));
     BITMAPINFO info = TopDownDibInfo(width, height);
@@ -36,6 +38,7 @@ HBITMAP MakeCheckMarkBitmap(const Image& icon) {
     SelectObject(to, oldTo);
     DeleteMemoryDC(from);
     DeleteMemoryDC(to);
+    MakeOpaque(scaled);
     return scaled;
 }
 
@@ -53,6 +56,7 @@ HBITMAP MakeGaugeBitmap(const GaugePicture& gauge, KoreanFonts& fonts) {
     if (font) SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);
     DeleteMemoryDC(dc);
+    MakeOpaque(bitmap);  // after the text, which GDI draws with alpha 0
     return bitmap;
 }
 

@@ -224,6 +224,21 @@ TEST_F(PetChange, TheChosenPetStartsInTheSameWindow) {
     EXPECT_TRUE(Has(StateFile(sim, "DOG"), "PetName;Mong\r\n"));
 }
 
+TEST_F(PetChange, TheChosenPetsOnTopSettingHoldsBothWays) {
+    sim.Input(SimInput::kCommand, 9021);  // CAT on top
+    ASSERT_TRUE(sim.desktop->TopMost());
+    sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
+    sim.Input(SimInput::kCommand, 9024);
+    ASSERT_EQ(sim.pet().PetName(), "DOG");
+    EXPECT_FALSE(sim.desktop->TopMost());
+
+    sim.Input(SimInput::kCommand, 9021);  // DOG on top, then back to CAT, saved as on top
+    sim.Post(sim.desktop->Now(), SimInput::kChoose, 0);
+    sim.Input(SimInput::kCommand, 9024);
+    ASSERT_EQ(sim.pet().PetName(), "CAT");
+    EXPECT_TRUE(sim.desktop->TopMost());
+}
+
 TEST_F(PetChange, APetAwayOnItsOutingIsReplacedByAVisibleOne) {
     sim.StartAction(301);
     for (int i = 0; i < 600 && sim.desktop->Visible(); ++i)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 
 #include "store/ComplementedFile.h"
 #include "support/SimHarness.h"
@@ -112,6 +113,22 @@ TEST(StartUp, NoActivePetStopsTheStart) {
     EXPECT_TRUE(Logged(sim, "InitPet() - 활성중인 PET을 찾을 수 없습니다."));
 }
 
+// The pet list's name names the pet's files: a device, a way out of the folders or the common
+// file are refused before anything is read.
+TEST(StartUp, APetListNameThatIsNoPlainFileNameStopsTheStart) {
+    for (std::string name : {"CON", "com1.x", "PET", "..\\CAT", "a/b"}) {
+        SimHarness sim;
+        std::string config = Complement(sim.env.files.Get(".\\DATA\\PET.CFG"));
+        config.replace(config.find("Ps(0,CAT,"), 9, "Ps(0," + name + ",");
+        sim.env.files.Put(".\\DATA\\PET.CFG", Complement(config));
+        ExpectFailedStart(sim);
+        EXPECT_TRUE(Logged(
+            sim, "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다."))
+            << name;
+        EXPECT_EQ(Complement(sim.env.files.Get(".\\DATA\\PET.CFG")), config);
+    }
+}
+
 TEST(StartUp, AScriptWithoutAction100IsRefused) {
     TinyPet pet;
     pet.actions.erase(pet.actions.begin());  // action 100 comes first
@@ -155,6 +172,19 @@ TEST(StartUp, AFirstRunNameIsCutTo19BytesWithoutSplittingACharacter) {
         ASSERT_TRUE(sim.Start());
         EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqr");
     }
+    options.name = "ab;cd";  // the name box takes no ';': what is saved reads back the same
+    {
+        SimHarness sim(pet, options);
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcd");
+        std::string saved = Complement(sim.env.files.Get(".\\DATA\\CAT.CFG"));
+        EXPECT_NE(saved.find("PetName;abcd\r\n"), std::string::npos) << saved;
+    }
+    options.name = ";";  // nothing left: no name
+    {
+        SimHarness sim(pet, options);
+        ExpectFailedStart(sim);
+    }
 }
 
 TEST(StartUp, AnEmptyStartDateBecomesTodayAndIsSaved) {
@@ -193,6 +223,72 @@ TEST(StartUp, OnTopInTheStateMakesThePetTopmost) {
     SimHarness other(plain);
     ASSERT_TRUE(other.Start());
     EXPECT_FALSE(other.desktop->TopMost());
+}
+
+TEST(StartUp, SizesThePicturesCannotHoldAreRefused) {
+    struct Case {
+        const char* from;
+        const char* to;
+        bool starts;
+        const char* log;
+    };
+    const char kFrame[] = "Size;20,20;", kIcon[] = "Size;13,13;";
+    const Case cases[] = {
+        {kFrame, "Size;2000000000,2000000000;", false,
+         "InitPet() - 프레임 크기 2000000000x2000000000는 PET 이미지(200x80)에 들어가지 않습니다."},
+        {kFrame, "Size;20,81;", false,
+         "InitPet() - 프레임 크기 20x81는 PET 이미지(200x80)에 들어가지 않습니다."},
+        {kFrame, "Size;0,20;", false,
+         "InitPet() - 프레임 크기 0x20는 PET 이미지(200x80)에 들어가지 않습니다."},
+        {kFrame, "Size;-20,-20;", false,
+         "InitPet() - 프레임 크기 -20x-20는 PET 이미지(200x80)에 들어가지 않습니다."},
+        {kIcon, "Size;2147483647,2147483647;", true,
+         "InitPet() - 메뉴 아이콘 크기 2147483647x2147483647가 아이콘 이미지(13x260)에 맞지 않아 "
+         "아이콘 없이 시작합니다."},
+        {kIcon, "Size;40000,40000;", true,
+         "InitPet() - 메뉴 아이콘 크기 40000x40000가 아이콘 이미지(13x260)에 맞지 않아 아이콘 "
+         "없이 시작합니다."},
+        {kIcon, "Size;14,13;", true,
+         "InitPet() - 메뉴 아이콘 크기 14x13가 아이콘 이미지(13x260)에 맞지 않아 아이콘 없이 "
+         "시작합니다."},
+    };
+    for (const Case& c : cases) {
+        SimHarness sim;
+        std::string script = Complement(sim.env.files.Get(".\\PETS\\CAT.ANI"));
+        script.replace(script.find(c.from), std::string(c.from).size(), c.to);
+        sim.env.files.Put(".\\PETS\\CAT.ANI", Complement(script));
+        if (c.starts) {
+            ASSERT_TRUE(sim.Start()) << c.to;
+            for (const Image& icon : sim.pet().MenuIcons())
+                EXPECT_TRUE(icon.empty()) << c.to;
+            sim.Input(SimInput::kRButton, 1, 1);  // the menu opens without icons
+            EXPECT_EQ(sim.report.Count("menu"), 1);
+        } else {
+            ExpectFailedStart(sim);
+        }
+        EXPECT_TRUE(Logged(sim, c.log)) << c.to;
+    }
+}
+
+// A file layer that fails by throwing, as an allocation may.
+class ThrowingFiles : public MemoryFileSystem {
+  public:
+    explicit ThrowingFiles(const MemoryFileSystem& files) : MemoryFileSystem(files) {}
+    FileReadResult ReadFile(const std::string& path) override {
+        if (path == ".\\PETS\\CAT.BCF") throw std::bad_alloc();
+        return MemoryFileSystem::ReadFile(path);
+    }
+};
+
+TEST(StartUp, AnExceptionInsideEndsTheProgramAsAFailedStart) {
+    SimHarness sim;
+    ThrowingFiles files(sim.env.files);
+    IFileSystem* previous = SetFiles(&files);
+    ExpectFailedStart(sim);
+    SetFiles(previous);
+    EXPECT_TRUE(Logged(sim,
+                       "CPetMainDlg::OnInitDialog() - 처리하지 못한 오류로 프로그램을 "
+                       "끝냅니다. (std::bad_alloc)"));
 }
 
 TEST(StartUp, RecordsTheSystemInTheUserRecord) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <random>
 
 #include "balloon/BalloonFakes.h"
@@ -281,6 +282,46 @@ TEST_F(BalloonWndTest, DrawsPictureTagsThatLoad) {
     EXPECT_EQ(fake->drawing.pictures[1].at, (Point{30, 40}));
     EXPECT_EQ(*fake->drawing.pictures[1].image, smile);
     EXPECT_EQ(pictures.bitmapRequests, (Lines{"PETS\\A.BMP", "PETS\\B.BMP", "PETS\\BROKEN.BMP"}));
+}
+
+TEST_F(BalloonWndTest, DecodesEachPictureOnceAndWithinALimit) {
+    pictures.files["PETS\\A.BMP"] = Image(2, 2, MakePixel(9, 9, 9));
+    Open(kTypingBalloon, "<IMG=PETS\\A.BMP;1,1><IMG=PETS\\A.BMP;5,5><IMG=PETS\\NO.BMP;1,1>typing");
+    TicksToComplete();
+    EXPECT_GT(fake->drawCount, 5);
+    EXPECT_EQ(pictures.bitmapRequests, (Lines{"PETS\\A.BMP", "PETS\\NO.BMP"}));
+    ASSERT_EQ(fake->drawing.pictures.size(), 2u);
+    EXPECT_EQ(fake->drawing.pictures[0].image, fake->drawing.pictures[1].image);
+
+    // Pictures past the balloon's limit are left out, and so are those after them.
+    pictures.bitmapRequests.clear();
+    pictures.files["PETS\\BIG.BMP"] = Image(4096, 4095);
+    pictures.files["PETS\\BIG2.BMP"] = Image(1, 4097);
+    Open(kMessageBalloon, "<IMG=PETS\\BIG.BMP;0,0><IMG=PETS\\BIG2.BMP;0,0><IMG=PETS\\A.BMP;0,0>");
+    EXPECT_EQ(pictures.bitmapRequests, (Lines{"PETS\\BIG.BMP", "PETS\\BIG2.BMP"}));
+    ASSERT_EQ(fake->drawing.pictures.size(), 1u);
+    EXPECT_EQ(fake->drawing.pictures[0].path, "PETS\\BIG.BMP");
+}
+
+// Text metrics that fail by throwing, as an allocation may.
+class ThrowingMetrics : public ITextMetrics {
+  public:
+    int TextWidth(std::string_view, const TextFont&) override { throw std::bad_alloc(); }
+};
+
+TEST_F(BalloonWndTest, AnExceptionInsideAnEventClosesTheBalloon) {
+    ThrowingMetrics throwing;
+    auto window = std::make_unique<test::FakeBalloonWindow>();
+    fake = window.get();
+    balloon = std::make_unique<CBalloonWnd>(owner, kTypingBalloon, "OBJ.BCF", std::move(window),
+                                            throwing, pictures);
+    balloon->SetText("typing");
+    ASSERT_TRUE(balloon->Create());
+    balloon->OnTimer(CBalloonWnd::kTypingTimer);
+    EXPECT_EQ(owner.closed, 1);
+    EXPECT_EQ(fake->destroyCount, 1);
+    EXPECT_TRUE(env.log.Contains(
+        "CBalloonWnd::OnTimer() - 처리하지 못한 오류로 말풍선을 닫습니다. (std::bad_alloc)"));
 }
 
 TEST_F(BalloonWndTest, SurvivesMalformedMarkupOfEveryKind) {

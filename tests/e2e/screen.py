@@ -116,6 +116,12 @@ class Screen:
             time.sleep(0.05)
         return False
 
+    def pointer(self):
+        """Where the pointer is."""
+        out = run("xdotool", "getmouselocation", "--shell")
+        where = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(where["X"]), int(where["Y"])
+
     def move(self, x, y):
         self.xdotool("mousemove", x, y)
 

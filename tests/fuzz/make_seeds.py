@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the seed inputs of the fuzz targets into corpus/<target>/ (run once; the files are kept)."""
+"""Writes the seed inputs of the fuzz targets into corpus/<target>/ (run once; the files are kept).
+
+The start target's seeds come from the sample pets as the build packs them: give the pet root
+(default build/native/petroot) as the argument."""
 import os
 import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -85,6 +89,32 @@ def rgn_seeds():
     }
 
 
+def decoded(path):
+    with open(path, "rb") as f:
+        return bytes(b ^ 0xFF for b in f.read())
+
+
+def start_seeds(root):
+    """Each sample pet's script and state file, and the sample script with sizes that no
+    picture can hold."""
+    seeds = {}
+    for pet in ("TORI", "BORI"):
+        script = decoded(os.path.join(root, "PETS", pet + ".ANI"))
+        state = decoded(os.path.join(root, "DATA", pet + ".CFG"))
+        seeds[pet.lower() + ".seed"] = script + b"\0" + state
+    tori = decoded(os.path.join(root, "PETS", "TORI.ANI"))
+    frame = tori[tori.index(b"[CONFIG]"):].split(b"Size;", 1)[1].split(b";", 1)[0]
+    icon = tori[tori.index(b"[RES_ICON]"):].split(b"Size;", 1)[1].split(b";", 1)[0]
+    hostile = {
+        "frame-size.seed": (b"Size;" + frame + b";", b"Size;2000000000,2000000000;"),
+        "icon-size.seed": (b"Size;" + icon + b";", b"Size;2147483647,2147483647;"),
+        "icon-size-40000.seed": (b"Size;" + icon + b";", b"Size;40000,40000;"),
+    }
+    for name, (old, new) in hostile.items():
+        seeds[name] = tori.replace(old, new, 1)
+    return seeds
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -96,3 +126,9 @@ def write(target, seeds):
 if __name__ == "__main__":
     write("bmp_fuzzer", bmp_seeds())
     write("rgn_fuzzer", rgn_seeds())
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "build", "native",
+                                                              "petroot")
+    if os.path.isdir(root):
+        write("start_fuzzer", start_seeds(root))
+    else:
+        print("no pet root at %s: the start target's seeds are not written" % root)

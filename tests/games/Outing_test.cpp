@@ -119,6 +119,28 @@ TEST(Outing, AnotherActionTakesTheObjectAwayAndShowsThePet) {
     EXPECT_GE(scene.sim.Window().left, 0);  // back on the screen, not where it hid
 }
 
+TEST(Outing, ObjectPiecesNoPictureCanHoldLeaveTheObjectWithoutPicture) {
+    struct Case {
+        const char* record4;
+        const char* log;
+    };
+    const Case cases[] = {
+        {"4;16000,16000;160,40;0;o4;\r\n",
+         "CObjectWnd::SetObject() - 16000x16000 조각이 .\\PETS\\OBJ.BCF 그림(300x520)보다 큽니다."},
+        {"4;2147483647,2147483647;2147483647,2147483647;0;o4;\r\n",
+         "CObjectWnd::SetObject() - .\\PETS\\OBJ.BCF 그림의 (2147483647,2147483647)-"
+         "(2147483647,2147483647) 조각은 그릴 수 없습니다."},
+    };
+    for (const Case& c : cases) {
+        OutingScene scene(1, c.record4);
+        ASSERT_TRUE(scene.Start());
+        scene.StartGame(301);
+        ASSERT_TRUE(scene.TickUntilAction(100, 400)) << c.record4;
+        EXPECT_TRUE(scene.sim.env.log.Contains(c.log)) << c.record4;
+        EXPECT_EQ(scene.State().PetS0, 5000);  // the outing went on without its picture
+    }
+}
+
 TEST(Outing, PetWithoutTheObjectRecordsGoesOnAtOnce) {
     OutingScene scene(20, "");
     ASSERT_TRUE(scene.Start());

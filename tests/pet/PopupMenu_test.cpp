@@ -135,18 +135,21 @@ TEST_F(PopupMenu, GaugesShowAFullCellForEachThousand) {
         int value, full;
         Pixel color;
     };
-    const Case cases[] = {{7999, 7, kMiddle}, {8000, 8, kHigh}, {4999, 4, kLow},
-                          {5000, 5, kMiddle}, {0, 0, kLow},     {10000, 10, kHigh}};
+    const Case cases[] = {
+        {7999, 7, kMiddle}, {8000, 8, kHigh},   {4999, 4, kLow},    {5000, 5, kMiddle},
+        {0, 0, kLow},       {10000, 10, kHigh}, {11000, 11, kHigh}, {2147483647, 12, kHigh},
+        {-3000, 0, kLow}};
     for (const Case& c : cases) {
         state().PetS2 = c.value;
         GaugePicture gauge = sim->pet().DrawGauge(2, "Rest");
         EXPECT_EQ(gauge.labelWidth, 24);  // four single-byte characters of a 12-pixel font
         ASSERT_EQ(gauge.picture.width(), 220);
         ASSERT_EQ(gauge.picture.height(), 16);
-        for (int k = 0; k < 10; ++k) {
+        for (int k = 0; k < 12; ++k) {
             int x = gauge.labelWidth + 17 * k;
             if (x + 1 >= 220) break;  // cells past the picture are cut off
-            Pixel expected = k < c.full ? c.color : kEmpty;
+            // Ten cells at least, one for each thousand beyond.
+            Pixel expected = k < c.full ? c.color : k < 10 ? kEmpty : kMenuColor;
             EXPECT_EQ(gauge.picture.At(x + 1, 1), expected) << c.value << " cell " << k;
             EXPECT_EQ(gauge.picture.At(x, 0), kMenuColor);       // corners in the menu colour
             EXPECT_EQ(gauge.picture.At(x + 16, 8), kMenuColor);  // the gap

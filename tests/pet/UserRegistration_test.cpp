@@ -104,5 +104,26 @@ TEST(UserRegistrationTest, FieldsAreCutToTheirBytesWithoutSplittingHangul) {
     EXPECT_EQ(user.UserName, "a가나다라마바사아");
 }
 
+// A ';' would end the saved value early: it never reaches the record, whoever let it through.
+TEST(UserRegistrationTest, FieldSeparatorsNeverReachTheRecord) {
+    RegistrationForm form;
+    form.name = "a;b";
+    form.loginId = ";id;";
+    form.password = "p;" + std::string(18, 'p');  // cut after the removal
+    form.email = "e;@x";
+    UserInfo user;
+    EXPECT_TRUE(ApplyRegistration(form, user));
+    EXPECT_EQ(user.UserName, "ab");
+    EXPECT_EQ(user.UserLoginID, "id");
+    EXPECT_EQ(user.UserLoginPasswd, std::string(18, 'p'));
+    EXPECT_EQ(user.Useremail, "e@x");
+
+    user.UserSex = "Ma;le";
+    user.UserBirthDate = "2000;0101";
+    RemoveFieldSeparators(user);
+    EXPECT_EQ(user.UserSex, "Male");
+    EXPECT_EQ(user.UserBirthDate, "20000101");
+}
+
 }  // namespace
 }  // namespace nuv

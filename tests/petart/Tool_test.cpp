@@ -9,6 +9,7 @@
 #include "petart/Commands.h"
 #include "petart/PetSounds.h"
 #include "petart/PngFile.h"
+#include "support/TempFolder.h"
 
 namespace nuv::art {
 namespace {
@@ -17,12 +18,12 @@ TEST(PngFiles, WrittenPicturesReadBackTheSame) {
     Image image(5, 3, kPureGreen);
     image.Set(1, 2, MakePixel(12, 34, 56));
     image.Set(4, 0, MakePixel(255, 255, 255));
-    std::string path = (std::filesystem::temp_directory_path() / "petart_round_trip.png").string();
+    test::TempFolder folder("petart-png");
+    std::string path = (folder.path() / "round_trip.png").string();
     std::string error;
     ASSERT_TRUE(WritePng(image, path, error)) << error;
     Image back = ReadPng(path, error);
     EXPECT_EQ(back, image);
-    std::filesystem::remove(path);
 }
 
 TEST(PngFiles, FailuresSayWhy) {
@@ -101,9 +102,8 @@ TEST(CommandLine, OptionsAndTheirErrors) {
 }
 
 TEST(CommandLine, DrawWritesFramesPicturesAndLists) {
-    std::filesystem::path top = std::filesystem::temp_directory_path() / "petart_draw_test";
-    std::filesystem::path out = top / "pets" / "tori";  // folders made as needed
-    std::filesystem::remove_all(top);
+    test::TempFolder top("petart-draw");
+    std::filesystem::path out = top.path() / "pets" / "tori";  // folders made as needed
     Options o;
     o.paths = {out.string()};
     ASSERT_EQ(RunDraw(o), 0);
@@ -116,7 +116,6 @@ TEST(CommandLine, DrawWritesFramesPicturesAndLists) {
     EXPECT_EQ(ReadPng((out / "frames" / "000.png").string(), error).width(), 128);
     Options none;
     EXPECT_EQ(RunDraw(none), 2);
-    std::filesystem::remove_all(top);
 }
 
 }  // namespace

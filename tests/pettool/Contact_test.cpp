@@ -12,7 +12,9 @@
 #include "pettool/ContactSheet.h"
 #include "pettool/Packer.h"
 #include "pettool/PngIo.h"
+#include "store/ComplementedFile.h"
 #include "store/MemoryFileSystem.h"
+#include "support/TempFolder.h"
 #include "support/TinyPet.h"
 
 namespace nuv::tool {
@@ -78,8 +80,6 @@ TEST(ContactSheet, GreenIsTransparentAndPiecesMayLeaveThePicture) {
 class ContactCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / "nuv-contact-test";
-        fs::remove_all(root_);
         MemoryFileSystem files;
         test::TinyPet().Install(files);
         for (const std::string& path : files.Paths()) {
@@ -87,14 +87,14 @@ class ContactCommandTest : public ::testing::Test {
             std::ofstream(root_ / path, std::ios::binary) << files.Get(path);
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     Image Read(const std::string& name) {
         std::ifstream in(root_ / name, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         return DecodePng(bytes).value_or(Image());
     }
-    fs::path root_;
+    test::TempFolder folder_{"nuv-contact"};
+    fs::path root_ = folder_.path();
 };
 
 TEST_F(ContactCommandTest, DrawsTheActivePetsFramesOrItsPictures) {
@@ -111,6 +111,23 @@ TEST_F(ContactCommandTest, DrawsTheActivePetsFramesOrItsPictures) {
     EXPECT_EQ(RunContact({root_.string(), out, "--pet", "DOG"}), 1);
     EXPECT_EQ(RunContact({root_.string()}), 2);
     EXPECT_EQ(RunContact({root_.string(), out, "--scale", "9"}), 2);
+}
+
+TEST_F(ContactCommandTest, PiecesNoPictureCanHoldAreLeftOut) {
+    fs::path path = root_ / "PETS" / "CAT.ANI";
+    std::ifstream in(path, std::ios::binary);
+    std::string script = Complement(
+        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    in.close();
+    const std::pair<std::string, std::string> changes[] = {
+        {"Size;13,13;", "Size;2147483647,2147483647;"},
+        {"4;40,30;160,0;", "4;2147483647,30;2147483647,0;"}};
+    for (const auto& [from, to] : changes)
+        script.replace(script.find(from), from.size(), to);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << Complement(script);
+
+    ASSERT_EQ(RunContact({root_.string(), (root_ / "pictures.png").string(), "--pictures"}), 0);
+    EXPECT_GT(Read("pictures.png").width(), 233);  // the balloon is still there
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
 #include <algorithm>
@@ -33,15 +34,6 @@ struct DumpRun {
 
 class DumpCommandTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        work_ = fs::temp_directory_path() /
-                ("nuv-dump-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(work_);
-        fs::create_directories(work_);
-    }
-    void TearDown() override { fs::remove_all(work_); }
-
     // Runs "pettool dump `file`" in the work folder.
     DumpRun Dump(const std::string& file) {
         test::ToolOutput output = test::RunPettool(work_, "dump '" + file + "'");
@@ -53,7 +45,8 @@ class DumpCommandTest : public ::testing::Test {
         return run;
     }
 
-    fs::path work_;
+    test::TempFolder folder_{"nuv-dump"};
+    fs::path work_ = folder_.path();
 };
 
 TEST_F(DumpCommandTest, ScriptShowsEverySectionInStartUpOrder) {

@@ -15,7 +15,9 @@
 #include "store/PetFile.h"
 #include "store/PetInfo.h"
 #include "store/StdFileSystem.h"
+#include "support/TempFolder.h"
 #include "support/TinyPet.h"
+#include "support/ToolRun.h"
 
 namespace nuv::tool {
 namespace {
@@ -38,10 +40,8 @@ class PackTest : public ::testing::Test {
   public:
     void SetUp() override {
         pet_ = test::TinyPet();
-        dir_ = fs::temp_directory_path() /
-               ("nuv-pack-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
+        for (const fs::directory_entry& entry : fs::directory_iterator(dir_))
+            fs::remove_all(entry.path());  // a case may set up again
         fs::create_directories(dir_ / "src" / "frames");
         pet_.texts.push_back("120;Look <IMG=.\\PETS\\HEART.BMP,10,10> here;");
         for (int i = 0; i < pet_.frameCount; ++i)
@@ -62,12 +62,15 @@ class PackTest : public ::testing::Test {
               "sound beep.wav BEEP.WAV\npet CAT\n script CAT.ani.txt\n frames frames 10\n"
               " state CAT.cfg.txt\n messages CAT.cmc.txt\n");
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     void Write(const std::string& name, const std::string& text) {
         std::ofstream(dir_ / "src" / name, std::ios::binary) << text;
     }
     void WritePng(const std::string& name, const Image& image) { Write(name, EncodePng(image)); }
+    void RenamePet(const std::string& line) {
+        std::string manifest = test::ReadFileBytes(dir_ / "src" / "pet.manifest");
+        Write("pet.manifest", manifest.replace(manifest.find("pet CAT"), 7, line));
+    }
 
     // Packs the sources; the errors joined by line breaks.
     std::string Pack() {
@@ -85,7 +88,8 @@ class PackTest : public ::testing::Test {
         return joined;
     }
 
-    fs::path dir_;
+    test::TempFolder folder_{"nuv-pack"};
+    fs::path dir_ = folder_.path();
     test::TinyPet pet_;
 };
 
@@ -163,6 +167,8 @@ TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
              t.Write("CAT.ani.txt", t.pet_.Script());
          },
          "'//' inside a text"},
+        {"common", [](PackTest& t) { t.RenamePet("pet PET"); }, "pet name 'PET'"},
+        {"device", [](PackTest& t) { t.RenamePet("pet Nul"); }, "pet name 'Nul'"},
         {"semicolon",
          [](PackTest& t) {
              t.pet_.texts.push_back("132;a;b;");

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
+#include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
 #include <algorithm>
@@ -42,15 +42,10 @@ struct SimRun {
 class PettoolSimBalloons : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("pettool-sim-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
         for (const char* folder : {"DATA", "PETS", "ETCS", "PETSOUND"}) {
             fs::create_directories(root_ / folder);
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     // The files of `pet` as the program finds them under the root.
     void WritePet(const TinyPet& pet) {
@@ -91,7 +86,8 @@ class PettoolSimBalloons : public ::testing::Test {
         return run;
     }
 
-    fs::path root_;
+    TempFolder folder_{"nuv-sim-balloons"};
+    fs::path root_ = folder_.path();
 };
 
 // A pet that always chooses `id` after its first action.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
 #include <cstdio>
@@ -32,15 +33,10 @@ struct ToolRun {
 class PettoolSim : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("nuv-sim-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root_);
         for (const char* folder : {"DATA", "PETS", "PETSOUND", "ETCS"}) {
             fs::create_directories(root_ / folder);
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     void Install(const TinyPet& pet) {
         StdFileSystem files(root_);
@@ -82,7 +78,8 @@ class PettoolSim : public ::testing::Test {
         return std::find(run.lines.begin(), run.lines.end(), line) != run.lines.end();
     }
 
-    fs::path root_;
+    TempFolder folder_{"nuv-sim"};
+    fs::path root_ = folder_.path();
 };
 
 TEST_F(PettoolSim, CheckPrintsTheStartLogAndWritesOnlyTheLog) {
@@ -128,8 +125,8 @@ TEST_F(PettoolSim, CheckWarnsOfWhatAnAuthorMustFix) {
     EXPECT_TRUE(HasLine(run, "warning: no action in the range 440..449"));
     EXPECT_TRUE(HasLine(run, "warning: picture file .\\PETS\\PETEND.BCF does not exist"));
     EXPECT_TRUE(HasLine(run,
-                        "warning: PetType 'DOG' differs from the pet's name 'CAT': saves would "
-                        "go to .\\DATA\\DOG.CFG"));
+                        "warning: PetType 'DOG' differs from the pet's name 'CAT' (the state is "
+                        "saved to .\\DATA\\CAT.CFG all the same)"));
     // Warnings come after the log.
     auto first = std::find_if(run.lines.begin(), run.lines.end(),
                               [](const std::string& l) { return l.rfind("warning: ", 0) == 0; });
@@ -195,6 +192,25 @@ TEST_F(PettoolSim, TheSameArgumentsGiveTheSameOutput) {
     EXPECT_FALSE(Named(first, "tick").empty());
     Install(pet);
     EXPECT_NE(Run("sim", "--seconds 120 --seed 10 --trace").out, first.out);
+}
+
+// A PetType naming the common file is a value only: the run saves both files just as it does
+// for a pet of its own type, and PET.CFG stays a common file.
+TEST_F(PettoolSim, APetTypeOfPetLeavesTheCommonFileAlone) {
+    std::string args = "--seconds 30 --seed 3";
+    TinyPet pet;
+    Install(pet);
+    ToolRun plain = Run("sim", args);
+    std::string common = test::ReadFileBytes(root_ / "DATA" / "PET.CFG");
+    pet.state.type = "PET";
+    Install(pet);
+    ToolRun typed = Run("sim", args);
+    ASSERT_EQ(typed.exitCode, 0) << typed.out;
+    EXPECT_FALSE(Named(typed, "save").empty());
+    EXPECT_EQ(test::ReadFileBytes(root_ / "DATA" / "PET.CFG"), common);
+    EXPECT_NE(Decoded("CAT.CFG").find("PetType;PET\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(root_ / "DATA" / "PET.TMP"));
+    EXPECT_EQ(Run("sim", args).exitCode, 0);  // and the pet starts again
 }
 
 TEST_F(PettoolSim, SimPlacesThePetOnTheGivenDesktopAndDate) {
@@ -266,6 +282,15 @@ TEST_F(PettoolSim, EventsDragAndDropThePet) {
     EXPECT_EQ(cursors[0]["set"], "resource:136");
     EXPECT_EQ(cursors[1]["set"], nullptr);
     EXPECT_EQ(run.events.back()["x"], 346);
+
+    // A run that ends mid-drag puts the cursors back before its last event, the end.
+    WriteEvents("1000 lbutton 5 5\n");
+    run = Run("sim", "--seconds 2 --events '" + EventsPath() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    ASSERT_GE(run.events.size(), 2u);
+    EXPECT_EQ(run.events.end()[-2]["ev"], "cursor");
+    EXPECT_EQ(run.events.end()[-2]["set"], nullptr);
+    EXPECT_EQ(run.events.back()["ev"], "end");
 }
 
 TEST_F(PettoolSim, TheExitCommandSavesShowsTheEndPictureAndEnds) {

@@ -28,8 +28,10 @@ bool ReadLists(CAniScript& script, const ScriptParts& parts) {
 TEST(SetAniListPart, ReadsEachField) {
     test::MemoryEnv env;
     ScriptParts parts;
-    parts.config = Config(3, 3, 1);
-    parts.anilist = "[ANILIST]\n10; walk; 2,3; 0,1,2,1; slow walk\n11; idle; ; 5\n12; x; 4\n";
+    parts.config = Config(3, 4, 1);
+    parts.anilist =
+        "[ANILIST]\n10; walk; 2,3; 0,1,2,1; slow walk\n11; idle; ; 5\n12; x; 4\n"
+        "13; odd; ; 1,,-2, +3 ,x4,5x, \n";
     CAniScript script;
     ASSERT_TRUE(ReadLists(script, parts));
     const AniEntry* walk = script.FindAnimation(10);
@@ -51,7 +53,9 @@ TEST(SetAniListPart, ReadsEachField) {
     EXPECT_EQ(x->soundIndex, 4);
     EXPECT_EQ(x->soundFrame, 0);
     EXPECT_TRUE(x->frames.empty());
-    EXPECT_EQ(script.FindAnimation(13), nullptr);
+    // Each element reads as a number on its own: empty or junk ones are 0.
+    EXPECT_EQ(script.FindAnimation(13)->frames, (std::vector<int>{1, 0, -2, 3, 0, 5, 0}));
+    EXPECT_EQ(script.FindAnimation(14), nullptr);
 }
 
 TEST(SetAniListPart, LineCountMustMatchTheConfiguration) {

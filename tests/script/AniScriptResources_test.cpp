@@ -206,5 +206,23 @@ TEST(SetSndListPart, ReadsEveryLineAsItIs) {
     EXPECT_EQ(script.Sounds()[1].file, "");
 }
 
+// The shell opens cursor and sound files itself: one named as a device is left out.
+TEST(SetSndListPart, CursorAndSoundFilesNamedAsDevicesAreLeftOut) {
+    test::MemoryEnv env;
+    ScriptParts parts;
+    parts.sounds = "[RES_SOUND]\n1;a;NUL.WAV;\n2;b;SUB\\com1;\n3;c;NULL.WAV;\n";
+    parts.cursors = "[RES_CURSOR]\nCount;2\n1;0;Con.cur\n2;0;A.CUR\n";
+    CAniScript script = Loaded(parts);
+    EXPECT_TRUE(script.SetSndListPart() && script.SetCurListPart());
+    EXPECT_EQ(script.Sounds()[0].file, "");
+    EXPECT_EQ(script.Sounds()[1].file, "");
+    EXPECT_EQ(script.Sounds()[2].file, "NULL.WAV");
+    EXPECT_EQ(script.Cursors().records[0].file, "");
+    EXPECT_EQ(script.Cursors().records[1].file, "A.CUR");
+    EXPECT_TRUE(env.log.Contains(
+        "SetCurListPart() - 'Con.cur'은(는) 장치 이름이라 파일 이름으로 쓸 수 없습니다."));
+    EXPECT_EQ(env.log.messages().size(), 3u);
+}
+
 }  // namespace
 }  // namespace nuv

@@ -39,6 +39,10 @@ TEST(DecodeBmp, RefusesBrokenHeaders) {
         {"lowest height", [](BmpRecipe& s) { s.height = INT32_MIN; }},
         {"too wide", [](BmpRecipe& s) { s.width = kMaxBmpSide + 1; }},
         {"too high", [](BmpRecipe& s) { s.height = -(kMaxBmpSide + 1); }},
+        // Run-length encoding lets a file of a few bytes declare any size.
+        {"too many pixels", [](BmpRecipe& s) { s.compression = 1, s.width = s.height = 16384; }},
+        {"too many pixels in a row",
+         [](BmpRecipe& s) { s.compression = 1, s.width = 4097, s.height = 4096; }},
         {"2 bits", [](BmpRecipe& s) { s.bitCount = 2; }},
         {"0 bits", [](BmpRecipe& s) { s.bitCount = 0; }},
         {"jpeg", [](BmpRecipe& s) { s.compression = 4; }},
@@ -59,6 +63,10 @@ TEST(DecodeBmp, RefusesBrokenHeaders) {
     std::string file = MakeBmp(Valid8Bit());
     file[1] = 'A';
     EXPECT_FALSE(DecodeBmp(file));
+    BmpRecipe largest = Valid8Bit();
+    largest.compression = 1;
+    largest.width = largest.height = 4096;
+    EXPECT_TRUE(DecodeBmp(MakeBmp(largest)));
 }
 
 TEST(DecodeBmp, RefusesEveryTruncation) {

@@ -171,14 +171,38 @@ TEST(SaveConfigData, FailuresKeepTheOldFile) {
     EXPECT_EQ(env.files.Get(kStatePath), "old");
 }
 
+// The state goes back to the file it was read from: a type naming PET.CFG or another pet's
+// file is a value only, kept as it was and logged once.
+TEST(SaveConfigData, SavesToTheFileItWasReadFromWhateverTheType) {
+    for (const char* type : {"PET", "DOG", "CON", "..\\X"}) {
+        test::MemoryEnv env;
+        env.files.Put(".\\DATA\\PET.CFG", "common");
+        env.files.Put(".\\DATA\\DOG.CFG", "dog");
+        CPetInfo info;
+        ASSERT_TRUE(ReadState(env, info, std::string("[Pet Infos]\nPetType;") + type + "\n"));
+        EXPECT_EQ(env.log.messages().size(), 1u) << type;
+        EXPECT_TRUE(info.SaveConfigData(0)) << type;
+        EXPECT_EQ(info.StateFilePath(), kStatePath);
+        EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "common");
+        EXPECT_EQ(env.files.Get(".\\DATA\\DOG.CFG"), "dog");
+        std::string saved = ReadScriptFile(kStatePath);
+        EXPECT_NE(saved.find(std::string("PetType;") + type + "\r\n"), std::string::npos);
+        EXPECT_EQ(env.log.messages().size(), 1u) << type;
+    }
+    test::MemoryEnv env;
+    CPetInfo info;
+    ASSERT_TRUE(ReadState(env, info, "[Pet Infos]\nPetType;cat\n"));  // its own name
+    EXPECT_TRUE(env.log.messages().empty());
+}
+
 TEST(SaveConfigData, ATypeThatLeadsOutOfTheDataFolderIsRefused) {
     test::MemoryEnv env;
     CPetInfo info;
-    for (const char* type : {"..\\X", "A/B", "C:X", ".."}) {
+    for (const char* type : {"..\\X", "A/B", "C:X", "..", "NUL", "com1.x"}) {
         info.GetPetInfos().PetType = type;
         EXPECT_FALSE(info.SaveConfigData(0)) << type;
     }
-    EXPECT_EQ(env.log.messages().size(), 4u);
+    EXPECT_EQ(env.log.messages().size(), 6u);
 }
 
 }  // namespace

@@ -4,22 +4,19 @@
 
 #include <fstream>
 
+#include "support/TempFolder.h"
+#include "support/TestEnv.h"
+
 namespace nuv {
 namespace {
 namespace fs = std::filesystem;
 
 class StdFileSystemTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("nuv-fs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "Data");
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { fs::create_directories(root_ / "Data"); }
 
-    fs::path root_;
+    test::TempFolder folder_{"nuv-fs"};
+    fs::path root_ = folder_.path();
 };
 
 TEST_F(StdFileSystemTest, MatchesNamesWithoutRegardToCase) {
@@ -67,6 +64,48 @@ TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
     EXPECT_EQ(files.ReadFile(absolute).data, "abc");
     EXPECT_TRUE(files.WriteFile((root_ / "data" / "new.cfg").string(), "x", false).ok());
     EXPECT_TRUE(fs::exists(root_ / "Data" / "new.cfg"));
+}
+
+// Two runs of one test at once each work in a folder of their own.
+TEST(TempFolders, AreNewForEveryUseAndRemoveOnlyThemselves) {
+    fs::path kept;
+    {
+        test::TempFolder first("nuv-fs");
+        test::TempFolder second("nuv-fs");
+        EXPECT_NE(first.path(), second.path());
+        EXPECT_TRUE(fs::is_directory(first.path()) && fs::is_empty(first.path()));
+        kept = second.path();
+        {
+            test::TempFolder again("nuv-fs");
+            std::ofstream(again.path() / "x") << "x";
+        }
+        EXPECT_TRUE(fs::is_directory(kept));
+    }
+    EXPECT_FALSE(fs::exists(kept));
+}
+
+TEST(DeviceNames, AreRefusedInEveryPathThroughTheFileLayer) {
+    for (const char* name : {"CON", "nul", "Aux.cfg", "PRN.TXT.BAK", "com1", "LPT9.CUR", "con .x"})
+        EXPECT_TRUE(IsDeviceName(name)) << name;
+    for (const char* name : {"CONS", "COM0", "COM10", "LPT", "NULL.CFG", "XCON", "", "."})
+        EXPECT_FALSE(IsDeviceName(name)) << name;
+    EXPECT_TRUE(NamesDevice(".\\PETS\\NUL.BCF"));
+    EXPECT_TRUE(NamesDevice(".\\AUX\\A.BMP"));
+    EXPECT_TRUE(NamesDevice("PETS/Com3"));
+    EXPECT_FALSE(NamesDevice(".\\PETS\\CAT.BCF"));
+    EXPECT_FALSE(NamesDevice("/tmp/con/x"));  // the host's own path
+
+    test::MemoryEnv env;
+    env.files.Put(".\\PETS\\NUL.BCF", "x");
+    FileReadResult read = Files().ReadFile(".\\PETS\\NUL.BCF");
+    EXPECT_EQ(read.status, FileReadResult::kOpenFailed);
+    EXPECT_EQ(read.error, kErrorInvalidName);
+    EXPECT_FALSE(Files().FileExists(".\\PETS\\nul.bcf"));
+    EXPECT_EQ(Files().WriteFile(".\\DATA\\COM1.TMP", "x", true).error, kErrorInvalidName);
+    EXPECT_EQ(Files().AppendFile(".\\DATA\\lpt1", "x"), kErrorInvalidName);
+    EXPECT_EQ(Files().ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\CON.CFG"), kErrorInvalidName);
+    EXPECT_FALSE(env.files.Has(".\\DATA\\COM1.TMP"));
+    EXPECT_EQ(Files().ReadFile(".\\PETS\\NULL.BCF").error, kErrorFileNotFound);
 }
 
 }  // namespace

@@ -19,6 +19,15 @@ TEST(GetField, NumbersFieldsFromZeroAndKeepsEmptyOnes) {
     EXPECT_EQ(GetIntField("x", 4, ';'), 0);
 }
 
+TEST(SplitFields, GivesEveryFieldAsGetFieldDoes) {
+    for (std::string_view text : {"", ",", "a", ",a,,b,", " 1 ,x, -2", ",,"}) {
+        std::vector<std::string_view> fields = SplitFields(text, ',');
+        ASSERT_EQ(int(fields.size()), CountOf(text, ",") + 1) << text;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            EXPECT_EQ(fields[i], GetField(text, int(i), ',')) << text << " " << i;
+    }
+}
+
 TEST(TextToInt, ReadsLikeAtoi) {
     EXPECT_EQ(TextToInt(" 12abc"), 12);
     EXPECT_EQ(TextToInt(""), 0);
@@ -62,6 +71,8 @@ TEST(RemoveComments, KeepsTextBeforeTheMarkerAndDropsCommentLines) {
     EXPECT_EQ(RemoveComments("a\r\n// last", "//"), "a\r\n");
     EXPECT_EQ(RemoveComments("url;http://x.org;\r\nz", "//"), "url;http:\r\nz");
     EXPECT_EQ(RemoveComments("no comment", "//"), "no comment");
+    EXPECT_EQ(RemoveComments("// a\r\n// b\r\nc // d\r\n//e", "//"), "c \r\n");
+    EXPECT_EQ(RemoveComments("a///b\r\n\r\n//\r\n", "//"), "a\r\n\r\n");
 }
 
 TEST(TrimToken, StripsLineBreaksAndUncoveredBlanks) {

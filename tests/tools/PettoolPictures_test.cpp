@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
+#include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
 #include <cstdio>
@@ -28,14 +28,6 @@ struct ToolResult {
 
 class PettoolPictures : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("pettool-pictures-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }
@@ -48,7 +40,8 @@ class PettoolPictures : public ::testing::Test {
         return {output.exitCode, output.out};
     }
 
-    fs::path dir_;
+    test::TempFolder folder_{"nuv-pictures"};
+    fs::path dir_ = folder_.path();
 };
 
 uint32_t BigEndian(const std::string& bytes, std::size_t at) {

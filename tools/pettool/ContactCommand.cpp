@@ -1,11 +1,14 @@
 // pettool contact: every frame of a pet, or its other pictures, on one PNG file.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 
 #include "balloon/BalloonGeometry.h"
 #include "host/PosixFileSystem.h"
+#include "pet/MenuModel.h"
 #include "pettool/Commands.h"
 #include "pettool/ContactSheet.h"
 #include "pettool/JsonOutput.h"
@@ -122,6 +125,16 @@ Image StackedVertically(const std::vector<Image>& parts) {
     return out;
 }
 
+// The piece of `size` at (left, top) of `picture`; nothing when the picture cannot hold a
+// piece of that size (the sizes come from the script). A piece may leave the picture.
+std::optional<Rect> PieceOf(const Image& picture, int left, int top, Size size) {
+    if (!FitsIn(size, picture) || int64_t(left) + size.width > INT32_MAX ||
+        int64_t(top) + size.height > INT32_MAX) {
+        return std::nullopt;
+    }
+    return Rect{left, top, left + size.width, top + size.height};
+}
+
 // The balloons, the object pictures, the menu icons with their numbers, the gauges, the
 // loading and the goodbye pictures.
 bool Pictures(const std::string& pet, Image* sheet) {
@@ -133,17 +146,31 @@ bool Pictures(const std::string& pet, Image* sheet) {
     std::vector<Image> scene = {CutPicture(objects, BalloonPiece(kTypingBalloon)),
                                 CutPicture(objects, BalloonPiece(kMessageBalloon))};
     for (const ObjEntry& o : script.Objects().records) {
-        Rect rect{o.left, o.top, o.left + o.width, o.top + o.height};
-        if (rect == BalloonPiece(kTypingBalloon) || rect == BalloonPiece(kMessageBalloon)) continue;
-        Image piece = CutPicture(objects, rect);
+        std::optional<Rect> rect = PieceOf(objects, o.left, o.top, {o.width, o.height});
+        if (!rect) {
+            std::fprintf(stderr, "pettool contact: object %d (%dx%d) is larger than its picture\n",
+                         o.id, o.width, o.height);
+            continue;
+        }
+        if (*rect == BalloonPiece(kTypingBalloon) || *rect == BalloonPiece(kMessageBalloon)) {
+            continue;
+        }
+        Image piece = CutPicture(objects, *rect);
         scene.push_back(Scaled(piece, piece.height() < 64 ? 2 : 1));
     }
     const IconSet& set = script.Icons();
     Image iconImage = LoadBCFImage(JoinPath(".\\PETS\\", set.iconImage, ""));
     std::vector<Image> icons;
-    for (int i = 0; i < kMenuIcons && set.iconWidth > 0 && set.iconHeight > 0; ++i) {
-        Rect rect{0, i * set.iconHeight, set.iconWidth, (i + 1) * set.iconHeight};
-        icons.push_back(Scaled(CutPicture(iconImage, rect), 3));
+    const Size iconSize{set.iconWidth, set.iconHeight};
+    bool sane = iconSize.width <= kMaxMenuIconSide && iconSize.height <= kMaxMenuIconSide;
+    if (!sane || (!iconImage.empty() && !FitsIn(iconSize, iconImage))) {
+        std::fprintf(stderr, "pettool contact: menu icons of %dx%d do not fit their picture\n",
+                     iconSize.width, iconSize.height);
+    } else {
+        for (int i = 0; i < kMenuIcons && iconSize.width > 0 && iconSize.height > 0; ++i) {
+            Rect rect{0, i * iconSize.height, iconSize.width, (i + 1) * iconSize.height};
+            icons.push_back(Scaled(CutPicture(iconImage, rect), 3));
+        }
     }
     std::vector<Image> screens = {Scaled(Gauges(LoadBCFImage(".\\PETS\\PETBAR00.BCF")), 2),
                                   LoadBCFImage(".\\PETS\\PETLOAD.BCF"),

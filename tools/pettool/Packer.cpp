@@ -9,6 +9,7 @@
 #include "store/BmpDecoder.h"
 #include "store/ComplementedFile.h"
 #include "store/Cp949.h"
+#include "store/FileSystem.h"
 #include "store/Log.h"
 #include "store/PetConfig.h"
 #include "store/PetFile.h"
@@ -32,7 +33,7 @@ class FilesScope {
 
 bool FitsName(const std::string& name, std::size_t bytes) {
     return !name.empty() && name.size() <= bytes &&
-           name.find_first_of("\\/:*?\"<>| ") == std::string::npos;
+           name.find_first_of("\\/:*?\"<>| ") == std::string::npos && IsPlainFileName(name);
 }
 
 }  // namespace
@@ -158,9 +159,11 @@ void Packer::CopyFiles(const std::vector<ManifestFile>& files, const char* folde
 }
 
 void Packer::PackPet(const ManifestPet& pet) {
-    if (!FitsName(pet.name, kPetTypeBytes)) {
+    // The program refuses a pet named as a device or as the common file PET.CFG.
+    if (!FitsName(pet.name, kPetTypeBytes) || IsSameKey(pet.name, "PET")) {
         Error(manifest_.path + ":" + std::to_string(pet.line) + ": ",
-              "pet name '" + pet.name + "' must be 1 to 9 bytes without blanks or path signs");
+              "pet name '" + pet.name +
+                  "' must be 1 to 9 bytes without blanks or path signs, neither PET nor a device");
         return;
     }
     if (PackScript(pet)) {
@@ -258,8 +261,7 @@ void Packer::PackState(const ManifestPet& pet) {
     }
     if (info.GetPetInfos().PetType != pet.name) {
         Error(Where(pet.state), "PetType '" + info.GetPetInfos().PetType +
-                                    "' must be the pet's name '" + pet.name +
-                                    "' (saves go to the file named by PetType)");
+                                    "' must be the pet's name '" + pet.name + "'");
     }
 }
 

@@ -134,11 +134,15 @@ int RunSim(const Args& args) {
     IFileSystem* previous = SetFiles(&files);
     SimJsonReporter reporter;
     bool ok;
+    Json end;
     {
         CSimDesktop desktop(parsed.options, &reporter);
         ok = desktop.Run();
-        if (ok) reporter.PrintEnd(desktop.Now(), desktop.WindowRect(), desktop.dialog().pet());
+        if (ok)
+            end = reporter.EndEvent(desktop.Now(), desktop.WindowRect(), desktop.dialog().pet());
     }
+    // What the desktop reports as it closes (the cursors put back) comes before the end.
+    if (ok) PrintJson(end);
     SetFiles(previous);
     return ok ? 0 : 1;
 }

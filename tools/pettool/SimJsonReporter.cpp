@@ -11,7 +11,9 @@ Json MenuItems(const std::vector<MenuItem>& items, const MenuModel& menu) {
     for (const MenuItem& item : items) {
         Json entry;
         switch (item.kind) {
-            case MenuItem::kSeparator: entry["separator"] = true; break;
+            case MenuItem::kSeparator:
+                entry["separator"] = true;
+                break;
             case MenuItem::kSubmenu:
                 entry["text"] = Utf8(item.text);
                 entry["items"] = MenuItems(item.items, menu);
@@ -91,7 +93,9 @@ void SimJsonReporter::OnBalloonShown(uint64_t t, const std::vector<std::string>&
     PrintJson(e);
 }
 
-void SimJsonReporter::OnBalloonClosed(uint64_t t) { PrintJson(Event(t, "balloon_closed")); }
+void SimJsonReporter::OnBalloonClosed(uint64_t t) {
+    PrintJson(Event(t, "balloon_closed"));
+}
 
 void SimJsonReporter::OnOpenUrl(uint64_t t, const std::string& url) {
     Json e = Event(t, "open");
@@ -151,9 +155,11 @@ void SimJsonReporter::OnWindowVisible(uint64_t t, bool visible) {
     PrintJson(e);
 }
 
-void SimJsonReporter::OnExit(uint64_t t) { PrintJson(Event(t, "exit")); }
+void SimJsonReporter::OnExit(uint64_t t) {
+    PrintJson(Event(t, "exit"));
+}
 
-void SimJsonReporter::PrintEnd(uint64_t t, const Rect& window, const CPet& pet) {
+Json SimJsonReporter::EndEvent(uint64_t t, const Rect& window, const CPet& pet) {
     const PetInfos& s = pet.GetPetInfos();
     Json e = Event(t, "end");
     e["x"] = window.left;
@@ -161,7 +167,7 @@ void SimJsonReporter::PrintEnd(uint64_t t, const Rect& window, const CPet& pet) 
     e["action"] = pet.GetActionId();
     e["state"] = {{"PetLevel", s.PetLevel}, {"PetPoint", s.PetPoint}, {"PetS0", s.PetS0},
                   {"PetS1", s.PetS1},       {"PetS2", s.PetS2},       {"PetS3", s.PetS3}};
-    PrintJson(e);
+    return e;
 }
 
 }  // namespace nuv::tool

@@ -10,7 +10,7 @@ namespace nuv::tool {
 
 // Prints each event of a simulated run as one JSON object a line.
 class SimJsonReporter : public ISimReporter {
-public:
+  public:
     void OnStart(uint64_t t, bool ok, const Rect& window,
                  const std::vector<std::string>& log) override;
     void OnAction(uint64_t t, int id, int previous, Point position) override;
@@ -29,9 +29,10 @@ public:
     void OnMessage(uint64_t t, const std::string& text, const std::string& caption) override;
     void OnWindowVisible(uint64_t t, bool visible) override;
     void OnExit(uint64_t t) override;
-    void PrintEnd(uint64_t t, const Rect& window, const CPet& pet);
+    // The last event of a run: where the window and the pet's state ended.
+    static Json EndEvent(uint64_t t, const Rect& window, const CPet& pet);
 
-private:
+  private:
     static Json Event(uint64_t t, const char* name);
 };
 

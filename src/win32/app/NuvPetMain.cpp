@@ -1,4 +1,6 @@
 // NuvPet.exe: the desktop pet. Runs the pet of the working directory's .\DATA\PET.CFG.
+// Exit status: 0 after a run, 1 when the pet could not start or ended on an error, 2 when its
+// window was refused, 4 when another program runs the pet of this folder.
 
 #include "win32/WinApi.h"
 
@@ -9,6 +11,8 @@
 #include "store/FileSystem.h"
 #include "store/Log.h"
 #include "win32/GdiObjects.h"
+#include "win32/LastResort.h"
+#include "win32/PetRootLock.h"
 #include "win32/PetShell.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Cursors.h"
@@ -17,6 +21,8 @@
 namespace {
 
 namespace w32 = nuv::win32;
+
+constexpr int kExitAlreadyRunning = 4;
 
 // An unexpected end still gives the user's cursors back.
 LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception) {
@@ -52,16 +58,23 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
 
+    // Before any file of the root is read or written, the log included: the files belong to
+    // the program that runs the pet.
+    w32::PetRootLock lock;
+    if (!lock.Acquire()) {
+        w32::ShowAlreadyRunning(instance);
+        return kExitAlreadyRunning;
+    }
+
     w32::Win32FileSystem files;
     nuv::IFileSystem* previousFiles = nuv::SetFiles(&files);
     w32::Win32Clock clock;
     nuv::IClock* previousClock = nuv::SetClock(&clock);
 
-    int result;
-    {
+    int result = w32::RunWithLastResort([instance] {
         w32::CPetShell shell(instance);
-        result = shell.Run();
-    }
+        return shell.Run();
+    });
     LogGdiCounts();
 
     nuv::SetClock(previousClock);

@@ -20,6 +20,7 @@
 
 // Strings
 #define IDS_ABOUTBOX 101
+#define IDS_ALREADY_RUNNING 102
 
 // System menu command that opens the about box
 #define IDM_ABOUTBOX 16

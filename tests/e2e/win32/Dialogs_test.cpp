@@ -5,10 +5,14 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "ShellTestSupport.h"
 #include "resource.h"
 #include "store/PetConfig.h"
 #include "win32/DialogHelpers.h"
+#include "win32/KoreanFonts.h"
 #include "win32/TimedPictureDialog.h"
 #include "win32/Win32Dialogs.h"
 
@@ -27,11 +31,85 @@ void Press(HWND dialog, int id) {
 
 class DialogsTest : public ::testing::Test {
   protected:
-    void SetUp() override { context_.instance = GetModuleHandleW(nullptr); }
+    void SetUp() override {
+        context_.instance = GetModuleHandleW(nullptr);
+        context_.fonts = &fonts_;
+    }
 
+    KoreanFonts fonts_;
     ShellContext context_;
     Win32Dialogs dialogs_{context_};
 };
+
+// Types `text` into an edit control as the keyboard does, one WM_CHAR a character.
+void Type(HWND edit, const wchar_t* text) {
+    for (; *text; ++text)
+        SendMessageW(edit, WM_CHAR, *text, 0);
+}
+
+// What the user's typing and pasting `ab;cd` leaves in `edit`: the field separator is refused.
+std::wstring TypedAndPasted(HWND edit) {
+    SetWindowTextW(edit, L"");
+    Type(edit, L"ab;c");
+    SendMessageW(edit, EM_REPLACESEL, TRUE, LPARAM(L"d;e;"));  // as a paste does
+    wchar_t text[64] = {};
+    GetWindowTextW(edit, text, 64);
+    return text;
+}
+
+TEST_F(DialogsTest, TypedAndPastedFieldSeparatorsAreRefused) {
+    std::wstring answer;
+    test::WindowRobot robot(L"이름 짓기", [&](HWND box) {
+        answer = TypedAndPasted(GetDlgItem(box, IDC_INPUT_ANSWER));
+        Type(GetDlgItem(box, IDC_INPUT_ANSWER), L"f");
+        Press(box, IDC_INPUT_OK);
+    });
+    EXPECT_EQ(dialogs_.InputBox("이름 짓기", "?"), "abcdef") << "the caret stays after the text";
+    EXPECT_EQ(answer, L"abcde");
+    UserInfo user;
+    std::vector<std::wstring> fields;
+    test::WindowRobot registration(L"Registration User Info", [&](HWND box) {
+        for (int id : {IDC_REG_NAME, IDC_REG_LOGIN_ID, IDC_REG_PASSWORD, IDC_REG_EMAIL})
+            fields.push_back(TypedAndPasted(GetDlgItem(box, id)));
+        Press(box, IDC_REG_CANCEL);
+    });
+    dialogs_.RegisterUser(user);
+    EXPECT_EQ(fields, std::vector<std::wstring>(4, L"abcde"));
+}
+
+TEST_F(DialogsTest, EveryDialogShowsItsTextsInAFaceWithHangul) {
+    struct Case {
+        const wchar_t* caption;
+        std::function<void()> open;
+    };
+    UserInfo user;
+    const Case cases[] = {
+        {L"이름 짓기", [&] { dialogs_.InputBox("이름 짓기", "이름을 지어 주세요."); }},
+        {L"친구 바꾸기",
+         [&] {
+             dialogs_.ChooseFromList("친구 바꾸기", {"두부", "나비"});
+         }},
+        {L"Registration User Info", [&] { dialogs_.RegisterUser(user); }},
+        {L"NUVPET 정보", [&] { dialogs_.ShowAbout(); }},
+        {L"설정 오류",
+         [&] {
+             dialogs_.MessageBox("초기설정에서 문제가 발생했습니다.", "설정 오류",
+                                 IDialogs::kNoIcon, false);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        std::wstring missing = L"?";
+        test::WindowRobot robot(c.caption, [&](HWND box) {
+            missing = test::MissingGlyphs(box);
+            PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);  // a box without a cancel button
+        });
+        c.open();
+        EXPECT_TRUE(robot.acted());
+        EXPECT_EQ(missing, L"") << "characters that would show as empty boxes";
+    }
+}
 
 TEST_F(DialogsTest, InputBoxAsksAndReturnsTheAnswerAsTyped) {
     std::wstring question;

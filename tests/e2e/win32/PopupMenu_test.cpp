@@ -57,6 +57,19 @@ Size BitmapSize(HBITMAP bitmap) {
     return {header.bmWidth, header.bmHeight < 0 ? -header.bmHeight : header.bmHeight};
 }
 
+// Every alpha byte of a 32-bit DIB section is 255.
+bool Opaque(HBITMAP bitmap) {
+    DIBSECTION dib = {};
+    if (GetObjectW(bitmap, sizeof(dib), &dib) != int(sizeof(dib))) return false;
+    if (dib.dsBm.bmBitsPixel != 32) return false;
+    const auto* bytes = static_cast<const unsigned char*>(dib.dsBm.bmBits);
+    const int height = dib.dsBm.bmHeight < 0 ? -dib.dsBm.bmHeight : dib.dsBm.bmHeight;
+    for (int i = 0; i < dib.dsBm.bmWidth * height; ++i) {
+        if (bytes[4 * i + 3] != 0xFF) return false;
+    }
+    return true;
+}
+
 class PopupMenuTest : public ::testing::Test {
   protected:
     // The pet's menu: a submenu of games, a separator, the status and options submenus.
@@ -149,6 +162,16 @@ TEST_F(PopupMenuTest, GaugesAreBitmapItemsWithTheirLabel) {
     EXPECT_GT(label, 10) << "the label is drawn";
     EXPECT_EQ(gauge.At(60, 8), MakePixel(0, 200, 0)) << "the cells stay as composed";
     EXPECT_EQ(gauge.At(219, 15), kMenu);
+}
+
+TEST_F(PopupMenuTest, IconAndGaugeBitmapsAreOpaque) {
+    MenuBuild build(model_, fonts_);
+    HMENU status = GetSubMenu(build.menu(), 2);
+    OwnedGdi<HBITMAP> scaled(MakeCheckMarkBitmap(Image(32, 32, MakePixel(0, 0, 200))));
+    for (HBITMAP bitmap : {InfoAt(build.menu(), 0).hbmpChecked, InfoAt(build.menu(), 4).hbmpChecked,
+                           InfoAt(status, 2).hbmpItem, scaled.get()}) {
+        EXPECT_TRUE(Opaque(bitmap)) << "themed menus draw alpha 0 as transparent";
+    }
 }
 
 TEST_F(PopupMenuTest, EverythingGoesWithTheBuild) {

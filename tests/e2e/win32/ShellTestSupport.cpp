@@ -1,6 +1,8 @@
 #include "ShellTestSupport.h"
 
+#include <cwchar>
 #include <map>
+#include <vector>
 
 #include "store/BmpDecoder.h"
 #include "store/FileSystem.h"
@@ -33,7 +35,53 @@ BOOL CALLBACK FindCaptioned(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
+// The texts a control shows: its window text, and the entries of a list box.
+std::wstring ShownText(HWND control) {
+    wchar_t kind[16] = {};
+    GetClassNameW(control, kind, 16);
+    const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK;
+    if (_wcsicmp(kind, L"Static") == 0 && (type == SS_ICON || type == SS_BITMAP)) return {};
+    wchar_t text[512] = {};
+    std::wstring shown(text, std::size_t(GetWindowTextW(control, text, 512)));
+    if (_wcsicmp(kind, L"ListBox") == 0) {
+        LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            if (SendMessageW(control, LB_GETTEXTLEN, i, 0) >= 512) continue;
+            SendMessageW(control, LB_GETTEXT, i, LPARAM(text));
+            shown += text;
+        }
+    }
+    std::wstring printable;
+    for (wchar_t c : shown) {
+        if (c >= L' ') printable += c;
+    }
+    return printable;
+}
+
+BOOL CALLBACK CountMissingGlyphs(HWND control, LPARAM lParam) {
+    std::wstring shown = ShownText(control);
+    if (shown.empty()) return TRUE;
+    HFONT font = HFONT(SendMessageW(control, WM_GETFONT, 0, 0));
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, font ? HGDIOBJ(font) : GetStockObject(SYSTEM_FONT));
+    std::vector<WORD> glyphs(shown.size());
+    GetGlyphIndicesW(dc, shown.c_str(), int(shown.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        if (glyphs[i] == 0xFFFF) *reinterpret_cast<std::wstring*>(lParam) += shown[i];
+    }
+    return TRUE;
+}
+
 }  // namespace
+
+std::wstring MissingGlyphs(HWND window) {
+    std::wstring missing;
+    EnumChildWindows(window, CountMissingGlyphs, reinterpret_cast<LPARAM>(&missing));
+    return missing;
+}
 
 void Pump(DWORD ms, const std::function<bool()>& done) {
     const DWORD start = GetTickCount();

@@ -47,6 +47,10 @@ class PictureFolder {
     void* previous_;
 };
 
+// The characters of the texts of `window`'s controls that the controls' fonts lack
+// (GetGlyphIndicesW marks them): such characters show as empty boxes.
+std::wstring MissingGlyphs(HWND window);
+
 // The client-area pixels of a window as the screen shows them.
 Image CaptureClient(HWND window);
 

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "ShellTestSupport.h"
 #include "resource.h"
+#include "store/Log.h"
 #include "win32/GdiObjects.h"
 #include "win32/KoreanFonts.h"
+#include "win32/LastResort.h"
+#include "win32/PetRootLock.h"
 #include "win32/Win32Cursors.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32TextMetrics.h"
@@ -57,6 +63,101 @@ TEST(CursorsTest, AnUnexpectedEndRestoresTheRegisteredCursors) {
     RestoreCursorsOnExit();  // registered once: the second call finds nothing
 }
 
+TEST(LastResortTest, AnEscapedExceptionIsLoggedCursorsComeBackAndTheStartUpErrorShows) {
+    EXPECT_EQ(RunWithLastResort([] { return 5; }), 5);
+    // Thrown in the body, or kept by a window procedure for the message loop.
+    const std::function<int()> failures[] = {
+        []() -> int { throw std::length_error("vector::_M_default_append"); },
+        [] { return CatchForLoop(7, []() -> int { throw 42; }); }};
+    for (const auto& failing : failures) {
+        ShellContext context;
+        context.instance = GetModuleHandleW(nullptr);
+        Win32Cursors cursors(context);
+        RegisterCursorsForExit(&cursors);
+        cursors.SaveCursors();
+        std::wstring text;
+        std::wstring missing = L"?";
+        test::WindowRobot robot(L"설정 오류", [&](HWND box) {
+            wchar_t shown[128] = {};
+            GetDlgItemTextW(box, 0xFFFF, shown, 128);
+            text = shown;
+            missing = test::MissingGlyphs(box);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        LogCapture log;
+        EXPECT_EQ(RunWithLastResort(failing), kExitAfterException);
+        EXPECT_TRUE(robot.acted());
+        EXPECT_EQ(text, L"초기설정에서 문제가 발생했습니다.");
+        EXPECT_EQ(missing, L"") << "the box's text in a face with Hangul";
+        EXPECT_FALSE(cursors.HasSavedCursors());
+        ASSERT_EQ(log.messages().size(), 1u);
+        EXPECT_EQ(log.messages()[0].rfind("WinMain() - ", 0), 0u);
+        EXPECT_EQ(RunWithLastResort([] { return 0; }), 0) << "nothing is left kept";
+    }
+}
+
+INT_PTR CALLBACK ThrowOnInit(HWND, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) throw std::runtime_error("init");
+    return FALSE;
+}
+
+TEST(LastResortTest, AModalDialogWhoseProcedureThrowsEndsAndHandsTheExceptionOn) {
+    EXPECT_EQ(DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), nullptr,
+                              GuardedModal<ThrowOnInit>, 0),
+              IDCANCEL);
+    EXPECT_THROW(RethrowKeptException(), std::runtime_error);
+    EXPECT_NO_THROW(RethrowKeptException());
+}
+
+std::wstring Lower(std::wstring text) {
+    CharLowerBuffW(text.data(), DWORD(text.size()));
+    return text;
+}
+
+TEST(PetRootLockTest, OneNamePerFolderHoweverItIsSpelled) {
+    wchar_t temp[MAX_PATH] = {}, here[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);  // ends with a separator
+    GetCurrentDirectoryW(MAX_PATH, here);
+    const std::wstring root = temp, name = PetRootMutexName(root);
+    EXPECT_EQ(name.rfind(L"Local\\NuvPET-", 0), 0u);
+    EXPECT_EQ(name.find(L'\\', 6), std::wstring::npos) << "no backslash after the prefix";
+    EXPECT_LT(name.size(), std::size_t(MAX_PATH));
+    for (const std::wstring& same :
+         {Lower(root), root.substr(0, root.size() - 1), root + L"PETS\\..", root + L".\\"}) {
+        EXPECT_EQ(PetRootMutexName(same), name) << same;
+    }
+    EXPECT_NE(PetRootMutexName(root + L"PETS"), name);
+    EXPECT_EQ(PetRootMutexName(L"."), PetRootMutexName(here));
+}
+
+TEST(PetRootLockTest, ASecondProgramOnTheRootIsRefusedUntilTheFirstEnds) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring root = std::wstring(temp) + L"nuv-lock-" + std::to_wstring(GetTickCount());
+    {
+        PetRootLock first, second, other;
+        EXPECT_TRUE(first.Acquire(root));
+        EXPECT_FALSE(second.Acquire(Lower(root) + L"\\"));
+        EXPECT_TRUE(other.Acquire(root + L"-other"));
+    }
+    PetRootLock again;
+    EXPECT_TRUE(again.Acquire(root));
+}
+
+TEST(PetRootLockTest, TheRefusalShowsTheProgramsText) {
+    std::wstring text, missing = L"?";
+    test::WindowRobot robot(L"NuvPET", [&](HWND box) {
+        wchar_t shown[128] = {};
+        GetDlgItemTextW(box, 0xFFFF, shown, 128);
+        text = shown;
+        missing = test::MissingGlyphs(box);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    ShowAlreadyRunning(GetModuleHandleW(nullptr));
+    EXPECT_EQ(text, L"이 펫은 이미 실행 중입니다.");
+    EXPECT_EQ(missing, L"");
+}
+
 TEST(TrayTest, RemovingWithoutAddingSucceeds) {
     ShellContext context;
     context.instance = GetModuleHandleW(nullptr);
@@ -80,6 +181,17 @@ TEST(FontsTest, OneFontPerKindKeptUntilCleared) {
     EXPECT_TRUE(asked.lfUnderline);
     EXPECT_EQ(asked.lfPitchAndFamily & 3, FIXED_PITCH);
     EXPECT_EQ(fonts.Face(), std::wstring(asked.lfFaceName));
+    // What the program draws itself (balloons, gauges) has its Hangul in the face.
+    HDC dc = GetDC(nullptr);
+    for (HFONT font : {normal, fonts.Get({16, false, false}), fonts.DialogFont()}) {
+        HGDIOBJ old = SelectObject(dc, font);
+        WORD glyphs[4] = {};
+        GetGlyphIndicesW(dc, L"가힣펫a", 4, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+        SelectObject(dc, old);
+        for (WORD glyph : glyphs)
+            EXPECT_NE(glyph, 0xFFFF) << "a character shown as an empty box";
+    }
+    ReleaseDC(nullptr, dc);
     fonts.Clear();
     EXPECT_EQ(CurrentGdiCounts().Live(GdiKind::kFont), live);
 }
