@@ -5,12 +5,12 @@
 #include <exception>
 
 #include "balloon/BalloonWnd.h"
+#include "base/Log.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
 
 namespace nuv {
 

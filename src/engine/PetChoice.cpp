@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/Random.h"
 #include "pet/Pet.h"
-#include "store/Random.h"
 
 namespace nuv {
 

@@ -3,9 +3,9 @@
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/FileSystem.h"
 
 namespace nuv {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/TextFunctions.h"
 #include "pet/Pet.h"
 #include "ports/Desktop.h"
 #include "ports/SystemServices.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {

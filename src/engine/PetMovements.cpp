@@ -1,8 +1,8 @@
 // Walking, running, gliding, hopping and leaping along the desktop.
 
+#include "base/Random.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
-#include "store/Random.h"
 
 namespace nuv {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
-#include "store/FileSystem.h"
 
 namespace nuv {
 namespace {

@@ -1,6 +1,6 @@
 #include "linux/PetShell.h"
 
-#include "store/Log.h"
+#include "base/Log.h"
 
 namespace nuv::gtk {
 

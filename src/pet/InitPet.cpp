@@ -1,14 +1,14 @@
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/Random.h"
+#include "formats/BcfImage.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
 #include "ports/Dialogs.h"
+#include "ports/FileSystem.h"
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/BcfImage.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/Random.h"
 
 namespace nuv {
 

@@ -2,16 +2,16 @@
 
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonWnd.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 #include "pet/ObjectWnd.h"
 #include "pet/UserRegistration.h"
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {

@@ -10,16 +10,16 @@
 
 #include "balloon/BalloonOwner.h"
 #include "balloon/BalloonPictureFiles.h"
+#include "formats/Image.h"
+#include "formats/PetConfig.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "pet/MenuModel.h"
 #include "pet/PetPorts.h"
 #include "pet/SystemInfo.h"
 #include "pet/TrayIcon.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
-#include "store/Image.h"
-#include "store/PetConfig.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
 
 namespace nuv {
 

@@ -1,16 +1,16 @@
 #include <algorithm>
 
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
+#include "formats/BcfImage.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
+#include "ports/StdClock.h"
 #include "ports/TextMetrics.h"
-#include "store/BcfImage.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/StdClock.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {

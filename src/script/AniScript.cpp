@@ -1,10 +1,10 @@
 #include "script/AniScript.h"
 
+#include "base/Log.h"
+#include "base/Random.h"
+#include "base/TextFunctions.h"
+#include "formats/ComplementedFile.h"
 #include "ports/Clock.h"
-#include "store/ComplementedFile.h"
-#include "store/Log.h"
-#include "store/Random.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 

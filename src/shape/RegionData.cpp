@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <new>
 
+#include "base/Log.h"
 #include "ports/Clock.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "ports/FileSystem.h"
 
 namespace nuv {
 

@@ -4,9 +4,9 @@
 
 #include "app/PetMainDlg.h"
 #include "balloon/FixedTextMetrics.h"
-#include "store/Cp949.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 
 namespace nuv {
 

@@ -1,8 +1,8 @@
 #include "win32/PetShell.h"
 
 #include "MHook.h"
+#include "base/Log.h"
 #include "resource.h"
-#include "store/Log.h"
 #include "win32/LastResort.h"
 #include "win32/WideText.h"
 

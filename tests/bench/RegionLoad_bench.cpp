@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "shape/RegionData.h"
-#include "store/MemoryFileSystem.h"
+#include "sim/MemoryFileSystem.h"
 #include "support/PictureFiles.h"
 
 namespace nuv {

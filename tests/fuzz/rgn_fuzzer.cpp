@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/Log.h"
 #include "fuzz/FuzzFiles.h"
 #include "shape/RegionData.h"
-#include "store/Log.h"
 
 namespace {
 

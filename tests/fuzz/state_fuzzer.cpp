@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Log.h"
+#include "formats/ComplementedFile.h"
+#include "formats/PetConfig.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "fuzz/FuzzFiles.h"
-#include "store/ComplementedFile.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text = nuv::Complement(std::string(reinterpret_cast<const char*>(data), size));

@@ -8,12 +8,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "formats/ComplementedFile.h"
 #include "pettool/Commands.h"
 #include "pettool/ContactSheet.h"
 #include "pettool/Packer.h"
 #include "pettool/PngIo.h"
-#include "store/ComplementedFile.h"
-#include "store/MemoryFileSystem.h"
+#include "sim/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TinyPet.h"
 

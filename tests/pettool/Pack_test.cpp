@@ -7,14 +7,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/BcfImage.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "pettool/Packer.h"
 #include "pettool/PngIo.h"
+#include "ports/StdFileSystem.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
-#include "store/BcfImage.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
-#include "store/StdFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TinyPet.h"
 #include "support/ToolRun.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "formats/ComplementedFile.h"
 #include "script/AniScript.h"
 #include "script/ScriptFixture.h"
-#include "store/ComplementedFile.h"
 #include "support/TestEnv.h"
 
 namespace nuv {

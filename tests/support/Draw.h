@@ -3,8 +3,9 @@
 
 #include <cstdint>
 
-#include "store/Random.h"
-#include "store/StdClock.h"
+#include "base/Random.h"
+#include "ports/StdClock.h"
+#include "sim/ManualClock.h"
 
 namespace nuv::test {
 

@@ -7,6 +7,9 @@
 #include <optional>
 
 #include "balloon/BalloonGeometry.h"
+#include "base/Log.h"
+#include "formats/BcfImage.h"
+#include "formats/PetConfig.h"
 #include "host/PosixFileSystem.h"
 #include "pet/MenuModel.h"
 #include "pettool/Commands.h"
@@ -15,9 +18,6 @@
 #include "pettool/PngIo.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
-#include "store/BcfImage.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
 
 namespace nuv::tool {
 namespace {

@@ -1,11 +1,11 @@
 // pettool dump for region files and pictures.
 
+#include "base/Log.h"
+#include "formats/BcfImage.h"
 #include "pettool/Commands.h"
 #include "pettool/JsonOutput.h"
+#include "ports/FileSystem.h"
 #include "shape/RegionData.h"
-#include "store/BcfImage.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
 
 namespace nuv::tool {
 namespace {
