@@ -18,10 +18,4 @@ class CRandom {
     uint32_t state_ = 1;
 };
 
-// The program's one generator.
-CRandom& Random();
-inline int Rand() {
-    return Random().Next();
-}
-
 }  // namespace nuv

@@ -12,7 +12,7 @@ void CPet::TalkHandler() {
     AdvanceFrame();
     if (!ShowFrameRegion() || openBalloon_) return;
     const bool advertisement = curAction_->id == 149;
-    const std::string* text = advertisement ? PickAdMessage() : PickNeedMessage();
+    const std::string* text = advertisement ? PickAdMessage(DrawSeed()) : PickNeedMessage();
     if (!text) {
         // Nothing to say: the talk ends as if its balloon had closed.
         RestoreSequence();
@@ -39,11 +39,11 @@ const std::string* CPet::PickNeedMessage() {
     } else {
         int need;
         do {
-            need = Rand() % 4;
+            need = random_.Next() % 4;
         } while (!(flags & (kNeedS0 << need)));
         lo = 251 + 10 * need, hi = 260 + 10 * need;
     }
-    return PickMessage(lo, hi);
+    return PickMessage(lo, hi, DrawSeed());
 }
 
 void CPet::OnTextShown(CBalloonWnd& balloon) {

@@ -40,9 +40,8 @@ bool CPetFile::LoadAdMessages(const std::string& path) {
     return true;
 }
 
-const std::string* CPetFile::PickAdMessage() const {
+const std::string* CPetFile::PickAdMessage(uint32_t seed) const {
     if (totalWeight_ <= 0) return nullptr;
-    uint32_t seed = uint32_t(Rand()) + Clock().TickCount();
     int64_t draw = int64_t(seed % uint64_t(totalWeight_));
     // The draw is 0..total - 1: a message covers `weight` of those values, so its chance is
     // its weight over the total and a message of weight 0 is never drawn.

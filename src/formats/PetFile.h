@@ -24,7 +24,7 @@ class CPetFile {
     // file gives no text.
     bool LoadAdMessages(const std::string& path);
     // A message drawn with a chance proportional to its weight, or null when there is none.
-    const std::string* PickAdMessage() const;
+    const std::string* PickAdMessage(uint32_t draw) const;
     void ClearAdMessages();
 
     const std::vector<AdMessage>& AdMessages() const { return messages_; }

@@ -20,7 +20,7 @@ bool CPet::InitPet(bool run) {
     animPos_ = 0;
     framePos_ = 0;
     returnAction_ = -1;
-    Random().Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(Clock().CalendarTime()));
+    random_.Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(Clock().CalendarTime()));
 
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;

@@ -10,6 +10,7 @@
 
 #include "balloon/BalloonOwner.h"
 #include "balloon/BalloonPictureFiles.h"
+#include "base/Random.h"
 #include "formats/Image.h"
 #include "formats/PetConfig.h"
 #include "formats/PetFile.h"
@@ -188,8 +189,11 @@ class CPet : public CAniScript,
     int ClampLevel() const;
     // Replaces the system cursors for a cursor game; false for other actions.
     bool ReplaceCursorsForAction(int id);
+    // A draw of the form (random number + tick count) for the program's weighted choices.
+    uint32_t DrawSeed();
 
     PetPorts ports_;
+    CRandom random_;
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;
     CBalloonWnd* openBalloon_ = nullptr;

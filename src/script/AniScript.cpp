@@ -70,8 +70,8 @@ const std::string* CAniScript::FindText(int id) const {
     return nullptr;
 }
 
-const std::string* CAniScript::PickMessage(int lo, int hi) const {
-    uint32_t draw = (uint32_t(Rand()) + Clock().TickCount()) % 10000u;
+const std::string* CAniScript::PickMessage(int lo, int hi, uint32_t draw) const {
+    draw %= 10000u;
     long long sum = 0;
     for (const MsgEntry& entry : messages_) {
         if (entry.id < lo || entry.id > hi) continue;

@@ -169,7 +169,7 @@ class CAniScript {
     const std::string* FindText(int id) const;
     // A weighted random message with lo <= id <= hi, or null when the draw falls past the
     // weights of the range.
-    const std::string* PickMessage(int lo, int hi) const;
+    const std::string* PickMessage(int lo, int hi, uint32_t draw) const;
     // The animations of the first action with the number, for the player to replace for a
     // while; null when there is no such action.
     std::vector<int>* ActionAnimations(int id);

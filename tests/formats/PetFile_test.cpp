@@ -6,7 +6,6 @@
 
 #include "formats/ComplementedFile.h"
 #include "script/ScriptFixture.h"
-#include "support/Draw.h"
 #include "support/TestEnv.h"
 
 namespace nuv {
@@ -25,8 +24,7 @@ bool Load(test::MemoryEnv& env, CPetFile& file, const std::string& text) {
 std::map<std::string, int> PickEveryDraw(test::MemoryEnv& env, const CPetFile& file) {
     std::map<std::string, int> counts;
     for (uint32_t draw = 0; draw < uint32_t(file.TotalWeight()); ++draw) {
-        test::ForceNextDraw(env.clock, draw, uint32_t(file.TotalWeight()));
-        const std::string* text = file.PickAdMessage();
+        const std::string* text = file.PickAdMessage(draw);
         ++counts[text ? *text : "(none)"];
     }
     return counts;
@@ -59,7 +57,7 @@ TEST(LoadAdMessages, EmptyOrMissingFilesFailAndClearTheList) {
     // Lines without three separators load as an empty list, which gives nothing to show.
     EXPECT_TRUE(Load(env, file, "1;10;Hello\n"));
     EXPECT_TRUE(file.AdMessages().empty());
-    EXPECT_EQ(file.PickAdMessage(), nullptr);
+    EXPECT_EQ(file.PickAdMessage(0), nullptr);
 }
 
 TEST(PickAdMessage, ChancesFollowTheWeights) {
@@ -88,8 +86,7 @@ TEST(PickAdMessage, LargeWeightsDoNotOverflow) {
     ASSERT_TRUE(Load(env, file, "1;2000000000;a;\n2;2000000000;b;\n3;2000000000;c;\n"));
     EXPECT_EQ(file.TotalWeight(), 6000000000LL);
     for (uint32_t tick : {0u, 123456789u, 4294967295u}) {
-        env.clock.SetTicks(tick);
-        EXPECT_NE(file.PickAdMessage(), nullptr);
+        EXPECT_NE(file.PickAdMessage(tick), nullptr);
     }
 }
 

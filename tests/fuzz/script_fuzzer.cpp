@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         script.FindAction(id);
         script.FindText(id);
     }
-    script.PickMessage(0, 10000);
+    script.PickMessage(0, 10000, uint32_t(size));
     script.ResetScript();
     return 0;
 }

@@ -31,6 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     files.Put(".\\DATA\\FUZZ.CMC", text);
     nuv::CPetFile messages;
-    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage();
+    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage(0);
     return 0;
 }

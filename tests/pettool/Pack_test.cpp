@@ -130,8 +130,8 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     CPetFile messages;
     ASSERT_TRUE(messages.LoadAdMessages(".\\DATA\\CAT.CMC"));
     EXPECT_EQ(messages.AdMessages().size(), 1u);  // the comment line is no message
-    ASSERT_NE(messages.PickAdMessage(), nullptr);
-    EXPECT_EQ(*messages.PickAdMessage(), "Go to <LINK=http://example.org/a>our page</LINK>");
+    ASSERT_NE(messages.PickAdMessage(0), nullptr);
+    EXPECT_EQ(*messages.PickAdMessage(0), "Go to <LINK=http://example.org/a>our page</LINK>");
 
     EXPECT_TRUE(files.FileExists(".\\PETS\\HEART.BMP"));
     EXPECT_TRUE(files.FileExists(".\\PETS\\PETBAR00.BCF"));
