@@ -7,7 +7,7 @@
 namespace nuv {
 
 uint32_t CPet::DrawSeed() {
-    return uint32_t(random_.Next()) + Clock().TickCount();
+    return uint32_t(random_.Next()) + clock_.TickCount();
 }
 
 namespace {
@@ -97,7 +97,7 @@ bool CPet::RunSequenceStep(bool left) {
         StartAction(left ? 143 : 142, false, false);
         return false;
     } else if (returnAction_ != -1) {
-        if (curAnim_ && curAnim_->id == dash) Clock().Sleep(500);
+        if (curAnim_ && curAnim_->id == dash) clock_.Sleep(500);
         RestoreSequence();
         returnAction_ = -1;
     } else {

@@ -139,14 +139,13 @@ void CPetInfo::SetValue(std::string_view key, std::string_view line) {
     if (IsSameKey(key, "PetPeedTime")) infos_.PetPeedTime = PeedTimeValue(GetField(line, 1, ';'));
 }
 
-bool CPetInfo::SaveConfigData(uint32_t referenceTick) {
+bool CPetInfo::SaveConfigData(IClock& clock, uint32_t referenceTick) {
     // A record never read names its file by its type, which must not lead out of the folder.
     if (path_.empty() && !IsPlainFileName(infos_.PetType)) {
         WriteLogF("SaveConfigData() - '%s'은(는) 파일 이름으로 쓸 수 없는 PET 종류입니다.",
                   infos_.PetType.c_str());
         return false;
     }
-    IClock& clock = Clock();
     uint32_t peedTime = infos_.PetPeedTime + (clock.TickCount() - referenceTick);
     std::string text = FormatStateText(infos_, clock.Now(), peedTime);
     std::string path = StateFilePath();

@@ -8,6 +8,8 @@
 
 namespace nuv {
 
+class IClock;
+
 struct PetInfos {
     int PetNo = 0;
     std::string PetType;  // also the base of the state file's name
@@ -59,7 +61,7 @@ class CPetInfo {
     // .\DATA\<PetType>.CFG), replacing the old file in one step. PetLastDate is the time of
     // the save; PetPeedTime grows by the milliseconds since `referenceTick` (the record itself
     // is not changed).
-    bool SaveConfigData(uint32_t referenceTick);
+    bool SaveConfigData(IClock& clock, uint32_t referenceTick);
     // The file SaveConfigData writes.
     std::string StateFilePath() const;
 

@@ -20,7 +20,7 @@ bool CPet::InitPet(bool run) {
     animPos_ = 0;
     framePos_ = 0;
     returnAction_ = -1;
-    random_.Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(Clock().CalendarTime()));
+    random_.Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(clock_.CalendarTime()));
 
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;
@@ -77,13 +77,14 @@ bool CPet::ReadPetFiles() {
         infos.PetName = name;
     }
     if (infos.PetStartDate.empty()) {
-        LocalTime today = Clock().Now();
+        LocalTime today = clock_.Now();
         infos.PetStartDate = StrFormat("%04d%02d%02d", today.year, today.month, today.day);
     }
 
     path = JoinPath(".\\PETS\\", PetName(), ".RGN");
     WriteLogF("[ Window Region Data File Read : '%s' ]", path.c_str());
-    if (!SetRegionData(path, ports_.loading ? *ports_.loading : NoLoadingWindow())) return false;
+    if (!SetRegionData(path, clock_, ports_.loading ? *ports_.loading : NoLoadingWindow()))
+        return false;
 
     path = JoinPath(".\\PETS\\", PetName(), ".BCF");
     WriteLogF("[ Pet Image File Read : '%s' ]", path.c_str());

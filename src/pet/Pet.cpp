@@ -20,7 +20,8 @@ const std::string kEmpty;
 
 }  // namespace
 
-CPet::CPet(const PetPorts& ports) : ports_(ports), menuIcons_(kMenuIconSlots) {
+CPet::CPet(const PetPorts& ports)
+    : ports_(ports), clock_(*ports.clock), menuIcons_(kMenuIconSlots) {
     AttachTray(ports.tray);
     AttachSystem(ports.system, ports.cursors, ports.desktop);
 }
@@ -61,7 +62,7 @@ bool CPet::LoadPetConfig() {
 }
 
 bool CPet::SavePetFiles() {
-    bool ok = SavePetConfig() && SaveConfigData(actionStart_);
+    bool ok = SavePetConfig() && SaveConfigData(clock_, actionStart_);
     if (ports_.events) ports_.events->OnSaved(ok);
     return ok;
 }

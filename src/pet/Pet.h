@@ -193,6 +193,7 @@ class CPet : public CAniScript,
     uint32_t DrawSeed();
 
     PetPorts ports_;
+    IClock& clock_;
     CRandom random_;
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;

@@ -236,7 +236,7 @@ int CPet::AgeInDays() const {
         return at < date.size() ? TextToInt(date.substr(at, length)) : 0;
     };
     LocalTime start{part(0, 4), part(4, 2), part(6, 2), part(8, 2), part(10, 2), 0};
-    int64_t seconds = SecondsFromCivil(Clock().Now()) - SecondsFromCivil(start);
+    int64_t seconds = SecondsFromCivil(clock_.Now()) - SecondsFromCivil(start);
     return int(seconds / 3600 / 24);
 }
 

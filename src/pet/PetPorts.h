@@ -23,6 +23,7 @@ class ILoadingWindow;
 class IBalloonWindows;
 class ITextMetrics;
 class IObjectWindows;
+class IClock;
 
 // What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
 class IPetEvents {
@@ -51,6 +52,7 @@ struct PetPorts {
     IBalloonWindows* balloons = nullptr;
     ITextMetrics* text = nullptr;
     IObjectWindows* objects = nullptr;
+    IClock* clock = nullptr;
     IPetEvents* events = nullptr;  // optional
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;

@@ -108,6 +108,7 @@ PetPorts CSimDesktop::Ports() {
     ports.balloons = this;
     ports.objects = this;
     ports.text = this;
+    ports.clock = &clock_;
     ports.events = this;
     ports.randomSeed = options_.seed;
     return ports;

@@ -59,6 +59,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.clock = &clock_;
     return ports;
 }
 

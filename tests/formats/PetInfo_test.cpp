@@ -45,7 +45,7 @@ TEST(SaveConfigData, WritesTheStateFileExactly) {
     CPetInfo info;
     info.GetPetInfos() = SampleInfos();
     env.clock.SetTicks(1500);
-    ASSERT_TRUE(info.SaveConfigData(1000));
+    ASSERT_TRUE(info.SaveConfigData(env.clock, 1000));
     EXPECT_EQ(ReadScriptFile(kStatePath),
               Crlf("[Pet Infos]\nPetNo;7\nPetType;CAT\nPetDesc;회색 고양이\nPetName;나비\n"
                    "PetOnTop;1\nPetOnSound;0\nPetStartDate;20021130\nPetLastDate;200301021405\n"
@@ -61,7 +61,7 @@ TEST(SaveConfigData, ReadsBackEveryValue) {
     CPetInfo info;
     info.GetPetInfos() = SampleInfos();
     env.clock.SetTicks(10);
-    ASSERT_TRUE(info.SaveConfigData(4294967290u));  // the tick count wrapped since
+    ASSERT_TRUE(info.SaveConfigData(env.clock, 4294967290u));  // the tick count wrapped since
     std::string saved = env.files.Get(kStatePath);
 
     CPetInfo again;
@@ -90,7 +90,7 @@ TEST(SaveConfigData, ReadsBackEveryValue) {
 
     // Saving what was read, with no time passed, gives the same bytes.
     env.clock.SetTicks(0);
-    ASSERT_TRUE(again.SaveConfigData(0));
+    ASSERT_TRUE(again.SaveConfigData(env.clock, 0));
     EXPECT_EQ(env.files.Get(kStatePath), saved);
 }
 
@@ -138,7 +138,7 @@ TEST(SetPetInfosPart, EmptyTextFailsAndAMissingSectionSetsNothing) {
 TEST(SaveConfigData, AnEmptyTypeSavesToDotCfg) {
     test::MemoryEnv env;
     CPetInfo info;
-    EXPECT_TRUE(info.SaveConfigData(0));
+    EXPECT_TRUE(info.SaveConfigData(env.clock, 0));
     EXPECT_TRUE(env.files.Has(".\\DATA\\.CFG"));
 }
 
@@ -149,14 +149,14 @@ TEST(SaveConfigData, FailuresKeepTheOldFile) {
     info.GetPetInfos().PetType = "CAT";
 
     env.files.RemoveFolder(".\\DATA");
-    EXPECT_FALSE(info.SaveConfigData(0));
+    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
     EXPECT_TRUE(
         env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일을 열 수 없습니다. Error = 3"));
     env.files.AddFolder(".\\DATA");
     env.files.Put(kStatePath, "old");
 
     env.files.FailWritesAfter(0);
-    EXPECT_FALSE(info.SaveConfigData(0));
+    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
     EXPECT_TRUE(
         env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일에 쓸 수 없습니다. Error = 112"));
     EXPECT_EQ(env.files.Get(kStatePath), "old");
@@ -164,7 +164,7 @@ TEST(SaveConfigData, FailuresKeepTheOldFile) {
     env.files.FailWritesAfter(-1);
 
     env.files.SetReadOnly(kStatePath, true);
-    EXPECT_FALSE(info.SaveConfigData(0));
+    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
     EXPECT_TRUE(env.log.Contains(
         "SaveConfigData() - .\\DATA\\CAT.TMP 파일을 .\\DATA\\CAT.CFG 파일로 바꿀 수 없습니다. "
         "Error = 5"));
@@ -181,7 +181,7 @@ TEST(SaveConfigData, SavesToTheFileItWasReadFromWhateverTheType) {
         CPetInfo info;
         ASSERT_TRUE(ReadState(env, info, std::string("[Pet Infos]\nPetType;") + type + "\n"));
         EXPECT_EQ(env.log.messages().size(), 1u) << type;
-        EXPECT_TRUE(info.SaveConfigData(0)) << type;
+        EXPECT_TRUE(info.SaveConfigData(env.clock, 0)) << type;
         EXPECT_EQ(info.StateFilePath(), kStatePath);
         EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "common");
         EXPECT_EQ(env.files.Get(".\\DATA\\DOG.CFG"), "dog");
@@ -200,7 +200,7 @@ TEST(SaveConfigData, ATypeThatLeadsOutOfTheDataFolderIsRefused) {
     CPetInfo info;
     for (const char* type : {"..\\X", "A/B", "C:X", "..", "NUL", "com1.x"}) {
         info.GetPetInfos().PetType = type;
-        EXPECT_FALSE(info.SaveConfigData(0)) << type;
+        EXPECT_FALSE(info.SaveConfigData(env.clock, 0)) << type;
     }
     EXPECT_EQ(env.log.messages().size(), 6u);
 }

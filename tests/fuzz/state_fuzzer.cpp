@@ -10,15 +10,17 @@
 #include "formats/PetFile.h"
 #include "formats/PetInfo.h"
 #include "fuzz/FuzzFiles.h"
+#include "sim/ManualClock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text = nuv::Complement(std::string(reinterpret_cast<const char*>(data), size));
     nuv::MemoryFileSystem& files = nuv::fuzz::Files();
 
     files.Put(".\\DATA\\FUZZ.CFG", text);
+    nuv::ManualClock clock;
     nuv::CPetInfo info;
     if (info.LoadPetStateFile(".\\DATA\\FUZZ.CFG") && info.SetPetInfosPart()) {
-        info.SaveConfigData(0);
+        info.SaveConfigData(clock, 0);
     }
 
     files.Put(".\\DATA\\PET.CFG", text);

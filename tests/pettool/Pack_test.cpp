@@ -15,6 +15,7 @@
 #include "ports/StdFileSystem.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
+#include "sim/ManualClock.h"
 #include "support/TempFolder.h"
 #include "support/TinyPet.h"
 #include "support/ToolRun.h"
@@ -106,8 +107,9 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     EXPECT_EQ(*script.FindText(120), "Look <IMG=.\\PETS\\HEART.BMP,10,10> here");
 
     Image sheet = LoadBCFImage(".\\PETS\\CAT.BCF");
+    ManualClock clock;
     CRegionData regions;
-    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\CAT.RGN"));
+    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\CAT.RGN", clock));
     EXPECT_EQ(regions.count(), pet_.frameCount);
     EXPECT_EQ(regions.framesPerRow(), 10);
     for (int i = 0; i < pet_.frameCount; ++i) {

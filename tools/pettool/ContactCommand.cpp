@@ -16,6 +16,7 @@
 #include "pettool/ContactSheet.h"
 #include "pettool/JsonOutput.h"
 #include "pettool/PngIo.h"
+#include "ports/StdClock.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
 
@@ -78,9 +79,10 @@ std::string ActivePet() {
 }
 
 bool Frames(const std::string& pet, const ContactArgs& args, Image* sheet) {
+    StdClock clock;
     CRegionData regions;
     Image pictures = LoadBCFImage(JoinPath(".\\PETS\\", pet, ".BCF"));
-    if (pictures.empty() || !regions.SetRegionData(JoinPath(".\\PETS\\", pet, ".RGN"))) {
+    if (pictures.empty() || !regions.SetRegionData(JoinPath(".\\PETS\\", pet, ".RGN"), clock)) {
         return false;
     }
     int width = args.perRow * (regions.frameWidth() + 8) + 8;
