@@ -184,7 +184,7 @@ void CPet::GlideMove() {
         if (moveFlags_ & kMoveDown) {
             Rect pet = GetPetRect();
             if (pet.bottom + speed_ - kGroundMargin >= desktop.ground) {
-                speed_ = desktop.ground - pet.bottom + kGroundMargin;
+                speed_ = DropToGround(pet.bottom, desktop.ground);
                 MovePetBy(0, speed_);
                 PlaySequence({46, 47});
             } else {
@@ -212,7 +212,7 @@ void CPet::GlideMove() {
     } else if (anim == 42 && (moveFlags_ & kMoveDown)) {
         Rect pet = GetPetRect();
         bool landing = pet.bottom + speed_ - kGroundMargin >= desktop.ground;
-        speed_ = landing ? desktop.ground - pet.bottom + kGroundMargin : speed_ + 2;
+        speed_ = landing ? DropToGround(pet.bottom, desktop.ground) : speed_ + 2;
         MovePetBy(0, speed_);
         if (landing) PlaySequence({43, 44, 46, 47});
     }

@@ -19,8 +19,7 @@ void CPet::TalkHandler() {
         StartNextAction();
         return;
     }
-    openBalloon_ = OpenBalloon(advertisement ? 0 : 1, *text);
-    if (!openBalloon_) {
+    if (!OpenBalloon(advertisement ? 0 : 1, *text)) {
         // No balloon could be made: the talk ends as if it had closed.
         RestoreSequence();
         StartNextAction();

@@ -32,11 +32,6 @@ CPet::~CPet() {
     balloons_.clear();  // their windows go without reporting
 }
 
-const std::string& CPet::TextOf(int id) const {
-    const std::string* text = FindText(id);
-    return text ? *text : kEmpty;
-}
-
 const std::string& CPet::PetName() const {
     int active = FindActivePet();
     return active < 0 ? kEmpty : GetPetsList().entries[active].name;
@@ -123,6 +118,11 @@ int CPet::GetActionId() const {
 }
 
 CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
+    openBalloon_ = MakeBalloon(kind, text);
+    return openBalloon_;
+}
+
+CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     if (!ports_.balloons || !ports_.text) return nullptr;
     auto balloon = std::make_unique<CBalloonWnd>(*this, kind, Objects().objectImage,
                                                  ports_.balloons->CreateBalloonWindow(),

@@ -70,6 +70,12 @@ const std::string* CAniScript::FindText(int id) const {
     return nullptr;
 }
 
+const std::string& CAniScript::TextOf(int id) const {
+    static const std::string empty;
+    const std::string* text = FindText(id);
+    return text ? *text : empty;
+}
+
 const std::string* CAniScript::PickMessage(int lo, int hi, uint32_t draw) const {
     draw %= 10000u;
     long long sum = 0;

@@ -167,6 +167,8 @@ class CAniScript {
     const AniEntry* FindAnimation(int id) const;
     const ActEntry* FindAction(int id) const;
     const std::string* FindText(int id) const;
+    // The text `id`, or an empty one when the script has none.
+    const std::string& TextOf(int id) const;
     // A weighted random message with lo <= id <= hi, or null when the draw falls past the
     // weights of the range.
     const std::string* PickMessage(int lo, int hi, uint32_t draw) const;
