@@ -82,7 +82,7 @@ int CPet::ApplyActionEffects(const ActEntry& action) {
         int levels = int(thresholds.size());
         if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
             s.PetLevel += 1;
-            if (ports_.events) ports_.events->OnLevelChanged(s.PetLevel);
+            ports_.events->OnLevelChanged(s.PetLevel);
             TextBalloon(207, {});
             if (s.PetLevel == levels - 1) TextBalloon(206, {});
         }

@@ -100,7 +100,7 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
     if (resetClock) actionStart_ = clock_.TickCount();
     if (action->id == 702) speed_ = 5;
     curAnim_ = action->animations.empty() ? nullptr : FindAnimation(action->animations[0]);
-    if (ports_.events) ports_.events->OnActionStarted(action->id, previous);
+    ports_.events->OnActionStarted(action->id, previous);
 
     if (!ReplaceCursorsForAction(action->id)) ApplyActionEffects(*action);
     return previous;

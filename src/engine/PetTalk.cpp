@@ -46,15 +46,14 @@ const std::string* CPet::PickNeedMessage() {
 }
 
 void CPet::OnTextShown(CBalloonWnd& balloon) {
-    if (ports_.events)
-        ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
+    ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
     int action = GetActionId();
     if (action == 146 || action == 149) PlaySequence({34});
 }
 
 void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
     if (destroying_) return;
-    if (ports_.events) ports_.events->OnBalloonClosed();
+    ports_.events->OnBalloonClosed();
     // The level-up opens two balloons in a row: only the open one is forgotten.
     bool wasOpen = &balloon == openBalloon_;
     if (wasOpen) openBalloon_ = nullptr;

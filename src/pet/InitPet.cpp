@@ -83,8 +83,7 @@ bool CPet::ReadPetFiles() {
 
     path = JoinPath(".\\PETS\\", PetName(), ".RGN");
     WriteLogF("[ Window Region Data File Read : '%s' ]", path.c_str());
-    if (!SetRegionData(path, clock_, ports_.loading ? *ports_.loading : NoLoadingWindow()))
-        return false;
+    if (!SetRegionData(path, clock_, *ports_.loading)) return false;
 
     path = JoinPath(".\\PETS\\", PetName(), ".BCF");
     WriteLogF("[ Pet Image File Read : '%s' ]", path.c_str());

@@ -10,6 +10,7 @@
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
 #include "ports/FileSystem.h"
+#include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
 
@@ -18,10 +19,18 @@ namespace {
 
 const std::string kEmpty;
 
+// The ports a shell may leave out, given as do-nothing objects.
+PetPorts WithDoNothingPorts(PetPorts ports) {
+    static IPetEvents noEvents;
+    if (!ports.events) ports.events = &noEvents;
+    if (!ports.loading) ports.loading = &NoLoadingWindow();
+    return ports;
+}
+
 }  // namespace
 
 CPet::CPet(const PetPorts& ports)
-    : ports_(ports), clock_(*ports.clock), menuIcons_(kMenuIconSlots) {
+    : ports_(WithDoNothingPorts(ports)), clock_(*ports.clock), menuIcons_(kMenuIconSlots) {
     AttachTray(ports.tray);
     AttachSystem(ports.system, ports.cursors, ports.desktop);
 }
@@ -58,7 +67,7 @@ bool CPet::LoadPetConfig() {
 
 bool CPet::SavePetFiles() {
     bool ok = SavePetConfig() && SaveConfigData(clock_, actionStart_);
-    if (ports_.events) ports_.events->OnSaved(ok);
+    ports_.events->OnSaved(ok);
     return ok;
 }
 
@@ -130,10 +139,10 @@ CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
     Rect pet = GetPetRect();
-    if (ports_.events) ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
+    ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
     ports_.window->BringToTop();
     balloon->ShowBeside(pet);
-    if (ports_.events && balloon->IsTextComplete()) {
+    if (balloon->IsTextComplete()) {
         ports_.events->OnBalloonShown(balloon->GetShownLines(), balloon->GetAddresses());
     }
     balloons_.push_back(std::move(balloon));

@@ -48,12 +48,12 @@ struct PetPorts {
     IDialogs* dialogs = nullptr;
     IPopupMenu* menu = nullptr;
     ITrayIcon* tray = nullptr;
-    ILoadingWindow* loading = nullptr;
+    ILoadingWindow* loading = nullptr;  // none: the loading is not shown
     IBalloonWindows* balloons = nullptr;
     ITextMetrics* text = nullptr;
     IObjectWindows* objects = nullptr;
     IClock* clock = nullptr;
-    IPetEvents* events = nullptr;  // optional
+    IPetEvents* events = nullptr;  // none: nobody listens
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;
 };
