@@ -5,12 +5,12 @@
 #include <exception>
 
 #include "balloon/BalloonWnd.h"
+#include "base/Log.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
 
 namespace nuv {
 
@@ -104,13 +104,11 @@ void CPetMainDlg::ShowStartFailure() {
 
 void CPetMainDlg::AddTrayIcon() {
     ports_.window->SetIcon(kIconRunning);
-    const std::string* tip = pet_->FindText(801);
-    pet_->AddIcon(kIconRunning, tip ? *tip : std::string());
+    pet_->AddIcon(kIconRunning, pet_->TextOf(801));
 }
 
 void CPetMainDlg::ShowTitle() {
-    const std::string* title = pet_->FindText(101);
-    ports_.window->SetTitle(title ? *title : std::string());
+    ports_.window->SetTitle(pet_->TextOf(101));
     ports_.window->HideFromTaskBar();
 }
 
@@ -158,17 +156,8 @@ void CPetMainDlg::OnCaptureChanged() {
     Guard("OnCaptureChanged", [&] {
         Rect rect = ports_.window->GetRect();
         DesktopSize desktop = pet_->GetDesktopSize();
-        Size frame = {rect.Width(), rect.Height()};
-        int x = rect.left, y = rect.top;
-        if (rect.left < 0)
-            x = 0;
-        else if (rect.right > desktop.width)
-            x = desktop.width - frame.width;
-        if (rect.top < 0)
-            y = 0;
-        else if (rect.bottom - kGroundMargin > desktop.ground)
-            y = desktop.ground - frame.height + kGroundMargin;
-        if (x != rect.left || y != rect.top) ports_.window->Move(x, y);
+        Point kept = KeepOnDesktop(rect, desktop);
+        if (kept.x != rect.left || kept.y != rect.top) ports_.window->Move(kept.x, kept.y);
 
         if (!dragging_) return;
         ports_.window->StopTimer(kTimerSample);
@@ -262,7 +251,7 @@ void CPetMainDlg::CommandPrologue() {
     Rect rect = ports_.window->GetRect();
     DesktopSize desktop = pet_->GetDesktopSize();
     if (rect.bottom != desktop.ground) {
-        ports_.window->Move(rect.left, desktop.ground - rect.Height() + kGroundMargin);
+        ports_.window->Move(rect.left, StandingTop(rect.Height(), desktop.ground));
     }
     // A drop or throw still in flight ends here, the pet standing on the ground: otherwise it
     // would fly on from there, and live on at the flight's pace once a command started a game.
@@ -327,9 +316,7 @@ void CPetMainDlg::RunCommand(int id) {
 
 void CPetMainDlg::ExitSequence() {
     if (!pet_->SavePetFiles()) {
-        const std::string* text = pet_->FindText(201);
-        ports_.dialogs->MessageBox(text ? *text : std::string(), kApplicationName,
-                                   IDialogs::kNoIcon, true);
+        ports_.dialogs->MessageBox(pet_->TextOf(201), kApplicationName, IDialogs::kNoIcon, true);
     }
     pet_->RemoveIcon();
     ports_.window->Show(false);

@@ -2,8 +2,8 @@
 // The speech balloon's kinds and measures: pieces of the object picture, fonts, line rules,
 // where text goes and where the balloon opens.
 
+#include "formats/Image.h"
 #include "ports/TextMetrics.h"
-#include "store/Image.h"
 
 namespace nuv {
 

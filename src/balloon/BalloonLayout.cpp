@@ -2,7 +2,7 @@
 
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonMarkup.h"
-#include "store/Cp949.h"
+#include "base/Cp949.h"
 
 namespace nuv {
 namespace {

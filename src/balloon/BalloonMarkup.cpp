@@ -1,8 +1,8 @@
 #include "balloon/BalloonMarkup.h"
 
-#include "store/Cp949.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 
 namespace nuv {
 

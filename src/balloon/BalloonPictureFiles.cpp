@@ -1,9 +1,9 @@
 #include "balloon/BalloonPictureFiles.h"
 
+#include "formats/BcfImage.h"
+#include "formats/BmpDecoder.h"
+#include "ports/FileSystem.h"
 #include "shape/ColorKey.h"
-#include "store/BcfImage.h"
-#include "store/BmpDecoder.h"
-#include "store/FileSystem.h"
 
 namespace nuv {
 

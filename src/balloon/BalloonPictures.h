@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv {
 

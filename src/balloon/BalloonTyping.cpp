@@ -6,7 +6,7 @@
 #include "balloon/BalloonLayout.h"
 #include "balloon/BalloonMarkup.h"
 #include "balloon/HangulJamo.h"
-#include "store/Cp949.h"
+#include "base/Cp949.h"
 
 namespace nuv {
 namespace {

@@ -7,8 +7,8 @@
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonPainter.h"
 #include "balloon/WebAddress.h"
-#include "store/BmpDecoder.h"
-#include "store/Log.h"
+#include "base/Log.h"
+#include "formats/BmpDecoder.h"
 
 namespace nuv {
 namespace {

@@ -1,7 +1,7 @@
 #include "balloon/WebAddress.h"
 
 #include "balloon/BalloonMarkup.h"
-#include "store/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 namespace nuv {
 namespace {

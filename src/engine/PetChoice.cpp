@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/Random.h"
 #include "pet/Pet.h"
-#include "store/Random.h"
 
 namespace nuv {
 
@@ -30,11 +30,11 @@ int CPet::PickNextAction() {
         lo = 200, hi = 299;
     } else if (flags & kNeedsHighest) {
         lo = 300, hi = 399;
-    } else if (Rand() % 2 == 1) {
+    } else if (random_.Next() % 2 == 1) {
         const PetInfos& s = GetPetInfos();
         const int counters[4] = {s.PetS0, s.PetS1, s.PetS2, s.PetS3};
         const int bits[4] = {kNeedS0, kNeedS1, kNeedS2, kNeedS3};
-        int r = Rand() % statMax;
+        int r = random_.Next() % statMax;
         long long c = -1;
         for (int i = 0; i < 4; ++i) {
             c += (flags & bits[i]) ? statMax - counters[i] : 0;
@@ -44,7 +44,7 @@ int CPet::PickNextAction() {
             }
         }
     }
-    int r = Rand() % statMax;
+    int r = random_.Next() % statMax;
     int column = std::min(ClampLevel(), kActionWeights - 1);
     long long c = -1;
     for (const ActEntry& action : Actions()) {
@@ -82,7 +82,7 @@ int CPet::ApplyActionEffects(const ActEntry& action) {
         int levels = int(thresholds.size());
         if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
             s.PetLevel += 1;
-            if (ports_.events) ports_.events->OnLevelChanged(s.PetLevel);
+            ports_.events->OnLevelChanged(s.PetLevel);
             TextBalloon(207, {});
             if (s.PetLevel == levels - 1) TextBalloon(206, {});
         }

@@ -3,9 +3,9 @@
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/FileSystem.h"
 
 namespace nuv {
 
@@ -56,7 +56,7 @@ void CPet::Tick() {
 }
 
 bool CPet::TimeIsUp() const {
-    uint32_t elapsed = (Clock().TickCount() - actionStart_) / 1000;
+    uint32_t elapsed = (clock_.TickCount() - actionStart_) / 1000;
     return uint32_t(curAction_->duration) <= elapsed;
 }
 
@@ -97,10 +97,10 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
     animPos_ = 0;
     framePos_ = -1;
     if (!keepReturn) returnAction_ = -1;
-    if (resetClock) actionStart_ = Clock().TickCount();
+    if (resetClock) actionStart_ = clock_.TickCount();
     if (action->id == 702) speed_ = 5;
     curAnim_ = action->animations.empty() ? nullptr : FindAnimation(action->animations[0]);
-    if (ports_.events) ports_.events->OnActionStarted(action->id, previous);
+    ports_.events->OnActionStarted(action->id, previous);
 
     if (!ReplaceCursorsForAction(action->id)) ApplyActionEffects(*action);
     return previous;

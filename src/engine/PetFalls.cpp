@@ -23,7 +23,7 @@ void CPet::FallHandler() {
     Rect pet = GetPetRect();
     int ground = Desktop().ground;
     bool landed = pet.bottom + speed_ - kGroundMargin >= ground;
-    if (landed) speed_ = ground - pet.bottom + kGroundMargin;
+    if (landed) speed_ = DropToGround(pet.bottom, ground);
     MovePetBy(0, speed_);
     if (landed) return Landed();
     AdvanceFrame();
@@ -49,7 +49,7 @@ void CPet::ThrowHandler() {
     }
     bool landed = pet.bottom + vy - kGroundMargin >= desktop.ground;
     if (landed) {
-        vy = desktop.ground - pet.bottom + kGroundMargin;
+        vy = DropToGround(pet.bottom, desktop.ground);
         Landed();
     }
     MovePetBy(vx, vy);

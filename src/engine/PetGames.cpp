@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/TextFunctions.h"
 #include "pet/Pet.h"
 #include "ports/Desktop.h"
 #include "ports/SystemServices.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {
@@ -33,7 +33,7 @@ enum CatchStage {
 void CPet::TextBalloon(int textId, std::initializer_list<long long> numbers) {
     const std::string* format = FindText(textId);
     if (!format) return;  // nothing to say: no balloon rather than an empty one
-    openBalloon_ = OpenBalloon(2, SafeFormat(*format, {}, numbers));
+    OpenBalloon(2, SafeFormat(*format, {}, numbers));
 }
 
 void CPet::CatchHandler() {
@@ -175,7 +175,7 @@ void CPet::Fall() {
     if (pet.bottom + speed_ + 10 - kGroundMargin < ground) {
         speed_ += 10;
     } else {
-        speed_ = ground - pet.bottom + kGroundMargin;
+        speed_ = DropToGround(pet.bottom, ground);
         const int id = curAction_->id;
         if (id == 145) {
             subState_ = kLanded;

@@ -1,10 +1,15 @@
 // Walking, running, gliding, hopping and leaping along the desktop.
 
+#include "base/Random.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
-#include "store/Random.h"
 
 namespace nuv {
+
+uint32_t CPet::DrawSeed() {
+    return uint32_t(random_.Next()) + clock_.TickCount();
+}
+
 namespace {
 
 constexpr int kHopUp[7] = {15, 20, 25, 30, 25, 20, 0};
@@ -18,10 +23,6 @@ int TableAt(const int (&table)[N], int position) {
     return position >= 0 && position < int(N) ? table[position] : 0;
 }
 
-int RandomPerMille() {
-    return int((Clock().TickCount() + uint32_t(Rand())) % 1000);
-}
-
 }  // namespace
 
 void CPet::WalkHandler(bool left) {
@@ -33,7 +34,7 @@ void CPet::WalkHandler(bool left) {
             StartAction(left ? 141 : 140, false, false);
             return;
         }
-        if (RandomPerMille() < 40) PlaySequence({turn});
+        if (int(DrawSeed() % 1000) < 40) PlaySequence({turn});
     }
     if (curAnim_ && curAnim_->id == walk) {
         Rect pet = GetPetRect();
@@ -96,11 +97,11 @@ bool CPet::RunSequenceStep(bool left) {
         StartAction(left ? 143 : 142, false, false);
         return false;
     } else if (returnAction_ != -1) {
-        if (curAnim_ && curAnim_->id == dash) Clock().Sleep(500);
+        if (curAnim_ && curAnim_->id == dash) clock_.Sleep(500);
         RestoreSequence();
         returnAction_ = -1;
     } else {
-        int r = RandomPerMille();
+        int r = int(DrawSeed() % 1000);
         if (r < 50) {
             returnAction_ = self;
             PlaySequence({dash});
@@ -127,7 +128,7 @@ bool CPet::GlideSequenceStep() {
     if (last == 42) {
         PlaySequence({42});
     } else if (last == 38 && (moveFlags_ & kMoveDown)) {
-        int r = Rand() % 1000;
+        int r = random_.Next() % 1000;
         if (r >= 200 && r <= 250) {
             PlaySequence({41, 42});
             speed_ = 12;
@@ -136,7 +137,7 @@ bool CPet::GlideSequenceStep() {
         }
     } else if (last == 40) {
         moveFlags_ = kMoveDown;
-        int r = int((uint32_t(Rand()) + Clock().TickCount()) % 100);
+        int r = int(DrawSeed() % 100);
         if (r < 40) {
             PlaySequence({38});
         } else if (r < 60) {
@@ -148,7 +149,7 @@ bool CPet::GlideSequenceStep() {
         StartNextAction();
         return false;
     } else {
-        int r = RandomPerMille();
+        int r = int(DrawSeed() % 1000);
         if (r < 200) {
             moveFlags_ = kMoveUp | kMoveLeft;
             PlaySequence({38, 38});
@@ -183,7 +184,7 @@ void CPet::GlideMove() {
         if (moveFlags_ & kMoveDown) {
             Rect pet = GetPetRect();
             if (pet.bottom + speed_ - kGroundMargin >= desktop.ground) {
-                speed_ = desktop.ground - pet.bottom + kGroundMargin;
+                speed_ = DropToGround(pet.bottom, desktop.ground);
                 MovePetBy(0, speed_);
                 PlaySequence({46, 47});
             } else {
@@ -211,7 +212,7 @@ void CPet::GlideMove() {
     } else if (anim == 42 && (moveFlags_ & kMoveDown)) {
         Rect pet = GetPetRect();
         bool landing = pet.bottom + speed_ - kGroundMargin >= desktop.ground;
-        speed_ = landing ? desktop.ground - pet.bottom + kGroundMargin : speed_ + 2;
+        speed_ = landing ? DropToGround(pet.bottom, desktop.ground) : speed_ + 2;
         MovePetBy(0, speed_);
         if (landing) PlaySequence({43, 44, 46, 47});
     }

@@ -5,8 +5,8 @@
 
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
-#include "store/FileSystem.h"
 
 namespace nuv {
 namespace {
@@ -37,8 +37,7 @@ void CPet::EndOuting() {
     objectWnd_.reset();
     ports_.window->Show(true);
     Rect pet = GetPetRect();
-    int width = Desktop().width;
-    int x = pet.left < 0 ? 0 : pet.right > width ? width - pet.Width() : pet.left;
+    int x = KeptLeft(pet.left, pet.right, Desktop().width);
     if (x != pet.left) ports_.window->Move(x, pet.top);
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "balloon/BalloonWnd.h"
+#include "base/Random.h"
 #include "pet/Pet.h"
-#include "store/Random.h"
 
 namespace nuv {
 
@@ -12,15 +12,14 @@ void CPet::TalkHandler() {
     AdvanceFrame();
     if (!ShowFrameRegion() || openBalloon_) return;
     const bool advertisement = curAction_->id == 149;
-    const std::string* text = advertisement ? PickAdMessage() : PickNeedMessage();
+    const std::string* text = advertisement ? PickAdMessage(DrawSeed()) : PickNeedMessage();
     if (!text) {
         // Nothing to say: the talk ends as if its balloon had closed.
         RestoreSequence();
         StartNextAction();
         return;
     }
-    openBalloon_ = OpenBalloon(advertisement ? 0 : 1, *text);
-    if (!openBalloon_) {
+    if (!OpenBalloon(advertisement ? 0 : 1, *text)) {
         // No balloon could be made: the talk ends as if it had closed.
         RestoreSequence();
         StartNextAction();
@@ -39,23 +38,22 @@ const std::string* CPet::PickNeedMessage() {
     } else {
         int need;
         do {
-            need = Rand() % 4;
+            need = random_.Next() % 4;
         } while (!(flags & (kNeedS0 << need)));
         lo = 251 + 10 * need, hi = 260 + 10 * need;
     }
-    return PickMessage(lo, hi);
+    return PickMessage(lo, hi, DrawSeed());
 }
 
 void CPet::OnTextShown(CBalloonWnd& balloon) {
-    if (ports_.events)
-        ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
+    ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
     int action = GetActionId();
     if (action == 146 || action == 149) PlaySequence({34});
 }
 
 void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
     if (destroying_) return;
-    if (ports_.events) ports_.events->OnBalloonClosed();
+    ports_.events->OnBalloonClosed();
     // The level-up opens two balloons in a row: only the open one is forgotten.
     bool wasOpen = &balloon == openBalloon_;
     if (wasOpen) openBalloon_ = nullptr;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv::gtk {
 

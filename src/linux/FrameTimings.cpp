@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "store/Log.h"
+#include "base/Log.h"
 
 namespace nuv::gtk {
 

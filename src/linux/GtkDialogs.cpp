@@ -1,10 +1,10 @@
 #include "linux/GtkDialogs.h"
 
 #include "app/PetMainDlg.h"
+#include "formats/BcfImage.h"
 #include "linux/CairoPictures.h"
 #include "linux/RegistrationDialog.h"
 #include "linux/Utf8Text.h"
-#include "store/BcfImage.h"
 
 namespace nuv::gtk {
 namespace {

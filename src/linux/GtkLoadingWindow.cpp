@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
+#include "formats/BcfImage.h"
 #include "linux/CairoPictures.h"
 #include "linux/FrameTimings.h"
-#include "store/BcfImage.h"
 
 namespace nuv::gtk {
 namespace {

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/Log.h"
 #include "host/PosixFileSystem.h"
 #include "linux/Utf8Text.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "ports/FileSystem.h"
 
 namespace nuv::gtk {
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <tuple>
 
+#include "formats/Image.h"
 #include "ports/TextMetrics.h"
-#include "store/Image.h"
 
 namespace nuv::gtk {
 

@@ -1,6 +1,6 @@
 #include "linux/PetShell.h"
 
-#include "store/Log.h"
+#include "base/Log.h"
 
 namespace nuv::gtk {
 
@@ -32,6 +32,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.clock = &clock_;
     return ports;
 }
 

@@ -18,6 +18,7 @@
 #include "linux/ShellContext.h"
 #include "linux/XCursors.h"
 #include "linux/XHook.h"
+#include "ports/StdClock.h"
 
 namespace nuv::gtk {
 
@@ -54,6 +55,7 @@ class CPetShell {
     GtkPetWindow window_;
     GtkDesktop desktop_;
     GtkServices services_;
+    StdClock clock_;
     XCursors cursors_;
     XHook hook_;
     GtkDialogs dialogs_;

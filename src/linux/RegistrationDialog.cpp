@@ -3,11 +3,11 @@
 #include <time.h>
 
 #include "app/PetMainDlg.h"
+#include "base/Cp949.h"
+#include "formats/PetConfig.h"
 #include "linux/GtkDialogs.h"
 #include "linux/Utf8Text.h"
 #include "pet/UserRegistration.h"
-#include "store/Cp949.h"
-#include "store/PetConfig.h"
 
 namespace nuv::gtk {
 namespace {

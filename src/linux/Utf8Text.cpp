@@ -1,6 +1,6 @@
 #include "linux/Utf8Text.h"
 
-#include "store/Cp949.h"
+#include "base/Cp949.h"
 
 namespace nuv::gtk {
 

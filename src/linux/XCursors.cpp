@@ -1,7 +1,7 @@
 #include "linux/XCursors.h"
 
 // Before Xlib, which defines Status as a macro.
-#include "store/FileSystem.h"
+#include "ports/FileSystem.h"
 
 #include <X11/Xcursor/Xcursor.h>
 #include <X11/Xlib.h>

@@ -5,7 +5,7 @@
 #include <gdk/gdkx.h>
 
 #include "app/PetMainDlg.h"
-#include "store/Log.h"
+#include "base/Log.h"
 
 namespace nuv::gtk {
 namespace {

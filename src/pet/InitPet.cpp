@@ -1,14 +1,14 @@
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/Random.h"
+#include "formats/BcfImage.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
 #include "ports/Dialogs.h"
+#include "ports/FileSystem.h"
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/BcfImage.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/Random.h"
 
 namespace nuv {
 
@@ -20,7 +20,7 @@ bool CPet::InitPet(bool run) {
     animPos_ = 0;
     framePos_ = 0;
     returnAction_ = -1;
-    Random().Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(Clock().CalendarTime()));
+    random_.Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(clock_.CalendarTime()));
 
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;
@@ -77,13 +77,13 @@ bool CPet::ReadPetFiles() {
         infos.PetName = name;
     }
     if (infos.PetStartDate.empty()) {
-        LocalTime today = Clock().Now();
+        LocalTime today = clock_.Now();
         infos.PetStartDate = StrFormat("%04d%02d%02d", today.year, today.month, today.day);
     }
 
     path = JoinPath(".\\PETS\\", PetName(), ".RGN");
     WriteLogF("[ Window Region Data File Read : '%s' ]", path.c_str());
-    if (!SetRegionData(path, ports_.loading ? *ports_.loading : NoLoadingWindow())) return false;
+    if (!SetRegionData(path, clock_, *ports_.loading)) return false;
 
     path = JoinPath(".\\PETS\\", PetName(), ".BCF");
     WriteLogF("[ Pet Image File Read : '%s' ]", path.c_str());

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv {
 

@@ -1,8 +1,8 @@
 #include "pet/ObjectWnd.h"
 
+#include "base/Log.h"
+#include "formats/BcfImage.h"
 #include "shape/ColorKey.h"
-#include "store/BcfImage.h"
-#include "store/Log.h"
 
 namespace nuv {
 namespace {

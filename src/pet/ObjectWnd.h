@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "formats/Image.h"
 #include "ports/ObjectWindow.h"
-#include "store/Image.h"
 
 namespace nuv {
 

@@ -2,25 +2,35 @@
 
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonWnd.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 #include "pet/ObjectWnd.h"
 #include "pet/UserRegistration.h"
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
+#include "ports/FileSystem.h"
+#include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {
 
 const std::string kEmpty;
 
+// The ports a shell may leave out, given as do-nothing objects.
+PetPorts WithDoNothingPorts(PetPorts ports) {
+    static IPetEvents noEvents;
+    if (!ports.events) ports.events = &noEvents;
+    if (!ports.loading) ports.loading = &NoLoadingWindow();
+    return ports;
+}
+
 }  // namespace
 
-CPet::CPet(const PetPorts& ports) : ports_(ports), menuIcons_(kMenuIconSlots) {
+CPet::CPet(const PetPorts& ports)
+    : ports_(WithDoNothingPorts(ports)), clock_(*ports.clock), menuIcons_(kMenuIconSlots) {
     AttachTray(ports.tray);
     AttachSystem(ports.system, ports.cursors, ports.desktop);
 }
@@ -29,11 +39,6 @@ CPet::~CPet() {
     destroying_ = true;
     openBalloon_ = nullptr;
     balloons_.clear();  // their windows go without reporting
-}
-
-const std::string& CPet::TextOf(int id) const {
-    const std::string* text = FindText(id);
-    return text ? *text : kEmpty;
 }
 
 const std::string& CPet::PetName() const {
@@ -61,8 +66,8 @@ bool CPet::LoadPetConfig() {
 }
 
 bool CPet::SavePetFiles() {
-    bool ok = SavePetConfig() && SaveConfigData(actionStart_);
-    if (ports_.events) ports_.events->OnSaved(ok);
+    bool ok = SavePetConfig() && SaveConfigData(clock_, actionStart_);
+    ports_.events->OnSaved(ok);
     return ok;
 }
 
@@ -122,6 +127,11 @@ int CPet::GetActionId() const {
 }
 
 CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
+    openBalloon_ = MakeBalloon(kind, text);
+    return openBalloon_;
+}
+
+CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     if (!ports_.balloons || !ports_.text) return nullptr;
     auto balloon = std::make_unique<CBalloonWnd>(*this, kind, Objects().objectImage,
                                                  ports_.balloons->CreateBalloonWindow(),
@@ -129,10 +139,10 @@ CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
     Rect pet = GetPetRect();
-    if (ports_.events) ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
+    ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
     ports_.window->BringToTop();
     balloon->ShowBeside(pet);
-    if (ports_.events && balloon->IsTextComplete()) {
+    if (balloon->IsTextComplete()) {
         ports_.events->OnBalloonShown(balloon->GetShownLines(), balloon->GetAddresses());
     }
     balloons_.push_back(std::move(balloon));

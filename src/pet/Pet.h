@@ -10,16 +10,18 @@
 
 #include "balloon/BalloonOwner.h"
 #include "balloon/BalloonPictureFiles.h"
+#include "base/Random.h"
+#include "formats/Image.h"
+#include "formats/PetConfig.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
+#include "pet/Ground.h"
 #include "pet/MenuModel.h"
 #include "pet/PetPorts.h"
 #include "pet/SystemInfo.h"
 #include "pet/TrayIcon.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
-#include "store/Image.h"
-#include "store/PetConfig.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
 
 namespace nuv {
 
@@ -46,7 +48,6 @@ enum MoveFlags { kMoveUp = 1, kMoveDown = 2, kMoveLeft = 4, kMoveRight = 8 };
 enum PetTimer { kTimerTick = 2, kTimerDrag = 4, kTimerSample = 8 };
 
 constexpr int kMenuIconSlots = 20;
-constexpr int kGroundMargin = 30;  // the pet's bottom may stand this far below the ground line
 
 class CPet : public CAniScript,
              public CPetConfig,
@@ -81,7 +82,7 @@ class CPet : public CAniScript,
 
     // Balloons.
     // Opens a balloon of `kind` (0 link, 1 typing, 2 message) beside the pet; null when it
-    // cannot be made. It lives until it closes itself.
+    // cannot be made. It becomes the open balloon and lives until it closes itself.
     CBalloonWnd* OpenBalloon(int kind, const std::string& text);
     CBalloonWnd* openBalloon() const { return openBalloon_; }
     void CloseBalloon();
@@ -179,7 +180,6 @@ class CPet : public CAniScript,
     bool TimeIsUp() const;
 
     // Helpers.
-    const std::string& TextOf(int id) const;
     std::vector<int>* CurrentList();
     int LastListId();
     const AniEntry* FindFirstAnimation();
@@ -188,8 +188,13 @@ class CPet : public CAniScript,
     int ClampLevel() const;
     // Replaces the system cursors for a cursor game; false for other actions.
     bool ReplaceCursorsForAction(int id);
+    CBalloonWnd* MakeBalloon(int kind, const std::string& text);
+    // A draw of the form (random number + tick count) for the program's weighted choices.
+    uint32_t DrawSeed();
 
     PetPorts ports_;
+    IClock& clock_;
+    CRandom random_;
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;
     CBalloonWnd* openBalloon_ = nullptr;

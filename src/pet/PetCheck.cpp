@@ -5,9 +5,9 @@
 
 #include "balloon/BalloonMarkup.h"
 #include "balloon/WebAddress.h"
+#include "base/Log.h"
 #include "pet/Pet.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "ports/FileSystem.h"
 
 namespace nuv {
 namespace {

@@ -1,16 +1,16 @@
 #include <algorithm>
 
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
+#include "formats/BcfImage.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
+#include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
+#include "ports/StdClock.h"
 #include "ports/TextMetrics.h"
-#include "store/BcfImage.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/StdClock.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 namespace {
@@ -236,7 +236,7 @@ int CPet::AgeInDays() const {
         return at < date.size() ? TextToInt(date.substr(at, length)) : 0;
     };
     LocalTime start{part(0, 4), part(4, 2), part(6, 2), part(8, 2), part(10, 2), 0};
-    int64_t seconds = SecondsFromCivil(Clock().Now()) - SecondsFromCivil(start);
+    int64_t seconds = SecondsFromCivil(clock_.Now()) - SecondsFromCivil(start);
     return int(seconds / 3600 / 24);
 }
 

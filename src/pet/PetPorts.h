@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv {
 
@@ -23,6 +23,7 @@ class ILoadingWindow;
 class IBalloonWindows;
 class ITextMetrics;
 class IObjectWindows;
+class IClock;
 
 // What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
 class IPetEvents {
@@ -47,11 +48,12 @@ struct PetPorts {
     IDialogs* dialogs = nullptr;
     IPopupMenu* menu = nullptr;
     ITrayIcon* tray = nullptr;
-    ILoadingWindow* loading = nullptr;
+    ILoadingWindow* loading = nullptr;  // none: the loading is not shown
     IBalloonWindows* balloons = nullptr;
     ITextMetrics* text = nullptr;
     IObjectWindows* objects = nullptr;
-    IPetEvents* events = nullptr;  // optional
+    IClock* clock = nullptr;
+    IPetEvents* events = nullptr;  // none: nobody listens
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;
 };

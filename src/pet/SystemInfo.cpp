@@ -1,7 +1,7 @@
 #include "pet/SystemInfo.h"
 
-#include "store/Cp949.h"
-#include "store/Log.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
 
 namespace nuv {
 

@@ -1,6 +1,6 @@
 #include "pet/TrayIcon.h"
 
-#include "store/Cp949.h"
+#include "base/Cp949.h"
 
 namespace nuv {
 

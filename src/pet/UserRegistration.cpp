@@ -1,9 +1,9 @@
 #include "pet/UserRegistration.h"
 
-#include "store/Cp949.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
-#include "store/TextFunctions.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
+#include "formats/PetConfig.h"
 
 namespace nuv {
 

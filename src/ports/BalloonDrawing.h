@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "base/Geometry.h"
+#include "base/Pixel.h"
 #include "ports/TextMetrics.h"
-#include "store/Image.h"
 
 namespace nuv {
+
+class Image;
 
 // The balloon picture: `image` is the piece cut out of the object picture at `path`; its pixel
 // `source` goes to (0, 0) of the client area. Without an image the client is filled with `fill`.

@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "base/Geometry.h"
 #include "ports/BalloonDrawing.h"
-#include "store/Image.h"
 
 namespace nuv {
 

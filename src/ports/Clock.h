@@ -4,16 +4,9 @@
 
 #include <cstdint>
 
-namespace nuv {
+#include "base/LocalTime.h"
 
-struct LocalTime {
-    int year = 1970;
-    int month = 1;  // 1..12
-    int day = 1;    // 1..31
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+namespace nuv {
 
 class IClock {
   public:

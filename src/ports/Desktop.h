@@ -1,5 +1,5 @@
 #pragma once
-#include "store/Image.h"
+#include "base/Geometry.h"
 
 namespace nuv {
 

@@ -3,10 +3,11 @@
 
 #include <memory>
 
-#include "store/Image.h"
+#include "base/Geometry.h"
 
 namespace nuv {
 
+class Image;
 class Region;
 
 class IObjectWindow {

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "store/Image.h"
+#include "base/Geometry.h"
 
 namespace nuv {
 
+class Image;
 class Region;
 
 class IPetWindow {

@@ -1,10 +1,10 @@
 #include "script/AniScript.h"
 
+#include "base/Log.h"
+#include "base/Random.h"
+#include "base/TextFunctions.h"
+#include "formats/ComplementedFile.h"
 #include "ports/Clock.h"
-#include "store/ComplementedFile.h"
-#include "store/Log.h"
-#include "store/Random.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 
@@ -70,8 +70,14 @@ const std::string* CAniScript::FindText(int id) const {
     return nullptr;
 }
 
-const std::string* CAniScript::PickMessage(int lo, int hi) const {
-    uint32_t draw = (uint32_t(Rand()) + Clock().TickCount()) % 10000u;
+const std::string& CAniScript::TextOf(int id) const {
+    static const std::string empty;
+    const std::string* text = FindText(id);
+    return text ? *text : empty;
+}
+
+const std::string* CAniScript::PickMessage(int lo, int hi, uint32_t draw) const {
+    draw %= 10000u;
     long long sum = 0;
     for (const MsgEntry& entry : messages_) {
         if (entry.id < lo || entry.id > hi) continue;

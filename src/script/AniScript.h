@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv {
 
@@ -167,9 +167,11 @@ class CAniScript {
     const AniEntry* FindAnimation(int id) const;
     const ActEntry* FindAction(int id) const;
     const std::string* FindText(int id) const;
+    // The text `id`, or an empty one when the script has none.
+    const std::string& TextOf(int id) const;
     // A weighted random message with lo <= id <= hi, or null when the draw falls past the
     // weights of the range.
-    const std::string* PickMessage(int lo, int hi) const;
+    const std::string* PickMessage(int lo, int hi, uint32_t draw) const;
     // The animations of the first action with the number, for the player to replace for a
     // while; null when there is no such action.
     std::vector<int>* ActionAnimations(int id);

@@ -1,9 +1,9 @@
 // The joined sections [HEADER] and [CONFIG]: every line break removed, values at the odd
 // field positions.
 
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 #include "script/AniScript.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 

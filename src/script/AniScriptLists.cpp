@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 #include "script/AniScript.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 

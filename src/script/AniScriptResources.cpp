@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
+#include "ports/FileSystem.h"
 #include "script/AniScript.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
 
 namespace nuv {
 

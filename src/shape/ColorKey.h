@@ -1,8 +1,8 @@
 #pragma once
 // Shapes and pieces of pictures.
 
+#include "formats/Image.h"
 #include "shape/Region.h"
-#include "store/Image.h"
 
 namespace nuv {
 

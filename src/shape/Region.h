@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <new>
 
+#include "base/Log.h"
 #include "ports/Clock.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "ports/FileSystem.h"
 
 namespace nuv {
 
@@ -38,7 +38,7 @@ void CRegionData::Clear() {
     count_ = framesPerRow_ = frameWidth_ = frameHeight_ = 0;
 }
 
-bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window) {
+bool CRegionData::SetRegionData(const std::string& path, IClock& clock, ILoadingWindow& window) {
     Clear();
     if (path.empty()) {
         WriteLog("SetRegionData() - 파일명이 지정되지 않았습니다.");
@@ -67,7 +67,7 @@ bool CRegionData::SetRegionData(const std::string& path, ILoadingWindow& window)
         return false;
     }
     window.Open(count_);
-    bool ok = ReadFrames(in, window, shortReadError);
+    bool ok = ReadFrames(in, clock, window, shortReadError);
     window.Close();
     if (!ok) Clear();
     return ok;
@@ -92,8 +92,9 @@ bool CRegionData::ReadHeader(Reader& in, uint32_t shortReadError) {
     return true;
 }
 
-bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError) {
-    uint32_t start = Clock().TickCount();
+bool CRegionData::ReadFrames(Reader& in, IClock& clock, ILoadingWindow& window,
+                             uint32_t shortReadError) {
+    uint32_t start = clock.TickCount();
     XorRuns holes;
     for (int i = 0; i < count_; ++i) {
         uint16_t runs = 0;
@@ -109,7 +110,7 @@ bool CRegionData::ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortR
         }
         runCounts_.push_back(runs);
         regions_.push_back(ReadFrame(in, i, runs, holes));
-        uint32_t elapsed = Clock().TickCount() - start;
+        uint32_t elapsed = clock.TickCount() - start;
         window.Report(int(elapsed / 1000), int(int64_t(100) * i / count_), i + 1);
     }
     return true;

@@ -17,13 +17,16 @@
 
 namespace nuv {
 
+class IClock;
+
 class CRegionData {
   public:
     virtual ~CRegionData() = default;
 
     // Reads the region file at `path`, replacing the current table. Returns false, with one
     // log line and an empty table, when the file is missing, cut short or malformed.
-    bool SetRegionData(const std::string& path, ILoadingWindow& window = NoLoadingWindow());
+    bool SetRegionData(const std::string& path, IClock& clock,
+                       ILoadingWindow& window = NoLoadingWindow());
     // A copy of the shape of `frame` in frame coordinates, or nothing when out of range.
     std::optional<Region> GetRegionHandle(int frame) const;
 
@@ -38,7 +41,7 @@ class CRegionData {
     class Reader;
     void Clear();
     bool ReadHeader(Reader& in, uint32_t shortReadError);
-    bool ReadFrames(Reader& in, ILoadingWindow& window, uint32_t shortReadError);
+    bool ReadFrames(Reader& in, IClock& clock, ILoadingWindow& window, uint32_t shortReadError);
     Region ReadFrame(Reader& in, int frame, int runs, XorRuns& holes);
 
     std::vector<Region> regions_;

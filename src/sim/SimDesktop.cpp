@@ -4,9 +4,9 @@
 
 #include "app/PetMainDlg.h"
 #include "balloon/FixedTextMetrics.h"
-#include "store/Cp949.h"
-#include "store/Log.h"
-#include "store/TextFunctions.h"
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
 
 namespace nuv {
 
@@ -108,6 +108,7 @@ PetPorts CSimDesktop::Ports() {
     ports.balloons = this;
     ports.objects = this;
     ports.text = this;
+    ports.clock = &clock_;
     ports.events = this;
     ports.randomSeed = options_.seed;
     return ports;

@@ -16,13 +16,14 @@
 #include "ports/ObjectWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
+#include "ports/StdClock.h"
 #include "ports/SystemServices.h"
 #include "ports/TextMetrics.h"
 #include "shape/Region.h"
+#include "sim/ManualClock.h"
 #include "sim/SimInput.h"
 #include "sim/SimReporter.h"
 #include "sim/SimTimers.h"
-#include "store/StdClock.h"
 
 namespace nuv {
 

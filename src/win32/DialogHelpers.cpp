@@ -5,8 +5,8 @@
 
 #include <commctrl.h>
 
-#include "store/Cp949.h"
-#include "store/TextFunctions.h"
+#include "base/Cp949.h"
+#include "base/TextFunctions.h"
 #include "win32/KoreanFonts.h"
 #include "win32/WideText.h"
 

@@ -2,7 +2,7 @@
 // Pictures between the core (Image: 0x00RRGGBB, top-down rows) and GDI (32-bit DIB sections).
 // The two layouts are the same bytes in memory (blue, green, red, unused), so rows are copied.
 
-#include "store/Image.h"
+#include "formats/Image.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {

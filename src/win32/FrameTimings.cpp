@@ -1,6 +1,6 @@
 #include "win32/FrameTimings.h"
 
-#include "store/Log.h"
+#include "base/Log.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {

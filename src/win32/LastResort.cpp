@@ -1,7 +1,7 @@
 #include "win32/LastResort.h"
 
 #include "app/PetMainDlg.h"
-#include "store/Log.h"
+#include "base/Log.h"
 #include "win32/DialogHelpers.h"
 #include "win32/KoreanFonts.h"
 #include "win32/WideText.h"

@@ -1,8 +1,8 @@
 #include "win32/PetShell.h"
 
 #include "MHook.h"
+#include "base/Log.h"
 #include "resource.h"
-#include "store/Log.h"
 #include "win32/LastResort.h"
 #include "win32/WideText.h"
 
@@ -59,6 +59,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.clock = &clock_;
     return ports;
 }
 

@@ -8,6 +8,7 @@
 #include "win32/KoreanFonts.h"
 #include "win32/ShellContext.h"
 #include "win32/Win32BalloonWindow.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32Cursors.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32Dialogs.h"
@@ -49,6 +50,7 @@ class CPetShell {
     Win32PetWindow window_;
     Win32Desktop desktop_;
     Win32Services services_;
+    Win32Clock clock_;
     Win32Cursors cursors_;
     Win32Hook hook_;
     Win32Dialogs dialogs_;

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {

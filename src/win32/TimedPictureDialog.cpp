@@ -1,7 +1,7 @@
 #include "win32/TimedPictureDialog.h"
 
+#include "formats/BcfImage.h"
 #include "resource.h"
-#include "store/BcfImage.h"
 #include "win32/DialogHelpers.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/PetMainDlg.h"
+#include "formats/PetConfig.h"
 #include "pet/UserRegistration.h"
 #include "resource.h"
-#include "store/PetConfig.h"
 #include "win32/DialogHelpers.h"
 #include "win32/KoreanFonts.h"
 #include "win32/LastResort.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "store/FileSystem.h"
+#include "ports/FileSystem.h"
 
 namespace nuv::win32 {
 

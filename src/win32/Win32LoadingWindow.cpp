@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "formats/BcfImage.h"
 #include "resource.h"
-#include "store/BcfImage.h"
 #include "win32/DialogHelpers.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"

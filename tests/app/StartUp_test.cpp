@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <new>
 
-#include "store/ComplementedFile.h"
+#include "formats/ComplementedFile.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/Cp949.h"
+#include "base/Cp949.h"
 
 namespace nuv {
 namespace {

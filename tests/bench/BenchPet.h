@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "sim/MemoryFileSystem.h"
 #include "sim/SimDesktop.h"
-#include "store/MemoryFileSystem.h"
 #include "support/TinyPet.h"
 
 namespace nuv::bench {

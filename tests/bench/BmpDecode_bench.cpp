@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "store/BmpDecoder.h"
+#include "formats/BmpDecoder.h"
 
 namespace nuv {
 namespace {

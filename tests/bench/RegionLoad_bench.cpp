@@ -8,7 +8,8 @@
 #include <cstdlib>
 
 #include "shape/RegionData.h"
-#include "store/MemoryFileSystem.h"
+#include "sim/ManualClock.h"
+#include "sim/MemoryFileSystem.h"
 #include "support/PictureFiles.h"
 
 namespace nuv {
@@ -75,9 +76,10 @@ std::vector<Region> LoadRunByRun(const std::string& bytes) {
 
 void BM_SetRegionData(benchmark::State& state) {
     PetFiles();
+    ManualClock clock;
     CRegionData data;
     for (auto _ : state) {
-        if (!data.SetRegionData(kPath)) state.SkipWithError("the pet did not load");
+        if (!data.SetRegionData(kPath, clock)) state.SkipWithError("the pet did not load");
         benchmark::DoNotOptimize(data.count());
     }
     state.counters["runs"] = double(PetFiles().Get(kPath).size() - 8 - 2 * kFrames) / 6;
@@ -87,8 +89,9 @@ BENCHMARK(BM_SetRegionData)->Unit(benchmark::kMillisecond);
 void BM_SetRegionDataRunByRun(benchmark::State& state) {
     const std::string bytes = PetFiles().Get(kPath);
     // Both ways must give the same shapes.
+    ManualClock clock;
     CRegionData data;
-    data.SetRegionData(kPath);
+    data.SetRegionData(kPath, clock);
     std::vector<Region> plain = LoadRunByRun(bytes);
     for (int i = 0; i < kFrames; ++i) {
         if (*data.GetRegionHandle(i) != plain[i]) state.SkipWithError("the shapes differ");

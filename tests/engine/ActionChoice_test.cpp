@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "store/ComplementedFile.h"
-#include "store/PetInfo.h"
+#include "formats/ComplementedFile.h"
+#include "formats/PetInfo.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/ComplementedFile.h"
+#include "formats/ComplementedFile.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -1,8 +1,8 @@
 #pragma once
 // The in-memory file system every fuzz input is read through.
 
-#include "store/Log.h"
-#include "store/MemoryFileSystem.h"
+#include "base/Log.h"
+#include "sim/MemoryFileSystem.h"
 
 namespace nuv::fuzz {
 

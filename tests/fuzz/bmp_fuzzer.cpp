@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/Log.h"
+#include "formats/BcfImage.h"
+#include "formats/BmpDecoder.h"
+#include "formats/BmpLayout.h"
 #include "fuzz/FuzzFiles.h"
-#include "store/BcfImage.h"
-#include "store/BmpDecoder.h"
-#include "store/BmpLayout.h"
-#include "store/Log.h"
 
 namespace {
 

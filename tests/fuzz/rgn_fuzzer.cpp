@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/Log.h"
 #include "fuzz/FuzzFiles.h"
 #include "shape/RegionData.h"
-#include "store/Log.h"
+#include "sim/ManualClock.h"
 
 namespace {
 
@@ -15,8 +16,9 @@ const char kPath[] = ".\\PETS\\FUZZ.RGN";
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nuv::fuzz::Files().Put(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
+    nuv::ManualClock clock;
     nuv::CRegionData regions;
-    bool ok = regions.SetRegionData(kPath);
+    bool ok = regions.SetRegionData(kPath, clock);
     if (!ok && regions.count() != 0) __builtin_trap();
     const nuv::Rect frame{0, 0, regions.frameWidth(), regions.frameHeight()};
     for (int i = 0; i < regions.count(); ++i) {

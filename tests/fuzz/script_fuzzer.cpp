@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Log.h"
+#include "formats/ComplementedFile.h"
 #include "fuzz/FuzzFiles.h"
 #include "script/AniScript.h"
-#include "store/ComplementedFile.h"
-#include "store/Log.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         script.FindAction(id);
         script.FindText(id);
     }
-    script.PickMessage(0, 10000);
+    script.PickMessage(0, 10000, uint32_t(size));
     script.ResetScript();
     return 0;
 }

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/PetMainDlg.h"
+#include "formats/BcfImage.h"
+#include "formats/BmpDecoder.h"
+#include "formats/ComplementedFile.h"
 #include "fuzz/FuzzFiles.h"
 #include "sim/SimDesktop.h"
-#include "store/BcfImage.h"
-#include "store/BmpDecoder.h"
-#include "store/ComplementedFile.h"
 
 namespace {
 

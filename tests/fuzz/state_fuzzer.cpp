@@ -4,21 +4,23 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Log.h"
+#include "formats/ComplementedFile.h"
+#include "formats/PetConfig.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "fuzz/FuzzFiles.h"
-#include "store/ComplementedFile.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
+#include "sim/ManualClock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text = nuv::Complement(std::string(reinterpret_cast<const char*>(data), size));
     nuv::MemoryFileSystem& files = nuv::fuzz::Files();
 
     files.Put(".\\DATA\\FUZZ.CFG", text);
+    nuv::ManualClock clock;
     nuv::CPetInfo info;
     if (info.LoadPetStateFile(".\\DATA\\FUZZ.CFG") && info.SetPetInfosPart()) {
-        info.SaveConfigData(0);
+        info.SaveConfigData(clock, 0);
     }
 
     files.Put(".\\DATA\\PET.CFG", text);
@@ -31,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     files.Put(".\\DATA\\FUZZ.CMC", text);
     nuv::CPetFile messages;
-    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage();
+    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage(0);
     return 0;
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/ComplementedFile.h"
 #include "games/GameScene.h"
-#include "store/ComplementedFile.h"
 
 namespace nuv::test {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/BcfImage.h"
+#include "formats/BmpDecoder.h"
 #include "shape/Region.h"
-#include "store/BcfImage.h"
-#include "store/BmpDecoder.h"
 #include "support/TestEnv.h"
 
 namespace nuv::test {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/PetConfig.h"
 #include "pet/UserRegistration.h"
-#include "store/PetConfig.h"
 
 namespace nuv {
 namespace {

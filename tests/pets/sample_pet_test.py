@@ -5,12 +5,15 @@ Usage: sample_pet_test.py PETTOOL ROOT check
        sample_pet_test.py PETTOOL ROOT sim
        sample_pet_test.py PETTOOL ROOT games EVENTS
        sample_pet_test.py PETTOOL ROOT lists PETS PETSRC
+       sample_pet_test.py PETTOOL ROOT golden EVENTS... GOLDEN
 
 check: `pettool check` starts 토리, and 보리 in a copy of the root where it is the active pet,
        with no warning.
 sim:   24 virtual hours of 토리 with seed 1: every range of the action choice is visited, the
        pet levels up, no tick shows a missing animation, all three balloon kinds open.
 games: the menu's five games played by the events file are all won.
+golden: 200 virtual seconds of 토리 with seed 1 playing the events files one after the other
+       print exactly the JSON lines of GOLDEN (games, drag, menus, balloons, tray).
 lists: the lists kept in pets/ for reading are the ones tools/petart writes into PETSRC.
 Every run works on a fresh copy of the pet root, as the pet writes its files: `check` may
 write nothing but the log, which the test verifies.
@@ -159,8 +162,25 @@ def lists(pets, petsrc):
                 expect(a.read() == b.read(), "%s differs from what petart writes" % kept)
 
 
+def golden(pettool, root, events_files, expected_path):
+    events = os.path.join(os.path.dirname(root), "golden.events")
+    with open(events, "wb") as out:
+        for name in events_files:
+            with open(name, "rb") as part:
+                out.write(part.read())
+    run_out = subprocess.run([pettool, "sim", root, "--seconds", "200", "--seed", "1", "--name",
+                              "토리", "--events", events], stdout=subprocess.PIPE).stdout
+    with open(expected_path, "rb") as f:
+        expected = f.read()
+    if run_out != expected:
+        got, want = run_out.splitlines(), expected.splitlines()
+        line = next((i for i, (a, b) in enumerate(zip(got, want)) if a != b), min(len(got), len(want)))
+        expect(False, "line %d differs:\n got %s\nwant %s" % (
+            line + 1, got[line] if line < len(got) else b"(end)", want[line] if line < len(want) else b"(end)"))
+
+
 def main(argv):
-    if len(argv) < 4 or argv[3] not in ("check", "sim", "games", "lists"):
+    if len(argv) < 4 or argv[3] not in ("check", "sim", "games", "lists", "golden"):
         sys.stderr.write(__doc__.split("\n\n")[1] + "\n")
         return 2
     pettool, built, mode = argv[1], argv[2], argv[3]
@@ -175,6 +195,8 @@ def main(argv):
             sim(pettool, root)
         elif mode == "games":
             games(pettool, root, argv[4])
+        elif mode == "golden":
+            golden(pettool, root, argv[4:-1], argv[-1])
         else:
             lists(argv[4], argv[5])
     for message in failures:

@@ -8,12 +8,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "formats/ComplementedFile.h"
 #include "pettool/Commands.h"
 #include "pettool/ContactSheet.h"
 #include "pettool/Packer.h"
 #include "pettool/PngIo.h"
-#include "store/ComplementedFile.h"
-#include "store/MemoryFileSystem.h"
+#include "sim/ManualClock.h"
+#include "sim/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TinyPet.h"
 
@@ -34,8 +35,9 @@ TEST(ContactSheet, FramesShowWhatTheirRegionsLeaveVisible) {
     MemoryFileSystem files;
     files.Put(".\\PETS\\A.RGN", MakeRegionFile(sheet, 2, 2, {4, 3}));
     IFileSystem* previous = SetFiles(&files);
+    ManualClock clock;
     CRegionData regions;
-    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\A.RGN"));
+    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\A.RGN", clock));
     SetFiles(previous);
 
     std::vector<Image> frames = CutFrames(sheet, regions);

@@ -15,8 +15,8 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "store/ComplementedFile.h"
-#include "store/Cp949.h"
+#include "base/Cp949.h"
+#include "formats/ComplementedFile.h"
 
 namespace nuv {
 namespace {

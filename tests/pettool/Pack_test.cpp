@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/BcfImage.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "pettool/Packer.h"
 #include "pettool/PngIo.h"
+#include "ports/StdFileSystem.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
-#include "store/BcfImage.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
-#include "store/StdFileSystem.h"
+#include "sim/ManualClock.h"
 #include "support/TempFolder.h"
 #include "support/TinyPet.h"
 #include "support/ToolRun.h"
@@ -106,8 +107,9 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     EXPECT_EQ(*script.FindText(120), "Look <IMG=.\\PETS\\HEART.BMP,10,10> here");
 
     Image sheet = LoadBCFImage(".\\PETS\\CAT.BCF");
+    ManualClock clock;
     CRegionData regions;
-    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\CAT.RGN"));
+    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\CAT.RGN", clock));
     EXPECT_EQ(regions.count(), pet_.frameCount);
     EXPECT_EQ(regions.framesPerRow(), 10);
     for (int i = 0; i < pet_.frameCount; ++i) {
@@ -130,8 +132,8 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     CPetFile messages;
     ASSERT_TRUE(messages.LoadAdMessages(".\\DATA\\CAT.CMC"));
     EXPECT_EQ(messages.AdMessages().size(), 1u);  // the comment line is no message
-    ASSERT_NE(messages.PickAdMessage(), nullptr);
-    EXPECT_EQ(*messages.PickAdMessage(), "Go to <LINK=http://example.org/a>our page</LINK>");
+    ASSERT_NE(messages.PickAdMessage(0), nullptr);
+    EXPECT_EQ(*messages.PickAdMessage(0), "Go to <LINK=http://example.org/a>our page</LINK>");
 
     EXPECT_TRUE(files.FileExists(".\\PETS\\HEART.BMP"));
     EXPECT_TRUE(files.FileExists(".\\PETS\\PETBAR00.BCF"));

@@ -16,7 +16,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "store/MemoryFileSystem.h"
+#include "sim/MemoryFileSystem.h"
 #include "support/TinyPet.h"
 
 namespace nuv::test {

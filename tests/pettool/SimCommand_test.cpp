@@ -14,8 +14,8 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "store/ComplementedFile.h"
-#include "store/StdFileSystem.h"
+#include "formats/ComplementedFile.h"
+#include "ports/StdFileSystem.h"
 #include "support/TinyPet.h"
 
 namespace nuv::test {

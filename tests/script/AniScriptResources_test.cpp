@@ -2,7 +2,6 @@
 
 #include "script/AniScript.h"
 #include "script/ScriptFixture.h"
-#include "support/Draw.h"
 #include "support/TestEnv.h"
 
 namespace nuv {
@@ -77,15 +76,13 @@ TEST(PickMessage, SumsWeightsInTableOrderWithinTheRange) {
     };
     for (const Case& c :
          {Case{0, "first"}, Case{5000, "first"}, Case{5001, "second"}, Case{9999, "second"}}) {
-        test::ForceNextDraw(env.clock, c.draw, 10000);
-        const std::string* text = script.PickMessage(251, 260);
+        const std::string* text = script.PickMessage(251, 260, c.draw);
         ASSERT_NE(text, nullptr) << c.draw;
         EXPECT_EQ(*text, c.expected) << c.draw;
     }
     for (uint32_t draw : {0u, 4321u, 9999u}) {
-        test::ForceNextDraw(env.clock, draw, 10000);
-        ASSERT_NE(script.PickMessage(300, 300), nullptr);
-        EXPECT_EQ(*script.PickMessage(300, 300), "third");
+        ASSERT_NE(script.PickMessage(300, 300, draw), nullptr);
+        EXPECT_EQ(*script.PickMessage(300, 300, draw), "third");
     }
 }
 
@@ -95,11 +92,9 @@ TEST(PickMessage, WeightsBelowTenThousandCanGiveNothing) {
     parts.messages = "[RES_MESSAGE]\n251;100;rare;\n";
     CAniScript script = Loaded(parts);
     ASSERT_TRUE(script.SetMsglistPart());
-    test::ForceNextDraw(env.clock, 100, 10000);
-    EXPECT_NE(script.PickMessage(251, 251), nullptr);
-    test::ForceNextDraw(env.clock, 101, 10000);
-    EXPECT_EQ(script.PickMessage(251, 251), nullptr);
-    EXPECT_EQ(script.PickMessage(1, 2), nullptr);
+    EXPECT_NE(script.PickMessage(251, 251, 100), nullptr);
+    EXPECT_EQ(script.PickMessage(251, 251, 10101), nullptr);
+    EXPECT_EQ(script.PickMessage(1, 2, 0), nullptr);
 }
 
 TEST(SetCurListPart, ReadsExactlyTheAnnouncedCount) {

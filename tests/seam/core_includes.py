@@ -1,6 +1,7 @@
-#!/usr/bin/env python3
+#!/ usr / bin / env python3
 """Fails when a file of the portable core includes anything but the C++ standard library and
-the core's own headers: operating-system headers belong to the shells alone."""
+the core's own headers: operating-system headers belong to the shells alone. The base (src/base)
+is the bottom layer: its files include the standard library and the base only."""
 import pathlib
 import re
 import sys
@@ -20,7 +21,9 @@ def offences(src):
         for bracket, name in INCLUDE.findall(path.read_text(encoding="utf-8", errors="replace")):
             standard = bracket == "<" and "/" not in name and "." not in name
             own = bracket == '"' and ((src / name).is_file() or (path.parent / name).is_file())
-            if not (standard or own):
+            upward = own and path.relative_to(src).parts[0] == "base" and not name.startswith("base/") \
+                and not (path.parent / name).is_file()
+            if upward or not (standard or own):
                 close = ">" if bracket == "<" else '"'
                 yield f"{path.relative_to(src.parent)}: #include {bracket}{name}{close}"
 

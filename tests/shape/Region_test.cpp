@@ -4,8 +4,8 @@
 
 #include <bitset>
 
+#include "base/Random.h"
 #include "shape/XorRuns.h"
-#include "store/Random.h"
 
 namespace nuv {
 namespace {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <random>
 
-#include "store/PetConfig.h"
-#include "store/PetInfo.h"
+#include "formats/PetConfig.h"
+#include "formats/PetInfo.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -3,9 +3,10 @@
 
 #include <string>
 
-#include "store/Log.h"
-#include "store/MemoryFileSystem.h"
-#include "store/StdClock.h"
+#include "base/Log.h"
+#include "ports/StdClock.h"
+#include "sim/ManualClock.h"
+#include "sim/MemoryFileSystem.h"
 
 namespace nuv::test {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "store/BmpDecoder.h"
-#include "store/ComplementedFile.h"
-#include "store/Log.h"
+#include "base/Log.h"
+#include "formats/BmpDecoder.h"
+#include "formats/ComplementedFile.h"
 #include "support/PictureFiles.h"
 
 namespace nuv::test {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/MemoryFileSystem.h"
+#include "sim/MemoryFileSystem.h"
 
 namespace nuv::test {
 

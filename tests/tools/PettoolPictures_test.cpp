@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "store/BcfImage.h"
-#include "store/BmpDecoder.h"
+#include "formats/BcfImage.h"
+#include "formats/BmpDecoder.h"
 #include "support/PictureFiles.h"
 
 #ifdef NUV_PETTOOL

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/store/Cp949Table.inc: the code page 949 double-byte table.
+"""Writes src/base/Cp949Table.inc: the code page 949 double-byte table.
 
 For every lead byte 0x81..0xFE and trail byte 0x41..0xFE the table holds the
 UTF-16 code of the character, or 0 where the pair is not a character.
@@ -35,4 +35,4 @@ def main(out_path):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "src/store/Cp949Table.inc")
+    main(sys.argv[1] if len(sys.argv) > 1 else "src/base/Cp949Table.inc")

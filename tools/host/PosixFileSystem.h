@@ -1,5 +1,5 @@
 #pragma once
-#include "store/StdFileSystem.h"
+#include "ports/StdFileSystem.h"
 
 namespace nuv {
 

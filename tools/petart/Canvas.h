@@ -1,8 +1,8 @@
 #pragma once
 // A picture being drawn: pure green where nothing is painted.
 
+#include "formats/Image.h"
 #include "petart/Mask.h"
-#include "store/Image.h"
 
 namespace nuv::art {
 

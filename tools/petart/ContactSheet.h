@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "formats/Image.h"
 #include "petart/AnimationBook.h"
-#include "store/Image.h"
 
 namespace nuv::art {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv::art {
 

@@ -2,8 +2,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "formats/ComplementedFile.h"
 #include "pettool/Commands.h"
-#include "store/ComplementedFile.h"
 
 namespace nuv::tool {
 

@@ -7,17 +7,18 @@
 #include <optional>
 
 #include "balloon/BalloonGeometry.h"
+#include "base/Log.h"
+#include "formats/BcfImage.h"
+#include "formats/PetConfig.h"
 #include "host/PosixFileSystem.h"
 #include "pet/MenuModel.h"
 #include "pettool/Commands.h"
 #include "pettool/ContactSheet.h"
 #include "pettool/JsonOutput.h"
 #include "pettool/PngIo.h"
+#include "ports/StdClock.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
-#include "store/BcfImage.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
 
 namespace nuv::tool {
 namespace {
@@ -78,9 +79,10 @@ std::string ActivePet() {
 }
 
 bool Frames(const std::string& pet, const ContactArgs& args, Image* sheet) {
+    StdClock clock;
     CRegionData regions;
     Image pictures = LoadBCFImage(JoinPath(".\\PETS\\", pet, ".BCF"));
-    if (pictures.empty() || !regions.SetRegionData(JoinPath(".\\PETS\\", pet, ".RGN"))) {
+    if (pictures.empty() || !regions.SetRegionData(JoinPath(".\\PETS\\", pet, ".RGN"), clock)) {
         return false;
     }
     int width = args.perRow * (regions.frameWidth() + 8) + 8;

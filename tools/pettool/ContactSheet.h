@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "formats/Image.h"
 #include "shape/RegionData.h"
-#include "store/Image.h"
 
 namespace nuv::tool {
 

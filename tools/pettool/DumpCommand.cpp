@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "base/Log.h"
 #include "pettool/Commands.h"
 #include "pettool/DumpKinds.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "ports/FileSystem.h"
 
 namespace nuv::tool {
 

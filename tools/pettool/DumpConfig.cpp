@@ -1,10 +1,10 @@
 // The dumps of the configuration files and the advertisement messages.
 
+#include "base/Log.h"
+#include "formats/PetConfig.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "pettool/DumpKinds.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
 
 namespace nuv::tool {
 

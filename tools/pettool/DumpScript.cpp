@@ -1,8 +1,8 @@
 // The dump of a pet script: the eleven sections in start-up order, up to the first failure.
 
+#include "base/Log.h"
 #include "pettool/DumpKinds.h"
 #include "script/AniScript.h"
-#include "store/Log.h"
 
 namespace nuv::tool {
 

@@ -2,15 +2,18 @@
 
 #include <cstdio>
 
-#include "store/Cp949.h"
+#include "base/Cp949.h"
 
 namespace nuv::tool {
 
-std::string Utf8(std::string_view cp949Text) { return cp949::ToUtf8(cp949Text); }
+std::string Utf8(std::string_view cp949Text) {
+    return cp949::ToUtf8(cp949Text);
+}
 
 Json Utf8List(const std::vector<std::string>& cp949Texts) {
     Json list = Json::array();
-    for (const std::string& text : cp949Texts) list.push_back(Utf8(text));
+    for (const std::string& text : cp949Texts)
+        list.push_back(Utf8(text));
     return list;
 }
 

@@ -2,9 +2,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/TextFunctions.h"
+#include "formats/BmpDecoder.h"
 #include "pettool/Packer.h"
-#include "store/BmpDecoder.h"
-#include "store/TextFunctions.h"
 
 namespace nuv::tool {
 namespace {

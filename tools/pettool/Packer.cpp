@@ -4,17 +4,17 @@
 #include <iterator>
 #include <map>
 
+#include "base/Cp949.h"
+#include "base/Log.h"
+#include "base/TextFunctions.h"
+#include "formats/BmpDecoder.h"
+#include "formats/ComplementedFile.h"
+#include "formats/PetConfig.h"
+#include "formats/PetFile.h"
+#include "formats/PetInfo.h"
 #include "pettool/PngIo.h"
+#include "ports/FileSystem.h"
 #include "script/AniScript.h"
-#include "store/BmpDecoder.h"
-#include "store/ComplementedFile.h"
-#include "store/Cp949.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
-#include "store/PetConfig.h"
-#include "store/PetFile.h"
-#include "store/PetInfo.h"
-#include "store/TextFunctions.h"
 
 namespace nuv::tool {
 namespace fs = std::filesystem;

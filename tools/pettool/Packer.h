@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/Image.h"
 #include "pettool/PackManifest.h"
-#include "store/Image.h"
-#include "store/MemoryFileSystem.h"
+#include "sim/MemoryFileSystem.h"
 
 namespace nuv::tool {
 

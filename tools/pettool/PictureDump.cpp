@@ -1,11 +1,12 @@
 // pettool dump for region files and pictures.
 
+#include "base/Log.h"
+#include "formats/BcfImage.h"
 #include "pettool/Commands.h"
 #include "pettool/JsonOutput.h"
+#include "ports/FileSystem.h"
+#include "ports/StdClock.h"
 #include "shape/RegionData.h"
-#include "store/BcfImage.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
 
 namespace nuv::tool {
 namespace {
@@ -33,8 +34,9 @@ Json FrameJson(const CRegionData& data, int frame) {
 int DumpRegionFile(const std::string& path) {
     LogCapture log;
     bool exists = Files().FileExists(path);
+    StdClock clock;
     CRegionData data;
-    bool ok = data.SetRegionData(path);
+    bool ok = data.SetRegionData(path, clock);
     Json frames = Json::array();
     for (int i = 0; i < data.count(); ++i)
         frames.push_back(FrameJson(data, i));

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 
 namespace nuv::tool {
 

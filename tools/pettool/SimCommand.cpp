@@ -6,14 +6,14 @@
 #include <sstream>
 
 #include "app/PetMainDlg.h"
+#include "base/Log.h"
 #include "host/PosixFileSystem.h"
 #include "pet/PetCheck.h"
 #include "pettool/Commands.h"
 #include "pettool/JsonOutput.h"
 #include "pettool/SimJsonReporter.h"
+#include "ports/FileSystem.h"
 #include "sim/SimDesktop.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
 
 namespace nuv::tool {
 namespace {

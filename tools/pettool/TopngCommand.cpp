@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/Log.h"
+#include "formats/BcfImage.h"
 #include "pettool/Commands.h"
 #include "pettool/JsonOutput.h"
 #include "pettool/PngIo.h"
-#include "store/BcfImage.h"
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "ports/FileSystem.h"
 
 namespace nuv::tool {
 

@@ -6,7 +6,7 @@
 
 #include "host/PosixFileSystem.h"
 #include "pettool/Commands.h"
-#include "store/FileSystem.h"
+#include "ports/FileSystem.h"
 
 namespace {
 

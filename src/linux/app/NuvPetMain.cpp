@@ -19,7 +19,7 @@
 #include "linux/InstanceLock.h"
 #include "linux/PetShell.h"
 #include "linux/XCursors.h"
-#include "store/FileSystem.h"
+#include "ports/FileSystem.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <exception>
 
-#include "store/FileSystem.h"
-#include "store/Log.h"
+#include "base/Log.h"
+#include "ports/FileSystem.h"
 #include "win32/GdiObjects.h"
 #include "win32/LastResort.h"
 #include "win32/PetRootLock.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "ShellTestSupport.h"
+#include "formats/PetConfig.h"
 #include "resource.h"
-#include "store/PetConfig.h"
 #include "win32/DialogHelpers.h"
 #include "win32/KoreanFonts.h"
 #include "win32/TimedPictureDialog.h"

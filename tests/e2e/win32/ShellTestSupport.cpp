@@ -4,8 +4,8 @@
 #include <map>
 #include <vector>
 
-#include "store/BmpDecoder.h"
-#include "store/FileSystem.h"
+#include "formats/BmpDecoder.h"
+#include "ports/FileSystem.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"
 #include "win32/Win32FileSystem.h"

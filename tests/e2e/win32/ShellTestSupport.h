@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "store/Image.h"
+#include "formats/Image.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32::test {

@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "ShellTestSupport.h"
+#include "base/Log.h"
 #include "resource.h"
-#include "store/Log.h"
 #include "win32/GdiObjects.h"
 #include "win32/KoreanFonts.h"
 #include "win32/LastResort.h"

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "store/StdClock.h"
+#include "ports/StdClock.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "store/Log.h"
+#include "base/Log.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {

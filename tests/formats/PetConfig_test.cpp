@@ -1,0 +1,194 @@
+#include "formats/PetConfig.h"
+
+#include <gtest/gtest.h>
+
+#include "formats/ComplementedFile.h"
+#include "script/ScriptFixture.h"
+#include "support/TestEnv.h"
+
+namespace nuv {
+namespace {
+
+using test::Crlf;
+
+const char kUserSection[] =
+    "[User Info]\nUserName;홍길동\nUserSex;남\nUserBirthDate;19800101\nUserLoginID;gildong\n"
+    "UserLoginPasswd;secret\nUseremail;gildong@example.com\nUserIsConnected;True\n"
+    "UserOS;Windows XP\nUserPoint;120\nUserLevel;2\nUserGold;50\nUser1;1\nUser2;2\nUser3;3\n"
+    "User4;4\nUser5;5\n";
+
+// Stores `text` (with "\n" for CR LF) as PET.CFG and reads it as the start-up does.
+bool ReadConfig(test::MemoryEnv& env, CPetConfig& config, const std::string& text) {
+    env.files.Put(kPetConfigPath, Complement(Crlf(text)));
+    return config.LoadCommonConfigFile(kPetConfigPath) && config.SetUserInfoPart() &&
+           config.SetPetsInfoPart();
+}
+
+TEST(SetUserInfoPart, ReadsEveryKeyButTheTwoRefreshedAtStart) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(ReadConfig(env, config, std::string(kUserSection) + "\n[Pets Info]\nPsNum;0\n"));
+    const UserInfo& u = config.GetUserInfo();
+    EXPECT_EQ(u.UserName, "홍길동");
+    EXPECT_EQ(u.UserSex, "남");
+    EXPECT_EQ(u.UserBirthDate, "19800101");
+    EXPECT_EQ(u.UserLoginID, "gildong");
+    EXPECT_EQ(u.UserLoginPasswd, "secret");
+    EXPECT_EQ(u.Useremail, "gildong@example.com");
+    EXPECT_EQ(u.UserIsConnected, "");
+    EXPECT_EQ(u.UserOS, "");
+    EXPECT_EQ(u.UserPoint, 120);
+    EXPECT_EQ(u.UserLevel, 2);
+    EXPECT_EQ(u.UserGold, 50);
+    EXPECT_EQ(u.User1, 1);
+    EXPECT_EQ(u.User5, 5);
+}
+
+TEST(SetUserInfoPart, CutsLongTextsToTheirWidth) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(
+        ReadConfig(env, config,
+                   "[User Info]\nUserName;" + std::string(30, 'n') +
+                       "\nUserSex;\xBF\xA9\xC0\xDA\xBE\xC6\xC0\xCC\n[Pets Info]\nPsNum;0\n"));
+    EXPECT_EQ(config.GetUserInfo().UserName, std::string(19, 'n'));
+    EXPECT_EQ(config.GetUserInfo().UserSex,
+              "\xBF\xA9\xC0\xDA");  // 여자: five bytes hold two characters
+}
+
+TEST(SetPetsInfoPart, ReadsTheAnnouncedLinesOnly) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(ReadConfig(env, config,
+                           std::string(kUserSection) +
+                               "[Pets Info]\nPsNum;4\nPs(1,NABI,CAT,False)\n"
+                               "Pet(2,DOG,X,True)\nps( 3 , MOMO , DOG , True )\n"
+                               "Ps(4,BIRD,X,False\nPs(5,LATE,X,True)\n"));
+    const PetsList& pets = config.GetPetsList();
+    EXPECT_EQ(pets.PsNum, 4);
+    ASSERT_EQ(pets.entries.size(), 2u);
+    EXPECT_EQ(pets.entries[0].number, 1);
+    EXPECT_EQ(pets.entries[0].name, "NABI");
+    EXPECT_EQ(pets.entries[0].second, "CAT");
+    EXPECT_EQ(pets.entries[1].number, 3);
+    EXPECT_EQ(pets.entries[1].name, "MOMO");
+    EXPECT_EQ(pets.entries[1].active, "True");
+    EXPECT_EQ(config.FindActivePet(), 1);
+}
+
+TEST(FindActivePet, MarksInAnyCase) {
+    for (const char* mark : {"TRUE", "true", "True", " True"}) {
+        test::MemoryEnv env;
+        CPetConfig config;
+        ASSERT_TRUE(ReadConfig(env, config,
+                               std::string(kUserSection) +
+                                   "[Pets Info]\nPsNum;2\n"
+                                   "Ps(1,A,A,False)\nPs(2,B,B," +
+                                   mark + ")\n"));
+        EXPECT_EQ(config.FindActivePet(), 1) << mark;
+    }
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(ReadConfig(env, config,
+                           std::string(kUserSection) + "[Pets Info]\nPsNum;1\nPs(1,A,A,Yes)\n"));
+    EXPECT_EQ(config.FindActivePet(), -1);
+}
+
+TEST(CommonConfigReaders, ReportMissingTextAndSections) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    EXPECT_FALSE(config.SetUserInfoPart());
+    EXPECT_TRUE(env.log.Contains("SetUserInfoPart() - 파일버퍼의 내용이 없습니다."));
+    EXPECT_FALSE(config.SetPetsInfoPart());
+    EXPECT_TRUE(env.log.Contains("SetPetInfoPart() - 파일버퍼의 내용이 없습니다."));
+
+    EXPECT_FALSE(ReadConfig(env, config, "[Pets Info]\nPsNum;0\n"));
+    EXPECT_TRUE(env.log.Contains("SetUserInfoPart() - 카테고리 '[USER INFO]'의 내용이 없습니다."));
+
+    EXPECT_FALSE(ReadConfig(env, config, kUserSection));
+    EXPECT_TRUE(env.log.Contains("SetPetsInfoPart() - 카테고리 '[PETS INFO]'의 내용이 없습니다."));
+}
+
+TEST(SavePetConfig, WritesTheFileExactly) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(
+        ReadConfig(env, config,
+                   std::string(kUserSection) +
+                       "[Pets Info]\nPsNum;3\nPs(1,NABI,CAT,True)\nPs(2,MOMO,DOG,False)\n"));
+    config.GetUserInfo().UserIsConnected = "False";
+    config.GetUserInfo().UserOS = "Windows XP";
+    ASSERT_TRUE(config.SavePetConfig());
+    // PsNum stays 3 with the two entries read; exactly one empty line before the pets.
+    EXPECT_EQ(ReadScriptFile(kPetConfigPath),
+              Crlf("[User Info]\nUserName;홍길동\nUserSex;남\nUserBirthDate;19800101\n"
+                   "UserLoginID;gildong\nUserLoginPasswd;secret\nUseremail;gildong@example.com\n"
+                   "UserIsConnected;False\nUserOS;Windows XP\nUserPoint;120\nUserLevel;2\n"
+                   "UserGold;50\nUser1;1\nUser2;2\nUser3;3\nUser4;4\nUser5;5\n\n[Pets Info]\n"
+                   "PsNum;3\nPs(1,NABI,CAT,True)\nPs(2,MOMO,DOG,False)\n"));
+    EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
+}
+
+TEST(SavePetConfig, ReadsBackTheSameBytes) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    config.GetUserInfo().UserName = "홍길동";
+    config.GetUserInfo().UserGold = -3;
+    config.GetUserInfo().User3 = 33;
+    config.GetPetsList().PsNum = 2;
+    config.GetPetsList().entries = {{1, "NABI", "CAT", "True"}, {2, "MOMO", "", "False"}};
+    ASSERT_TRUE(config.SavePetConfig());
+    std::string first = env.files.Get(kPetConfigPath);
+
+    CPetConfig again;
+    ASSERT_TRUE(again.LoadCommonConfigFile(kPetConfigPath));
+    ASSERT_TRUE(again.SetUserInfoPart());
+    ASSERT_TRUE(again.SetPetsInfoPart());
+    EXPECT_EQ(again.GetUserInfo().UserGold, -3);
+    EXPECT_EQ(again.GetUserInfo().User3, 33);
+    EXPECT_EQ(again.GetPetsList().entries.size(), 2u);
+    ASSERT_TRUE(again.SavePetConfig());
+    EXPECT_EQ(env.files.Get(kPetConfigPath), first);
+}
+
+TEST(SavePetConfig, FailuresKeepTheOldFile) {
+    test::MemoryEnv env;
+    env.files.Put(kPetConfigPath, "old");
+    CPetConfig config;
+    env.files.SetReadOnly(".\\DATA\\PET.CFG.TMP", true);
+    EXPECT_FALSE(config.SavePetConfig());
+    EXPECT_TRUE(env.log.Contains("SavePetConfig() - .\\DATA\\PET.CFG.TMP 파일을 열 수 없습니다."));
+    env.files.SetReadOnly(".\\DATA\\PET.CFG.TMP", false);
+
+    env.files.FailWritesAfter(0);
+    EXPECT_FALSE(config.SavePetConfig());
+    EXPECT_TRUE(env.log.Contains(
+        "SavePetConfig() - .\\DATA\\PET.CFG.TMP 파일에 쓸 수 없습니다. Error = 112"));
+    EXPECT_EQ(env.files.Get(kPetConfigPath), "old");
+    EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
+}
+
+TEST(CommonConfigState, ClearingEmptiesRecordListAndText) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(ReadConfig(env, config,
+                           std::string(kUserSection) + "[Pets Info]\nPsNum;1\nPs(1,A,A,True)\n"));
+    config.ResetPetConfig();
+    EXPECT_TRUE(config.ConfigText().empty());
+    EXPECT_TRUE(config.GetUserInfo().UserName.empty());
+    EXPECT_EQ(config.GetPetsList().PsNum, 0);
+    EXPECT_TRUE(config.GetPetsList().entries.empty());
+}
+
+TEST(SetPetsInfoPart, AHugeCountReadsOnlyTheLinesThere) {
+    test::MemoryEnv env;
+    CPetConfig config;
+    ASSERT_TRUE(
+        ReadConfig(env, config,
+                   std::string(kUserSection) + "[Pets Info]\nPsNum;2000000000\nPs(1,A,A,True)\n"));
+    EXPECT_EQ(config.GetPetsList().PsNum, 2000000000);
+    EXPECT_EQ(config.GetPetsList().entries.size(), 1u);
+}
+
+}  // namespace
+}  // namespace nuv

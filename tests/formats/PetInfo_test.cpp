@@ -1,0 +1,209 @@
+#include "formats/PetInfo.h"
+
+#include <gtest/gtest.h>
+
+#include "formats/ComplementedFile.h"
+#include "script/ScriptFixture.h"
+#include "support/TestEnv.h"
+
+namespace nuv {
+namespace {
+
+using test::Crlf;
+
+const char kStatePath[] = ".\\DATA\\CAT.CFG";
+
+// Stores `text` (with "\n" for CR LF) complemented, loads it and reads the record.
+bool ReadState(test::MemoryEnv& env, CPetInfo& info, const std::string& text) {
+    env.files.Put(kStatePath, Complement(Crlf(text)));
+    return info.LoadPetStateFile(kStatePath) && info.SetPetInfosPart();
+}
+
+PetInfos SampleInfos() {
+    PetInfos p;
+    p.PetNo = 7;
+    p.PetType = "CAT";
+    p.PetDesc = "회색 고양이";
+    p.PetName = "나비";
+    p.PetStartDate = "20021130";
+    p.PetLastDate = "200001010000";
+    p.PetPeedTime = 3000000000u;
+    p.PetLevel = 2;
+    p.PetScore = -4;
+    p.PetGold = 5;
+    p.PetPoint = 150;
+    for (int i = 0; i < PetInfos::kCounters; ++i)
+        *p.Counter(i) = 1000 * (i + 1);
+    p.PetOnTop = 1;
+    p.PetOnSound = 0;
+    return p;
+}
+
+TEST(SaveConfigData, WritesTheStateFileExactly) {
+    test::MemoryEnv env;
+    env.clock.SetStart({2003, 1, 2, 14, 5, 59});
+    CPetInfo info;
+    info.GetPetInfos() = SampleInfos();
+    env.clock.SetTicks(1500);
+    ASSERT_TRUE(info.SaveConfigData(env.clock, 1000));
+    EXPECT_EQ(ReadScriptFile(kStatePath),
+              Crlf("[Pet Infos]\nPetNo;7\nPetType;CAT\nPetDesc;회색 고양이\nPetName;나비\n"
+                   "PetOnTop;1\nPetOnSound;0\nPetStartDate;20021130\nPetLastDate;200301021405\n"
+                   "PetPeedTime;-1294966796\nPetLevel;2\nPetScore;-4\nPetGold;5\nPetPoint;150\n"
+                   "PetS0;1000\nPetS1;2000\nPetS2;3000\nPetS3;4000\nPetS4;5000\nPetS5;6000\n"
+                   "PetS6;7000\nPetS7;8000\nPetS8;9000\nPetS9;10000\n"));
+    EXPECT_FALSE(env.files.Has(".\\DATA\\CAT.TMP"));
+    EXPECT_EQ(info.GetPetInfos().PetPeedTime, 3000000000u);  // the record is unchanged
+}
+
+TEST(SaveConfigData, ReadsBackEveryValue) {
+    test::MemoryEnv env;
+    CPetInfo info;
+    info.GetPetInfos() = SampleInfos();
+    env.clock.SetTicks(10);
+    ASSERT_TRUE(info.SaveConfigData(env.clock, 4294967290u));  // the tick count wrapped since
+    std::string saved = env.files.Get(kStatePath);
+
+    CPetInfo again;
+    ASSERT_TRUE(again.LoadPetStateFile(kStatePath));
+    ASSERT_TRUE(again.SetPetInfosPart());
+    PetInfos expected = SampleInfos();
+    expected.PetLastDate = "200211300903";
+    expected.PetPeedTime = 3000000016u;
+    const PetInfos& read = again.GetPetInfos();
+    EXPECT_EQ(read.PetNo, expected.PetNo);
+    EXPECT_EQ(read.PetType, expected.PetType);
+    EXPECT_EQ(read.PetDesc, expected.PetDesc);
+    EXPECT_EQ(read.PetName, expected.PetName);
+    EXPECT_EQ(read.PetStartDate, expected.PetStartDate);
+    EXPECT_EQ(read.PetLastDate, expected.PetLastDate);
+    EXPECT_EQ(read.PetPeedTime, expected.PetPeedTime);
+    EXPECT_EQ(read.PetLevel, expected.PetLevel);
+    EXPECT_EQ(read.PetScore, expected.PetScore);
+    EXPECT_EQ(read.PetGold, expected.PetGold);
+    EXPECT_EQ(read.PetPoint, expected.PetPoint);
+    for (int i = 0; i < PetInfos::kCounters; ++i) {
+        EXPECT_EQ(*read.Counter(i), *expected.Counter(i)) << i;
+    }
+    EXPECT_EQ(read.PetOnTop, expected.PetOnTop);
+    EXPECT_EQ(read.PetOnSound, expected.PetOnSound);
+
+    // Saving what was read, with no time passed, gives the same bytes.
+    env.clock.SetTicks(0);
+    ASSERT_TRUE(again.SaveConfigData(env.clock, 0));
+    EXPECT_EQ(env.files.Get(kStatePath), saved);
+}
+
+TEST(SetPetInfosPart, KeysInAnyCaseButNotWithBlanks) {
+    test::MemoryEnv env;
+    CPetInfo info;
+    ASSERT_TRUE(ReadState(env, info,
+                          "[pet infos]\npetlevel;3\nPetScore ;9\nPetGold;\t4 // gold\n"
+                          "Unknown;1\nPetPoint;1\nPetPoint;2\n"));
+    EXPECT_EQ(info.GetPetInfos().PetLevel, 3);
+    EXPECT_EQ(info.GetPetInfos().PetScore, 0);
+    EXPECT_EQ(info.GetPetInfos().PetGold, 4);
+    EXPECT_EQ(info.GetPetInfos().PetPoint, 2);  // the later line wins
+}
+
+TEST(SetPetInfosPart, CutsTextsAndLimitsThePeedTime) {
+    test::MemoryEnv env;
+    CPetInfo info;
+    ASSERT_TRUE(ReadState(env, info,
+                          "[Pet Infos]\nPetName; abcdefghijklmnopqrstuvwxy \n"
+                          "PetType;abcdefgh\xB0\xED\nPetPeedTime;5000000000\n"));
+    EXPECT_EQ(info.GetPetInfos().PetName, "abcdefghijklmnopqrs");
+    EXPECT_EQ(info.GetPetInfos().PetType, "abcdefgh");  // never half a character
+    EXPECT_EQ(info.GetPetInfos().PetPeedTime, 4294967295u);
+
+    ASSERT_TRUE(ReadState(env, info, "[Pet Infos]\nPetPeedTime;-1\n"));
+    EXPECT_EQ(info.GetPetInfos().PetPeedTime, 4294967295u);
+}
+
+TEST(SetPetInfosPart, EmptyTextFailsAndAMissingSectionSetsNothing) {
+    test::MemoryEnv env;
+    CPetInfo info;
+    EXPECT_FALSE(info.LoadPetStateFile(kStatePath));
+    EXPECT_FALSE(info.SetPetInfosPart());
+    EXPECT_TRUE(env.log.Contains("SetPetInfosPart() - 파일버퍼의 내용이 없습니다."));
+
+    info.GetPetInfos().PetLevel = 9;
+    EXPECT_TRUE(ReadState(env, info, "[Other]\nPetLevel;3\n"));
+    EXPECT_EQ(info.GetPetInfos().PetLevel, 0);
+
+    info.ResetPetInfos();
+    EXPECT_TRUE(info.StateText().empty());
+}
+
+TEST(SaveConfigData, AnEmptyTypeSavesToDotCfg) {
+    test::MemoryEnv env;
+    CPetInfo info;
+    EXPECT_TRUE(info.SaveConfigData(env.clock, 0));
+    EXPECT_TRUE(env.files.Has(".\\DATA\\.CFG"));
+}
+
+TEST(SaveConfigData, FailuresKeepTheOldFile) {
+    test::MemoryEnv env;
+    env.files.Put(kStatePath, "old");
+    CPetInfo info;
+    info.GetPetInfos().PetType = "CAT";
+
+    env.files.RemoveFolder(".\\DATA");
+    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
+    EXPECT_TRUE(
+        env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일을 열 수 없습니다. Error = 3"));
+    env.files.AddFolder(".\\DATA");
+    env.files.Put(kStatePath, "old");
+
+    env.files.FailWritesAfter(0);
+    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
+    EXPECT_TRUE(
+        env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일에 쓸 수 없습니다. Error = 112"));
+    EXPECT_EQ(env.files.Get(kStatePath), "old");
+    EXPECT_FALSE(env.files.Has(".\\DATA\\CAT.TMP"));
+    env.files.FailWritesAfter(-1);
+
+    env.files.SetReadOnly(kStatePath, true);
+    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
+    EXPECT_TRUE(env.log.Contains(
+        "SaveConfigData() - .\\DATA\\CAT.TMP 파일을 .\\DATA\\CAT.CFG 파일로 바꿀 수 없습니다. "
+        "Error = 5"));
+    EXPECT_EQ(env.files.Get(kStatePath), "old");
+}
+
+// The state goes back to the file it was read from: a type naming PET.CFG or another pet's
+// file is a value only, kept as it was and logged once.
+TEST(SaveConfigData, SavesToTheFileItWasReadFromWhateverTheType) {
+    for (const char* type : {"PET", "DOG", "CON", "..\\X"}) {
+        test::MemoryEnv env;
+        env.files.Put(".\\DATA\\PET.CFG", "common");
+        env.files.Put(".\\DATA\\DOG.CFG", "dog");
+        CPetInfo info;
+        ASSERT_TRUE(ReadState(env, info, std::string("[Pet Infos]\nPetType;") + type + "\n"));
+        EXPECT_EQ(env.log.messages().size(), 1u) << type;
+        EXPECT_TRUE(info.SaveConfigData(env.clock, 0)) << type;
+        EXPECT_EQ(info.StateFilePath(), kStatePath);
+        EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "common");
+        EXPECT_EQ(env.files.Get(".\\DATA\\DOG.CFG"), "dog");
+        std::string saved = ReadScriptFile(kStatePath);
+        EXPECT_NE(saved.find(std::string("PetType;") + type + "\r\n"), std::string::npos);
+        EXPECT_EQ(env.log.messages().size(), 1u) << type;
+    }
+    test::MemoryEnv env;
+    CPetInfo info;
+    ASSERT_TRUE(ReadState(env, info, "[Pet Infos]\nPetType;cat\n"));  // its own name
+    EXPECT_TRUE(env.log.messages().empty());
+}
+
+TEST(SaveConfigData, ATypeThatLeadsOutOfTheDataFolderIsRefused) {
+    test::MemoryEnv env;
+    CPetInfo info;
+    for (const char* type : {"..\\X", "A/B", "C:X", "..", "NUL", "com1.x"}) {
+        info.GetPetInfos().PetType = type;
+        EXPECT_FALSE(info.SaveConfigData(env.clock, 0)) << type;
+    }
+    EXPECT_EQ(env.log.messages().size(), 6u);
+}
+
+}  // namespace
+}  // namespace nuv

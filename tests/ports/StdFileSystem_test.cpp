@@ -1,0 +1,112 @@
+#include "ports/StdFileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/TempFolder.h"
+#include "support/TestEnv.h"
+
+namespace nuv {
+namespace {
+namespace fs = std::filesystem;
+
+class StdFileSystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override { fs::create_directories(root_ / "Data"); }
+
+    test::TempFolder folder_{"nuv-fs"};
+    fs::path root_ = folder_.path();
+};
+
+TEST_F(StdFileSystemTest, MatchesNamesWithoutRegardToCase) {
+    std::ofstream(root_ / "Data" / "Pet.cfg") << "abc";
+    StdFileSystem files(root_);
+    FileReadResult read = files.ReadFile(".\\DATA\\PET.CFG");
+    ASSERT_EQ(read.status, FileReadResult::kOk);
+    EXPECT_EQ(read.data, "abc");
+    EXPECT_EQ(read.size, 3u);
+    EXPECT_TRUE(files.FileExists(".\\data\\pet.CFG"));
+}
+
+TEST_F(StdFileSystemTest, ReportsWindowsErrorCodes) {
+    StdFileSystem files(root_);
+    EXPECT_EQ(files.ReadFile(".\\DATA\\NONE.CFG").error, kErrorFileNotFound);
+    EXPECT_EQ(files.ReadFile(".\\NOPE\\NONE.CFG").error, kErrorPathNotFound);
+    EXPECT_EQ(files.AppendFile(".\\ETCS\\PETLOG.TXT", "x"), kErrorPathNotFound);
+    EXPECT_EQ(files.DeleteFile(".\\DATA\\NONE.CFG"), kErrorFileNotFound);
+    uint64_t size = 0;
+    EXPECT_EQ(files.FileSize(".\\DATA\\NONE.CFG", &size), kErrorFileNotFound);
+}
+
+TEST_F(StdFileSystemTest, WritesAppendsAndReplaces) {
+    StdFileSystem files(root_);
+    ASSERT_TRUE(files.WriteFile(".\\DATA\\A.TMP", "one", true).ok());
+    EXPECT_EQ(files.AppendFile(".\\DATA\\A.TMP", "two"), kErrorSuccess);
+    std::ofstream(root_ / "Data" / "a.cfg") << "old";
+    EXPECT_EQ(files.ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\A.CFG"), kErrorSuccess);
+    EXPECT_FALSE(files.FileExists(".\\DATA\\A.TMP"));
+    EXPECT_EQ(files.ReadFile(".\\DATA\\A.CFG").data, "onetwo");
+    EXPECT_TRUE(fs::exists(root_ / "Data" / "a.cfg"));  // the stored name is kept
+    uint64_t size = 0;
+    EXPECT_EQ(files.FileSize(".\\DATA\\A.CFG", &size), kErrorSuccess);
+    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(files.DeleteFile(".\\DATA\\A.CFG"), kErrorSuccess);
+    EXPECT_FALSE(files.FileExists(".\\DATA\\A.CFG"));
+}
+
+TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
+    std::ofstream(root_ / "Data" / "Pet.cfg") << "abc";
+    ASSERT_TRUE(root_.is_absolute());
+    StdFileSystem files(".");
+    std::string absolute = (root_ / "DATA" / "PET.CFG").string();
+    EXPECT_EQ(files.HostPath(absolute), root_ / "Data" / "Pet.cfg");
+    EXPECT_EQ(files.ReadFile(absolute).data, "abc");
+    EXPECT_TRUE(files.WriteFile((root_ / "data" / "new.cfg").string(), "x", false).ok());
+    EXPECT_TRUE(fs::exists(root_ / "Data" / "new.cfg"));
+}
+
+// Two runs of one test at once each work in a folder of their own.
+TEST(TempFolders, AreNewForEveryUseAndRemoveOnlyThemselves) {
+    fs::path kept;
+    {
+        test::TempFolder first("nuv-fs");
+        test::TempFolder second("nuv-fs");
+        EXPECT_NE(first.path(), second.path());
+        EXPECT_TRUE(fs::is_directory(first.path()) && fs::is_empty(first.path()));
+        kept = second.path();
+        {
+            test::TempFolder again("nuv-fs");
+            std::ofstream(again.path() / "x") << "x";
+        }
+        EXPECT_TRUE(fs::is_directory(kept));
+    }
+    EXPECT_FALSE(fs::exists(kept));
+}
+
+TEST(DeviceNames, AreRefusedInEveryPathThroughTheFileLayer) {
+    for (const char* name : {"CON", "nul", "Aux.cfg", "PRN.TXT.BAK", "com1", "LPT9.CUR", "con .x"})
+        EXPECT_TRUE(IsDeviceName(name)) << name;
+    for (const char* name : {"CONS", "COM0", "COM10", "LPT", "NULL.CFG", "XCON", "", "."})
+        EXPECT_FALSE(IsDeviceName(name)) << name;
+    EXPECT_TRUE(NamesDevice(".\\PETS\\NUL.BCF"));
+    EXPECT_TRUE(NamesDevice(".\\AUX\\A.BMP"));
+    EXPECT_TRUE(NamesDevice("PETS/Com3"));
+    EXPECT_FALSE(NamesDevice(".\\PETS\\CAT.BCF"));
+    EXPECT_FALSE(NamesDevice("/tmp/con/x"));  // the host's own path
+
+    test::MemoryEnv env;
+    env.files.Put(".\\PETS\\NUL.BCF", "x");
+    FileReadResult read = Files().ReadFile(".\\PETS\\NUL.BCF");
+    EXPECT_EQ(read.status, FileReadResult::kOpenFailed);
+    EXPECT_EQ(read.error, kErrorInvalidName);
+    EXPECT_FALSE(Files().FileExists(".\\PETS\\nul.bcf"));
+    EXPECT_EQ(Files().WriteFile(".\\DATA\\COM1.TMP", "x", true).error, kErrorInvalidName);
+    EXPECT_EQ(Files().AppendFile(".\\DATA\\lpt1", "x"), kErrorInvalidName);
+    EXPECT_EQ(Files().ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\CON.CFG"), kErrorInvalidName);
+    EXPECT_FALSE(env.files.Has(".\\DATA\\COM1.TMP"));
+    EXPECT_EQ(Files().ReadFile(".\\PETS\\NULL.BCF").error, kErrorFileNotFound);
+}
+
+}  // namespace
+}  // namespace nuv
