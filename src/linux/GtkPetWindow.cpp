@@ -73,6 +73,7 @@ void GtkPetWindow::ReleaseSheet() {
     }
     copyGc_ = nullptr;
     pixmap_ = 0;
+    copySerial_ = 0;
 }
 
 void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
@@ -159,11 +160,14 @@ void GtkPetWindow::QueuePaint() {
 }
 
 // Uncovered parts of the window are painted from the sheet's pixmap too, past the toolkit.
+// An exposure the server made before it ran the last whole-frame copy (a new shape uncovers
+// parts of the window just before its frame goes out) is painted already.
 GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer data) {
     auto* self = static_cast<GtkPetWindow*>(data);
     auto* event = static_cast<XEvent*>(xevent);
     if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
-    if (event->xexpose.count == 0) self->QueuePaint();
+    const bool painted = self->copySerial_ && long(event->xexpose.serial - self->copySerial_) < 0;
+    if (event->xexpose.count == 0 && !painted) self->QueuePaint();
     return GDK_FILTER_REMOVE;
 }
 
@@ -289,6 +293,7 @@ void GtkPetWindow::PaintFromSheet(const Rect& source) {
             values.graphics_exposures = False;  // no NoExpose event back for every frame
             copyGc_ = XCreateGC(display, pixmap_, GCGraphicsExposures, &values);
         }
+        copySerial_ = NextRequest(display);
         XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
                   source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
         timings_.paint.Add(NowUs() - start);

@@ -74,8 +74,9 @@ class GtkPetWindow : public IPetWindow {
     ShellContext& context_;
     std::map<int, guint> timers_;  // timer id -> source
     cairo_surface_t* sheet_ = nullptr;
-    unsigned long pixmap_ = 0;  // the X pixmap under sheet_, when it is one
-    void* copyGc_ = nullptr;    // the X graphics context copying frames from it
+    unsigned long pixmap_ = 0;      // the X pixmap under sheet_, when it is one
+    void* copyGc_ = nullptr;        // the X graphics context copying frames from it
+    unsigned long copySerial_ = 0;  // the X request number of the last whole-frame copy
     guint paintSource_ = 0;
     bool directPaint_ = false;
     cairo_t* paint_ = nullptr;
