@@ -15,6 +15,7 @@
 namespace nuv {
 
 const char kApplicationName[] = "NuvPET";
+const char kAlreadyRunningText[] = "이 펫은 이미 실행 중입니다.";
 const char kStartFailureText[] = "초기설정에서 문제가 발생했습니다.";
 const char kStartFailureCaption[] = "설정 오류";
 

@@ -25,6 +25,8 @@ extern const char kApplicationName[];
 // The message of a pet that could not start, and its caption.
 extern const char kStartFailureText[];
 extern const char kStartFailureCaption[];
+// The message of a second start on a pet root whose program runs (the shells' fallback).
+extern const char kAlreadyRunningText[];
 
 class CPetMainDlg {
   public:

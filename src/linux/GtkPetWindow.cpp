@@ -53,8 +53,10 @@ void GtkPetWindow::Destroy() {
     }
     if (paintSource_) g_source_remove(paintSource_);
     paintSource_ = 0;
-    for (auto& [id, source] : timers_)
-        g_source_remove(source);
+    for (auto& [id, timer] : timers_) {
+        g_source_destroy(&timer->source);
+        g_source_unref(&timer->source);
+    }
     timers_.clear();
     ReleaseSheet();
     if (context_.petWindow) {
@@ -73,6 +75,7 @@ void GtkPetWindow::ReleaseSheet() {
     }
     copyGc_ = nullptr;
     pixmap_ = 0;
+    copySerial_ = 0;
 }
 
 void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
@@ -154,16 +157,23 @@ void GtkPetWindow::QueuePaint() {
         gtk_widget_queue_draw(context_.petWindow);
         return;
     }
+    if (timerDepth_ == g_main_depth()) {  // not in a dialog's loop opened by the timer
+        paintPending_ = true;
+        return;
+    }
     if (paintSource_) return;
     paintSource_ = g_idle_add_full(G_PRIORITY_HIGH_IDLE, OnDirectPaint, this, nullptr);
 }
 
 // Uncovered parts of the window are painted from the sheet's pixmap too, past the toolkit.
+// An exposure the server made before it ran the last whole-frame copy (a new shape uncovers
+// parts of the window just before its frame goes out) is painted already.
 GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer data) {
     auto* self = static_cast<GtkPetWindow*>(data);
     auto* event = static_cast<XEvent*>(xevent);
     if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
-    if (event->xexpose.count == 0) self->QueuePaint();
+    const bool painted = self->copySerial_ && long(event->xexpose.serial - self->copySerial_) < 0;
+    if (event->xexpose.count == 0 && !painted) self->QueuePaint();
     return GDK_FILTER_REMOVE;
 }
 
@@ -207,34 +217,44 @@ void GtkPetWindow::SetForeground() {
     if (context_.petWindow) gtk_window_present(GTK_WINDOW(context_.petWindow));
 }
 
-gboolean GtkPetWindow::OnTimer(gpointer data) {
-    auto* timer = static_cast<Timer*>(data);
-    GtkPetWindow* self = timer->self;
-    // The handler may stop or restart this very timer: the record lives on until this call
-    // is over (it goes with its source).
-    if (self->context_.dialog) self->context_.dialog->OnTimer(timer->id);
-    // The new frame goes out now rather than in a loop pass of its own.
-    if (self->paintSource_) {
-        g_source_remove(self->paintSource_);
-        OnDirectPaint(self);
-    }
+GSourceFuncs GtkPetWindow::timerFuncs_ = {nullptr, nullptr, GtkPetWindow::DispatchTimer,
+                                          nullptr, nullptr, nullptr};
+
+gboolean GtkPetWindow::DispatchTimer(GSource* source, GSourceFunc, gpointer) {
+    auto* timer = reinterpret_cast<Timer*>(source);
+    // Periodic from now on, unless the handler stops or restarts it.
+    g_source_set_ready_time(source, g_source_get_time(source) + timer->periodUs);
+    timer->self->OnTimer(timer->id);
     return G_SOURCE_CONTINUE;
 }
 
+void GtkPetWindow::OnTimer(int id) {
+    const int outerDepth = timerDepth_;
+    timerDepth_ = g_main_depth();
+    if (context_.dialog) context_.dialog->OnTimer(id);
+    timerDepth_ = outerDepth;
+    // The new frame goes out now rather than in a loop pass of its own.
+    if (paintPending_) {
+        paintPending_ = false;
+        OnDirectPaint(this);
+    }
+}
+
 void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {
-    StopTimer(id);
-    auto* timer = new Timer{this, id, 0};
-    timer->source = g_timeout_add_full(G_PRIORITY_DEFAULT, periodMs ? periodMs : 1, OnTimer, timer,
-                                       [](gpointer data) { delete static_cast<Timer*>(data); });
-    timers_[id] = timer->source;
+    Timer*& timer = timers_[id];
+    if (!timer) {
+        timer = reinterpret_cast<Timer*>(g_source_new(&timerFuncs_, sizeof(Timer)));
+        timer->self = this;
+        timer->id = id;
+        g_source_attach(&timer->source, nullptr);
+    }
+    timer->periodUs = gint64(periodMs ? periodMs : 1) * 1000;
+    g_source_set_ready_time(&timer->source, g_get_monotonic_time() + timer->periodUs);
 }
 
 void GtkPetWindow::StopTimer(int id) {
     auto it = timers_.find(id);
-    if (it == timers_.end()) return;
-    guint source = it->second;
-    timers_.erase(it);
-    g_source_remove(source);
+    if (it != timers_.end()) g_source_set_ready_time(&it->second->source, -1);
 }
 
 // The sheet goes to the X server once, as a pixmap beside the window: each frame is then a
@@ -289,6 +309,7 @@ void GtkPetWindow::PaintFromSheet(const Rect& source) {
             values.graphics_exposures = False;  // no NoExpose event back for every frame
             copyGc_ = XCreateGC(display, pixmap_, GCGraphicsExposures, &values);
         }
+        copySerial_ = NextRequest(display);
         XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
                   source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
         timings_.paint.Add(NowUs() - start);

@@ -53,14 +53,19 @@ class GtkPetWindow : public IPetWindow {
     void EndDialog() override;
 
   private:
+    // A timer is one source for the window's life: stopping and restarting it (the pet's
+    // timer, at every tick) only moves its ready time.
     struct Timer {
+        GSource source;
         GtkPetWindow* self;
         int id;
-        guint source;
+        gint64 periodUs;
     };
     enum DragState { kNoDrag, kDragStarting, kDragReleasedEarly, kDragging };
 
-    static gboolean OnTimer(gpointer data);
+    static GSourceFuncs timerFuncs_;
+    static gboolean DispatchTimer(GSource* source, GSourceFunc, gpointer);
+    void OnTimer(int id);
     static gboolean OnStartDrag(gpointer data);
     static gboolean OnDirectPaint(gpointer data);
     static GdkFilterReturn OnExpose(GdkXEvent* xevent, GdkEvent* event, gpointer data);
@@ -72,11 +77,14 @@ class GtkPetWindow : public IPetWindow {
     bool UploadSheet(GdkWindow* window, const Image& sheet);
 
     ShellContext& context_;
-    std::map<int, guint> timers_;  // timer id -> source
+    std::map<int, Timer*> timers_;  // timer id -> its source
     cairo_surface_t* sheet_ = nullptr;
-    unsigned long pixmap_ = 0;  // the X pixmap under sheet_, when it is one
-    void* copyGc_ = nullptr;    // the X graphics context copying frames from it
+    unsigned long pixmap_ = 0;      // the X pixmap under sheet_, when it is one
+    void* copyGc_ = nullptr;        // the X graphics context copying frames from it
+    unsigned long copySerial_ = 0;  // the X request number of the last whole-frame copy
     guint paintSource_ = 0;
+    int timerDepth_ = -1;        // the loop depth of a timer's call; its frames go out after it
+    bool paintPending_ = false;  // a frame waits for the timer's call to end
     bool directPaint_ = false;
     cairo_t* paint_ = nullptr;
     Rect rect_;

@@ -12,8 +12,6 @@
 namespace nuv::win32 {
 namespace {
 
-constexpr wchar_t kAlreadyRunning[] = L"이 펫은 이미 실행 중입니다.";
-
 std::wstring FullPath(const std::wstring& path) {
     DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (size == 0) return path;
@@ -105,7 +103,8 @@ bool PetRootLock::Acquire(const std::wstring& root) {
 void ShowAlreadyRunning(HINSTANCE instance) {
     const wchar_t* text = nullptr;
     int length = LoadStringW(instance, IDS_ALREADY_RUNNING, reinterpret_cast<LPWSTR>(&text), 0);
-    std::wstring message = length > 0 ? std::wstring(text, std::size_t(length)) : kAlreadyRunning;
+    std::wstring message =
+        length > 0 ? std::wstring(text, std::size_t(length)) : Widen(kAlreadyRunningText);
     KoreanFonts fonts;
     ShowMessageBox(nullptr, message, Widen(kApplicationName), MB_OK | MB_SETFOREGROUND,
                    fonts.DialogFont());

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/PetMainDlg.h"
 #include "host/PosixFileSystem.h"
 #include "linux/GtkDialogs.h"
 #include "linux/InstanceLock.h"
@@ -24,10 +25,6 @@
 namespace {
 
 namespace lx = nuv::gtk;
-
-// Shown when the pet root already has its program running.
-constexpr char kAlreadyRunning[] =
-    "이 펫은 이미 실행 중입니다. 같은 펫 폴더에서 NuvPET을 두 번 실행할 수 없습니다.";
 
 gboolean OnStopSignal(gpointer data) {
     auto* shell = static_cast<lx::CPetShell*>(data);
@@ -84,7 +81,7 @@ int main(int argc, char** argv) {
     lx::InstanceLock lock;
     if (lock.Acquire(files.HostPath(".\\ETCS\\NUVPET.LCK").string()) ==
         lx::InstanceLock::kHeldByAnother) {
-        lx::ShowMessage(kAlreadyRunning, "NuvPET");
+        lx::ShowMessage(nuv::kAlreadyRunningText, nuv::kApplicationName);
         nuv::SetFiles(previousFiles);
         return 3;
     }

@@ -9,8 +9,10 @@ Runs nuvpet, oneko and xpenguins -n 1 one after the other for N seconds each (de
 time used (percent of one core), the resident memory at the end and its growth over the second
 half of the run; for nuvpet also the X resources it holds at the start and the end (xrestop
 when installed), the time from its start to its first frame and the cost of a frame change
-(shape plus paint), from its log. With --soak, nuvpet alone runs for MINUTES while the pointer
-moves, and its resident memory and X resources (xrestop) are printed every minute.
+(shape plus paint), from its log. nuvpet's pet is named first, in a run of its own, as on a
+user's first start.
+With --soak, nuvpet alone runs for MINUTES while the pointer moves, and its resident memory
+and X resources (xrestop) are printed every minute.
 """
 
 import argparse
@@ -34,6 +36,40 @@ def cpu_seconds(pid):
 
 def rss_kib(pid):
     return int(re.search(r"VmRSS:\s+(\d+)", open(f"/proc/{pid}/status").read()).group(1))
+
+
+def xdotool(env, *args):
+    return subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True).stdout
+
+
+def answer_name_box(pid, env, seconds=15):
+    """A fresh root's pet asks for its name first: named, it goes about its life. Without this
+    the figures would be those of a dialog under the moving pointer."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        for window in xdotool(env, "search", "--onlyvisible", "--pid", str(pid), ".").split():
+            if xdotool(env, "getwindowname", window).strip() not in ("", "nuvpet"):
+                xdotool(env, "windowfocus", "--sync", window)
+                xdotool(env, "type", "--delay", "40", "Mongsil")
+                xdotool(env, "key", "--window", window, "Return")
+                time.sleep(2)
+                return True
+        time.sleep(0.2)
+    return False
+
+
+def name_pet(exe, root, env):
+    """Runs nuvpet once on `root` to answer its first start's name box; the log is cleared."""
+    process = subprocess.Popen([exe, root], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    if not answer_name_box(process.pid, env):
+        print("nuvpet: no name box answered", file=sys.stderr)
+    process.terminate()
+    process.wait(10)
+    log = os.path.join(root, "ETCS", "PETLOG.TXT")
+    if os.path.exists(log):
+        os.remove(log)
 
 
 def measure(command, seconds, env, cwd=None):
@@ -104,8 +140,7 @@ def main(argv):
         root = os.path.join(work, "root")
         shutil.copytree(args.root, root)
         log = os.path.join(root, "ETCS", "PETLOG.TXT")
-        if os.path.exists(log):
-            os.remove(log)
+        name_pet(os.path.abspath(args.exe), root, env)
         if args.soak:
             soak(args, env, root)
             return 0
