@@ -1,6 +1,7 @@
 // Drops, throws and hanging on the cursor.
 
 #include "pet/Pet.h"
+#include "pet/PetIds.h"
 #include "ports/PetWindow.h"
 
 namespace nuv {
@@ -9,7 +10,7 @@ void CPet::ThrowPet(int flags, int speedX, int speedY) {
     moveFlags_ = flags;
     throwSpeedX_ = speedX;
     throwSpeedY_ = speedY;
-    StartAction(705, true, false);
+    StartAction(ActionId::kThrown, true, false);
 }
 
 void CPet::Landed() {

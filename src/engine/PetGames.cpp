@@ -5,6 +5,7 @@
 
 #include "base/TextFunctions.h"
 #include "pet/Pet.h"
+#include "pet/PetIds.h"
 #include "ports/Desktop.h"
 #include "ports/SystemServices.h"
 
@@ -38,7 +39,7 @@ void CPet::TextBalloon(int textId, std::initializer_list<long long> numbers) {
 
 void CPet::CatchHandler() {
     const int id = curAction_->id;
-    if (id == 520 && subState_ == kBounceWalk) return BounceWalk();
+    if (id == ActionId::kCatchAndBounce && subState_ == kBounceWalk) return BounceWalk();
     if (AdvanceFrame() == kSequenceCompleted && !CatchSequenceStep()) return;
 
     Point cursor = ports_.desktop->GetCursorPos();
@@ -96,11 +97,11 @@ void CPet::CatchHandler() {
 // The catch games' choices at the end of a list; false when another action was started.
 bool CPet::CatchSequenceStep() {
     const int id = curAction_->id;
-    if (id == 510 && subState_ == kLanded) {
+    if (id == ActionId::kCatchAndCarry && subState_ == kLanded) {
         // The landing has played: the catch succeeded, even when the time ran out meanwhile.
         RestoreSequence();
-        TextBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
-        StartAction(610, true, false);
+        TextBalloon(TextId::kCarrySuccess, {curAction_->deltaS0, curAction_->deltaPoint});
+        StartAction(ActionId::kCarryReward, true, false);
         return false;
     }
     int last = LastListId();
@@ -113,7 +114,7 @@ bool CPet::CatchSequenceStep() {
         } else if (last == 73) {
             PlaySequence({121, 70, 71});
             subState_ = kLooking;
-        } else if (id != 145) {
+        } else if (id != ActionId::kCatchCursor) {
             if (subState_ == kHanging) {
                 Release(false);
             } else if (subState_ == kFalling) {
@@ -125,7 +126,7 @@ bool CPet::CatchSequenceStep() {
         return true;
     }
     if (subState_ == kHanging) Release(true);
-    bool ends = id == 145 ? subState_ != kFalling : subState_ < kHanging;
+    bool ends = id == ActionId::kCatchCursor ? subState_ != kFalling : subState_ < kHanging;
     if (ends) {
         subState_ = 0;
         subCounter_ = 0;
@@ -139,12 +140,12 @@ bool CPet::CatchSequenceStep() {
 void CPet::Catch() {
     const int id = curAction_->id;
     subState_ = kHanging;
-    if (id == 145) {
+    if (id == ActionId::kCatchCursor) {
         PlaySequence({74});
     } else {
         RestoreSystemCursors();
         SetCursorFromResource(kCatchCursor);
-        if (id == 510) {
+        if (id == ActionId::kCatchAndCarry) {
             ApplyActionEffects(*curAction_);
             PlaySequence({123, 124});
         } else {
@@ -160,10 +161,13 @@ void CPet::Release(bool timeUp) {
     const int id = curAction_->id;
     hookActive_ = false;
     ports_.hook->UnInstallHook();
-    if (id != 145) RestoreSystemCursors();
+    if (id != ActionId::kCatchCursor) RestoreSystemCursors();
     subState_ = kFalling;
     speed_ = 10;
-    int fall = id == 145 ? 73 : id == 510 ? 125 : timeUp ? 125 : 139;
+    int fall = id == ActionId::kCatchCursor     ? 73
+               : id == ActionId::kCatchAndCarry ? 125
+               : timeUp                         ? 125
+                                                : 139;
     PlaySequence({fall});
 }
 
@@ -177,9 +181,9 @@ void CPet::Fall() {
     } else {
         speed_ = DropToGround(pet.bottom, ground);
         const int id = curAction_->id;
-        if (id == 145) {
+        if (id == ActionId::kCatchCursor) {
             subState_ = kLanded;
-        } else if (id == 510) {
+        } else if (id == ActionId::kCatchAndCarry) {
             PlaySequence({126, 127});
             subState_ = kLanded;
         } else {
@@ -198,8 +202,8 @@ void CPet::BounceWalk() {
     if (AdvanceFrame() == kSequenceCompleted && !bouncing_) {
         if (curAnim_ && curAnim_->id == 122) {
             RestoreSequence();
-            TextBalloon(402, {curAction_->deltaS1, curAction_->deltaPoint});
-            StartAction(620, true, false);
+            TextBalloon(TextId::kBounceSuccess, {curAction_->deltaS1, curAction_->deltaPoint});
+            StartAction(ActionId::kBounceReward, true, false);
             return;
         }
         PlaySequence({122});
@@ -243,8 +247,8 @@ void CPet::StrokeHandler() {
         RestoreSequence();
         if (subState_ >= 46) {
             ApplyActionEffects(*curAction_);
-            TextBalloon(403, {curAction_->deltaS2, curAction_->deltaPoint});
-            StartAction(630, true, false);
+            TextBalloon(TextId::kStrokeSuccess, {curAction_->deltaS2, curAction_->deltaPoint});
+            StartAction(ActionId::kStrokeReward, true, false);
         } else {
             StartNextAction();
         }
@@ -255,19 +259,20 @@ void CPet::StrokeHandler() {
 }
 
 void CPet::TagHandler() {
-    const bool fast = curAction_->id == 550;
+    const bool fast = curAction_->id == ActionId::kFastTag;
     if (AdvanceFrame() == kSequenceCompleted) {
-        const int caught = fast ? 128 : 130;
+        const int caught = fast ? AnimId::kFastTagCaught : AnimId::kTagCaught;
         if (curAnim_ && curAnim_->id == caught) {
             RestoreSequence();
             RestoreSystemCursors();
             if (fast) {
-                TextBalloon(405, {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
-                                  curAction_->deltaS3, curAction_->deltaPoint});
+                TextBalloon(TextId::kFastTagSuccess,
+                            {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
+                             curAction_->deltaS3, curAction_->deltaPoint});
             } else {
-                TextBalloon(404, {curAction_->deltaS3, curAction_->deltaPoint});
+                TextBalloon(TextId::kTagSuccess, {curAction_->deltaS3, curAction_->deltaPoint});
             }
-            StartAction(fast ? 630 : 640, true, false);
+            StartAction(fast ? ActionId::kStrokeReward : ActionId::kTagReward, true, false);
             return;
         }
         if (TimeIsUp()) {
@@ -311,14 +316,15 @@ void CPet::FleeFromCursor() {
 
 void CPet::OnGameClick(int x, int y) {
     int id = GetActionId();
-    if (id >= 530 && id <= 539) {
-        PlaySequence({52});
+    if (IsStrokeGame(id)) {
+        PlaySequence({AnimId::kStroked});
         subState_ += 1;
-    } else if (id >= 540 && id <= 559) {
+    } else if (IsClickGame(id)) {
         RestoreSystemCursors();
         SetCursorFromResource(kCatchCursor);
         ApplyActionEffects(*curAction_);
-        id >= 550 ? PlaySequence({128}) : PlaySequence({130});
+        IsFastTagGame(id) ? PlaySequence({AnimId::kFastTagCaught})
+                          : PlaySequence({AnimId::kTagCaught});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Random.h"
 #include "pet/Pet.h"
+#include "pet/PetIds.h"
 #include "ports/Clock.h"
 
 namespace nuv {
@@ -31,7 +32,7 @@ void CPet::WalkHandler(bool left) {
         if (TimeIsUp()) return StartNextAction();
         if (LastListId() == turn) {
             RestoreSequence();
-            StartAction(left ? 141 : 140, false, false);
+            StartAction(left ? ActionId::kWalkRight : ActionId::kWalkLeft, false, false);
             return;
         }
         if (int(DrawSeed() % 1000) < 40) PlaySequence({turn});
@@ -53,7 +54,8 @@ void CPet::WalkHandler(bool left) {
 
 void CPet::RunHandler(bool left) {
     if (AdvanceFrame() == kSequenceCompleted && !RunSequenceStep(left)) return;
-    const int self = left ? 142 : 143, run = left ? 17 : 18, dash = left ? 19 : 20;
+    const int self = left ? ActionId::kRunLeft : ActionId::kRunRight, run = left ? 17 : 18,
+              dash = left ? 19 : 20;
     const int hopUp = left ? 21 : 22, hopDown = left ? 23 : 24, turn = left ? 13 : 14;
     int anim = curAnim_ ? curAnim_->id : -1;
     if (anim == run || anim == dash) {
@@ -83,7 +85,8 @@ void CPet::RunHandler(bool left) {
 
 // The run's choices at the end of its list; false when another action was started.
 bool CPet::RunSequenceStep(bool left) {
-    const int self = left ? 142 : 143, dash = left ? 19 : 20, turn = left ? 13 : 14;
+    const int self = left ? ActionId::kRunLeft : ActionId::kRunRight, dash = left ? 19 : 20,
+              turn = left ? 13 : 14;
     const int closing = left ? 118 : 60;
     if (TimeIsUp()) {
         if (curAnim_ && curAnim_->id == closing) {
@@ -94,7 +97,7 @@ bool CPet::RunSequenceStep(bool left) {
         PlaySequence({closing});
     } else if (LastListId() == turn) {
         RestoreSequence();
-        StartAction(left ? 143 : 142, false, false);
+        StartAction(left ? ActionId::kRunRight : ActionId::kRunLeft, false, false);
         return false;
     } else if (returnAction_ != -1) {
         if (curAnim_ && curAnim_->id == dash) clock_.Sleep(500);
