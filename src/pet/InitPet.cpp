@@ -3,6 +3,7 @@
 #include "base/Random.h"
 #include "formats/BcfImage.h"
 #include "pet/Pet.h"
+#include "pet/PetIds.h"
 #include "ports/Clock.h"
 #include "ports/Dialogs.h"
 #include "ports/FileSystem.h"
@@ -69,7 +70,8 @@ bool CPet::ReadPetFiles() {
     PetInfos& infos = GetPetInfos();
     if (infos.PetName.empty()) {
         WriteLog("[ Registration New Pet Name ]");
-        std::string name = TypedPetName(TextOf(204), TextOf(205));
+        std::string name =
+            TypedPetName(TextOf(TextId::kNameBoxCaption), TextOf(TextId::kNameBoxQuestion));
         if (name.empty()) {
             WriteLog("InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
             return false;
