@@ -142,7 +142,7 @@ void CPetMainDlg::OnGetMinMaxInfo() {
         lastSample_ = ports_.desktop->GetCursorPos();
         ports_.window->StartTimer(kTimerSample, 10);
         ports_.window->StopTimer(kTimerTick);
-        pet_->StartAction(701, true, false);
+        pet_->StartAction(ActionId::kDragged, true, false);
         ports_.window->StartTimer(kTimerDrag, 120);
         pet_->SetCursorFromResource(kCursorDrag);
     });
@@ -173,7 +173,7 @@ void CPetMainDlg::ThrowOrDrop(Point p) {
         flags |= s.y > p.y ? kMoveUp : kMoveDown;
         pet_->ThrowPet(flags, std::abs(s.x - p.x), std::abs(s.y - p.y));
     } else {
-        pet_->StartAction(702, true, true);
+        pet_->StartAction(ActionId::kDropped, true, true);
     }
     ports_.window->StartTimer(kTimerDrag, 50);
 }

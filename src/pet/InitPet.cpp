@@ -28,7 +28,7 @@ bool CPet::InitPet(bool run) {
 
     // Both ways: the window may still be top-most from the pet that ran before.
     SetTopMost(GetPetInfos().PetOnTop != 0);
-    StartAction(100, true, true);
+    StartAction(ActionId::kFirst, true, true);
     ports_.window->StartTimer(kTimerTick, 120);
     ports_.hook->InitHooksDll();
     return true;
@@ -62,7 +62,7 @@ bool CPet::ReadPetFiles() {
         return false;
     }
     if (!ReadAllSections()) return false;
-    if (!FindAction(100)) {
+    if (!FindAction(ActionId::kFirst)) {
         WriteLog("InitPet() - ANI 파일에 첫 동작(100)이 없습니다.");
         return false;
     }
