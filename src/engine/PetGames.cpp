@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kJump[8] = {-20, -35, -25, -20, 20, 35, 25, 20};
 constexpr int kBounce[9] = {-15, -20, -15, -10, 0, 10, 15, 20, 15};
-constexpr int kCatchCursor = 168;
+constexpr int kCaughtCursorResource = 168;
 
 enum CatchStage {
     kLooking = 0,
@@ -54,7 +54,7 @@ void CPet::CatchHandler() {
             subState_ = kStep;
             bool right = cx < cursor.x;
             moveFlags_ = right ? kMoveRight : kMoveLeft;
-            int chase = right ? 18 : 17;
+            int chase = right ? AnimId::kRunRight : AnimId::kRunLeft;
             if (!curAnim_ || curAnim_->id != chase) PlaySequence({chase});
         }
     }
@@ -73,10 +73,10 @@ void CPet::CatchHandler() {
     if (subState_ == kUnderCursor) {
         if (pet.top - cursor.y <= Desktop().ground / 2 - GetFrameSize().height - 30) {
             subState_ = kJumpUp;
-            PlaySequence({72});
+            PlaySequence({AnimId::kJumpStart});
         } else {
             subState_ = kLooking;
-            PlaySequence({70, 71});
+            PlaySequence({AnimId::kLookUp, AnimId::kLookUpEnd});
         }
     }
     if (subState_ == kJumping) {
@@ -106,13 +106,13 @@ bool CPet::CatchSequenceStep() {
     }
     int last = LastListId();
     if (!TimeIsUp()) {
-        if (last == 71) {
+        if (last == AnimId::kLookUpEnd) {
             subState_ = kApproach;
-        } else if (last == 72) {
+        } else if (last == AnimId::kJumpStart) {
             subState_ = kJumping;
-            PlaySequence({73, 73, 73, 73});
-        } else if (last == 73) {
-            PlaySequence({121, 70, 71});
+            PlaySequence({AnimId::kJump, AnimId::kJump, AnimId::kJump, AnimId::kJump});
+        } else if (last == AnimId::kJump) {
+            PlaySequence({AnimId::kJumpLanded, AnimId::kLookUp, AnimId::kLookUpEnd});
             subState_ = kLooking;
         } else if (id != ActionId::kCatchCursor) {
             if (subState_ == kHanging) {
@@ -141,15 +141,15 @@ void CPet::Catch() {
     const int id = curAction_->id;
     subState_ = kHanging;
     if (id == ActionId::kCatchCursor) {
-        PlaySequence({74});
+        PlaySequence({AnimId::kHang});
     } else {
         RestoreSystemCursors();
-        SetCursorFromResource(kCatchCursor);
+        SetCursorFromResource(kCaughtCursorResource);
         if (id == ActionId::kCatchAndCarry) {
             ApplyActionEffects(*curAction_);
-            PlaySequence({123, 124});
+            PlaySequence({AnimId::kCarryHang, AnimId::kCarryHangEnd});
         } else {
-            PlaySequence({137, 138});
+            PlaySequence({AnimId::kBounceHang, AnimId::kBounceHangEnd});
         }
     }
     hookActive_ = true;
@@ -164,10 +164,10 @@ void CPet::Release(bool timeUp) {
     if (id != ActionId::kCatchCursor) RestoreSystemCursors();
     subState_ = kFalling;
     speed_ = 10;
-    int fall = id == ActionId::kCatchCursor     ? 73
-               : id == ActionId::kCatchAndCarry ? 125
-               : timeUp                         ? 125
-                                                : 139;
+    int fall = id == ActionId::kCatchCursor     ? AnimId::kJump
+               : id == ActionId::kCatchAndCarry ? AnimId::kCarryFall
+               : timeUp                         ? AnimId::kCarryFall
+                                                : AnimId::kBounceFall;
     PlaySequence({fall});
 }
 
@@ -184,10 +184,10 @@ void CPet::Fall() {
         if (id == ActionId::kCatchCursor) {
             subState_ = kLanded;
         } else if (id == ActionId::kCatchAndCarry) {
-            PlaySequence({126, 127});
+            PlaySequence({AnimId::kCarryLand, AnimId::kCarryLandEnd});
             subState_ = kLanded;
         } else {
-            PlaySequence({120});
+            PlaySequence({AnimId::kBounceWalk});
             ApplyActionEffects(*curAction_);
             subState_ = kBounceWalk;
             // A bounce cut short by another action must not go on here; the direction stays.
@@ -200,15 +200,15 @@ void CPet::Fall() {
 
 void CPet::BounceWalk() {
     if (AdvanceFrame() == kSequenceCompleted && !bouncing_) {
-        if (curAnim_ && curAnim_->id == 122) {
+        if (curAnim_ && curAnim_->id == AnimId::kBounceEnd) {
             RestoreSequence();
             TextBalloon(TextId::kBounceSuccess, {curAction_->deltaS1, curAction_->deltaPoint});
             StartAction(ActionId::kBounceReward, true, false);
             return;
         }
-        PlaySequence({122});
+        PlaySequence({AnimId::kBounceEnd});
     }
-    if (curAnim_ && curAnim_->id == 120) {
+    if (curAnim_ && curAnim_->id == AnimId::kBounceWalk) {
         Rect pet = GetPetRect();
         int width = Desktop().width;
         int step;
@@ -254,7 +254,8 @@ void CPet::StrokeHandler() {
         }
         return;
     }
-    if (curAnim_ && curAnim_->id == 52 && result == kSequenceCompleted) RestoreSequence();
+    if (curAnim_ && curAnim_->id == AnimId::kStroked && result == kSequenceCompleted)
+        RestoreSequence();
     ShowFrameRegion();
 }
 
@@ -288,11 +289,11 @@ void CPet::TagHandler() {
     int anim = curAnim_ ? curAnim_->id : -1;
     int factor = fast ? 2 : 1;
     speed_ = 0;
-    if (anim == 107 || anim == 92) {
-        speed_ = (anim == 107 ? -20 : -10) * factor;
+    if (anim == AnimId::kFleeLeft || anim == AnimId::kFleeNearLeft) {
+        speed_ = (anim == AnimId::kFleeLeft ? -20 : -10) * factor;
         if (pet.left + speed_ <= 0) speed_ = -pet.left;
-    } else if (anim == 109 || anim == 87) {
-        speed_ = (anim == 109 ? 20 : 10) * factor;
+    } else if (anim == AnimId::kFleeRight || anim == AnimId::kFleeNearRight) {
+        speed_ = (anim == AnimId::kFleeRight ? 20 : 10) * factor;
         if (pet.right + speed_ >= width) speed_ = width - pet.right;
     }
     MovePetBy(speed_, 0);
@@ -306,11 +307,13 @@ void CPet::FleeFromCursor() {
     int dx = (pet.left + pet.right) / 2 - cursor.x;
     int dy = (pet.top + pet.bottom) / 2 - cursor.y;
     if (std::abs(dx) >= desktop.width / 4 || std::abs(dy) >= desktop.ground / 4) {
-        dx < 0 ? PlaySequence({108, 108}) : PlaySequence({110, 110});
+        dx < 0 ? PlaySequence({AnimId::kFleeFarLeft, AnimId::kFleeFarLeft})
+               : PlaySequence({AnimId::kFleeFarRight, AnimId::kFleeFarRight});
     } else if (std::abs(dx) >= desktop.width / 8 || std::abs(dy) >= desktop.ground / 8) {
-        dx < 0 ? PlaySequence({107}) : PlaySequence({109});
+        dx < 0 ? PlaySequence({AnimId::kFleeLeft}) : PlaySequence({AnimId::kFleeRight});
     } else {
-        dx < 0 ? PlaySequence({92, 93}) : PlaySequence({87, 88});
+        dx < 0 ? PlaySequence({AnimId::kFleeNearLeft, AnimId::kFleeNearLeftEnd})
+               : PlaySequence({AnimId::kFleeNearRight, AnimId::kFleeNearRightEnd});
     }
 }
 
@@ -321,7 +324,7 @@ void CPet::OnGameClick(int x, int y) {
         subState_ += 1;
     } else if (IsClickGame(id)) {
         RestoreSystemCursors();
-        SetCursorFromResource(kCatchCursor);
+        SetCursorFromResource(kCaughtCursorResource);
         ApplyActionEffects(*curAction_);
         IsFastTagGame(id) ? PlaySequence({AnimId::kFastTagCaught})
                           : PlaySequence({AnimId::kTagCaught});

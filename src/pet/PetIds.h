@@ -56,9 +56,23 @@ constexpr bool IsTalkAction(int id) {
 namespace AnimId {
 constexpr int kTurnLeftToRight = 13, kTurnRightToLeft = 14;
 constexpr int kTalkDone = 34;
-constexpr int kLeap = 66;  // moved by the leap mover in every action
-constexpr int kHop = 78;   // moved by the hop mover in every action
+constexpr int kLeap = 66;                     // moved by the leap mover in every action
+constexpr int kHop = 78;                      // moved by the hop mover in every action
+constexpr int kRunLeft = 17, kRunRight = 18;  // also the chase of the catch games
+// The catch games.
+constexpr int kLookUp = 70, kLookUpEnd = 71;
+constexpr int kJumpStart = 72, kJump = 73, kJumpLanded = 121;  // kJump is the fall of a catch too
+constexpr int kHang = 74;
+constexpr int kCarryHang = 123, kCarryHangEnd = 124, kCarryFall = 125;
+constexpr int kCarryLand = 126, kCarryLandEnd = 127;
+constexpr int kBounceHang = 137, kBounceHangEnd = 138, kBounceFall = 139;
+constexpr int kBounceWalk = 120, kBounceEnd = 122;
 constexpr int kStroked = 52;
+// The tag games: fleeing far, middle and near, each to the left and to the right.
+constexpr int kFleeFarLeft = 108, kFleeFarRight = 110;
+constexpr int kFleeLeft = 107, kFleeRight = 109;
+constexpr int kFleeNearLeft = 92, kFleeNearLeftEnd = 93, kFleeNearRight = 87,
+              kFleeNearRightEnd = 88;
 constexpr int kTagCaught = 130, kFastTagCaught = 128;
 }  // namespace AnimId
 
