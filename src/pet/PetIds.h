@@ -59,6 +59,17 @@ constexpr int kTalkDone = 34;
 constexpr int kLeap = 66;                     // moved by the leap mover in every action
 constexpr int kHop = 78;                      // moved by the hop mover in every action
 constexpr int kRunLeft = 17, kRunRight = 18;  // also the chase of the catch games
+constexpr int kWalkLeft = 15, kWalkRight = 16;
+constexpr int kDashLeft = 19, kDashRight = 20;  // the program pauses after a dash
+constexpr int kHopUpLeft = 21, kHopUpRight = 22, kHopDownLeft = 23, kHopDownRight = 24;
+constexpr int kHopEndLeft = 25, kHopEndRight = 26;
+constexpr int kRunEndLeft = 118, kRunEndRight = 60;
+// The glide.
+constexpr int kGlideTakeOff = 36, kGlide = 38, kGlideStop = 39, kGlideStopEnd = 40;
+constexpr int kGlideFallStart = 41, kGlideFall = 42;
+constexpr int kFallLanding = 43, kFallLandingEnd = 44, kGlideLanding = 46, kGlideLandingEnd = 47;
+// The outing.
+constexpr int kOutingMeetObject = 84, kOutingObjectChanged = 85, kOutingWalkAway = 86;
 // The catch games.
 constexpr int kLookUp = 70, kLookUpEnd = 71;
 constexpr int kJumpStart = 72, kJump = 73, kJumpLanded = 121;  // kJump is the fall of a catch too
