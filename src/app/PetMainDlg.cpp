@@ -6,12 +6,12 @@
 
 #include "balloon/BalloonWnd.h"
 #include "base/Log.h"
-#include "pet/PetIds.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

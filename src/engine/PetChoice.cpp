@@ -5,7 +5,7 @@
 
 #include "base/Random.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

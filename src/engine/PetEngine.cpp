@@ -2,11 +2,11 @@
 
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

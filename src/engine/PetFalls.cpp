@@ -1,8 +1,8 @@
 // Drops, throws and hanging on the cursor.
 
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/PetWindow.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

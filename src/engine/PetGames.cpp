@@ -5,9 +5,9 @@
 
 #include "base/TextFunctions.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/Desktop.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {

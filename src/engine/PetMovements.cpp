@@ -2,8 +2,8 @@
 
 #include "base/Random.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/Clock.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

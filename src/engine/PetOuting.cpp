@@ -5,9 +5,9 @@
 
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {

@@ -1,7 +1,7 @@
 #include "linux/PetShell.h"
 
 #include "base/Log.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 
 namespace nuv::gtk {
 

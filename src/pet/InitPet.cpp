@@ -3,13 +3,13 @@
 #include "base/Random.h"
 #include "formats/BcfImage.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/Clock.h"
 #include "ports/Dialogs.h"
 #include "ports/FileSystem.h"
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

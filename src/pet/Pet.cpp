@@ -6,7 +6,6 @@
 #include "base/Log.h"
 #include "base/TextFunctions.h"
 #include "pet/ObjectWnd.h"
-#include "pet/PetIds.h"
 #include "pet/UserRegistration.h"
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
@@ -14,6 +13,7 @@
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {

@@ -7,8 +7,8 @@
 #include "balloon/WebAddress.h"
 #include "base/Log.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/FileSystem.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {

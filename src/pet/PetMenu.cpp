@@ -5,13 +5,13 @@
 #include "base/TextFunctions.h"
 #include "formats/BcfImage.h"
 #include "pet/Pet.h"
-#include "pet/PetIds.h"
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
 #include "ports/StdClock.h"
 #include "ports/TextMetrics.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {

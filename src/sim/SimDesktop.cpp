@@ -7,7 +7,7 @@
 #include "base/Cp949.h"
 #include "base/Log.h"
 #include "base/TextFunctions.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/ComplementedFile.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -6,7 +6,7 @@
 
 #include "formats/ComplementedFile.h"
 #include "formats/PetInfo.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {

@@ -4,7 +4,7 @@
 
 #include "formats/ComplementedFile.h"
 #include "games/GameScene.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {

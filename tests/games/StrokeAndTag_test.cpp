@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "games/GameScene.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "games/GameScene.h"
-#include "pet/PetIds.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {

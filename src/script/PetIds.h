@@ -1,4 +1,4 @@
-// Named ids of actions, animations, texts and menu commands that carry built-in meaning.
+// Named ids of the actions, animations, texts and menu commands with built-in meaning.
 #pragma once
 
 namespace nuv {
