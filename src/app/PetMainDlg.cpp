@@ -11,6 +11,7 @@
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -22,12 +23,7 @@ const char kStartFailureCaption[] = "설정 오류";
 namespace {
 
 constexpr int kVirtualKeyEnter = 0x0D, kVirtualKeyEscape = 0x1B;
-constexpr int kCommandOk = 1, kCommandCancel = 2;
 constexpr int kThrowDistance = 70, kThrowRise = 7;
-
-bool InRange(int id, int lo, int hi) {
-    return id >= lo && id <= hi;
-}
 
 }  // namespace
 
@@ -105,11 +101,11 @@ void CPetMainDlg::ShowStartFailure() {
 
 void CPetMainDlg::AddTrayIcon() {
     ports_.window->SetIcon(kIconRunning);
-    pet_->AddIcon(kIconRunning, pet_->TextOf(801));
+    pet_->AddIcon(kIconRunning, pet_->TextOf(TextId::kTrayTip));
 }
 
 void CPetMainDlg::ShowTitle() {
-    ports_.window->SetTitle(pet_->TextOf(101));
+    ports_.window->SetTitle(pet_->TextOf(TextId::kWindowTitle));
     ports_.window->HideFromTaskBar();
 }
 
@@ -124,8 +120,8 @@ void CPetMainDlg::OnLButtonDown(int x, int y) {
             ports_.window->BringToTop();
         }
         int action = pet_->GetActionId();
-        if (InRange(action, 300, 399)) return;
-        if (InRange(action, 540, 559)) return pet_->OnGameClick(x, y);
+        if (IsNeedsHighestAction(action)) return;
+        if (IsClickGame(action)) return pet_->OnGameClick(x, y);
         Point grip = ports_.window->ClientToScreen({50, 15});
         ports_.desktop->SetCursorPos(grip);
         ports_.window->BeginMoveLoop(grip);
@@ -147,7 +143,7 @@ void CPetMainDlg::OnGetMinMaxInfo() {
         lastSample_ = ports_.desktop->GetCursorPos();
         ports_.window->StartTimer(kTimerSample, 10);
         ports_.window->StopTimer(kTimerTick);
-        pet_->StartAction(701, true, false);
+        pet_->StartAction(ActionId::kDragged, true, false);
         ports_.window->StartTimer(kTimerDrag, 120);
         pet_->SetCursorFromResource(kCursorDrag);
     });
@@ -178,7 +174,7 @@ void CPetMainDlg::ThrowOrDrop(Point p) {
         flags |= s.y > p.y ? kMoveUp : kMoveDown;
         pet_->ThrowPet(flags, std::abs(s.x - p.x), std::abs(s.y - p.y));
     } else {
-        pet_->StartAction(702, true, true);
+        pet_->StartAction(ActionId::kDropped, true, true);
     }
     ports_.window->StartTimer(kTimerDrag, 50);
 }
@@ -205,7 +201,7 @@ void CPetMainDlg::OnTimer(int id) {
 
 bool CPetMainDlg::OnSetCursor() {
     return Guard("OnSetCursor", false, [&] {
-        if (InRange(pet_->GetActionId(), 530, 539)) {
+        if (IsStrokeGame(pet_->GetActionId())) {
             const std::vector<CurEntry>& cursors = pet_->Cursors().records;
             if (!hoverCursor_ && cursors.size() >= 4) {
                 hoverCursor_ =
@@ -239,10 +235,10 @@ bool CPetMainDlg::PreTranslateKey(int virtualKey) {
 
 bool CPetMainDlg::OnCommand(int id) {
     return Guard("OnCommand", true, [&] {
-        if (id == 904 || ended_) return ended_;
+        if (id == CommandId::kIgnored || ended_) return ended_;
         CommandPrologue();
         RunCommand(id);
-        if (!ended_ && (id == kCommandOk || id == kCommandCancel)) EndDialog();
+        if (!ended_ && (id == CommandId::kOk || id == CommandId::kClose)) EndDialog();
         return ended_;
     });
 }
@@ -257,7 +253,7 @@ void CPetMainDlg::CommandPrologue() {
     // A drop or throw still in flight ends here, the pet standing on the ground: otherwise it
     // would fly on from there, and live on at the flight's pace once a command started a game.
     int action = pet_->GetActionId();
-    if (!dragging_ && (action == 702 || action == 705)) pet_->Landed();
+    if (!dragging_ && (action == ActionId::kDropped || action == ActionId::kThrown)) pet_->Landed();
     ports_.hook->UnInstallHook();
     pet_->RestoreSequence();
 }
@@ -265,49 +261,49 @@ void CPetMainDlg::CommandPrologue() {
 void CPetMainDlg::RunCommand(int id) {
     PetInfos& infos = pet_->GetPetInfos();
     switch (id) {
-        case 210:
-            pet_->StartAction(510, true, false);
+        case CommandId::kCatchAndCarry:
+            pet_->StartAction(ActionId::kCatchAndCarry, true, false);
             break;
-        case 220:
-        case 221:
-        case 222:
-            pet_->StartAction(520, true, false);
+        case CommandId::kCatchAndBounce:
+        case CommandId::kCatchAndBounce2:
+        case CommandId::kCatchAndBounce3:
+            pet_->StartAction(ActionId::kCatchAndBounce, true, false);
             break;
-        case 230:
-            pet_->StartAction(530, true, false);
+        case CommandId::kStroke:
+            pet_->StartAction(ActionId::kStroke, true, false);
             break;
-        case 240:
-            pet_->StartAction(540, true, false);
+        case CommandId::kTag:
+            pet_->StartAction(ActionId::kTag, true, false);
             break;
-        case 250:
-            pet_->StartAction(550, true, false);
+        case CommandId::kFastTag:
+            pet_->StartAction(ActionId::kFastTag, true, false);
             break;
-        case 903:
+        case CommandId::kExit:
             ExitSequence();
             break;
-        case 9021:
+        case CommandId::kToggleOnTop:
             infos.PetOnTop = infos.PetOnTop ? 0 : 1;
             pet_->SetTopMost(infos.PetOnTop != 0);
             break;
-        case 9022:
+        case CommandId::kToggleSound:
             infos.PetOnSound = infos.PetOnSound ? 0 : 1;
             break;
-        case 9027:
+        case CommandId::kToggleAutostart:
             ports_.system->SetStartWithDesktop(!ports_.system->StartsWithDesktop());
             break;
-        case 9023:
+        case CommandId::kRename:
             pet_->RenamePet();
             break;
-        case 9024:
+        case CommandId::kChangePet:
             if (pet_->GetPetsList().entries.size() > 1)
                 ChangePet();
             else
                 pet_->ShowPetChangeNotice();
             break;
-        case 9025:
+        case CommandId::kAbout:
             ports_.dialogs->ShowAbout();
             break;
-        case 9026:
+        case CommandId::kRegistration:
             pet_->RegisterUser();
             break;
         default:
@@ -317,7 +313,8 @@ void CPetMainDlg::RunCommand(int id) {
 
 void CPetMainDlg::ExitSequence() {
     if (!pet_->SavePetFiles()) {
-        ports_.dialogs->MessageBox(pet_->TextOf(201), kApplicationName, IDialogs::kNoIcon, true);
+        ports_.dialogs->MessageBox(pet_->TextOf(TextId::kSaveFailed), kApplicationName,
+                                   IDialogs::kNoIcon, true);
     }
     pet_->RemoveIcon();
     ports_.window->Show(false);

@@ -5,6 +5,7 @@
 
 #include "base/Random.h"
 #include "pet/Pet.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -23,13 +24,13 @@ int CPet::ClampLevel() const {
 
 int CPet::PickNextAction() {
     const int statMax = Config().statMax;
-    if (statMax <= 0) return 100;
+    if (statMax <= 0) return ActionId::kFirst;
     int flags = GetNeedFlags();
-    int lo = 0, hi = 199;
+    int lo = ActionId::kOrdinaryFirst, hi = ActionId::kOrdinaryLast;
     if (flags & kNeedsHigh) {
-        lo = 200, hi = 299;
+        lo = ActionId::kNeedsHighFirst, hi = ActionId::kNeedsHighLast;
     } else if (flags & kNeedsHighest) {
-        lo = 300, hi = 399;
+        lo = ActionId::kNeedsHighestFirst, hi = ActionId::kNeedsHighestLast;
     } else if (random_.Next() % 2 == 1) {
         const PetInfos& s = GetPetInfos();
         const int counters[4] = {s.PetS0, s.PetS1, s.PetS2, s.PetS3};
@@ -39,7 +40,8 @@ int CPet::PickNextAction() {
         for (int i = 0; i < 4; ++i) {
             c += (flags & bits[i]) ? statMax - counters[i] : 0;
             if (c >= r) {
-                lo = 410 + 10 * i, hi = 419 + 10 * i;
+                lo = ActionId::kSingleNeedFirst + ActionId::kSingleNeedStep * i;
+                hi = lo + ActionId::kSingleNeedSpan;
                 break;
             }
         }
@@ -52,7 +54,7 @@ int CPet::PickNextAction() {
         c += action.weights[column];
         if (c >= r) return action.id;
     }
-    return 100;
+    return ActionId::kFirst;
 }
 
 namespace {
@@ -83,8 +85,8 @@ int CPet::ApplyActionEffects(const ActEntry& action) {
         if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
             s.PetLevel += 1;
             ports_.events->OnLevelChanged(s.PetLevel);
-            TextBalloon(207, {});
-            if (s.PetLevel == levels - 1) TextBalloon(206, {});
+            TextBalloon(TextId::kLevelUp, {});
+            if (s.PetLevel == levels - 1) TextBalloon(TextId::kLastLevelReached, {});
         }
     }
     SavePetFiles();

@@ -6,6 +6,7 @@
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -15,40 +16,40 @@ void CPet::Tick() {
         PlayPetSound(curAnim_->soundIndex);
     }
     switch (curAction_->id) {
-        case 140:
+        case ActionId::kWalkLeft:
             return WalkHandler(true);
-        case 141:
+        case ActionId::kWalkRight:
             return WalkHandler(false);
-        case 142:
+        case ActionId::kRunLeft:
             return RunHandler(true);
-        case 143:
+        case ActionId::kRunRight:
             return RunHandler(false);
-        case 144:
+        case ActionId::kGlide:
             return GlideHandler();
-        case 145:
+        case ActionId::kCatchCursor:
             return CatchHandler();
-        case 146:
-        case 149:
+        case ActionId::kTalkNeeds:
+        case ActionId::kTalkAdvertisement:
             return TalkHandler();
         default:
             break;
     }
-    if (curAnim_ && curAnim_->id == 78) return HopHandler();
-    if (curAnim_ && curAnim_->id == 66) return LeapHandler();
+    if (curAnim_ && curAnim_->id == AnimId::kHop) return HopHandler();
+    if (curAnim_ && curAnim_->id == AnimId::kLeap) return LeapHandler();
     switch (curAction_->id) {
-        case 510:
-        case 520:
+        case ActionId::kCatchAndCarry:
+        case ActionId::kCatchAndBounce:
             return CatchHandler();
-        case 530:
+        case ActionId::kStroke:
             return StrokeHandler();
-        case 540:
-        case 550:
+        case ActionId::kTag:
+        case ActionId::kFastTag:
             return TagHandler();
-        case 301:
+        case ActionId::kOuting:
             return OutingHandler();
-        case 702:
+        case ActionId::kDropped:
             return FallHandler();
-        case 705:
+        case ActionId::kThrown:
             return ThrowHandler();
         default:
             return DefaultHandler();
@@ -72,7 +73,7 @@ void CPet::DefaultHandler() {
     }
     if (returnAction_ != -1) {
         StartAction(returnAction_, false, false);
-    } else if (curAction_->id == 701) {
+    } else if (curAction_->id == ActionId::kDragged) {
         // Dragged: the list repeats until the drag ends.
     } else if (TimeIsUp()) {
         StartNextAction();
@@ -87,18 +88,18 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
     ports_.hook->UnInstallHook();
     RestoreSequence();
     RestoreSystemCursors();
-    if (curAction_ && curAction_->id == 301) EndOuting();
+    if (curAction_ && curAction_->id == ActionId::kOuting) EndOuting();
     int previous = curAction_ ? curAction_->id : -1;
 
     const ActEntry* action = FindAction(id);
-    if (!action) action = FindAction(100);
-    if (!action) return previous;  // only a pet that failed its start has no action 100
+    if (!action) action = FindAction(ActionId::kFirst);
+    if (!action) return previous;  // only a pet that failed its start has no first action
     curAction_ = action;
     animPos_ = 0;
     framePos_ = -1;
     if (!keepReturn) returnAction_ = -1;
     if (resetClock) actionStart_ = clock_.TickCount();
-    if (action->id == 702) speed_ = 5;
+    if (action->id == ActionId::kDropped) speed_ = 5;
     curAnim_ = action->animations.empty() ? nullptr : FindAnimation(action->animations[0]);
     ports_.events->OnActionStarted(action->id, previous);
 
@@ -108,15 +109,15 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
 
 bool CPet::ReplaceCursorsForAction(int id) {
     int record;
-    if (id >= 510 && id <= 519)
+    if (IsCarryGame(id))
         record = 0;
-    else if (id == 550)
+    else if (id == ActionId::kFastTag)
         record = 1;
-    else if (id >= 540 && id <= 549)
+    else if (IsTagGame(id))
         record = 2;
-    else if (id >= 530 && id <= 539)
+    else if (IsStrokeGame(id))
         record = 3;
-    else if (id >= 520 && id <= 529)
+    else if (IsBounceGame(id))
         record = 4;
     else
         return false;

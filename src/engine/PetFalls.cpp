@@ -2,6 +2,7 @@
 
 #include "pet/Pet.h"
 #include "ports/PetWindow.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -9,7 +10,7 @@ void CPet::ThrowPet(int flags, int speedX, int speedY) {
     moveFlags_ = flags;
     throwSpeedX_ = speedX;
     throwSpeedY_ = speedY;
-    StartAction(705, true, false);
+    StartAction(ActionId::kThrown, true, false);
 }
 
 void CPet::Landed() {

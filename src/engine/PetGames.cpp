@@ -7,13 +7,14 @@
 #include "pet/Pet.h"
 #include "ports/Desktop.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {
 
 constexpr int kJump[8] = {-20, -35, -25, -20, 20, 35, 25, 20};
 constexpr int kBounce[9] = {-15, -20, -15, -10, 0, 10, 15, 20, 15};
-constexpr int kCatchCursor = 168;
+constexpr int kCaughtCursorResource = 168;
 
 enum CatchStage {
     kLooking = 0,
@@ -38,7 +39,7 @@ void CPet::TextBalloon(int textId, std::initializer_list<long long> numbers) {
 
 void CPet::CatchHandler() {
     const int id = curAction_->id;
-    if (id == 520 && subState_ == kBounceWalk) return BounceWalk();
+    if (id == ActionId::kCatchAndBounce && subState_ == kBounceWalk) return BounceWalk();
     if (AdvanceFrame() == kSequenceCompleted && !CatchSequenceStep()) return;
 
     Point cursor = ports_.desktop->GetCursorPos();
@@ -53,7 +54,7 @@ void CPet::CatchHandler() {
             subState_ = kStep;
             bool right = cx < cursor.x;
             moveFlags_ = right ? kMoveRight : kMoveLeft;
-            int chase = right ? 18 : 17;
+            int chase = right ? AnimId::kRunRight : AnimId::kRunLeft;
             if (!curAnim_ || curAnim_->id != chase) PlaySequence({chase});
         }
     }
@@ -72,10 +73,10 @@ void CPet::CatchHandler() {
     if (subState_ == kUnderCursor) {
         if (pet.top - cursor.y <= Desktop().ground / 2 - GetFrameSize().height - 30) {
             subState_ = kJumpUp;
-            PlaySequence({72});
+            PlaySequence({AnimId::kJumpStart});
         } else {
             subState_ = kLooking;
-            PlaySequence({70, 71});
+            PlaySequence({AnimId::kLookUp, AnimId::kLookUpEnd});
         }
     }
     if (subState_ == kJumping) {
@@ -96,24 +97,24 @@ void CPet::CatchHandler() {
 // The catch games' choices at the end of a list; false when another action was started.
 bool CPet::CatchSequenceStep() {
     const int id = curAction_->id;
-    if (id == 510 && subState_ == kLanded) {
+    if (id == ActionId::kCatchAndCarry && subState_ == kLanded) {
         // The landing has played: the catch succeeded, even when the time ran out meanwhile.
         RestoreSequence();
-        TextBalloon(401, {curAction_->deltaS0, curAction_->deltaPoint});
-        StartAction(610, true, false);
+        TextBalloon(TextId::kCarrySuccess, {curAction_->deltaS0, curAction_->deltaPoint});
+        StartAction(ActionId::kCarryReward, true, false);
         return false;
     }
     int last = LastListId();
     if (!TimeIsUp()) {
-        if (last == 71) {
+        if (last == AnimId::kLookUpEnd) {
             subState_ = kApproach;
-        } else if (last == 72) {
+        } else if (last == AnimId::kJumpStart) {
             subState_ = kJumping;
-            PlaySequence({73, 73, 73, 73});
-        } else if (last == 73) {
-            PlaySequence({121, 70, 71});
+            PlaySequence({AnimId::kJump, AnimId::kJump, AnimId::kJump, AnimId::kJump});
+        } else if (last == AnimId::kJump) {
+            PlaySequence({AnimId::kJumpLanded, AnimId::kLookUp, AnimId::kLookUpEnd});
             subState_ = kLooking;
-        } else if (id != 145) {
+        } else if (id != ActionId::kCatchCursor) {
             if (subState_ == kHanging) {
                 Release(false);
             } else if (subState_ == kFalling) {
@@ -125,7 +126,7 @@ bool CPet::CatchSequenceStep() {
         return true;
     }
     if (subState_ == kHanging) Release(true);
-    bool ends = id == 145 ? subState_ != kFalling : subState_ < kHanging;
+    bool ends = id == ActionId::kCatchCursor ? subState_ != kFalling : subState_ < kHanging;
     if (ends) {
         subState_ = 0;
         subCounter_ = 0;
@@ -139,16 +140,16 @@ bool CPet::CatchSequenceStep() {
 void CPet::Catch() {
     const int id = curAction_->id;
     subState_ = kHanging;
-    if (id == 145) {
-        PlaySequence({74});
+    if (id == ActionId::kCatchCursor) {
+        PlaySequence({AnimId::kHang});
     } else {
         RestoreSystemCursors();
-        SetCursorFromResource(kCatchCursor);
-        if (id == 510) {
+        SetCursorFromResource(kCaughtCursorResource);
+        if (id == ActionId::kCatchAndCarry) {
             ApplyActionEffects(*curAction_);
-            PlaySequence({123, 124});
+            PlaySequence({AnimId::kCarryHang, AnimId::kCarryHangEnd});
         } else {
-            PlaySequence({137, 138});
+            PlaySequence({AnimId::kBounceHang, AnimId::kBounceHangEnd});
         }
     }
     hookActive_ = true;
@@ -160,10 +161,13 @@ void CPet::Release(bool timeUp) {
     const int id = curAction_->id;
     hookActive_ = false;
     ports_.hook->UnInstallHook();
-    if (id != 145) RestoreSystemCursors();
+    if (id != ActionId::kCatchCursor) RestoreSystemCursors();
     subState_ = kFalling;
     speed_ = 10;
-    int fall = id == 145 ? 73 : id == 510 ? 125 : timeUp ? 125 : 139;
+    int fall = id == ActionId::kCatchCursor     ? AnimId::kJump
+               : id == ActionId::kCatchAndCarry ? AnimId::kCarryFall
+               : timeUp                         ? AnimId::kCarryFall
+                                                : AnimId::kBounceFall;
     PlaySequence({fall});
 }
 
@@ -177,13 +181,13 @@ void CPet::Fall() {
     } else {
         speed_ = DropToGround(pet.bottom, ground);
         const int id = curAction_->id;
-        if (id == 145) {
+        if (id == ActionId::kCatchCursor) {
             subState_ = kLanded;
-        } else if (id == 510) {
-            PlaySequence({126, 127});
+        } else if (id == ActionId::kCatchAndCarry) {
+            PlaySequence({AnimId::kCarryLand, AnimId::kCarryLandEnd});
             subState_ = kLanded;
         } else {
-            PlaySequence({120});
+            PlaySequence({AnimId::kBounceWalk});
             ApplyActionEffects(*curAction_);
             subState_ = kBounceWalk;
             // A bounce cut short by another action must not go on here; the direction stays.
@@ -196,15 +200,15 @@ void CPet::Fall() {
 
 void CPet::BounceWalk() {
     if (AdvanceFrame() == kSequenceCompleted && !bouncing_) {
-        if (curAnim_ && curAnim_->id == 122) {
+        if (curAnim_ && curAnim_->id == AnimId::kBounceEnd) {
             RestoreSequence();
-            TextBalloon(402, {curAction_->deltaS1, curAction_->deltaPoint});
-            StartAction(620, true, false);
+            TextBalloon(TextId::kBounceSuccess, {curAction_->deltaS1, curAction_->deltaPoint});
+            StartAction(ActionId::kBounceReward, true, false);
             return;
         }
-        PlaySequence({122});
+        PlaySequence({AnimId::kBounceEnd});
     }
-    if (curAnim_ && curAnim_->id == 120) {
+    if (curAnim_ && curAnim_->id == AnimId::kBounceWalk) {
         Rect pet = GetPetRect();
         int width = Desktop().width;
         int step;
@@ -243,31 +247,33 @@ void CPet::StrokeHandler() {
         RestoreSequence();
         if (subState_ >= 46) {
             ApplyActionEffects(*curAction_);
-            TextBalloon(403, {curAction_->deltaS2, curAction_->deltaPoint});
-            StartAction(630, true, false);
+            TextBalloon(TextId::kStrokeSuccess, {curAction_->deltaS2, curAction_->deltaPoint});
+            StartAction(ActionId::kStrokeReward, true, false);
         } else {
             StartNextAction();
         }
         return;
     }
-    if (curAnim_ && curAnim_->id == 52 && result == kSequenceCompleted) RestoreSequence();
+    if (curAnim_ && curAnim_->id == AnimId::kStroked && result == kSequenceCompleted)
+        RestoreSequence();
     ShowFrameRegion();
 }
 
 void CPet::TagHandler() {
-    const bool fast = curAction_->id == 550;
+    const bool fast = curAction_->id == ActionId::kFastTag;
     if (AdvanceFrame() == kSequenceCompleted) {
-        const int caught = fast ? 128 : 130;
+        const int caught = fast ? AnimId::kFastTagCaught : AnimId::kTagCaught;
         if (curAnim_ && curAnim_->id == caught) {
             RestoreSequence();
             RestoreSystemCursors();
             if (fast) {
-                TextBalloon(405, {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
-                                  curAction_->deltaS3, curAction_->deltaPoint});
+                TextBalloon(TextId::kFastTagSuccess,
+                            {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
+                             curAction_->deltaS3, curAction_->deltaPoint});
             } else {
-                TextBalloon(404, {curAction_->deltaS3, curAction_->deltaPoint});
+                TextBalloon(TextId::kTagSuccess, {curAction_->deltaS3, curAction_->deltaPoint});
             }
-            StartAction(fast ? 630 : 640, true, false);
+            StartAction(fast ? ActionId::kStrokeReward : ActionId::kTagReward, true, false);
             return;
         }
         if (TimeIsUp()) {
@@ -283,11 +289,11 @@ void CPet::TagHandler() {
     int anim = curAnim_ ? curAnim_->id : -1;
     int factor = fast ? 2 : 1;
     speed_ = 0;
-    if (anim == 107 || anim == 92) {
-        speed_ = (anim == 107 ? -20 : -10) * factor;
+    if (anim == AnimId::kFleeLeft || anim == AnimId::kFleeNearLeft) {
+        speed_ = (anim == AnimId::kFleeLeft ? -20 : -10) * factor;
         if (pet.left + speed_ <= 0) speed_ = -pet.left;
-    } else if (anim == 109 || anim == 87) {
-        speed_ = (anim == 109 ? 20 : 10) * factor;
+    } else if (anim == AnimId::kFleeRight || anim == AnimId::kFleeNearRight) {
+        speed_ = (anim == AnimId::kFleeRight ? 20 : 10) * factor;
         if (pet.right + speed_ >= width) speed_ = width - pet.right;
     }
     MovePetBy(speed_, 0);
@@ -301,24 +307,27 @@ void CPet::FleeFromCursor() {
     int dx = (pet.left + pet.right) / 2 - cursor.x;
     int dy = (pet.top + pet.bottom) / 2 - cursor.y;
     if (std::abs(dx) >= desktop.width / 4 || std::abs(dy) >= desktop.ground / 4) {
-        dx < 0 ? PlaySequence({108, 108}) : PlaySequence({110, 110});
+        dx < 0 ? PlaySequence({AnimId::kFleeFarLeft, AnimId::kFleeFarLeft})
+               : PlaySequence({AnimId::kFleeFarRight, AnimId::kFleeFarRight});
     } else if (std::abs(dx) >= desktop.width / 8 || std::abs(dy) >= desktop.ground / 8) {
-        dx < 0 ? PlaySequence({107}) : PlaySequence({109});
+        dx < 0 ? PlaySequence({AnimId::kFleeLeft}) : PlaySequence({AnimId::kFleeRight});
     } else {
-        dx < 0 ? PlaySequence({92, 93}) : PlaySequence({87, 88});
+        dx < 0 ? PlaySequence({AnimId::kFleeNearLeft, AnimId::kFleeNearLeftEnd})
+               : PlaySequence({AnimId::kFleeNearRight, AnimId::kFleeNearRightEnd});
     }
 }
 
 void CPet::OnGameClick(int x, int y) {
     int id = GetActionId();
-    if (id >= 530 && id <= 539) {
-        PlaySequence({52});
+    if (IsStrokeGame(id)) {
+        PlaySequence({AnimId::kStroked});
         subState_ += 1;
-    } else if (id >= 540 && id <= 559) {
+    } else if (IsClickGame(id)) {
         RestoreSystemCursors();
-        SetCursorFromResource(kCatchCursor);
+        SetCursorFromResource(kCaughtCursorResource);
         ApplyActionEffects(*curAction_);
-        id >= 550 ? PlaySequence({128}) : PlaySequence({130});
+        IsFastTagGame(id) ? PlaySequence({AnimId::kFastTagCaught})
+                          : PlaySequence({AnimId::kTagCaught});
     }
 }
 

@@ -3,6 +3,7 @@
 #include "base/Random.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -26,12 +27,13 @@ int TableAt(const int (&table)[N], int position) {
 }  // namespace
 
 void CPet::WalkHandler(bool left) {
-    const int turn = left ? 13 : 14, walk = left ? 15 : 16;
+    const int turn = left ? AnimId::kTurnLeftToRight : AnimId::kTurnRightToLeft;
+    const int walk = left ? AnimId::kWalkLeft : AnimId::kWalkRight;
     if (AdvanceFrame() == kSequenceCompleted) {
         if (TimeIsUp()) return StartNextAction();
         if (LastListId() == turn) {
             RestoreSequence();
-            StartAction(left ? 141 : 140, false, false);
+            StartAction(left ? ActionId::kWalkRight : ActionId::kWalkLeft, false, false);
             return;
         }
         if (int(DrawSeed() % 1000) < 40) PlaySequence({turn});
@@ -53,8 +55,12 @@ void CPet::WalkHandler(bool left) {
 
 void CPet::RunHandler(bool left) {
     if (AdvanceFrame() == kSequenceCompleted && !RunSequenceStep(left)) return;
-    const int self = left ? 142 : 143, run = left ? 17 : 18, dash = left ? 19 : 20;
-    const int hopUp = left ? 21 : 22, hopDown = left ? 23 : 24, turn = left ? 13 : 14;
+    const int self = left ? ActionId::kRunLeft : ActionId::kRunRight,
+              run = left ? AnimId::kRunLeft : AnimId::kRunRight,
+              dash = left ? AnimId::kDashLeft : AnimId::kDashRight;
+    const int hopUp = left ? AnimId::kHopUpLeft : AnimId::kHopUpRight;
+    const int hopDown = left ? AnimId::kHopDownLeft : AnimId::kHopDownRight;
+    const int turn = left ? AnimId::kTurnLeftToRight : AnimId::kTurnRightToLeft;
     int anim = curAnim_ ? curAnim_->id : -1;
     if (anim == run || anim == dash) {
         Rect pet = GetPetRect();
@@ -83,8 +89,10 @@ void CPet::RunHandler(bool left) {
 
 // The run's choices at the end of its list; false when another action was started.
 bool CPet::RunSequenceStep(bool left) {
-    const int self = left ? 142 : 143, dash = left ? 19 : 20, turn = left ? 13 : 14;
-    const int closing = left ? 118 : 60;
+    const int self = left ? ActionId::kRunLeft : ActionId::kRunRight,
+              dash = left ? AnimId::kDashLeft : AnimId::kDashRight,
+              turn = left ? AnimId::kTurnLeftToRight : AnimId::kTurnRightToLeft;
+    const int closing = left ? AnimId::kRunEndLeft : AnimId::kRunEndRight;
     if (TimeIsUp()) {
         if (curAnim_ && curAnim_->id == closing) {
             RestoreSequence();
@@ -94,7 +102,7 @@ bool CPet::RunSequenceStep(bool left) {
         PlaySequence({closing});
     } else if (LastListId() == turn) {
         RestoreSequence();
-        StartAction(left ? 143 : 142, false, false);
+        StartAction(left ? ActionId::kRunRight : ActionId::kRunLeft, false, false);
         return false;
     } else if (returnAction_ != -1) {
         if (curAnim_ && curAnim_->id == dash) clock_.Sleep(500);
@@ -107,7 +115,8 @@ bool CPet::RunSequenceStep(bool left) {
             PlaySequence({dash});
         } else if (r < 200) {
             returnAction_ = self;
-            left ? PlaySequence({21, 23, 25}) : PlaySequence({22, 24, 26});
+            left ? PlaySequence({AnimId::kHopUpLeft, AnimId::kHopDownLeft, AnimId::kHopEndLeft})
+                 : PlaySequence({AnimId::kHopUpRight, AnimId::kHopDownRight, AnimId::kHopEndRight});
         } else if (r < 300) {
             returnAction_ = self;
             PlaySequence({turn});
@@ -125,26 +134,26 @@ void CPet::GlideHandler() {
 // The glide's choices at the end of its list; false when another action was started.
 bool CPet::GlideSequenceStep() {
     int last = LastListId();
-    if (last == 42) {
-        PlaySequence({42});
-    } else if (last == 38 && (moveFlags_ & kMoveDown)) {
+    if (last == AnimId::kGlideFall) {
+        PlaySequence({AnimId::kGlideFall});
+    } else if (last == AnimId::kGlide && (moveFlags_ & kMoveDown)) {
         int r = random_.Next() % 1000;
         if (r >= 200 && r <= 250) {
-            PlaySequence({41, 42});
+            PlaySequence({AnimId::kGlideFallStart, AnimId::kGlideFall});
             speed_ = 12;
         } else {
-            PlaySequence({38});
+            PlaySequence({AnimId::kGlide});
         }
-    } else if (last == 40) {
+    } else if (last == AnimId::kGlideStopEnd) {
         moveFlags_ = kMoveDown;
         int r = int(DrawSeed() % 100);
         if (r < 40) {
-            PlaySequence({38});
+            PlaySequence({AnimId::kGlide});
         } else if (r < 60) {
-            PlaySequence({41, 42});
+            PlaySequence({AnimId::kGlideFallStart, AnimId::kGlideFall});
             speed_ = 12;
         }
-    } else if (last == 47) {
+    } else if (last == AnimId::kGlideLandingEnd) {
         RestoreSequence();
         StartNextAction();
         return false;
@@ -152,16 +161,16 @@ bool CPet::GlideSequenceStep() {
         int r = int(DrawSeed() % 1000);
         if (r < 200) {
             moveFlags_ = kMoveUp | kMoveLeft;
-            PlaySequence({38, 38});
+            PlaySequence({AnimId::kGlide, AnimId::kGlide});
         } else if (r < 400) {
             moveFlags_ = kMoveUp | kMoveRight;
-            PlaySequence({38, 38});
+            PlaySequence({AnimId::kGlide, AnimId::kGlide});
         } else if (r < 800) {
             moveFlags_ = kMoveUp;
-            PlaySequence({38, 38, 38});
+            PlaySequence({AnimId::kGlide, AnimId::kGlide, AnimId::kGlide});
         } else {
             moveFlags_ = 0;
-            PlaySequence({39, 40});
+            PlaySequence({AnimId::kGlideStop, AnimId::kGlideStopEnd});
         }
     }
     return true;
@@ -170,11 +179,11 @@ bool CPet::GlideSequenceStep() {
 void CPet::GlideMove() {
     int anim = curAnim_ ? curAnim_->id : -1;
     DesktopSize desktop = Desktop();
-    if (anim == 36) {
+    if (anim == AnimId::kGlideTakeOff) {
         MovePetBy(0, TableAt(kTakeOff, framePos_));
         moveFlags_ = kMoveUp;
         speed_ = 4;
-    } else if (anim == 38) {
+    } else if (anim == AnimId::kGlide) {
         bool hit = false;
         if (moveFlags_ & kMoveUp) {
             Rect pet = GetPetRect();
@@ -186,7 +195,7 @@ void CPet::GlideMove() {
             if (pet.bottom + speed_ - kGroundMargin >= desktop.ground) {
                 speed_ = DropToGround(pet.bottom, desktop.ground);
                 MovePetBy(0, speed_);
-                PlaySequence({46, 47});
+                PlaySequence({AnimId::kGlideLanding, AnimId::kGlideLandingEnd});
             } else {
                 MovePetBy(0, speed_);
             }
@@ -205,16 +214,18 @@ void CPet::GlideMove() {
             if (moveFlags_ & (kMoveLeft | kMoveRight)) moveFlags_ ^= kMoveLeft | kMoveRight;
             if (moveFlags_ & kMoveUp) {
                 moveFlags_ = 0;
-                PlaySequence({39, 40});
+                PlaySequence({AnimId::kGlideStop, AnimId::kGlideStopEnd});
             }
             speed_ = 4;
         }
-    } else if (anim == 42 && (moveFlags_ & kMoveDown)) {
+    } else if (anim == AnimId::kGlideFall && (moveFlags_ & kMoveDown)) {
         Rect pet = GetPetRect();
         bool landing = pet.bottom + speed_ - kGroundMargin >= desktop.ground;
         speed_ = landing ? DropToGround(pet.bottom, desktop.ground) : speed_ + 2;
         MovePetBy(0, speed_);
-        if (landing) PlaySequence({43, 44, 46, 47});
+        if (landing)
+            PlaySequence({AnimId::kFallLanding, AnimId::kFallLandingEnd, AnimId::kGlideLanding,
+                          AnimId::kGlideLandingEnd});
     }
 }
 

@@ -7,6 +7,7 @@
 #include "pet/Pet.h"
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {
@@ -58,10 +59,10 @@ void CPet::OutingHandler() {
                 Rect piece = Piece(r3.left, r3.top, r4.width, r4.height);
                 objectWnd_->SetSourceRect(piece.left, piece.top, piece.right, piece.bottom);
             }
-            PlaySequence({85});
+            PlaySequence({AnimId::kOutingObjectChanged});
         } else if (subState_ == kObjectChanged) {
             subState_ = kWalkAway;
-            PlaySequence({86});
+            PlaySequence({AnimId::kOutingWalkAway});
         } else if (subState_ == kAway && TimeIsUp()) {
             objectWnd_.reset();
             ports_.window->Show(true);
@@ -89,7 +90,7 @@ void CPet::OutingHandler() {
         MovePetBy(speed_, 0);
     }
     if (subState_ == kMeetObject) {
-        PlaySequence({84});
+        PlaySequence({AnimId::kOutingMeetObject});
         subState_ = kLookAtObject;
     }
     if (subState_ == kWalkAway) {

@@ -5,13 +5,14 @@
 #include "balloon/BalloonWnd.h"
 #include "base/Random.h"
 #include "pet/Pet.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
 void CPet::TalkHandler() {
     AdvanceFrame();
     if (!ShowFrameRegion() || openBalloon_) return;
-    const bool advertisement = curAction_->id == 149;
+    const bool advertisement = curAction_->id == ActionId::kTalkAdvertisement;
     const std::string* text = advertisement ? PickAdMessage(DrawSeed()) : PickNeedMessage();
     if (!text) {
         // Nothing to say: the talk ends as if its balloon had closed.
@@ -30,9 +31,9 @@ const std::string* CPet::PickNeedMessage() {
     int flags = GetNeedFlags();
     int lo, hi;
     if (flags == 0) {
-        lo = 201, hi = 250;
+        lo = TextId::kTalkContentFirst, hi = TextId::kTalkContentLast;
     } else if (flags == kNeedsHigh) {
-        lo = 291, hi = 300;
+        lo = TextId::kTalkNeedsHighFirst, hi = TextId::kTalkNeedsHighLast;
     } else if (flags == kNeedsHighest) {
         lo = 0, hi = 0;
     } else {
@@ -40,7 +41,8 @@ const std::string* CPet::PickNeedMessage() {
         do {
             need = random_.Next() % 4;
         } while (!(flags & (kNeedS0 << need)));
-        lo = 251 + 10 * need, hi = 260 + 10 * need;
+        lo = TextId::kTalkNeedFirst + TextId::kTalkNeedStep * need;
+        hi = lo + TextId::kTalkNeedSpan;
     }
     return PickMessage(lo, hi, DrawSeed());
 }
@@ -48,7 +50,7 @@ const std::string* CPet::PickNeedMessage() {
 void CPet::OnTextShown(CBalloonWnd& balloon) {
     ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
     int action = GetActionId();
-    if (action == 146 || action == 149) PlaySequence({34});
+    if (IsTalkAction(action)) PlaySequence({AnimId::kTalkDone});
 }
 
 void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
@@ -61,7 +63,7 @@ void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
                            [&balloon](const auto& b) { return b.get() == &balloon; });
     if (it != balloons_.end()) balloons_.erase(it);  // the balloon's last act: it may go now
     int action = GetActionId();
-    if (wasOpen && !closingBalloon_ && (action == 146 || action == 149)) {
+    if (wasOpen && !closingBalloon_ && IsTalkAction(action)) {
         RestoreSequence();
         StartNextAction();
     }

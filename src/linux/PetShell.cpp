@@ -1,6 +1,7 @@
 #include "linux/PetShell.h"
 
 #include "base/Log.h"
+#include "script/PetIds.h"
 
 namespace nuv::gtk {
 
@@ -59,7 +60,7 @@ void CPetShell::Stop() {
     hook_.UnInstallHook();
     if (!dialog_ || window_.Ended()) return;
     WriteLog("CPetShell::Stop() - 끝내라는 신호를 받았습니다.");
-    dialog_->OnCommand(2);  // as a close of the window
+    dialog_->OnCommand(CommandId::kClose);
 }
 
 void CPetShell::TakeDown() {
@@ -128,7 +129,7 @@ gboolean CPetShell::OnEnter(GtkWidget*, GdkEventCrossing*, gpointer data) {
 
 gboolean CPetShell::OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
     auto* self = static_cast<CPetShell*>(data);
-    if (self->dialog_) self->dialog_->OnCommand(2);
+    if (self->dialog_) self->dialog_->OnCommand(CommandId::kClose);
     return TRUE;  // the window goes with the pet, not before
 }
 

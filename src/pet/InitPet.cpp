@@ -9,6 +9,7 @@
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -27,7 +28,7 @@ bool CPet::InitPet(bool run) {
 
     // Both ways: the window may still be top-most from the pet that ran before.
     SetTopMost(GetPetInfos().PetOnTop != 0);
-    StartAction(100, true, true);
+    StartAction(ActionId::kFirst, true, true);
     ports_.window->StartTimer(kTimerTick, 120);
     ports_.hook->InitHooksDll();
     return true;
@@ -61,7 +62,7 @@ bool CPet::ReadPetFiles() {
         return false;
     }
     if (!ReadAllSections()) return false;
-    if (!FindAction(100)) {
+    if (!FindAction(ActionId::kFirst)) {
         WriteLog("InitPet() - ANI 파일에 첫 동작(100)이 없습니다.");
         return false;
     }
@@ -69,7 +70,8 @@ bool CPet::ReadPetFiles() {
     PetInfos& infos = GetPetInfos();
     if (infos.PetName.empty()) {
         WriteLog("[ Registration New Pet Name ]");
-        std::string name = TypedPetName(TextOf(204), TextOf(205));
+        std::string name =
+            TypedPetName(TextOf(TextId::kNameBoxCaption), TextOf(TextId::kNameBoxQuestion));
         if (name.empty()) {
             WriteLog("InitPet() - 시작할 PET의 이름을 지정하지 않았습니다.");
             return false;

@@ -13,6 +13,7 @@
 #include "ports/LoadingWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {
@@ -84,13 +85,15 @@ std::string CPet::TypedPetName(const std::string& caption, const std::string& qu
 }
 
 void CPet::RenamePet() {
-    std::string name = TypedPetName(TextOf(208), TextOf(209));
+    std::string name =
+        TypedPetName(TextOf(TextId::kRenameCaption), TextOf(TextId::kRenameQuestion));
     if (!name.empty()) GetPetInfos().PetName = name;
 }
 
 void CPet::ShowPetChangeNotice() {
     if (GetPetsList().entries.size() > 1) return;
-    ports_.dialogs->MessageBox(TextOf(210), TextOf(211), IDialogs::kExclamation, true);
+    ports_.dialogs->MessageBox(TextOf(TextId::kPetChangeCaption), TextOf(TextId::kPetChangeNotice),
+                               IDialogs::kExclamation, true);
 }
 
 bool CPet::ChooseOtherPet() {
@@ -98,7 +101,7 @@ bool CPet::ChooseOtherPet() {
     std::vector<std::string> names;
     for (const PetEntry& pet : pets)
         names.push_back(pet.name);
-    auto choice = ports_.dialogs->ChooseFromList(TextOf(211), names);
+    auto choice = ports_.dialogs->ChooseFromList(TextOf(TextId::kPetChangeNotice), names);
     if (!choice || *choice < 0 || *choice >= int(pets.size())) return false;
     if (*choice == FindActivePet()) return false;  // the pet that runs already
     MakeActivePet(*choice);

@@ -8,6 +8,7 @@
 #include "base/Log.h"
 #include "pet/Pet.h"
 #include "ports/FileSystem.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {
@@ -16,63 +17,104 @@ struct Range {
     int lo, hi;
 };
 
-constexpr Range kActionRanges[] = {{0, 199},   {200, 299}, {300, 399}, {410, 419},
-                                   {420, 429}, {430, 439}, {440, 449}};
-constexpr Range kMessageRanges[] = {{201, 250}, {251, 260}, {261, 270},
-                                    {271, 280}, {281, 290}, {291, 300}};
+constexpr Range SingleNeedActions(int need) {
+    const int lo = ActionId::kSingleNeedFirst + ActionId::kSingleNeedStep * need;
+    return {lo, lo + ActionId::kSingleNeedSpan};
+}
+constexpr Range SingleNeedTexts(int need) {
+    const int lo = TextId::kTalkNeedFirst + TextId::kTalkNeedStep * need;
+    return {lo, lo + TextId::kTalkNeedSpan};
+}
+
+constexpr Range kActionRanges[] = {{ActionId::kOrdinaryFirst, ActionId::kOrdinaryLast},
+                                   {ActionId::kNeedsHighFirst, ActionId::kNeedsHighLast},
+                                   {ActionId::kNeedsHighestFirst, ActionId::kNeedsHighestLast},
+                                   SingleNeedActions(0),
+                                   SingleNeedActions(1),
+                                   SingleNeedActions(2),
+                                   SingleNeedActions(3)};
+constexpr Range kMessageRanges[] = {{TextId::kTalkContentFirst, TextId::kTalkContentLast},
+                                    SingleNeedTexts(0),
+                                    SingleNeedTexts(1),
+                                    SingleNeedTexts(2),
+                                    SingleNeedTexts(3),
+                                    {TextId::kTalkNeedsHighFirst, TextId::kTalkNeedsHighLast}};
 
 // The animations each action with built-in behaviour needs.
 const std::map<int, std::vector<int>>& NeededAnimations() {
     static const std::map<int, std::vector<int>> needed = {
-        {140, {13, 15}},
-        {141, {14, 16}},
-        {142, {13, 17, 19, 21, 23, 25, 118}},
-        {143, {14, 18, 20, 22, 24, 26, 60}},
-        {144, {36, 38, 39, 40, 41, 42, 43, 44, 46, 47}},
-        {145, {17, 18, 70, 71, 72, 73, 74, 121}},
-        {146, {34}},
-        {149, {34}},
-        {301, {84, 85, 86}},
-        {510, {17, 18, 70, 71, 72, 73, 121, 123, 124, 125, 126, 127}},
-        {520, {17, 18, 70, 71, 72, 73, 120, 121, 122, 125, 137, 138, 139}},
-        {530, {52}},
-        {540, {87, 88, 92, 93, 107, 108, 109, 110, 130}},
-        {550, {87, 88, 92, 93, 107, 108, 109, 110, 128}},
+        {ActionId::kWalkLeft, {AnimId::kTurnLeftToRight, AnimId::kWalkLeft}},
+        {ActionId::kWalkRight, {AnimId::kTurnRightToLeft, AnimId::kWalkRight}},
+        {ActionId::kRunLeft,
+         {AnimId::kTurnLeftToRight, AnimId::kRunLeft, AnimId::kDashLeft, AnimId::kHopUpLeft,
+          AnimId::kHopDownLeft, AnimId::kHopEndLeft, AnimId::kRunEndLeft}},
+        {ActionId::kRunRight,
+         {AnimId::kTurnRightToLeft, AnimId::kRunRight, AnimId::kDashRight, AnimId::kHopUpRight,
+          AnimId::kHopDownRight, AnimId::kHopEndRight, AnimId::kRunEndRight}},
+        {ActionId::kGlide,
+         {AnimId::kGlideTakeOff, AnimId::kGlide, AnimId::kGlideStop, AnimId::kGlideStopEnd,
+          AnimId::kGlideFallStart, AnimId::kGlideFall, AnimId::kFallLanding,
+          AnimId::kFallLandingEnd, AnimId::kGlideLanding, AnimId::kGlideLandingEnd}},
+        {ActionId::kCatchCursor,
+         {AnimId::kRunLeft, AnimId::kRunRight, AnimId::kLookUp, AnimId::kLookUpEnd,
+          AnimId::kJumpStart, AnimId::kJump, AnimId::kHang, AnimId::kJumpLanded}},
+        {ActionId::kTalkNeeds, {AnimId::kTalkDone}},
+        {ActionId::kTalkAdvertisement, {AnimId::kTalkDone}},
+        {ActionId::kOuting,
+         {AnimId::kOutingMeetObject, AnimId::kOutingObjectChanged, AnimId::kOutingWalkAway}},
+        {ActionId::kCatchAndCarry,
+         {AnimId::kRunLeft, AnimId::kRunRight, AnimId::kLookUp, AnimId::kLookUpEnd,
+          AnimId::kJumpStart, AnimId::kJump, AnimId::kJumpLanded, AnimId::kCarryHang,
+          AnimId::kCarryHangEnd, AnimId::kCarryFall, AnimId::kCarryLand, AnimId::kCarryLandEnd}},
+        {ActionId::kCatchAndBounce,
+         {AnimId::kRunLeft, AnimId::kRunRight, AnimId::kLookUp, AnimId::kLookUpEnd,
+          AnimId::kJumpStart, AnimId::kJump, AnimId::kBounceWalk, AnimId::kJumpLanded,
+          AnimId::kBounceEnd, AnimId::kCarryFall, AnimId::kBounceHang, AnimId::kBounceHangEnd,
+          AnimId::kBounceFall}},
+        {ActionId::kStroke, {AnimId::kStroked}},
+        {ActionId::kTag,
+         {AnimId::kFleeNearRight, AnimId::kFleeNearRightEnd, AnimId::kFleeNearLeft,
+          AnimId::kFleeNearLeftEnd, AnimId::kFleeLeft, AnimId::kFleeFarLeft, AnimId::kFleeRight,
+          AnimId::kFleeFarRight, AnimId::kTagCaught}},
+        {ActionId::kFastTag,
+         {AnimId::kFleeNearRight, AnimId::kFleeNearRightEnd, AnimId::kFleeNearLeft,
+          AnimId::kFleeNearLeftEnd, AnimId::kFleeLeft, AnimId::kFleeFarLeft, AnimId::kFleeRight,
+          AnimId::kFleeFarRight, AnimId::kFastTagCaught}},
     };
     return needed;
 }
 
 // The numbered texts the program shows, with what they are for. The menu has captions of its
-// own for 312 and 313, so a pet may leave those out.
+// own for the about and registration items, so a pet may leave those out.
 const std::map<int, const char*>& ProgramTexts() {
     static const std::map<int, const char*> texts = {
-        {101, "window title"},
-        {201, "save failure"},
-        {204, "name box caption"},
-        {205, "name box question"},
-        {206, "last level"},
-        {207, "level up"},
-        {208, "rename caption"},
-        {209, "rename question"},
-        {210, "one pet only"},
-        {211, "pet change"},
-        {301, "status: the name"},
-        {302, "gauge 0"},
-        {303, "gauge 1"},
-        {304, "gauge 2"},
-        {305, "gauge 3"},
-        {306, "status: level"},
-        {307, "status: days"},
-        {308, "option: on top"},
-        {309, "option: sound"},
-        {310, "option: rename"},
-        {311, "option: change pet"},
-        {401, "result of game 510"},
-        {402, "result of game 520"},
-        {403, "result of game 530"},
-        {404, "result of game 540"},
-        {405, "result of game 550"},
-        {801, "tray tip"},
+        {TextId::kWindowTitle, "window title"},
+        {TextId::kSaveFailed, "save failure"},
+        {TextId::kNameBoxCaption, "name box caption"},
+        {TextId::kNameBoxQuestion, "name box question"},
+        {TextId::kLastLevelReached, "last level"},
+        {TextId::kLevelUp, "level up"},
+        {TextId::kRenameCaption, "rename caption"},
+        {TextId::kRenameQuestion, "rename question"},
+        {TextId::kPetChangeCaption, "one pet only"},
+        {TextId::kPetChangeNotice, "pet change"},
+        {TextId::kMenuStatusName, "status: the name"},
+        {TextId::kMenuGaugeFirst, "gauge 0"},
+        {TextId::kMenuGaugeFirst + 1, "gauge 1"},
+        {TextId::kMenuGaugeFirst + 2, "gauge 2"},
+        {TextId::kMenuGaugeFirst + 3, "gauge 3"},
+        {TextId::kMenuLevel, "status: level"},
+        {TextId::kMenuAge, "status: days"},
+        {TextId::kMenuOnTop, "option: on top"},
+        {TextId::kMenuSound, "option: sound"},
+        {TextId::kMenuRename, "option: rename"},
+        {TextId::kMenuChangePet, "option: change pet"},
+        {TextId::kCarrySuccess, "result of game 510"},
+        {TextId::kBounceSuccess, "result of game 520"},
+        {TextId::kStrokeSuccess, "result of game 530"},
+        {TextId::kTagSuccess, "result of game 540"},
+        {TextId::kFastTagSuccess, "result of game 550"},
+        {TextId::kTrayTip, "tray tip"},
     };
     return texts;
 }
@@ -81,8 +123,14 @@ const std::map<int, const char*>& ProgramTexts() {
 struct Game {
     int command, action, reward;
 };
-constexpr Game kGames[] = {{210, 510, 610}, {220, 520, 620}, {221, 520, 620}, {222, 520, 620},
-                           {230, 530, 630}, {240, 540, 640}, {250, 550, 630}};
+constexpr Game kGames[] = {
+    {CommandId::kCatchAndCarry, ActionId::kCatchAndCarry, ActionId::kCarryReward},
+    {CommandId::kCatchAndBounce, ActionId::kCatchAndBounce, ActionId::kBounceReward},
+    {CommandId::kCatchAndBounce2, ActionId::kCatchAndBounce, ActionId::kBounceReward},
+    {CommandId::kCatchAndBounce3, ActionId::kCatchAndBounce, ActionId::kBounceReward},
+    {CommandId::kStroke, ActionId::kStroke, ActionId::kStrokeReward},
+    {CommandId::kTag, ActionId::kTag, ActionId::kTagReward},
+    {CommandId::kFastTag, ActionId::kFastTag, ActionId::kStrokeReward}};
 
 class Checker {
   public:
@@ -211,9 +259,9 @@ class Checker {
     }
 
     void CheckActions() {
-        NeedAction(701, "a dragged pet plays action 100");
-        NeedAction(702, "a dropped pet plays action 100");
-        NeedAction(705, "a thrown pet plays action 100");
+        NeedAction(ActionId::kDragged, "a dragged pet plays action 100");
+        NeedAction(ActionId::kDropped, "a dropped pet plays action 100");
+        NeedAction(ActionId::kThrown, "a thrown pet plays action 100");
         std::set<int> games;
         for (const MnuEntry& item : pet_.MenuItems()) {
             for (const Game& game : kGames) {

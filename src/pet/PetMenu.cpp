@@ -11,13 +11,12 @@
 #include "ports/PopupMenu.h"
 #include "ports/StdClock.h"
 #include "ports/TextMetrics.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 namespace {
 
 constexpr int kGaugeWidth = 220, kGaugeHeight = 16, kCell = 16;
-constexpr int kMenuSeparator = 999, kSubmenuBegin = 910, kSubmenuEnd = 911;
-constexpr int kStatusSubmenu = 901, kOptionsSubmenu = 902;
 constexpr int kMaxSubmenus = 10;
 
 bool IsShown(const MnuEntry& entry, long long statSum, int points) {
@@ -83,23 +82,24 @@ MenuModel CPet::BuildPopupMenu() {
     for (const MnuEntry& entry : MenuItems()) {
         if (!IsShown(entry, statSum, infos.PetPoint)) continue;
         switch (entry.command) {
-            case kMenuSeparator:
+            case CommandId::kSeparator:
                 menu.items.push_back(MenuItem::Separator());
                 break;
-            case kSubmenuBegin:
+            case CommandId::kSubmenuBegin:
                 // The menu holds at most ten submenus; items of further ones join the top menu.
                 openSubmenu = -1;
                 if (submenus++ >= kMaxSubmenus) break;
                 menu.items.push_back(Popup(entry));
                 openSubmenu = int(menu.items.size()) - 1;
                 break;
-            case kSubmenuEnd:
+            case CommandId::kSubmenuEnd:
                 openSubmenu = -1;
                 break;
-            case kStatusSubmenu:
-            case kOptionsSubmenu: {
+            case CommandId::kStatusSubmenu:
+            case CommandId::kOptionsSubmenu: {
                 MenuItem popup = Popup(entry);
-                popup.items = entry.command == kStatusSubmenu ? StatusItems(menu) : OptionItems();
+                popup.items =
+                    entry.command == CommandId::kStatusSubmenu ? StatusItems(menu) : OptionItems();
                 menu.items.push_back(std::move(popup));
                 break;
             }
@@ -117,12 +117,13 @@ MenuModel CPet::BuildPopupMenu() {
 std::vector<MenuItem> CPet::StatusItems(MenuModel& menu) const {
     const PetInfos& infos = GetPetInfos();
     std::vector<MenuItem> items;
-    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(301), {infos.PetName}, {}))));
+    items.push_back(
+        Disabled(StatusLine(SafeFormat(TextOf(TextId::kMenuStatusName), {infos.PetName}, {}))));
     items.push_back(MenuItem::Separator());
     Image bar = LoadBCFImage(JoinPath(".\\PETS\\", "PETBAR00.BCF", ""));
     menu.gauges.clear();
     for (int i = 0; i < 4; ++i) {
-        menu.gauges.push_back(DrawGauge(i, TextOf(302 + i), bar));
+        menu.gauges.push_back(DrawGauge(i, TextOf(TextId::kMenuGaugeFirst + i), bar));
         MenuItem gauge;
         gauge.kind = MenuItem::kGauge;
         gauge.gauge = i;
@@ -130,26 +131,32 @@ std::vector<MenuItem> CPet::StatusItems(MenuModel& menu) const {
         items.push_back(gauge);
     }
     items.push_back(MenuItem::Separator());
-    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(306), {}, {infos.PetLevel + 1}))));
-    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(307), {}, {AgeInDays()}))));
+    items.push_back(
+        Disabled(StatusLine(SafeFormat(TextOf(TextId::kMenuLevel), {}, {infos.PetLevel + 1}))));
+    items.push_back(Disabled(StatusLine(SafeFormat(TextOf(TextId::kMenuAge), {}, {AgeInDays()}))));
     return items;
 }
 
 std::vector<MenuItem> CPet::OptionItems() const {
     const PetInfos& infos = GetPetInfos();
     std::vector<MenuItem> items;
-    items.push_back(Command(9021, TextOf(308), infos.PetOnTop != 0));
-    items.push_back(Command(9022, TextOf(309), infos.PetOnSound != 0));
-    const std::string* autostart = FindText(314);
-    items.push_back(Command(9027, autostart ? *autostart : "컴퓨터를 켜면 함께 시작",
+    items.push_back(
+        Command(CommandId::kToggleOnTop, TextOf(TextId::kMenuOnTop), infos.PetOnTop != 0));
+    items.push_back(
+        Command(CommandId::kToggleSound, TextOf(TextId::kMenuSound), infos.PetOnSound != 0));
+    const std::string* autostart = FindText(TextId::kMenuAutostart);
+    items.push_back(Command(CommandId::kToggleAutostart,
+                            autostart ? *autostart : "컴퓨터를 켜면 함께 시작",
                             ports_.system->StartsWithDesktop()));
     items.push_back(MenuItem::Separator());
-    items.push_back(Command(9023, TextOf(310)));
-    items.push_back(Command(9024, TextOf(311), false, GetPetsList().entries.size() > 1));
-    const std::string* about = FindText(312);
-    const std::string* registration = FindText(313);
-    items.push_back(Command(9025, about ? *about : "정보..."));
-    items.push_back(Command(9026, registration ? *registration : "사용자 등록..."));
+    items.push_back(Command(CommandId::kRename, TextOf(TextId::kMenuRename)));
+    items.push_back(Command(CommandId::kChangePet, TextOf(TextId::kMenuChangePet), false,
+                            GetPetsList().entries.size() > 1));
+    const std::string* about = FindText(TextId::kMenuAbout);
+    const std::string* registration = FindText(TextId::kMenuRegistration);
+    items.push_back(Command(CommandId::kAbout, about ? *about : "정보..."));
+    items.push_back(
+        Command(CommandId::kRegistration, registration ? *registration : "사용자 등록..."));
     return items;
 }
 

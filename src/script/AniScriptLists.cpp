@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "base/TextFunctions.h"
 #include "script/AniScript.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -92,7 +93,7 @@ bool CAniScript::SetActListPart() {
     for (const std::string& line : lines)
         actions_.push_back(ReadAction(line, config_.levelCount));
     // Every pet starts with action 100 and falls back to it.
-    if (!FindAction(100)) {
+    if (!FindAction(ActionId::kFirst)) {
         WriteLog("SetActListPart() - 첫 액션(100)이 ACT LIST에 없습니다.");
         actions_.clear();
         return false;

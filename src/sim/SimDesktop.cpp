@@ -7,6 +7,7 @@
 #include "base/Cp949.h"
 #include "base/Log.h"
 #include "base/TextFunctions.h"
+#include "script/PetIds.h"
 
 namespace nuv {
 
@@ -185,7 +186,8 @@ void CSimDesktop::Process(const SimInput& e) {
             break;
         case SimInput::kKey:
             // A key the window lets through reaches the dialog: Enter is OK, Escape Cancel.
-            if (!dlg.PreTranslateKey(e.a ? 0x0D : 0x1B)) dlg.OnCommand(e.a ? 1 : 2);
+            if (!dlg.PreTranslateKey(e.a ? 0x0D : 0x1B))
+                dlg.OnCommand(e.a ? CommandId::kOk : CommandId::kClose);
             break;
         case SimInput::kSetCursor:
             dlg.OnSetCursor();
@@ -194,7 +196,7 @@ void CSimDesktop::Process(const SimInput& e) {
             choices_.push_back(e.a);
             break;
         case SimInput::kClose:
-            dlg.OnCommand(2);
+            dlg.OnCommand(CommandId::kClose);
             break;
         case SimInput::kBalloonClick:
             if (SimBalloonWindow* balloon = OpenBalloonWindow()) {

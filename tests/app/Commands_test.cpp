@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/ComplementedFile.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -35,11 +36,11 @@ TEST(Commands, ExitSavesBothFilesThenShowsTheEndPictureAndEnds) {
     SimHarness sim(TinyPet(), options);
     ASSERT_TRUE(sim.Start());
     sim.RunFor(5000);
-    sim.Input(SimInput::kCommand, 9023);  // renamed in memory only
+    sim.Input(SimInput::kCommand, CommandId::kRename);  // renamed in memory only
     EXPECT_FALSE(Has(StateFile(sim), "PetName;Bori\r\n"));
     std::size_t before = sim.report.events.size();
     uint64_t now = sim.desktop->Now();
-    sim.Input(SimInput::kCommand, 903);
+    sim.Input(SimInput::kCommand, CommandId::kExit);
 
     EXPECT_TRUE(Has(StateFile(sim), "PetName;Bori\r\n"));
     EXPECT_TRUE(Has(CommonFile(sim), "UserOS;Windows XP"));
@@ -65,7 +66,7 @@ TEST(Commands, AFailedSaveAtExitShowsText201AndStillEnds) {
     ASSERT_TRUE(sim.Start());
     std::string state = sim.env.files.Get(".\\DATA\\CAT.CFG");
     sim.env.files.SetReadOnly(".\\DATA\\PET.CFG", true);
-    sim.Input(SimInput::kCommand, 903);
+    sim.Input(SimInput::kCommand, CommandId::kExit);
 
     EXPECT_EQ(sim.report.Named("save").back()["ok"], 0);
     std::vector<SimEvent> messages = sim.report.Named("message");
@@ -106,7 +107,7 @@ TEST(Commands, Command904ChangesNothing) {
     ASSERT_TRUE(sim.Start());
     ASSERT_NE(sim.pet().openBalloon(), nullptr);
     sim.desktop->Move(100, 300);
-    sim.Input(SimInput::kCommand, 904);
+    sim.Input(SimInput::kCommand, CommandId::kIgnored);
     EXPECT_NE(sim.pet().openBalloon(), nullptr);
     EXPECT_EQ(sim.Window().top, 300);
     EXPECT_FALSE(sim.desktop->Ended());
@@ -139,19 +140,19 @@ TEST(Commands, GameCommandsStartTheirGames) {
 TEST(Commands, OptionsToggleOnTopAndSound) {
     SimHarness sim;
     ASSERT_TRUE(sim.Start());
-    sim.Input(SimInput::kCommand, 9021);
+    sim.Input(SimInput::kCommand, CommandId::kToggleOnTop);
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnTop, 1);
     EXPECT_TRUE(sim.desktop->TopMost());
-    sim.Input(SimInput::kCommand, 9021);
+    sim.Input(SimInput::kCommand, CommandId::kToggleOnTop);
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnTop, 0);
     EXPECT_FALSE(sim.desktop->TopMost());
-    sim.Input(SimInput::kCommand, 9022);
+    sim.Input(SimInput::kCommand, CommandId::kToggleSound);
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 0);
-    sim.Input(SimInput::kCommand, 9022);
+    sim.Input(SimInput::kCommand, CommandId::kToggleSound);
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 1);
-    sim.Input(SimInput::kCommand, 9027);
+    sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
     EXPECT_TRUE(sim.desktop->StartsWithDesktop());
-    sim.Input(SimInput::kCommand, 9027);
+    sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
     EXPECT_FALSE(sim.desktop->StartsWithDesktop());
 }
 
@@ -159,21 +160,21 @@ TEST(Commands, RenamingKeepsTheNameOnCancelAndCutsALongOne) {
     {
         SimHarness sim;  // the input box is cancelled
         ASSERT_TRUE(sim.Start());
-        sim.Input(SimInput::kCommand, 9023);
+        sim.Input(SimInput::kCommand, CommandId::kRename);
         EXPECT_EQ(sim.pet().GetPetInfos().PetName, "Nabi");
     }
     SimOptions options = SimHarness::DefaultOptions();
     options.name = "a name of twenty-five bytes";
     SimHarness sim(TinyPet(), options);
     ASSERT_TRUE(sim.Start());
-    sim.Input(SimInput::kCommand, 9023);
+    sim.Input(SimInput::kCommand, CommandId::kRename);
     EXPECT_EQ(sim.pet().GetPetInfos().PetName, "a name of twenty-fi");
 }
 
 TEST(Commands, WithOnePetThePetChangeShowsText210) {
     SimHarness sim;
     ASSERT_TRUE(sim.Start());
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     std::vector<SimEvent> messages = sim.report.Named("message");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].texts, (std::vector<std::string>{"One pet", "Pets"}));
@@ -205,7 +206,7 @@ class PetChange : public ::testing::Test {
 TEST_F(PetChange, TheChosenPetStartsInTheSameWindow) {
     sim.RunFor(3000);
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
 
     EXPECT_EQ(sim.pet().PetName(), "DOG");
     EXPECT_EQ(sim.pet().GetPetInfos().PetName, "Mong");
@@ -220,32 +221,33 @@ TEST_F(PetChange, TheChosenPetStartsInTheSameWindow) {
     // The new pet lives on: its timer runs and a later exit saves its own files.
     sim.RunFor(10000);
     EXPECT_GT(sim.desktop->ShapeChanges(), 0);
-    sim.Input(SimInput::kCommand, 903);
+    sim.Input(SimInput::kCommand, CommandId::kExit);
     EXPECT_TRUE(Has(StateFile(sim, "DOG"), "PetName;Mong\r\n"));
 }
 
 TEST_F(PetChange, TheChosenPetsOnTopSettingHoldsBothWays) {
-    sim.Input(SimInput::kCommand, 9021);  // CAT on top
+    sim.Input(SimInput::kCommand, CommandId::kToggleOnTop);  // CAT on top
     ASSERT_TRUE(sim.desktop->TopMost());
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     ASSERT_EQ(sim.pet().PetName(), "DOG");
     EXPECT_FALSE(sim.desktop->TopMost());
 
-    sim.Input(SimInput::kCommand, 9021);  // DOG on top, then back to CAT, saved as on top
+    sim.Input(SimInput::kCommand,
+              CommandId::kToggleOnTop);  // DOG on top, then back to CAT, saved as on top
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 0);
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     ASSERT_EQ(sim.pet().PetName(), "CAT");
     EXPECT_TRUE(sim.desktop->TopMost());
 }
 
 TEST_F(PetChange, APetAwayOnItsOutingIsReplacedByAVisibleOne) {
-    sim.StartAction(301);
+    sim.StartAction(ActionId::kOuting);
     for (int i = 0; i < 600 && sim.desktop->Visible(); ++i)
         sim.RunFor(120);
     ASSERT_FALSE(sim.desktop->Visible());
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     EXPECT_EQ(sim.pet().PetName(), "DOG");
     EXPECT_TRUE(sim.desktop->Visible());
     EXPECT_EQ(sim.Window().bottom, kGround + 30);
@@ -254,7 +256,7 @@ TEST_F(PetChange, APetAwayOnItsOutingIsReplacedByAVisibleOne) {
 TEST_F(PetChange, APetThatCannotStartGivesWayToThePreviousOne) {
     sim.env.files.DeleteFile(".\\DATA\\DOG.CMC");
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 1);
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     std::vector<SimEvent> messages = sim.report.Named("message");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].texts[0], "초기설정에서 문제가 발생했습니다.");
@@ -270,7 +272,7 @@ TEST_F(PetChange, APetThatCannotStartGivesWayToThePreviousOne) {
 TEST_F(PetChange, ACancelledChoiceChangesNothing) {
     std::string config = sim.env.files.Get(".\\DATA\\PET.CFG");
     int saves = sim.report.Count("save");
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     EXPECT_EQ(sim.pet().PetName(), "CAT");
     EXPECT_EQ(sim.report.Count("save"), saves);
     EXPECT_EQ(sim.env.files.Get(".\\DATA\\PET.CFG"), config);
@@ -280,7 +282,7 @@ TEST_F(PetChange, ACancelledChoiceChangesNothing) {
 TEST_F(PetChange, ChoosingTheActivePetChangesNothing) {
     int starts = sim.report.Count("action");
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 0);
-    sim.Input(SimInput::kCommand, 9024);
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);
     EXPECT_EQ(sim.pet().PetName(), "CAT");
     EXPECT_EQ(sim.report.Count("action"), starts);
 }
@@ -299,7 +301,7 @@ TEST(Commands, TheStrokeCursorShowsOnlyDuringStroking) {
     SimHarness sim;
     ASSERT_TRUE(sim.Start());
     EXPECT_FALSE(sim.dialog().OnSetCursor());
-    sim.Input(SimInput::kCommand, 230);
+    sim.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_TRUE(sim.dialog().OnSetCursor());
 
     // Without a fourth cursor record there is no stroke cursor: default processing.
@@ -307,8 +309,8 @@ TEST(Commands, TheStrokeCursorShowsOnlyDuringStroking) {
     pet.cursors = {"C0.CUR", "C1.CUR", "C2.CUR"};
     SimHarness few(pet);
     ASSERT_TRUE(few.Start());
-    few.Input(SimInput::kCommand, 230);
-    EXPECT_EQ(few.pet().GetActionId(), 530);
+    few.Input(SimInput::kCommand, CommandId::kStroke);
+    EXPECT_EQ(few.pet().GetActionId(), ActionId::kStroke);
     EXPECT_FALSE(few.dialog().OnSetCursor());
 }
 

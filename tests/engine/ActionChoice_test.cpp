@@ -6,6 +6,7 @@
 
 #include "formats/ComplementedFile.h"
 #include "formats/PetInfo.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -250,8 +251,8 @@ TEST(ActionStart, AGameWithoutItsCursorRecordStillStarts) {
     pet.cursors = {"C0.CUR"};
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
-    sim.StartAction(530);
-    EXPECT_EQ(sim.pet().GetActionId(), 530);
+    sim.StartAction(ActionId::kStroke);
+    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kStroke);
     EXPECT_EQ(sim.report.Count("cursor"), 0);
     sim.RunFor(5000);
 }

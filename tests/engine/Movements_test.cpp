@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -244,9 +245,9 @@ TEST_F(Movements, AGlideStaysOnTheDesktopAndLandsOnTheGround) {
         sim = std::make_unique<SimHarness>(pet, options);
         ASSERT_TRUE(sim->Start());
         sim->desktop->Move(500, kStand);
-        sim->StartAction(144);
+        sim->StartAction(ActionId::kGlide);
         std::vector<Point> places = TicksWhile(144, 5000);
-        ASSERT_NE(sim->pet().GetActionId(), 144) << seed;
+        ASSERT_NE(sim->pet().GetActionId(), ActionId::kGlide) << seed;
         EXPECT_EQ(sim->Window().top, kStand) << seed;
         int highest = kStand;
         for (Point p : places) {

@@ -4,6 +4,7 @@
 
 #include "formats/ComplementedFile.h"
 #include "games/GameScene.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {
@@ -111,8 +112,8 @@ TEST(Outing, AnotherActionTakesTheObjectAwayAndShowsThePet) {
     ASSERT_TRUE(scene.Start());
     scene.StartGame(301);
     ASSERT_TRUE(scene.TickUntilStage(6, 300));
-    scene.sim.Input(SimInput::kCommand, 240);
-    EXPECT_EQ(scene.sim.pet().GetActionId(), 540);
+    scene.sim.Input(SimInput::kCommand, CommandId::kTag);
+    EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTag);
     EXPECT_EQ(scene.ObjectEvents().back()[0], 0);
     EXPECT_EQ(scene.Visibility(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(scene.sim.desktop->Visible());

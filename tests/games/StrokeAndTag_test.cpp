@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "games/GameScene.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {
@@ -23,7 +24,7 @@ bool Stroked(GameScene& scene, int strokes) {
     scene.StartGame(530);
     for (int i = 0; i < strokes; ++i)
         scene.sim.Input(SimInput::kSetCursor);
-    return scene.TickUntil([](const TickState& s) { return s.action != 530; }, 40);
+    return scene.TickUntil([](const TickState& s) { return s.action != ActionId::kStroke; }, 40);
 }
 
 TEST(Stroke, FortyFiveStrokesAreNotEnough) {
@@ -77,7 +78,7 @@ TEST(Tag, EveryClickAppliesTheEffectsAgainWithoutDraggingThePet) {
     EXPECT_EQ(Box(scene.sim.Window()), Box(before));
     EXPECT_FALSE(scene.sim.dialog().dragging());
 
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != 540; }, 10));
+    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTag; }, 10));
     EXPECT_EQ(scene.Actions(), (std::vector<int>{540, 640}));
     EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Tagged 14 5"}));
     EXPECT_EQ(scene.Texts("cursor"),
@@ -93,7 +94,8 @@ TEST(Tag, FastTagIsCaughtWithItsOwnAnimationAndReportsAllFiveChanges) {
     scene.Tick();
     scene.sim.Input(SimInput::kLButton, 5, 5);
     EXPECT_EQ(scene.Tick().animation, 128);
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != 550; }, 10));
+    ASSERT_TRUE(
+        scene.TickUntil([](const TickState& s) { return s.action != ActionId::kFastTag; }, 10));
     EXPECT_EQ(scene.Actions(), (std::vector<int>{550, 630}));
     EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Fast 11 12 13 14 5"}));
     EXPECT_EQ(scene.Texts("cursor"),
@@ -105,7 +107,7 @@ TEST(Tag, TimeUpWithoutACatchGoesOnWithTheCursorsRestored) {
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(900, 300);
     scene.StartGame(540);
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != 540; }, 20));
+    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTag; }, 20));
     EXPECT_EQ(scene.Actions(), (std::vector<int>{540, 100}));
     EXPECT_TRUE(scene.Events("balloon").empty());
     EXPECT_EQ(scene.Texts("cursor"), (std::vector<std::string>{".\\PETS\\C2.CUR", "null"}));

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "games/GameScene.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {
@@ -21,7 +22,7 @@ TinyPet TalkPet(int s0, int s1, int s2, int s3) {
 }
 
 bool BalloonOrNextAction(const TickState& s) {
-    return s.action != 146 && s.action != 149;
+    return s.action != ActionId::kTalkNeeds && s.action != ActionId::kTalkAdvertisement;
 }
 
 // Starts the talk `id` and ticks until its balloon opens or another action starts.
@@ -53,7 +54,7 @@ TEST(Talk, TheNeedsChooseWhatThePetSays) {
         ASSERT_EQ(balloons.size(), 1u) << c.s0 << " " << c.s1 << " " << c.s2 << " " << c.s3;
         EXPECT_EQ(balloons[0]["kind"], 1);
         EXPECT_EQ(c.said.count(balloons[0].texts[0]), 1u) << balloons[0].texts[0];
-        EXPECT_EQ(scene.sim.pet().GetActionId(), 146);
+        EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTalkNeeds);
     }
 }
 
@@ -76,7 +77,8 @@ TEST(Talk, TypingBalloonKeepsTheTalkGoingUntilItCloses) {
     GameScene scene(TalkPet(9000, 9000, 9000, 9000));
     ASSERT_TRUE(scene.Start());
     Talk(scene, 146);
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != 146; }, 200));
+    ASSERT_TRUE(
+        scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTalkNeeds; }, 200));
     std::vector<SimEvent> shown = scene.Events("balloon_shown");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].texts, (std::vector<std::string>{"All is well"}));
@@ -144,7 +146,8 @@ TEST(Talk, BalloonOpenFromElsewhereKeepsTheTalkSilent) {
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
     scene.StartGame(146);
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != 146; }, 100));
+    ASSERT_TRUE(
+        scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTalkNeeds; }, 100));
     EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Level up", "Top level"}));
     EXPECT_EQ(scene.Events("balloon_closed").size(), 2u);
     EXPECT_EQ(scene.Actions(), (std::vector<int>{146, 100}));
@@ -176,7 +179,7 @@ TEST(AdvertisementTalk, LinkOpensInTheBrowserFromItsAreaOnly) {
     EXPECT_EQ(scene.Texts("open"),
               (std::vector<std::string>{"http://www.example.org", "http://www.example.org"}));
     EXPECT_TRUE(scene.Events("balloon_closed").empty());  // a click never closes it
-    EXPECT_EQ(scene.sim.pet().GetActionId(), 149);
+    EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTalkAdvertisement);
 
     scene.sim.Input(SimInput::kBalloonKey, 1);
     EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);
@@ -238,7 +241,7 @@ TEST(Talk, MenuOptionDuringATalkClosesTheBalloonAndThePetSaysSomethingNew) {
     ASSERT_TRUE(scene.Start());
     Talk(scene, 146);
     scene.Tick();
-    scene.sim.Input(SimInput::kCommand, 9022);  // sound off
+    scene.sim.Input(SimInput::kCommand, CommandId::kToggleSound);  // sound off
     EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);
     EXPECT_EQ(scene.Actions(), (std::vector<int>{146}));
     scene.Tick();
@@ -252,7 +255,7 @@ TEST(Talk, ExitDuringATalkOpensNoBalloonOnTheWayOut) {
     ASSERT_TRUE(scene.Start());
     Talk(scene, 146);
     scene.Tick();
-    scene.sim.Input(SimInput::kCommand, 903);
+    scene.sim.Input(SimInput::kCommand, CommandId::kExit);
     EXPECT_TRUE(scene.sim.desktop->Ended());
     EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"All is well"}));
     EXPECT_EQ(scene.Actions(), (std::vector<int>{146}));
