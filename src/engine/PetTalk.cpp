@@ -48,14 +48,15 @@ const std::string* CPet::PickNeedMessage() {
 }
 
 void CPet::OnTextShown(CBalloonWnd& balloon) {
-    ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
+    ports_.events->OnEvent(
+        {"balloon_shown", {{"lines", balloon.GetShownLines()}, {"links", balloon.GetAddresses()}}});
     int action = GetActionId();
     if (IsTalkAction(action)) PlaySequence({AnimId::kTalkDone});
 }
 
 void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
     if (destroying_) return;
-    ports_.events->OnBalloonClosed();
+    ports_.events->OnEvent({"balloon_closed"});
     // The level-up opens two balloons in a row: only the open one is forgotten.
     bool wasOpen = &balloon == openBalloon_;
     if (wasOpen) openBalloon_ = nullptr;

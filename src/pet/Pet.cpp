@@ -68,7 +68,7 @@ bool CPet::LoadPetConfig() {
 
 bool CPet::SavePetFiles() {
     bool ok = SavePetConfig() && SaveConfigData(clock_, actionStart_);
-    ports_.events->OnSaved(ok);
+    ports_.events->OnEvent({"save", {{"ok", ok}}});
     return ok;
 }
 
@@ -142,11 +142,14 @@ CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
     Rect pet = GetPetRect();
-    ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
+    Point at = BalloonPlacement(kind, pet);
+    ports_.events->OnEvent({"balloon", {{"kind", kind}, {"text", text}, {"x", at.x}, {"y", at.y}}});
     ports_.window->BringToTop();
     balloon->ShowBeside(pet);
     if (balloon->IsTextComplete()) {
-        ports_.events->OnBalloonShown(balloon->GetShownLines(), balloon->GetAddresses());
+        ports_.events->OnEvent(
+            {"balloon_shown",
+             {{"lines", balloon->GetShownLines()}, {"links", balloon->GetAddresses()}}});
     }
     balloons_.push_back(std::move(balloon));
     return balloons_.back().get();

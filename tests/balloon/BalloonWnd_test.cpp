@@ -7,7 +7,7 @@
 
 #include "balloon/BalloonFakes.h"
 #include "balloon/BalloonGeometry.h"
-#include "balloon/FixedTextMetrics.h"
+#include "sim/SimTextMetrics.h"
 #include "support/TestEnv.h"
 
 namespace nuv {
@@ -61,7 +61,7 @@ class BalloonWndTest : public ::testing::Test {
     }
 
     test::MemoryEnv env;
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     test::FakeBalloonOwner owner;
     test::FakeBalloonPictures pictures;
     test::FakeBalloonWindow* fake = nullptr;

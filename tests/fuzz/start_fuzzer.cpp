@@ -121,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.seconds = 8;
     options.name = "Fuzz";
     options.events = Input(size);
-    nuv::ISimReporter reporter;
-    nuv::CSimDesktop desktop(options, &reporter);
+    nuv::IPetEvents nobody;
+    nuv::CSimDesktop desktop(options, &nobody);
     desktop.Run();
     return 0;
 }
