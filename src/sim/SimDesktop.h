@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "pet/PetPorts.h"
-#include "ports/LoadingWindow.h"
 #include "sim/SimBalloonWindows.h"
 #include "sim/SimContext.h"
 #include "sim/SimCursors.h"
 #include "sim/SimDialogs.h"
 #include "sim/SimInput.h"
+#include "sim/SimLoadingWindow.h"
 #include "sim/SimMenu.h"
 #include "sim/SimObjectWindows.h"
 #include "sim/SimScreen.h"
@@ -89,7 +89,7 @@ class CSimDesktop : public IPetEvents {
     CSimDialogs dialogs_;
     CSimMenu menu_{sim_};
     CSimTray tray_;
-    NullLoadingWindow loading_;
+    CSimLoadingWindow loading_{sim_};
     CSimBalloonWindows balloons_{sim_};
     CSimObjectWindows objects_{sim_};
     CSimTextMetrics text_;

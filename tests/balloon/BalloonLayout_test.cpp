@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "balloon/BalloonFakes.h"
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonMarkup.h"
 #include "sim/SimTextMetrics.h"
@@ -50,7 +49,8 @@ TEST(BalloonLayout, TypingBuildsHangulJamoByJamo) {
 }
 
 TEST(BalloonLayout, ALineMayReachExactly150Pixels) {
-    test::TableTextMetrics metrics;  // 10 px a byte, "i" 1 px
+    CSimTextMetrics metrics;  // 10 px a byte, "i" 1 px
+    metrics.byteWidth = 10;
     metrics.widths['i'] = 1;
     for (int kind : {kLinkBalloon, kTypingBalloon, kMessageBalloon}) {
         CBalloonLayout fits(kind, metrics);
@@ -68,7 +68,7 @@ TEST(BalloonLayout, ALineMayReachExactly150Pixels) {
 }
 
 TEST(BalloonLayout, AGrownSyllableThatNoLongerFitsLeavesNoJamoBehind) {
-    test::TableTextMetrics metrics;
+    CSimTextMetrics metrics;
     metrics.doubleWidth = 10;
     metrics.widths['x'] = 140;
     CBalloonLayout layout(kTypingBalloon, metrics);
