@@ -25,14 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     files.Put(".\\DATA\\PET.CFG", text);
     nuv::CPetConfig config;
-    if (config.LoadCommonConfigFile(".\\DATA\\PET.CFG") && config.SetUserInfoPart() &&
+    if (config.LoadCommonConfigFile(files, ".\\DATA\\PET.CFG") && config.SetUserInfoPart() &&
         config.SetPetsInfoPart()) {
         config.FindActivePet();
-        config.SavePetConfig();
+        config.SavePetConfig(files);
     }
 
     files.Put(".\\DATA\\FUZZ.CMC", text);
     nuv::CPetFile messages;
-    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage(0);
+    if (messages.LoadAdMessages(files, ".\\DATA\\FUZZ.CMC")) messages.PickAdMessage(0);
     return 0;
 }
