@@ -37,7 +37,7 @@ struct SimOptions {
     LocalTime start{2026, 1, 1, 12, 0, 0};
     std::vector<SimInput> events;
     bool trace = false;
-    IFileSystem* files = nullptr;  // the pet's files
+    IFileSystem* files = nullptr;  // the pet's root (required)
 };
 
 class CSimDesktop : public IPetWindow,
