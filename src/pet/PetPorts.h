@@ -25,6 +25,7 @@ class IBalloonWindows;
 class ITextMetrics;
 class IObjectWindows;
 class IClock;
+class IFileSystem;
 
 struct PetPorts {
     IPetWindow* window = nullptr;
@@ -40,6 +41,7 @@ struct PetPorts {
     ITextMetrics* text = nullptr;
     IObjectWindows* objects = nullptr;
     IClock* clock = nullptr;
+    IFileSystem* files = nullptr;
     IPetEvents* events = nullptr;  // none: nobody listens
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;

@@ -16,7 +16,6 @@ CSimDesktop::CSimDesktop(SimOptions options, IPetEvents* sink)
     sim_.clock.SetStart(options_.start);
     std::stable_sort(options_.events.begin(), options_.events.end(),
                      [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
-    previousClock_ = SetClock(&sim_.clock);
     window_.onTimer = [this](int id) { OnWindowTimer(id); };
     window_.onPaint = [this] {
         if (dialog_) dialog_->OnPaint();
@@ -25,7 +24,6 @@ CSimDesktop::CSimDesktop(SimOptions options, IPetEvents* sink)
 
 CSimDesktop::~CSimDesktop() {
     dialog_.reset();
-    SetClock(previousClock_);
 }
 
 PetPorts CSimDesktop::Ports() {
@@ -43,6 +41,7 @@ PetPorts CSimDesktop::Ports() {
     ports.objects = &objects_;
     ports.text = &text_;
     ports.clock = &sim_.clock;
+    ports.files = options_.files;
     ports.events = this;
     ports.randomSeed = options_.seed;
     return ports;

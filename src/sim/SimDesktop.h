@@ -35,6 +35,7 @@ struct SimOptions {
     LocalTime start{2026, 1, 1, 12, 0, 0};
     std::vector<SimInput> events;
     bool trace = false;
+    IFileSystem* files = nullptr;  // the pet's root (required)
 };
 
 // The events of the run go to `sink` (none: nobody listens), stamped with the virtual time.
@@ -57,6 +58,7 @@ class CSimDesktop : public IPetEvents {
 
     CPetMainDlg& dialog() { return *dialog_; }
     uint64_t Now() const { return sim_.Now(); }
+    IClock& clock() { return sim_.clock; }
     const Rect& WindowRect() const { return window_.rect; }
     bool HookInstalled() const { return cursors_.hookInstalled; }
     const Region& Shape() const { return window_.shape; }
@@ -81,7 +83,6 @@ class CSimDesktop : public IPetEvents {
 
     SimOptions options_;
     SimContext sim_;
-    IClock* previousClock_ = nullptr;
     CSimWindow window_{sim_};
     CSimScreen screen_;
     CSimSystem system_{sim_};

@@ -15,10 +15,10 @@ namespace {
 
 // An object window on the simulated desktop; its shows and hides are told as events.
 struct ObjectScene {
-    ObjectScene() {
+    explicit ObjectScene(IFileSystem& files) {
         auto created = std::make_unique<CSimObjectWindow>(sim);
         window = created.get();
-        object = std::make_unique<CObjectWnd>(std::move(created));
+        object = std::make_unique<CObjectWnd>(std::move(created), files);
     }
     std::vector<bool> Shows() const {
         std::vector<bool> shows;
@@ -58,7 +58,7 @@ ObjectDesc Desc(Rect source) {
 TEST(ObjectWnd, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
     MemoryEnv env;
     PutObjectImage(env.files);
-    ObjectScene scene;
+    ObjectScene scene(env.files);
     CObjectWnd& object = *scene.object;
     const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
@@ -79,7 +79,7 @@ TEST(ObjectWnd, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
 TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
     MemoryEnv env;
     PutObjectImage(env.files);
-    ObjectScene scene;
+    ObjectScene scene(env.files);
     CObjectWnd& object = *scene.object;
     const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
@@ -96,7 +96,7 @@ TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
 TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
     MemoryEnv env;
     PutObjectImage(env.files);
-    ObjectScene scene;
+    ObjectScene scene(env.files);
     CObjectWnd& object = *scene.object;
     const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({10, 10, 30, 20}));
@@ -107,7 +107,7 @@ TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
 
 TEST(ObjectWnd, MissingImageLeavesTheWindowWithoutPictureOrShape) {
     MemoryEnv env;
-    ObjectScene scene;
+    ObjectScene scene(env.files);
     CObjectWnd& object = *scene.object;
     const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
