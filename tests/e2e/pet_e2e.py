@@ -3,20 +3,23 @@
 
 Usage: pet_e2e.py --exe NuvPet.exe --root PET_ROOT --pettool PETTOOL --out FOLDER
 
-On a fresh copy of the pet root (whose pet already has a name) the program must show the pet
-on the ground line with the shape and pixels of one of its frames, animate it, let it be dragged
-and dropped back to the ground, open its menu on a right click (on the pet and on the tray
-icon), play the stroke game to its balloon, and end through the menu's exit: the end picture
-centred on the screen, both configuration files rewritten and readable, the process gone within
-5 seconds, no GDI object left. A second start on the root of a running pet must be refused
-with a message, without a byte of the root changed, the first program running on. A run on a
-root without .\\DATA\\PET.CFG must show the start-up error and end. Screenshots and a summary
-(summary.json) are left in FOLDER.
+On a fresh copy of the pet root (in a folder whose name has a space and Hangul) the program
+must show the pet on the ground line with the shape and pixels of one of its frames, animate it,
+let it be dragged and dropped back to the ground, open its menu on a right click (on the pet and
+on the tray icon), write its Run value through the options submenu (a value that, run as a new
+session runs it, starts the program in the pet root), show the option checked on the next
+opening and remove the value on a second choice, play the stroke game to its balloon, and end
+through the menu's exit: the end picture centred on the screen, both configuration files
+rewritten and readable, the process gone within 5 seconds, no GDI object left. A second start on
+the root of a running pet must be refused with a message, without a byte of the root changed,
+the first program running on. A run on a root without .\\DATA\\PET.CFG must show the start-up
+error and end. Screenshots and a summary (summary.json) are left in FOLDER.
 """
 
 import argparse
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -33,6 +36,7 @@ FIRST_NAME = "Mongsil"  # the name given on a first run
 APPLICATION = "NuvPET"  # the caption of the program's own messages
 ALREADY_RUNNING = 4  # the exit status of a second program on a running pet's root
 YELLOW = (255, 255, 0)
+RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 
 
 class Failure(Exception):
@@ -50,6 +54,25 @@ def dump(pettool, path):
     data = json.loads(result.stdout)
     check(data.get("ok"), f"pettool dump {path} reports a problem: {data.get('log')}")
     return data
+
+
+def run_value(folder):
+    """The program's value under the current user's Run key, or None. Read from an export:
+    `reg query` prints through the console's code page, which loses Hangul."""
+    path = os.path.join(folder, "run-key.reg")
+    subprocess.run(["wine", "reg", "export", RUN_KEY, path, "/y"], capture_output=True,
+                   stdin=subprocess.DEVNULL, check=True)
+    with open(path, "rb") as f:
+        text = f.read().decode("utf-16")
+    prefix = f'"{APPLICATION}"="'
+    for line in text.splitlines():
+        if line.startswith(prefix) and line.endswith('"'):
+            return re.sub(r"\\(.)", r"\1", line[len(prefix):-1])
+    return None
+
+
+def windows_path(path):
+    return run("winepath", "-w", path).strip()
 
 
 def read_log(root):
@@ -233,7 +256,7 @@ class Test:
         return window.bottom == self.ground + GROUND_MARGIN
 
     def run_main(self):
-        root = fresh_copy(self.args.root, self.work, "main")
+        root = fresh_copy(self.args.root, self.work, "main 루트")
         cfg_times = {n: os.path.getmtime(os.path.join(root, "DATA", n))
                      for n in ("PET.CFG", self.pet.name + ".CFG")}
         self.screen.move(5, self.screen.height // 2)
@@ -244,6 +267,7 @@ class Test:
             self.animates()
             self.drag_and_drop()
             self.menu()
+            self.start_with_desktop(root)
             self.stroke_game()
             self.tray_menu()
             self.exit(run_, root, cfg_times)
@@ -319,6 +343,79 @@ class Test:
         check(self.screen.wait_gone(menu, 3), "the menu stays open after Escape")
         time.sleep(0.3)
         print(f"   status submenu {status[0]} ({shot.path})")
+
+    def options_submenu(self):
+        """Opens the menu and its options submenu (first item selected): the menu, the submenu
+        and a screenshot."""
+        menu = self.open_menu()
+        before = self.screen.windows()
+        # Once another program's window had the keyboard, the pet window takes it when its menu
+        # opens, and moving it to the menu would close the menu: the keys then go as they are.
+        focus = int(run("xdotool", "getwindowfocus"))
+        held = any(int(w.id, 16) == focus for w in before)
+        self.screen.keys(*self.pet.submenu_keys(902), window=None if held else menu)
+        ids = {w.id for w in before}
+        right, left = menu.x + menu.width, menu.x  # where its left or its right edge may be
+        submenu = self.screen.wait_window(
+            lambda w: w.id not in ids and (abs(w.x - right) <= 4 or abs(w.x + w.width - left) <= 4),
+            3, "options submenu")
+        time.sleep(0.3)
+        return menu, (submenu, self.screen.shot())
+
+    def start_with_desktop(self, root):
+        self.step("'start with the desktop' writes the Run value, shows its mark, removes it")
+        delete = ["wine", "reg", "delete", RUN_KEY, "/v", APPLICATION, "/f"]
+        subprocess.run(delete, capture_output=True, stdin=subprocess.DEVNULL)
+        try:
+            command = self.write_run_value(root)
+            self.run_value_starts_program()
+            changed = self.remove_run_value()
+        finally:
+            # A value left behind would start the program with every new wine server.
+            subprocess.run(delete, capture_output=True, stdin=subprocess.DEVNULL)
+        rows = (min(y for _, y in changed), max(y for _, y in changed))
+        print(f"   {command}\n   check mark of {len(changed)} pixels in rows {rows}; removed")
+
+    def write_run_value(self, root):
+        menu, self.unchecked = self.options_submenu()
+        self.screen.keys("Down", "Down", "Return")  # its third item
+        check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
+        command = run_value(self.out)
+        for path in (root, self.args.exe):
+            check(command and f'"{windows_path(path)}"' in command,
+                  f"the Run value {command!r} lacks the quoted {path}")
+        return command
+
+    def run_value_starts_program(self):
+        # A new session runs the value (from another folder): a second program on this root,
+        # refused with a message, shows that it starts in the pet root.
+        subprocess.run(["wine", "wineboot"], cwd=self.out, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        pet = (self.pet.width, self.pet.height)
+        box = self.screen.wait_window(
+            lambda w: w.name == APPLICATION and (w.width, w.height) != pet, 20,
+            f"message box '{APPLICATION}' of the program the Run value started")
+        time.sleep(0.3)
+        self.screen.shot("autostart-refused")
+        self.screen.keys("Return", window=box)
+        check(self.screen.wait_gone(box, 5), "the second program's message stays")
+
+    def remove_run_value(self):
+        """Checks the mark on the next opening, chooses the item again; the pixels it changed."""
+        menu, (submenu, shot) = self.options_submenu()
+        before, old = self.unchecked
+        check((before.width, before.height) == (submenu.width, submenu.height),
+              f"the options submenu changed its size: {before} -> {submenu}")
+        changed = [(x, y) for y in range(submenu.height) for x in range(submenu.width)
+                   if shot.at(submenu.x + x, submenu.y + y) != old.at(before.x + x, before.y + y)]
+        check(changed and max(x for x, _ in changed) < 24,
+              f"the submenu did not change by a check mark alone: {changed[:5]}... "
+              f"({old.path}, {shot.path})")
+        self.screen.shot("autostart-checked")
+        self.screen.keys("Down", "Down", "Return")
+        check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
+        check(run_value(self.out) is None, "the Run value stays after the second choice")
+        return changed
 
     def stroke_game(self):
         self.step("the stroke game ends with a balloon")
