@@ -17,6 +17,7 @@ class CSimSystem : public ISystemServices {
     void OpenUrl(const std::string& url) override { sim_.Tell({"open", {{"url", url}}}); }
     bool StartsWithDesktop() override { return startsWithDesktop; }
     bool SetStartWithDesktop(bool start) override {
+        if (refuseStartWithDesktop) return false;
         startsWithDesktop = start;
         return true;
     }
@@ -26,6 +27,7 @@ class CSimSystem : public ISystemServices {
     bool internet = true;
     int dragFullWindows = 0;
     bool startsWithDesktop = false;
+    bool refuseStartWithDesktop = false;  // the system refuses to change it
 
   private:
     SimContext& sim_;

@@ -156,23 +156,13 @@ TEST(Commands, OptionsToggleOnTopAndSound) {
     EXPECT_FALSE(sim.desktop->system().StartsWithDesktop());
 }
 
-// A system that refuses the session's start list, both ways.
-class RefusingAutostart : public CSimDesktop {
-  public:
-    using CSimDesktop::CSimDesktop;
-    bool StartsWithDesktop() override { return on; }
-    bool SetStartWithDesktop(bool) override { return false; }
-    bool on = false;
-};
-
 TEST(Commands, ARefusedStartWithTheDesktopIsToldEitherWay) {
     SimHarness sim;
-    sim.desktop.reset();  // before its replacement takes the clock
-    auto* system = new RefusingAutostart(SimHarness::DefaultOptions(), &sim.report);
-    sim.desktop.reset(system);
+    CSimSystem& system = sim.desktop->system();
+    system.refuseStartWithDesktop = true;  // the session's start list, both ways
     ASSERT_TRUE(sim.Start());
     for (bool on : {false, true}) {
-        system->on = on;
+        system.startsWithDesktop = on;
         sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
         std::vector<SimEvent> messages = sim.report.Named("message");
         ASSERT_EQ(messages.size(), on ? 2u : 1u);
