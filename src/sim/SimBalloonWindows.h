@@ -13,7 +13,7 @@ namespace nuv {
 class CSimBalloonWindow : public IBalloonWindow {
   public:
     // `open` lists the created windows not yet destroyed, oldest first (none: not listed).
-    explicit CSimBalloonWindow(SimContext& sim, std::vector<CSimBalloonWindow*>* open = nullptr)
+    explicit CSimBalloonWindow(CSimContext& sim, std::vector<CSimBalloonWindow*>* open = nullptr)
         : sim_(sim), open_(open) {}
     ~CSimBalloonWindow() override { Forget(); }
 
@@ -47,14 +47,14 @@ class CSimBalloonWindow : public IBalloonWindow {
   private:
     void Forget();
 
-    SimContext& sim_;
+    CSimContext& sim_;
     std::vector<CSimBalloonWindow*>* open_;
     IBalloonWindowEvents* events_ = nullptr;
 };
 
 class CSimBalloonWindows : public IBalloonWindows {
   public:
-    explicit CSimBalloonWindows(SimContext& sim) : sim_(sim) {}
+    explicit CSimBalloonWindows(CSimContext& sim) : sim_(sim) {}
     std::unique_ptr<IBalloonWindow> CreateBalloonWindow() override {
         return std::make_unique<CSimBalloonWindow>(sim_, &open_);
     }
@@ -62,7 +62,7 @@ class CSimBalloonWindows : public IBalloonWindows {
     CSimBalloonWindow* Newest() { return open_.empty() ? nullptr : open_.back(); }
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
     std::vector<CSimBalloonWindow*> open_;
 };
 

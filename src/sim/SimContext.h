@@ -8,9 +8,9 @@
 
 namespace nuv {
 
-class SimContext {
+class CSimContext {
   public:
-    explicit SimContext(IPetEvents* sink = nullptr) : sink_(sink) {}
+    explicit CSimContext(IPetEvents* sink = nullptr) : sink_(sink) {}
 
     uint64_t Now() const { return clock.ElapsedMs(); }
     // Stamps `event` with the virtual time and hands it to the sink.

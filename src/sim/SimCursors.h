@@ -9,7 +9,7 @@ namespace nuv {
 
 class CSimCursors : public ISystemCursors, public IHookLibrary {
   public:
-    explicit CSimCursors(SimContext& sim) : sim_(sim) {}
+    explicit CSimCursors(CSimContext& sim) : sim_(sim) {}
 
     void SaveCursors() override;
     bool ApplyCursorFile(const std::string& path) override;
@@ -28,7 +28,7 @@ class CSimCursors : public ISystemCursors, public IHookLibrary {
     bool hookInstalled = false;
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
 };
 
 }  // namespace nuv

@@ -82,7 +82,7 @@ class CSimDesktop : public IPetEvents {
     void OnWindowTimer(int id);
 
     SimOptions options_;
-    SimContext sim_;
+    CSimContext sim_;
     CSimWindow window_{sim_};
     CSimScreen screen_;
     CSimSystem system_{sim_};

@@ -11,7 +11,7 @@ namespace nuv {
 
 class CSimDialogs : public IDialogs {
   public:
-    CSimDialogs(SimContext& sim, std::optional<std::string> name)
+    CSimDialogs(CSimContext& sim, std::optional<std::string> name)
         : sim_(sim), name_(std::move(name)) {}
 
     void MessageBox(const std::string& text, const std::string& caption, MessageIcon,
@@ -29,7 +29,7 @@ class CSimDialogs : public IDialogs {
     std::deque<int> choices;  // the answers of the next list choices; none: cancelled
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
     std::optional<std::string> name_;  // UTF-8; none: the input box is cancelled
 };
 

@@ -12,7 +12,7 @@ namespace nuv {
 
 class CSimLoadingWindow : public ILoadingWindow {
   public:
-    explicit CSimLoadingWindow(SimContext& sim) : sim_(sim) {}
+    explicit CSimLoadingWindow(CSimContext& sim) : sim_(sim) {}
     void Open(int range) override { calls.push_back("open " + std::to_string(range)); }
     void Report(int seconds, int percentage, int position) override {
         calls.push_back(std::to_string(seconds) + "s " + std::to_string(percentage) + "% " +
@@ -25,7 +25,7 @@ class CSimLoadingWindow : public ILoadingWindow {
     uint32_t msPerReport = 0;
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
 };
 
 }  // namespace nuv

@@ -13,7 +13,7 @@ namespace nuv {
 
 class CSimObjectWindow : public IObjectWindow {
   public:
-    explicit CSimObjectWindow(SimContext& sim) : sim_(sim) {}
+    explicit CSimObjectWindow(CSimContext& sim) : sim_(sim) {}
     ~CSimObjectWindow() override {
         if (visible) Tell(false);
     }
@@ -41,18 +41,18 @@ class CSimObjectWindow : public IObjectWindow {
         sim_.Tell(
             {"object", {{"show", shown}, {"rect", source}, {"x", position.x}, {"y", position.y}}});
     }
-    SimContext& sim_;
+    CSimContext& sim_;
 };
 
 class CSimObjectWindows : public IObjectWindows {
   public:
-    explicit CSimObjectWindows(SimContext& sim) : sim_(sim) {}
+    explicit CSimObjectWindows(CSimContext& sim) : sim_(sim) {}
     std::unique_ptr<IObjectWindow> CreateObjectWindow() override {
         return std::make_unique<CSimObjectWindow>(sim_);
     }
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
 };
 
 }  // namespace nuv

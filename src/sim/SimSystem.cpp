@@ -2,7 +2,7 @@
 
 namespace nuv {
 
-CSimSystem::CSimSystem(SimContext& sim) : sim_(sim) {
+CSimSystem::CSimSystem(CSimContext& sim) : sim_(sim) {
     version.platform = OsVersion::kWindowsNt;
     version.major = 5;
     version.minor = 1;

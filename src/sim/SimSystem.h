@@ -7,7 +7,7 @@ namespace nuv {
 // The system services: Windows XP by default, sounds and opened links told as events.
 class CSimSystem : public ISystemServices {
   public:
-    explicit CSimSystem(SimContext& sim);
+    explicit CSimSystem(CSimContext& sim);
 
     uint32_t GetVersion(OsVersion* v) override;
     bool OpenInternetLibrary() override { return internet; }
@@ -30,7 +30,7 @@ class CSimSystem : public ISystemServices {
     bool refuseStartWithDesktop = false;  // the system refuses to change it
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
 };
 
 }  // namespace nuv

@@ -13,7 +13,7 @@ namespace nuv {
 
 class CSimWindow : public IPetWindow {
   public:
-    explicit CSimWindow(SimContext& sim) : sim_(sim) {}
+    explicit CSimWindow(CSimContext& sim) : sim_(sim) {}
 
     Rect GetRect() override { return rect; }
     void Move(int x, int y) override { rect = {x, y, x + rect.Width(), y + rect.Height()}; }
@@ -54,7 +54,7 @@ class CSimWindow : public IPetWindow {
     bool ended = false;
 
   private:
-    SimContext& sim_;
+    CSimContext& sim_;
 };
 
 }  // namespace nuv

@@ -110,7 +110,7 @@ class BalloonWndTest : public ::testing::Test {
     }
 
     test::MemoryEnv env;
-    SimContext sim;
+    CSimContext sim;
     CSimTextMetrics metrics;
     FakeBalloonOwner owner;
     FakeBalloonPictures pictures;

@@ -27,7 +27,7 @@ struct ObjectScene {
         return shows;
     }
     RecordingReporter report;
-    SimContext sim{&report};
+    CSimContext sim{&report};
     CSimObjectWindow* window = nullptr;
     std::unique_ptr<CObjectWnd> object;
 };

@@ -68,7 +68,7 @@ class SystemInfo : public ::testing::Test {
     }
     MemoryEnv env;
     RecordingReporter report;
-    SimContext sim{&report};
+    CSimContext sim{&report};
     CSimSystem system{sim};
     CSimCursors cursors{sim};
     CSystemInfo info;

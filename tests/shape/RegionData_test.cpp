@@ -127,7 +127,7 @@ TEST(SetRegionData, NoPathAndUnreadableFile) {
 
 TEST(SetRegionData, LoadingWindowFollowsEachFrame) {
     test::MemoryEnv env;
-    SimContext sim;
+    CSimContext sim;
     sim.clock.SetTicks(0xFFFFFF00u);  // the tick count wraps during the load
     env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{{0, 0, 1}, {0, 1, 1}}, {}, {}}));
     CSimLoadingWindow window(sim);
