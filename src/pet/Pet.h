@@ -84,7 +84,6 @@ class CPet : public CAniScript,
     const Image& Sheet() const { return sheet_; }
     // The picture sheet's size, kept once the window holds it.
     Size SheetSize() const { return sheetSize_; }
-    const PetPorts& Ports() const { return ports_; }
 
   private:
     // InitPet in three stages.
