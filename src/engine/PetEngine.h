@@ -1,6 +1,5 @@
 #pragma once
-// The engine of a pet: plays its actions and animations, moves it, runs its games, talks and
-// outings, and chooses what it does next.
+// The pet's engine: plays its actions, movements, games, talk and outing, and picks the next.
 
 #include <cstdint>
 #include <initializer_list>
