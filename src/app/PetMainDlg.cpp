@@ -341,7 +341,7 @@ void CPetMainDlg::ChangePet() {
     ShowStartFailure();
     if (previous >= 0 && previous < int(pet_->GetPetsList().entries.size())) {
         pet_->MakeActivePet(previous);
-        pet_->SavePetConfig();
+        pet_->SavePetConfig(pet_->files());
     }
     ReplacePet();
     StartPet();

@@ -24,7 +24,12 @@ const std::string kEmpty;
 }  // namespace
 
 CPet::CPet(const PetPorts& ports)
-    : ports_(ports), clock_(*ports.clock), menuIcons_(kMenuIconSlots), engine_(*this, ports_) {
+    : ports_(ports),
+      clock_(*ports.clock),
+      files_(*ports.files),
+      balloonPictures_(files_),
+      menuIcons_(kMenuIconSlots),
+      engine_(*this, ports_) {
     AttachTray(*ports.tray);
     AttachSystem(*ports.system, *ports.cursors, *ports.desktop);
 }
@@ -54,13 +59,13 @@ bool CPet::LoadPetConfig() {
     }
     std::string path = JoinPath(".\\DATA\\", PetName(), ".CFG");
     WriteLogF("[ Pet Config File Read : '%s' ]", path.c_str());
-    if (LoadPetStateFile(path) && SetPetInfosPart()) return true;
+    if (LoadPetStateFile(files_, path) && SetPetInfosPart()) return true;
     WriteLog("LoadPetConfig() - 활성중인 PET의 CFG를  읽을수 없습니다.");
     return false;
 }
 
 bool CPet::SavePetFiles() {
-    bool ok = SavePetConfig() && SaveConfigData(clock_, engine_.actionStart());
+    bool ok = SavePetConfig(files_) && SaveConfigData(files_, clock_, engine_.actionStart());
     ports_.events->OnSaved(ok);
     return ok;
 }

@@ -84,6 +84,8 @@ class CPet : public CAniScript,
     const Image& Sheet() const { return sheet_; }
     // The picture sheet's size, kept once the window holds it.
     Size SheetSize() const { return sheetSize_; }
+    // The file system the pet reads and writes its files on.
+    IFileSystem& files() const { return files_; }
 
   private:
     // InitPet in three stages.
@@ -103,6 +105,7 @@ class CPet : public CAniScript,
 
     PetPorts ports_;
     IClock& clock_;
+    IFileSystem& files_;
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;
     CBalloonWnd* openBalloon_ = nullptr;

@@ -13,6 +13,7 @@
 namespace nuv {
 
 class IClock;
+class IFileSystem;
 
 // What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
 class IPetEvents {
@@ -34,7 +35,7 @@ inline IPetEvents& NoPetEvents() {
     return events;
 }
 
-// A port left as it is does nothing (ports/NullPorts.h); the clock must be given.
+// A port left as it is does nothing (ports/NullPorts.h); the clock and the files must be given.
 struct PetPorts {
     IPetWindow* window = &NoPetWindow();
     IDesktop* desktop = &NoDesktop();
@@ -49,6 +50,7 @@ struct PetPorts {
     ITextMetrics* text = &NoTextMetrics();
     IObjectWindows* objects = &NoObjectWindows();
     IClock* clock = nullptr;
+    IFileSystem* files = nullptr;
     IPetEvents* events = &NoPetEvents();
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;

@@ -20,7 +20,8 @@
 #include "linux/InstanceLock.h"
 #include "linux/PetShell.h"
 #include "linux/XCursors.h"
-#include "ports/FileSystem.h"
+#include "ports/FileLog.h"
+#include "ports/StdClock.h"
 
 namespace {
 
@@ -76,13 +77,15 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    nuv::PosixFileSystem files(".");
-    nuv::IFileSystem* previousFiles = nuv::SetFiles(&files);
+    nuv::PosixFileSystem host(".");
+    nuv::DeviceNameGuard files(host);
+    nuv::StdClock clock;
+    nuv::FileLog log(files, clock);
+    nuv::LogSinkScope logged(&log);
     lx::InstanceLock lock;
-    if (lock.Acquire(files.HostPath(".\\ETCS\\NUVPET.LCK").string()) ==
+    if (lock.Acquire(host.HostPath(".\\ETCS\\NUVPET.LCK").string()) ==
         lx::InstanceLock::kHeldByAnother) {
         lx::ShowMessage(nuv::kAlreadyRunningText, nuv::kApplicationName);
-        nuv::SetFiles(previousFiles);
         return 3;
     }
 
@@ -90,7 +93,7 @@ int main(int argc, char** argv) {
     lx::RestoreCursorsLeftChanged();
     int result;
     {
-        lx::CPetShell shell;
+        lx::CPetShell shell(host, files);
         guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &shell),
                            g_unix_signal_add(SIGINT, OnStopSignal, &shell),
                            g_unix_signal_add(SIGHUP, OnStopSignal, &shell)};
@@ -98,6 +101,5 @@ int main(int argc, char** argv) {
         for (guint source : signals)
             g_source_remove(source);
     }
-    nuv::SetFiles(previousFiles);
     return result;
 }
