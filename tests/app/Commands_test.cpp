@@ -168,7 +168,9 @@ class RefusingAutostart : public CSimDesktop {
 TEST(Commands, ARefusedStartWithTheDesktopIsToldEitherWay) {
     SimHarness sim;
     sim.desktop.reset();  // before its replacement takes the clock
-    auto* system = new RefusingAutostart(SimHarness::DefaultOptions(), &sim.report);
+    SimOptions options = SimHarness::DefaultOptions();
+    options.files = &sim.env.files;
+    auto* system = new RefusingAutostart(options, &sim.report);
     sim.desktop.reset(system);
     ASSERT_TRUE(sim.Start());
     for (bool on : {false, true}) {
