@@ -269,8 +269,8 @@ void CSimDesktop::StartTimer(int id, uint32_t periodMs) {
         dialog_->OnTimer(id);
         if (options_.trace && reporter_ && (id == 2 || id == 4)) {
             CPet& pet = dialog_->pet();
-            reporter_->OnTick(Now(), id, pet.curAnim() ? pet.curAnim()->id : -1, pet.framePos(),
-                              {rect_.left, rect_.top});
+            reporter_->OnTick(Now(), id, pet.Engine().curAnim() ? pet.Engine().curAnim()->id : -1,
+                              pet.Engine().framePos(), {rect_.left, rect_.top});
         }
     });
 }

@@ -88,7 +88,7 @@ class FakeSystem : public ISystemServices, public ISystemCursors {
 
 class SystemInfo : public ::testing::Test {
   protected:
-    SystemInfo() { info.AttachSystem(&fake, &fake, nullptr); }
+    SystemInfo() { info.AttachSystem(fake, fake, NoDesktop()); }
     MemoryEnv env;
     FakeSystem fake;
     CSystemInfo info;
@@ -127,13 +127,13 @@ TEST_F(SystemInfo, ASecondReplacementKeepsTheUsersCursors) {
 TEST_F(SystemInfo, TheUsersCursorsComeBackWhenThePetGoes) {
     {
         CSystemInfo pet;
-        pet.AttachSystem(&fake, &fake, nullptr);
+        pet.AttachSystem(fake, fake, NoDesktop());
         pet.SetCursorFromResource(136);
     }
     EXPECT_EQ(fake.restores, 1);
     {
         CSystemInfo pet;
-        pet.AttachSystem(&fake, &fake, nullptr);
+        pet.AttachSystem(fake, fake, NoDesktop());
     }
     EXPECT_EQ(fake.restores, 1);
 }
