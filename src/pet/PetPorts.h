@@ -8,41 +8,37 @@
 #include <vector>
 
 #include "formats/Image.h"
+#include "ports/NullPorts.h"
 #include "ports/PetEvents.h"
 
 namespace nuv {
 
-class IPetWindow;
-class IDesktop;
-class ISystemServices;
-class ISystemCursors;
-class IHookLibrary;
-class IDialogs;
-class IPopupMenu;
-class ITrayIcon;
-class ILoadingWindow;
-class IBalloonWindows;
-class ITextMetrics;
-class IObjectWindows;
 class IClock;
 class IFileSystem;
 
+// Nobody listens.
+inline IPetEvents& NoPetEvents() {
+    static IPetEvents events;
+    return events;
+}
+
+// A port left as it is does nothing (ports/NullPorts.h); the clock and the files must be given.
 struct PetPorts {
-    IPetWindow* window = nullptr;
-    IDesktop* desktop = nullptr;
-    ISystemServices* system = nullptr;
-    ISystemCursors* cursors = nullptr;
-    IHookLibrary* hook = nullptr;
-    IDialogs* dialogs = nullptr;
-    IPopupMenu* menu = nullptr;
-    ITrayIcon* tray = nullptr;
-    ILoadingWindow* loading = nullptr;  // none: the loading is not shown
-    IBalloonWindows* balloons = nullptr;
-    ITextMetrics* text = nullptr;
-    IObjectWindows* objects = nullptr;
+    IPetWindow* window = &NoPetWindow();
+    IDesktop* desktop = &NoDesktop();
+    ISystemServices* system = &NoSystemServices();
+    ISystemCursors* cursors = &NoSystemCursors();
+    IHookLibrary* hook = &NoHookLibrary();
+    IDialogs* dialogs = &NoDialogs();
+    IPopupMenu* menu = &NoPopupMenu();
+    ITrayIcon* tray = &NoTrayIcon();
+    ILoadingWindow* loading = &NoLoadingWindow();  // the loading is not shown
+    IBalloonWindows* balloons = &NoBalloonWindows();
+    ITextMetrics* text = &NoTextMetrics();
+    IObjectWindows* objects = &NoObjectWindows();
     IClock* clock = nullptr;
     IFileSystem* files = nullptr;
-    IPetEvents* events = nullptr;  // none: nobody listens
+    IPetEvents* events = &NoPetEvents();
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;
 };

@@ -174,12 +174,12 @@ void CSimDesktop::EndMoveLoop() {
 void CSimDesktop::OnWindowTimer(int id) {
     dialog_->OnTimer(id);
     if (!options_.trace || !sim_.Listened() || (id != 2 && id != 4)) return;
-    CPet& pet = dialog_->pet();
+    const CPetEngine& engine = dialog_->pet().Engine();
     const Rect& r = window_.rect;
     sim_.Tell({"tick",
                {{"timer", id},
-                {"anim", pet.curAnim() ? pet.curAnim()->id : -1},
-                {"frame", pet.framePos()},
+                {"anim", engine.curAnim() ? engine.curAnim()->id : -1},
+                {"frame", engine.framePos()},
                 {"x", r.left},
                 {"y", r.top}}});
 }

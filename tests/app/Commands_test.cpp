@@ -122,7 +122,7 @@ TEST(Commands, EveryOtherCommandClosesTheBalloonAndPutsThePetOnTheGround) {
     EXPECT_EQ(sim.pet().openBalloon(), nullptr);
     EXPECT_EQ(sim.Window().left, 100);
     EXPECT_EQ(sim.Window().top, kGround - kSize + 30);
-    EXPECT_EQ(sim.pet().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
     EXPECT_FALSE(sim.desktop->Ended());
 }
 
@@ -133,7 +133,7 @@ TEST(Commands, GameCommandsStartTheirGames) {
         SimHarness sim;
         ASSERT_TRUE(sim.Start());
         sim.Input(SimInput::kCommand, command);
-        EXPECT_EQ(sim.pet().GetActionId(), action) << command;
+        EXPECT_EQ(sim.pet().Engine().GetActionId(), action) << command;
     }
 }
 
@@ -327,7 +327,7 @@ TEST(Commands, TheStrokeCursorShowsOnlyDuringStroking) {
     SimHarness few(pet);
     ASSERT_TRUE(few.Start());
     few.Input(SimInput::kCommand, CommandId::kStroke);
-    EXPECT_EQ(few.pet().GetActionId(), ActionId::kStroke);
+    EXPECT_EQ(few.pet().Engine().GetActionId(), ActionId::kStroke);
     EXPECT_FALSE(few.dialog().OnSetCursor());
 }
 

@@ -54,7 +54,7 @@ TEST(Talk, TheNeedsChooseWhatThePetSays) {
         ASSERT_EQ(balloons.size(), 1u) << c.s0 << " " << c.s1 << " " << c.s2 << " " << c.s3;
         EXPECT_EQ(balloons[0]["kind"], 1);
         EXPECT_EQ(c.said.count(balloons[0].texts[0]), 1u) << balloons[0].texts[0];
-        EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTalkNeeds);
+        EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kTalkNeeds);
     }
 }
 
@@ -134,7 +134,7 @@ TEST(Talk, NothingToSayMovesOnAtOnce) {
         scene.Tick();
         EXPECT_TRUE(scene.Events("balloon").empty()) << c.talk;
         EXPECT_EQ(scene.Actions().size(), 2u) << c.talk;
-        EXPECT_NE(scene.sim.pet().GetActionId(), c.talk);
+        EXPECT_NE(scene.sim.pet().Engine().GetActionId(), c.talk);
     }
 }
 
@@ -179,7 +179,7 @@ TEST(AdvertisementTalk, LinkOpensInTheBrowserFromItsAreaOnly) {
     EXPECT_EQ(scene.Texts("open"),
               (std::vector<std::string>{"http://www.example.org", "http://www.example.org"}));
     EXPECT_TRUE(scene.Events("balloon_closed").empty());  // a click never closes it
-    EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTalkAdvertisement);
+    EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kTalkAdvertisement);
 
     scene.sim.Input(SimInput::kBalloonKey, 1);
     EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);

@@ -58,7 +58,7 @@ class SystemInfo : public ::testing::Test {
   protected:
     SystemInfo() {
         system.internet = false;
-        info.AttachSystem(&system, &cursors, nullptr);
+        info.AttachSystem(system, cursors, NoDesktop());
     }
     std::vector<std::string> Applied() const {
         std::vector<std::string> applied;
@@ -107,13 +107,13 @@ TEST_F(SystemInfo, ASecondReplacementKeepsTheUsersCursors) {
 TEST_F(SystemInfo, TheUsersCursorsComeBackWhenThePetGoes) {
     {
         CSystemInfo pet;
-        pet.AttachSystem(&system, &cursors, nullptr);
+        pet.AttachSystem(system, cursors, NoDesktop());
         pet.SetCursorFromResource(136);
     }
     EXPECT_EQ(cursors.restores, 1);
     {
         CSystemInfo pet;
-        pet.AttachSystem(&system, &cursors, nullptr);
+        pet.AttachSystem(system, cursors, NoDesktop());
     }
     EXPECT_EQ(cursors.restores, 1);
 }

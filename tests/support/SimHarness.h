@@ -55,7 +55,7 @@ class SimHarness {
     CPetMainDlg& dialog() { return desktop->dialog(); }
     Rect Window() const { return desktop->WindowRect(); }
     // Starts `id` as a menu command would, without the command's other effects.
-    void StartAction(int id) { pet().StartAction(id, true, false); }
+    void StartAction(int id) { pet().Engine().StartAction(id, true, false); }
     int Ground() const { return options_.desktop.ground; }
     int Width() const { return options_.desktop.width; }
 

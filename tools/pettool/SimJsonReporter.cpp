@@ -74,7 +74,7 @@ Json SimJsonReporter::EndEvent(uint64_t t, const Rect& window, const CPet& pet) 
     Json e = Event(t, "end");
     e["x"] = window.left;
     e["y"] = window.top;
-    e["action"] = pet.GetActionId();
+    e["action"] = pet.Engine().GetActionId();
     e["state"] = {{"PetLevel", s.PetLevel}, {"PetPoint", s.PetPoint}, {"PetS0", s.PetS0},
                   {"PetS1", s.PetS1},       {"PetS2", s.PetS2},       {"PetS3", s.PetS3}};
     return e;
