@@ -84,7 +84,7 @@ int CPetEngine::ApplyActionEffects(const ActEntry& action) {
         int levels = int(thresholds.size());
         if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
             s.PetLevel += 1;
-            ports_.events->OnLevelChanged(s.PetLevel);
+            ports_.events->OnEvent({"level", {{"level", s.PetLevel}}});
             TextBalloon(TextId::kLevelUp, {});
             if (s.PetLevel == levels - 1) TextBalloon(TextId::kLastLevelReached, {});
         }

@@ -126,7 +126,7 @@ int CPetEngine::StartAction(int id, bool resetClock, bool keepReturn) {
     if (resetClock) actionStart_ = clock_.TickCount();
     if (action->id == ActionId::kDropped) speed_ = 5;
     curAnim_ = action->animations.empty() ? nullptr : pet_.FindAnimation(action->animations[0]);
-    ports_.events->OnActionStarted(action->id, previous);
+    ports_.events->OnEvent({"action", {{"id", action->id}, {"prev", previous}}});
 
     if (!ReplaceCursorsForAction(action->id)) ApplyActionEffects(*action);
     return previous;

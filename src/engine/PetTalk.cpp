@@ -1,7 +1,7 @@
 // Talk and the balloons of the engine.
 
-#include "engine/PetEngine.h"
 #include "base/TextFunctions.h"
+#include "engine/PetEngine.h"
 #include "pet/Pet.h"
 #include "script/PetIds.h"
 

@@ -66,7 +66,7 @@ bool CPet::LoadPetConfig() {
 
 bool CPet::SavePetFiles() {
     bool ok = SavePetConfig(files_) && SaveConfigData(files_, clock_, engine_.actionStart());
-    ports_.events->OnSaved(ok);
+    ports_.events->OnEvent({"save", {{"ok", ok}}});
     return ok;
 }
 
@@ -135,11 +135,14 @@ CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
     Rect pet = engine_.GetPetRect();
-    ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
+    Point at = BalloonPlacement(kind, pet);
+    ports_.events->OnEvent({"balloon", {{"kind", kind}, {"text", text}, {"x", at.x}, {"y", at.y}}});
     ports_.window->BringToTop();
     balloon->ShowBeside(pet);
     if (balloon->IsTextComplete()) {
-        ports_.events->OnBalloonShown(balloon->GetShownLines(), balloon->GetAddresses());
+        ports_.events->OnEvent(
+            {"balloon_shown",
+             {{"lines", balloon->GetShownLines()}, {"links", balloon->GetAddresses()}}});
     }
     balloons_.push_back(std::move(balloon));
     return balloons_.back().get();
@@ -154,13 +157,14 @@ void CPet::CloseBalloon() {
 }
 
 void CPet::OnTextShown(CBalloonWnd& balloon) {
-    ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
+    ports_.events->OnEvent(
+        {"balloon_shown", {{"lines", balloon.GetShownLines()}, {"links", balloon.GetAddresses()}}});
     engine_.OnTextShown();
 }
 
 void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
     if (destroying_) return;
-    ports_.events->OnBalloonClosed();
+    ports_.events->OnEvent({"balloon_closed"});
     // The level-up opens two balloons in a row: only the open one is forgotten.
     bool wasOpen = &balloon == openBalloon_;
     if (wasOpen) openBalloon_ = nullptr;

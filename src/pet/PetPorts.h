@@ -9,25 +9,12 @@
 
 #include "formats/Image.h"
 #include "ports/NullPorts.h"
+#include "ports/PetEvents.h"
 
 namespace nuv {
 
 class IClock;
 class IFileSystem;
-
-// What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
-class IPetEvents {
-  public:
-    virtual ~IPetEvents() = default;
-    virtual void OnActionStarted(int id, int previous) {}
-    virtual void OnLevelChanged(int level) {}
-    virtual void OnSaved(bool ok) {}
-    virtual void OnBalloonOpened(int kind, const std::string& text, Point position) {}
-    // The whole text of a balloon is on screen: its lines (without markers) and links.
-    virtual void OnBalloonShown(const std::vector<std::string>& lines,
-                                const std::vector<std::string>& links) {}
-    virtual void OnBalloonClosed() {}
-};
 
 // Nobody listens.
 inline IPetEvents& NoPetEvents() {

@@ -29,7 +29,7 @@ class DragDrop : public ::testing::Test {
     void DragTo(int x, int y) {
         PickUp();
         Rect start = sim.Window();
-        Point grip = sim.desktop->GetCursorPos();
+        Point grip = sim.desktop->screen().GetCursorPos();
         CursorTo(grip.x + x - start.left, grip.y + y - start.top);
         sim.RunFor(20);
     }
@@ -61,7 +61,7 @@ TEST_F(DragDrop, PickingUpStartsAction701WithTheDragCursor) {
     PickUp();
     EXPECT_TRUE(sim.dialog().dragging());
     EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDragged);
-    EXPECT_EQ(sim.desktop->GetCursorPos(), (Point{before.left + 50, before.top + 15}));
+    EXPECT_EQ(sim.desktop->screen().GetCursorPos(), (Point{before.left + 50, before.top + 15}));
     EXPECT_EQ(sim.report.Named("cursor").back().texts[0], "resource:136");
 
     // While dragged, the pet follows the cursor and its animation runs on timer 4 only.
@@ -222,7 +222,7 @@ TEST_F(DragDrop, AQuickReleaseIsADropNotAThrowFromAnOldSample) {
     DragTo(400, 300);
     Release();
     StepsToGround(50);
-    sim.desktop->SetCursorPos({900, 20});
+    sim.desktop->screen().SetCursorPos({900, 20});
     PickUp();
     Release();
     EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
@@ -231,27 +231,27 @@ TEST_F(DragDrop, AQuickReleaseIsADropNotAThrowFromAnOldSample) {
 TEST_F(DragDrop, ClicksDuringActions300To399DoNothing) {
     sim.StartAction(300);
     Rect before = sim.Window();
-    Point cursor = sim.desktop->GetCursorPos();
+    Point cursor = sim.desktop->screen().GetCursorPos();
     PickUp();
     EXPECT_FALSE(sim.dialog().dragging());
     EXPECT_EQ(sim.pet().Engine().GetActionId(), 300);
     EXPECT_EQ(sim.Window(), before);
-    EXPECT_EQ(sim.desktop->GetCursorPos(), cursor);
+    EXPECT_EQ(sim.desktop->screen().GetCursorPos(), cursor);
 }
 
 TEST_F(DragDrop, ClicksDuringTheChaseGamesDoNotDragThePet) {
     for (int game : {540, 550}) {
         sim.StartAction(game);
-        Point cursor = sim.desktop->GetCursorPos();
+        Point cursor = sim.desktop->screen().GetCursorPos();
         PickUp();
         EXPECT_FALSE(sim.dialog().dragging());
         EXPECT_NE(sim.pet().Engine().GetActionId(), ActionId::kDragged);
-        EXPECT_EQ(sim.desktop->GetCursorPos(), cursor);
+        EXPECT_EQ(sim.desktop->screen().GetCursorPos(), cursor);
     }
 }
 
 TEST_F(DragDrop, EveryCaptureChangeCorrectsTheEdgesButOnlyADragDrops) {
-    sim.desktop->Move(-30, 10);
+    sim.desktop->window().Move(-30, 10);
     sim.dialog().OnCaptureChanged();
     EXPECT_EQ(sim.Window().left, 0);
     EXPECT_EQ(sim.Window().top, 10);

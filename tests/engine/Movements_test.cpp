@@ -25,7 +25,7 @@ class Movements : public ::testing::Test {
         sim.reset();  // one harness at a time: each installs its files and clock
         sim = std::make_unique<SimHarness>(pet, Traced());
         ASSERT_TRUE(sim->Start());
-        sim->desktop->Move(left, kStand);
+        sim->desktop->window().Move(left, kStand);
         sim->StartAction(id);
     }
     // Runs timer-2 ticks until the action changes (at most `limit` ticks); the window's place
@@ -244,7 +244,7 @@ TEST_F(Movements, AGlideStaysOnTheDesktopAndLandsOnTheGround) {
         sim.reset();
         sim = std::make_unique<SimHarness>(pet, options);
         ASSERT_TRUE(sim->Start());
-        sim->desktop->Move(500, kStand);
+        sim->desktop->window().Move(500, kStand);
         sim->StartAction(ActionId::kGlide);
         std::vector<Point> places = TicksWhile(144, 5000);
         ASSERT_NE(sim->pet().Engine().GetActionId(), ActionId::kGlide) << seed;

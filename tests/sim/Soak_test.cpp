@@ -130,10 +130,11 @@ class RandomUser {
 class SaveReader : public RecordingReporter {
   public:
     explicit SaveReader(MemoryFileSystem& files) : files_(files) {}
-    void OnSave(uint64_t t, bool ok) override {
-        RecordingReporter::OnSave(t, ok);
+    void OnEvent(const PetEvent& event) override {
+        RecordingReporter::OnEvent(event);
+        if (!event.Is("save")) return;
         ++saves;
-        if (!ok || !Readable()) ++failures;
+        if (events.back()["ok"] != 1 || !Readable()) ++failures;
     }
     int saves = 0;
     int failures = 0;
