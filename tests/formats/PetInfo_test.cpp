@@ -68,28 +68,11 @@ TEST(SaveConfigData, ReadsBackEveryValue) {
     CPetInfo again;
     ASSERT_TRUE(again.LoadPetStateFile(env.files, kStatePath));
     ASSERT_TRUE(again.SetPetInfosPart());
-    PetInfos expected = SampleInfos();
-    expected.PetLastDate = "200211300903";
-    expected.PetPeedTime = 3000000016u;
-    const PetInfos& read = again.GetPetInfos();
-    EXPECT_EQ(read.PetNo, expected.PetNo);
-    EXPECT_EQ(read.PetType, expected.PetType);
-    EXPECT_EQ(read.PetDesc, expected.PetDesc);
-    EXPECT_EQ(read.PetName, expected.PetName);
-    EXPECT_EQ(read.PetStartDate, expected.PetStartDate);
-    EXPECT_EQ(read.PetLastDate, expected.PetLastDate);
-    EXPECT_EQ(read.PetPeedTime, expected.PetPeedTime);
-    EXPECT_EQ(read.PetLevel, expected.PetLevel);
-    EXPECT_EQ(read.PetScore, expected.PetScore);
-    EXPECT_EQ(read.PetGold, expected.PetGold);
-    EXPECT_EQ(read.PetPoint, expected.PetPoint);
-    for (int i = 0; i < PetInfos::kCounters; ++i) {
-        EXPECT_EQ(*read.Counter(i), *expected.Counter(i)) << i;
-    }
-    EXPECT_EQ(read.PetOnTop, expected.PetOnTop);
-    EXPECT_EQ(read.PetOnSound, expected.PetOnSound);
+    EXPECT_EQ(again.GetPetInfos().PetLastDate, "200211300903");
+    EXPECT_EQ(again.GetPetInfos().PetPeedTime, 3000000016u);
 
-    // Saving what was read, with no time passed, gives the same bytes.
+    // Saving what was read, with no time passed, gives the same bytes: every value the file
+    // holds (see WritesTheStateFileExactly) was read back.
     env.clock.SetTicks(0);
     ASSERT_TRUE(again.SaveConfigData(env.files, env.clock, 0));
     EXPECT_EQ(env.files.Get(kStatePath), saved);
