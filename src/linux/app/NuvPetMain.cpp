@@ -41,6 +41,16 @@ std::string ProgramPath(const char* argv0) {
     return n > 0 ? std::string(path, std::size_t(n)) : std::string(argv0);
 }
 
+// Without a session bus the accessibility bridge would launch one (dbus-launch, a process of
+// its own) that no assistive tool listens on: with no bus to reach, the bridge stays off.
+void SkipAccessibilityWithoutSessionBus() {
+    if (g_getenv("DBUS_SESSION_BUS_ADDRESS")) return;
+    gchar* socket = g_build_filename(g_get_user_runtime_dir(), "bus", nullptr);
+    const bool bus = g_file_test(socket, G_FILE_TEST_EXISTS);
+    g_free(socket);
+    if (!bus) g_setenv("NO_AT_BRIDGE", "1", FALSE);
+}
+
 void PrintUsage() {
     std::printf("usage: nuvpet [PET_ROOT]\n       nuvpet --restore-cursors\n");
 }
@@ -70,6 +80,7 @@ int main(int argc, char** argv) {
     gdk_set_allowed_backends("x11");
     // The program draws with cairo only: without OpenGL, GDK loads no GL driver (tens of MiB).
     g_setenv("GDK_GL", "disable", FALSE);
+    SkipAccessibilityWithoutSessionBus();
     int gtkArgc = 1;
     if (!gtk_init_check(&gtkArgc, &argv)) {
         std::fprintf(stderr, "nuvpet: no X11 display (is DISPLAY set?)\n");
