@@ -26,13 +26,26 @@ namespace {
 
 namespace lx = nuv::gtk;
 
+struct Program {
+    lx::CPetShell* shell;
+    nuv::PosixFileSystem* files;
+};
+
 gboolean OnStopSignal(gpointer data) {
-    auto* shell = static_cast<lx::CPetShell*>(data);
-    shell->Stop();
+    auto* program = static_cast<Program*>(data);
+    program->shell->Stop();
     // A modal window's own loop would hold the stop back: the cursors are back already, so
-    // the program ends here.
-    if (g_main_depth() > shell->MainLoopDepth()) _exit(0);
+    // the program ends here, its saved files in place.
+    if (g_main_depth() > program->shell->MainLoopDepth()) {
+        program->files->SyncFolders();
+        _exit(0);
+    }
     return G_SOURCE_CONTINUE;
+}
+
+gboolean OnSyncFolders(gpointer data) {
+    static_cast<nuv::PosixFileSystem*>(data)->SyncFolders();
+    return G_SOURCE_REMOVE;
 }
 
 std::string ProgramPath(const char* argv0) {
@@ -97,18 +110,23 @@ int main(int argc, char** argv) {
         return 3;
     }
 
+    // The state files saved at one tick share one sync of their folder, right after it.
+    files.DeferFolderSyncs(
+        [&files] { g_idle_add_full(G_PRIORITY_HIGH, OnSyncFolders, &files, nullptr); });
     lx::RestoreCursorsOnCrash(program.c_str());
     lx::RestoreCursorsLeftChanged();
     int result;
     {
         lx::CPetShell shell;
-        guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &shell),
-                           g_unix_signal_add(SIGINT, OnStopSignal, &shell),
-                           g_unix_signal_add(SIGHUP, OnStopSignal, &shell)};
+        Program running = {&shell, &files};
+        guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &running),
+                           g_unix_signal_add(SIGINT, OnStopSignal, &running),
+                           g_unix_signal_add(SIGHUP, OnStopSignal, &running)};
         result = shell.Run();
         for (guint source : signals)
             g_source_remove(source);
     }
+    files.DeferFolderSyncs(nullptr);  // syncs what the last save left
     nuv::SetFiles(previousFiles);
     return result;
 }
