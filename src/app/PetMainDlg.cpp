@@ -289,7 +289,7 @@ void CPetMainDlg::RunCommand(int id) {
             infos.PetOnSound = infos.PetOnSound ? 0 : 1;
             break;
         case CommandId::kToggleAutostart:
-            ports_.system->SetStartWithDesktop(!ports_.system->StartsWithDesktop());
+            ToggleStartWithDesktop();
             break;
         case CommandId::kRename:
             pet_->RenamePet();
@@ -309,6 +309,15 @@ void CPetMainDlg::RunCommand(int id) {
         default:
             break;
     }
+}
+
+// A refusal is told: the mark of the next menu would show it only to a user who looks.
+void CPetMainDlg::ToggleStartWithDesktop() {
+    bool start = !ports_.system->StartsWithDesktop();
+    if (ports_.system->SetStartWithDesktop(start)) return;
+    ports_.dialogs->MessageBox(start ? "컴퓨터를 켤 때 함께 시작하도록 설정하지 못했습니다."
+                                     : "컴퓨터를 켤 때 함께 시작하는 설정을 지우지 못했습니다.",
+                               kApplicationName, IDialogs::kExclamation, true);
 }
 
 void CPetMainDlg::ExitSequence() {
@@ -340,7 +349,7 @@ void CPetMainDlg::ChangePet() {
     ShowStartFailure();
     if (previous >= 0 && previous < int(pet_->GetPetsList().entries.size())) {
         pet_->MakeActivePet(previous);
-        pet_->SavePetConfig();
+        pet_->SavePetConfig(pet_->files());
     }
     ReplacePet();
     StartPet();

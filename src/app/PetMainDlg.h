@@ -75,6 +75,7 @@ class CPetMainDlg {
     void ShowTitle();
     void CommandPrologue();
     void RunCommand(int id);
+    void ToggleStartWithDesktop();
     void ExitSequence();
     void ChangePet();
     void ReplacePet();

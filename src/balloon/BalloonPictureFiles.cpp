@@ -8,11 +8,11 @@
 namespace nuv {
 
 Image CBalloonPictureFiles::LoadObjectPicture(const std::string& path) {
-    return LoadBCFImage(path);
+    return LoadBCFImage(files_, path);
 }
 
 Image CBalloonPictureFiles::LoadBitmapFile(const std::string& path) {
-    FileReadResult read = Files().ReadFile(path);
+    FileReadResult read = files_.ReadFile(path);
     if (read.status != FileReadResult::kOk) return {};
     std::optional<Image> image = DecodeBmp(read.data);
     return image ? std::move(*image) : Image();

@@ -71,7 +71,7 @@ void CPet::OutingHandler() {
     }
     if (subState_ == kOutStart) {
         subState_ = kWalkToObject;
-        objectWnd_ = std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow());
+        objectWnd_ = std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow(), files_);
         ObjectDesc desc;
         desc.imagePath = JoinPath(".\\PETS\\", Objects().objectImage, "");
         desc.source = Piece(r4.left, r4.top, r3.width, r3.height);

@@ -8,9 +8,9 @@
 
 namespace nuv {
 
-Image LoadBCFImage(const std::string& path) {
+Image LoadBCFImage(IFileSystem& files, const std::string& path) {
     const std::string bitmapPath = ReplaceExtension(path, ".BMP");
-    FileReadResult file = Files().ReadFile(path);
+    FileReadResult file = files.ReadFile(path);
     if (file.status == FileReadResult::kOpenFailed) {
         WriteLogF("LoadBCFImage() - %s 파일을 열 수 없습니다. Error = %u", path.c_str(),
                   file.error);

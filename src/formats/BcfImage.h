@@ -10,6 +10,8 @@
 
 namespace nuv {
 
+class IFileSystem;
+
 constexpr std::size_t kBcfLeadSize = 1024;
 // The code logged when the bitmap part is not a picture the decoder accepts
 // (ERROR_INVALID_DATA).
@@ -18,6 +20,6 @@ constexpr uint32_t kBadBitmapError = 13;
 // The picture of the BCF file at `path`; an empty image, with one log line, when the file
 // cannot be read or its bitmap part is not a valid picture. The log names the bitmap by the
 // path with its extension replaced by ".BMP".
-Image LoadBCFImage(const std::string& path);
+Image LoadBCFImage(IFileSystem& files, const std::string& path);
 
 }  // namespace nuv

@@ -12,8 +12,8 @@ std::string Complement(std::string_view bytes) {
     return out;
 }
 
-std::string ReadScriptFile(const std::string& path) {
-    FileReadResult read = Files().ReadFile(path);
+std::string ReadScriptFile(IFileSystem& files, const std::string& path) {
+    FileReadResult read = files.ReadFile(path);
     if (read.status == FileReadResult::kOpenFailed) {
         WriteLogF("ReadScriptFile() - %s 파일을 열 수 없습니다.", path.c_str());
         return {};
@@ -37,10 +37,9 @@ std::string ReadScriptFile(const std::string& path) {
     return text;
 }
 
-SaveResult SaveComplementedFile(const std::string& tempPath, const std::string& finalPath,
-                                std::string_view text) {
+SaveResult SaveComplementedFile(IFileSystem& files, const std::string& tempPath,
+                                const std::string& finalPath, std::string_view text) {
     SaveResult result;
-    IFileSystem& files = Files();
     FileWriteResult write = files.WriteFile(tempPath, Complement(text), true);
     if (!write.ok()) {
         result.step = write.status == FileWriteResult::kCreateFailed ? SaveResult::kCreateFailed

@@ -7,12 +7,14 @@
 
 namespace nuv {
 
+class IFileSystem;
+
 // Every byte XOR 0xFF.
 std::string Complement(std::string_view bytes);
 
 // Reads the file whole and undoes the complement; the text ends before the first zero byte.
 // Empty on any failure, which is logged.
-std::string ReadScriptFile(const std::string& path);
+std::string ReadScriptFile(IFileSystem& files, const std::string& path);
 
 struct SaveResult {
     enum Step { kOk, kCreateFailed, kWriteFailed, kReplaceFailed };
@@ -24,7 +26,7 @@ struct SaveResult {
 // Writes `text` complemented to `tempPath`, makes it durable, then renames it over
 // `finalPath` in one step. On failure the temporary file is removed and `finalPath` is as it
 // was.
-SaveResult SaveComplementedFile(const std::string& tempPath, const std::string& finalPath,
-                                std::string_view text);
+SaveResult SaveComplementedFile(IFileSystem& files, const std::string& tempPath,
+                                const std::string& finalPath, std::string_view text);
 
 }  // namespace nuv

@@ -5,9 +5,9 @@
 
 namespace nuv {
 
-bool SaveConfigText(const char* operation, const std::string& tempPath,
+bool SaveConfigText(IFileSystem& files, const char* operation, const std::string& tempPath,
                     const std::string& finalPath, std::string_view text, bool createErrorCode) {
-    SaveResult result = SaveComplementedFile(tempPath, finalPath, text);
+    SaveResult result = SaveComplementedFile(files, tempPath, finalPath, text);
     int error = int(result.error);
     switch (result.step) {
         case SaveResult::kOk:

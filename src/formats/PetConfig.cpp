@@ -89,8 +89,8 @@ std::string PetsText(const PetsList& pets) {
 
 CPetConfig::~CPetConfig() = default;
 
-bool CPetConfig::LoadCommonConfigFile(const std::string& path) {
-    text_ = CleanConfigText(ReadScriptFile(path));
+bool CPetConfig::LoadCommonConfigFile(IFileSystem& files, const std::string& path) {
+    text_ = CleanConfigText(ReadScriptFile(files, path));
     return !text_.empty();
 }
 
@@ -154,9 +154,10 @@ int CPetConfig::FindActivePet() const {
     return -1;
 }
 
-bool CPetConfig::SavePetConfig() const {
+bool CPetConfig::SavePetConfig(IFileSystem& files) const {
     std::string text = UserText(user_) + "\r\n" + PetsText(pets_);
-    return SaveConfigText("SavePetConfig", ".\\DATA\\PET.CFG.TMP", kPetConfigPath, text, false);
+    return SaveConfigText(files, "SavePetConfig", ".\\DATA\\PET.CFG.TMP", kPetConfigPath, text,
+                          false);
 }
 
 void CPetConfig::ClearUserInfo() {

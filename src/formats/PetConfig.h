@@ -8,6 +8,8 @@
 
 namespace nuv {
 
+class IFileSystem;
+
 struct UserInfo {
     std::string UserName;
     std::string UserSex;
@@ -59,14 +61,14 @@ class CPetConfig {
     virtual ~CPetConfig();
 
     // Reads and cleans the complemented file and keeps its text; true when not empty.
-    bool LoadCommonConfigFile(const std::string& path);
+    bool LoadCommonConfigFile(IFileSystem& files, const std::string& path);
     // Fill the user record, and PsNum with the list, from the kept text.
     bool SetUserInfoPart();
     bool SetPetsInfoPart();
     // Index of the first entry marked active ("TRUE" in any letter case), or -1.
     int FindActivePet() const;
     // Writes the whole file to .\DATA\PET.CFG, replacing the old file in one step.
-    bool SavePetConfig() const;
+    bool SavePetConfig(IFileSystem& files) const;
 
     UserInfo& GetUserInfo() { return user_; }
     const UserInfo& GetUserInfo() const { return user_; }

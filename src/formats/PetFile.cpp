@@ -23,9 +23,9 @@ int64_t DrawWeight(const AdMessage& message) {
 
 CPetFile::~CPetFile() = default;
 
-bool CPetFile::LoadAdMessages(const std::string& path) {
+bool CPetFile::LoadAdMessages(IFileSystem& files, const std::string& path) {
     ClearAdMessages();
-    text_ = CleanConfigText(ReadScriptFile(path));
+    text_ = CleanConfigText(ReadScriptFile(files, path));
     if (text_.empty()) return false;
     for (const std::string& line : SplitLines(text_)) {
         if (line.empty()) break;

@@ -8,6 +8,8 @@
 
 namespace nuv {
 
+class IFileSystem;
+
 struct AdMessage {
     int number = 0;
     int weight = 0;    // relative frequency
@@ -22,7 +24,7 @@ class CPetFile {
     // Empties the list, then reads the complemented file: one "number;weight;text;" per line
     // up to the first empty line; lines with fewer than three ';' are skipped. False when the
     // file gives no text.
-    bool LoadAdMessages(const std::string& path);
+    bool LoadAdMessages(IFileSystem& files, const std::string& path);
     // A message drawn with a chance proportional to its weight, or null when there is none.
     const std::string* PickAdMessage(uint32_t draw) const;
     void ClearAdMessages();

@@ -95,9 +95,9 @@ const int* PetInfos::Counter(int index) const {
 
 CPetInfo::~CPetInfo() = default;
 
-bool CPetInfo::LoadPetStateFile(const std::string& path) {
+bool CPetInfo::LoadPetStateFile(IFileSystem& files, const std::string& path) {
     path_ = path;
-    text_ = CleanConfigText(ReadScriptFile(path));
+    text_ = CleanConfigText(ReadScriptFile(files, path));
     return !text_.empty();
 }
 
@@ -139,7 +139,7 @@ void CPetInfo::SetValue(std::string_view key, std::string_view line) {
     if (IsSameKey(key, "PetPeedTime")) infos_.PetPeedTime = PeedTimeValue(GetField(line, 1, ';'));
 }
 
-bool CPetInfo::SaveConfigData(IClock& clock, uint32_t referenceTick) {
+bool CPetInfo::SaveConfigData(IFileSystem& files, IClock& clock, uint32_t referenceTick) {
     // A record never read names its file by its type, which must not lead out of the folder.
     if (path_.empty() && !IsPlainFileName(infos_.PetType)) {
         WriteLogF("SaveConfigData() - '%s'은(는) 파일 이름으로 쓸 수 없는 PET 종류입니다.",
@@ -149,7 +149,8 @@ bool CPetInfo::SaveConfigData(IClock& clock, uint32_t referenceTick) {
     uint32_t peedTime = infos_.PetPeedTime + (clock.TickCount() - referenceTick);
     std::string text = FormatStateText(infos_, clock.Now(), peedTime);
     std::string path = StateFilePath();
-    return SaveConfigText("SaveConfigData", ReplaceExtension(path, ".TMP"), path, text, true);
+    return SaveConfigText(files, "SaveConfigData", ReplaceExtension(path, ".TMP"), path, text,
+                          true);
 }
 
 void CPetInfo::ClearPetInfos() {

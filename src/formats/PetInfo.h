@@ -9,6 +9,7 @@
 namespace nuv {
 
 class IClock;
+class IFileSystem;
 
 struct PetInfos {
     int PetNo = 0;
@@ -53,7 +54,7 @@ class CPetInfo {
 
     // Reads and cleans the complemented state file and keeps its text; true when not empty.
     // Saves go back to this file from then on.
-    bool LoadPetStateFile(const std::string& path);
+    bool LoadPetStateFile(IFileSystem& files, const std::string& path);
     // Clears the record and fills it from the kept text; false only when that text is empty.
     // A PetType naming another file is kept as a value and logged.
     bool SetPetInfosPart();
@@ -61,7 +62,7 @@ class CPetInfo {
     // .\DATA\<PetType>.CFG), replacing the old file in one step. PetLastDate is the time of
     // the save; PetPeedTime grows by the milliseconds since `referenceTick` (the record itself
     // is not changed).
-    bool SaveConfigData(IClock& clock, uint32_t referenceTick);
+    bool SaveConfigData(IFileSystem& files, IClock& clock, uint32_t referenceTick);
     // The file SaveConfigData writes.
     std::string StateFilePath() const;
 

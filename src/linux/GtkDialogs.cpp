@@ -153,7 +153,7 @@ void GtkDialogs::ShowAbout() {
 // The picture in a window with a thin border, centred on the screen, for `seconds`; a key
 // closes it earlier.
 void GtkDialogs::ShowTimedPicture(const std::string& path, unsigned seconds) {
-    Image image = path.empty() ? Image() : LoadBCFImage(path);
+    Image image = path.empty() ? Image() : LoadBCFImage(*context_.files, path);
     cairo_surface_t* picture = ImageToSurface(image);
     const int width = (picture ? image.width() : kEmptyPictureWidth) + 2;
     const int height = (picture ? image.height() : kEmptyPictureHeight) + 2;

@@ -25,7 +25,7 @@ void GtkLoadingWindow::Open(int range) {
     Close();
     range_ = range;
     seconds_ = percentage_ = position_ = 0;
-    Image picture = LoadBCFImage(".\\PETS\\PETLOAD.BCF");
+    Image picture = LoadBCFImage(*context_.files, ".\\PETS\\PETLOAD.BCF");
     background_ = ImageToSurface(picture);
     width_ = background_ ? picture.width() : kDefaultWidth;
     height_ = background_ ? picture.height() : kDefaultHeight;

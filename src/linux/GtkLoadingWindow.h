@@ -5,13 +5,14 @@
 #include <cstdint>
 
 #include "linux/PangoText.h"
+#include "linux/ShellContext.h"
 #include "ports/LoadingWindow.h"
 
 namespace nuv::gtk {
 
 class GtkLoadingWindow : public ILoadingWindow {
   public:
-    explicit GtkLoadingWindow(PangoText& text) : text_(text) {}
+    GtkLoadingWindow(ShellContext& context, PangoText& text) : context_(context), text_(text) {}
     ~GtkLoadingWindow() override;
     GtkLoadingWindow(const GtkLoadingWindow&) = delete;
     GtkLoadingWindow& operator=(const GtkLoadingWindow&) = delete;
@@ -23,6 +24,7 @@ class GtkLoadingWindow : public ILoadingWindow {
   private:
     void Paint();
 
+    ShellContext& context_;
     PangoText& text_;
     GtkWidget* window_ = nullptr;
     cairo_surface_t* background_ = nullptr;

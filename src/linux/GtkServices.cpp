@@ -19,8 +19,7 @@ namespace {
 constexpr uint32_t kSoundId = 1;
 
 // The host path of a program path (".\PETSOUND\MEOW.WAV"), letter case as stored.
-std::string HostPathOf(const std::string& path) {
-    auto* files = dynamic_cast<StdFileSystem*>(&Files());
+std::string HostPathOf(const StdFileSystem* files, const std::string& path) {
     if (!files) return path;
     std::error_code error;
     std::filesystem::path host = std::filesystem::absolute(files->HostPath(path), error);
@@ -63,7 +62,7 @@ void GtkServices::PlaySoundFile(const std::string& path) {
         if (ca_context_create(&sound_) != CA_SUCCESS) sound_ = nullptr;
     }
     if (!sound_) return;  // no sound system: silence
-    std::string host = HostPathOf(path);
+    std::string host = HostPathOf(context_.host, path);
     if (!g_file_test(host.c_str(), G_FILE_TEST_IS_REGULAR)) {
         WriteLogF("GtkServices::PlaySoundFile() - '%s' 파일이 없습니다.", path.c_str());
         return;

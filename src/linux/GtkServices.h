@@ -1,6 +1,7 @@
 #pragma once
 // System services: the system's name, sounds through libcanberra, links in the user's browser.
 
+#include "linux/ShellContext.h"
 #include "ports/SystemServices.h"
 
 struct ca_context;
@@ -9,7 +10,7 @@ namespace nuv::gtk {
 
 class GtkServices : public ISystemServices {
   public:
-    GtkServices() = default;
+    explicit GtkServices(ShellContext& context) : context_(context) {}
     ~GtkServices() override;
     GtkServices(const GtkServices&) = delete;
     GtkServices& operator=(const GtkServices&) = delete;
@@ -24,6 +25,7 @@ class GtkServices : public ISystemServices {
     bool SetStartWithDesktop(bool start) override;
 
   private:
+    ShellContext& context_;
     ca_context* sound_ = nullptr;
     bool soundTried_ = false;
 };

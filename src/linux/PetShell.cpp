@@ -5,14 +5,16 @@
 
 namespace nuv::gtk {
 
-CPetShell::CPetShell()
-    : window_(context_),
+CPetShell::CPetShell(StdFileSystem& host, IFileSystem& files)
+    : context_{&host, &files},
+      window_(context_),
+      services_(context_),
       cursors_(context_),
       hook_(context_),
       dialogs_(context_),
       menu_(context_, text_),
       tray_(context_),
-      loading_(text_),
+      loading_(context_, text_),
       balloons_(context_, text_) {}
 
 CPetShell::~CPetShell() {
@@ -34,6 +36,7 @@ PetPorts CPetShell::Ports() {
     ports.text = &text_;
     ports.objects = &objects_;
     ports.clock = &clock_;
+    ports.files = context_.files;
     // Runs that are to be compared (speed measurements) can start the pet's draws alike.
     if (const char* seed = g_getenv("NUVPET_SEED"))
         ports.randomSeed = g_ascii_strtoull(seed, nullptr, 10);

@@ -24,7 +24,7 @@ namespace nuv::gtk {
 
 class CPetShell {
   public:
-    CPetShell();
+    CPetShell(StdFileSystem& host, IFileSystem& files);
     ~CPetShell();
     CPetShell(const CPetShell&) = delete;
     CPetShell& operator=(const CPetShell&) = delete;

@@ -190,7 +190,7 @@ XCursors::~XCursors() {
 void XCursors::SaveCursors() {}
 
 bool XCursors::ApplyCursorFile(const std::string& path) {
-    FileReadResult file = Files().ReadFile(path);
+    FileReadResult file = context_.files->ReadFile(path);
     return file.status == FileReadResult::kOk && Apply(file.data);
 }
 
@@ -251,7 +251,7 @@ void XCursors::RestoreCursors() {
 
 bool XCursors::LoadHoverCursor(const std::string& path) {
     DestroyHoverCursor();
-    FileReadResult file = Files().ReadFile(path);
+    FileReadResult file = context_.files->ReadFile(path);
     if (file.status == FileReadResult::kOk) hover_ = CursorFromBytes(file.data);
     return hover_ != nullptr;
 }

@@ -37,7 +37,7 @@ bool CPet::InitPet(bool run) {
 bool CPet::ReadCommonConfig() {
     std::string path = JoinPath(".\\DATA\\", "PET.CFG", "");
     WriteLogF("[ Common Config File Read : '%s' ]", path.c_str());
-    if (!LoadCommonConfigFile(path)) {
+    if (!LoadCommonConfigFile(files_, path)) {
         WriteLog("InitPet() - CFG 파일의 내용을 읽는데 실패했습니다.");
         return false;
     }
@@ -57,7 +57,7 @@ bool CPet::ReadCommonConfig() {
 bool CPet::ReadPetFiles() {
     std::string path = JoinPath(".\\PETS\\", PetName(), ".ANI");
     WriteLogF("[ Animation File Read : '%s' ]", path.c_str());
-    if (!LoadScriptFile(path)) {
+    if (!LoadScriptFile(files_, path)) {
         WriteLog("InitPet() - ANI 파일을 읽는데 실패했습니다.");
         return false;
     }
@@ -85,11 +85,11 @@ bool CPet::ReadPetFiles() {
 
     path = JoinPath(".\\PETS\\", PetName(), ".RGN");
     WriteLogF("[ Window Region Data File Read : '%s' ]", path.c_str());
-    if (!SetRegionData(path, clock_, *ports_.loading)) return false;
+    if (!SetRegionData(files_, path, clock_, *ports_.loading)) return false;
 
     path = JoinPath(".\\PETS\\", PetName(), ".BCF");
     WriteLogF("[ Pet Image File Read : '%s' ]", path.c_str());
-    sheet_ = LoadBCFImage(path);
+    sheet_ = LoadBCFImage(files_, path);
     if (sheet_.empty()) {
         WriteLog("InitPet() - PET 이미지 파일을 읽는데 실패했습니다.");
         return false;
@@ -102,7 +102,7 @@ bool CPet::ReadPetFiles() {
     }
 
     path = JoinPath(".\\DATA\\", PetName(), ".CMC");
-    if (!LoadAdMessages(path)) {
+    if (!LoadAdMessages(files_, path)) {
         WriteLogF("InitPet() - %s 파일에서 광고 메시지를 읽을 수 없습니다.", path.c_str());
         return false;
     }

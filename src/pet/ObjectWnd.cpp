@@ -16,7 +16,8 @@ bool IsPictureSized(const Rect& source) {
 
 }  // namespace
 
-CObjectWnd::CObjectWnd(std::unique_ptr<IObjectWindow> window) : window_(std::move(window)) {}
+CObjectWnd::CObjectWnd(std::unique_ptr<IObjectWindow> window, IFileSystem& files)
+    : window_(std::move(window)), files_(files) {}
 
 void CObjectWnd::SetObject(const ObjectDesc& desc) {
     desc_ = desc;
@@ -43,7 +44,7 @@ void CObjectWnd::TakeSource(const Rect& source) {
 }
 
 void CObjectWnd::MakePicture() {
-    Image image = desc_.source.IsEmpty() ? Image() : LoadBCFImage(desc_.imagePath);
+    Image image = desc_.source.IsEmpty() ? Image() : LoadBCFImage(files_, desc_.imagePath);
     Size size{desc_.source.Width(), desc_.source.Height()};
     if (!image.empty() && !FitsIn(size, image)) {
         WriteLogF("CObjectWnd::SetObject() - %dx%d 조각이 %s 그림(%dx%d)보다 큽니다.", size.width,

@@ -9,6 +9,8 @@
 
 namespace nuv {
 
+class IFileSystem;
+
 struct ObjectDesc {
     std::string imagePath;  // a .BCF picture
     Rect source;            // the picture's place in the image
@@ -18,7 +20,7 @@ struct ObjectDesc {
 
 class CObjectWnd {
   public:
-    explicit CObjectWnd(std::unique_ptr<IObjectWindow> window);
+    CObjectWnd(std::unique_ptr<IObjectWindow> window, IFileSystem& files);
 
     // Takes the description, prepares picture and shape, places and sizes the window. A piece
     // larger than the image leaves the window without picture and shape.
@@ -36,6 +38,7 @@ class CObjectWnd {
     void MakePicture();
 
     std::unique_ptr<IObjectWindow> window_;
+    IFileSystem& files_;
     ObjectDesc desc_;
     Image picture_;
 };

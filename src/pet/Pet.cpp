@@ -31,7 +31,11 @@ PetPorts WithDoNothingPorts(PetPorts ports) {
 }  // namespace
 
 CPet::CPet(const PetPorts& ports)
-    : ports_(WithDoNothingPorts(ports)), clock_(*ports.clock), menuIcons_(kMenuIconSlots) {
+    : ports_(WithDoNothingPorts(ports)),
+      clock_(*ports.clock),
+      files_(*ports.files),
+      balloonPictures_(files_),
+      menuIcons_(kMenuIconSlots) {
     AttachTray(ports.tray);
     AttachSystem(ports.system, ports.cursors, ports.desktop);
 }
@@ -61,13 +65,13 @@ bool CPet::LoadPetConfig() {
     }
     std::string path = JoinPath(".\\DATA\\", PetName(), ".CFG");
     WriteLogF("[ Pet Config File Read : '%s' ]", path.c_str());
-    if (LoadPetStateFile(path) && SetPetInfosPart()) return true;
+    if (LoadPetStateFile(files_, path) && SetPetInfosPart()) return true;
     WriteLog("LoadPetConfig() - 활성중인 PET의 CFG를  읽을수 없습니다.");
     return false;
 }
 
 bool CPet::SavePetFiles() {
-    bool ok = SavePetConfig() && SaveConfigData(clock_, actionStart_);
+    bool ok = SavePetConfig(files_) && SaveConfigData(files_, clock_, actionStart_);
     ports_.events->OnSaved(ok);
     return ok;
 }

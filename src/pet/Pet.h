@@ -135,6 +135,8 @@ class CPet : public CAniScript,
     // The picture sheet while the pet starts; empty once the window holds it.
     const Image& Sheet() const { return sheet_; }
     const PetPorts& Ports() const { return ports_; }
+    // The file system the pet reads and writes its files on.
+    IFileSystem& files() const { return files_; }
 
   private:
     // InitPet in three stages.
@@ -194,6 +196,7 @@ class CPet : public CAniScript,
 
     PetPorts ports_;
     IClock& clock_;
+    IFileSystem& files_;
     CRandom random_;
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;

@@ -171,7 +171,7 @@ class Checker {
     }
 
     void NeedFile(const std::string& path, const char* what) {
-        if (!Files().FileExists(path))
+        if (!pet_.files().FileExists(path))
             Warn(StrFormat("%s file %s does not exist", what, path.c_str()));
     }
 
@@ -289,7 +289,7 @@ class Checker {
             Warn(StrFormat("%s %d shows a picture outside .\\PETS\\", kind, number));
         }
         for (const BalloonPictureTag& picture : pictures) {
-            if (!Files().FileExists(picture.path)) {
+            if (!pet_.files().FileExists(picture.path)) {
                 Warn(StrFormat("%s %d shows %s, which does not exist", kind, number,
                                picture.path.c_str()));
             }

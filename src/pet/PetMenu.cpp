@@ -120,7 +120,7 @@ std::vector<MenuItem> CPet::StatusItems(MenuModel& menu) const {
     items.push_back(
         Disabled(StatusLine(SafeFormat(TextOf(TextId::kMenuStatusName), {infos.PetName}, {}))));
     items.push_back(MenuItem::Separator());
-    Image bar = LoadBCFImage(JoinPath(".\\PETS\\", "PETBAR00.BCF", ""));
+    Image bar = LoadBCFImage(files_, JoinPath(".\\PETS\\", "PETBAR00.BCF", ""));
     menu.gauges.clear();
     for (int i = 0; i < 4; ++i) {
         menu.gauges.push_back(DrawGauge(i, TextOf(TextId::kMenuGaugeFirst + i), bar));
@@ -166,7 +166,8 @@ void CPet::ShowPopupMenu(Point screen) {
 }
 
 GaugePicture CPet::DrawGauge(int number, const std::string& label) const {
-    return DrawGauge(number, label, LoadBCFImage(JoinPath(".\\PETS\\", "PETBAR00.BCF", "")));
+    return DrawGauge(number, label,
+                     LoadBCFImage(files_, JoinPath(".\\PETS\\", "PETBAR00.BCF", "")));
 }
 
 GaugePicture CPet::DrawGauge(int number, const std::string& label, const Image& bar) const {
@@ -190,8 +191,8 @@ GaugePicture CPet::DrawGauge(int number, const std::string& label, const Image& 
 }
 
 Image CPet::MakeMenuIcon(int index, int width, int height) const {
-    return CutMenuIcon(LoadBCFImage(JoinPath(".\\PETS\\", Icons().iconImage, "")), index, width,
-                       height);
+    return CutMenuIcon(LoadBCFImage(files_, JoinPath(".\\PETS\\", Icons().iconImage, "")), index,
+                       width, height);
 }
 
 Image CPet::CutMenuIcon(const Image& iconImage, int index, int width, int height) const {
@@ -222,7 +223,7 @@ void CPet::MakeMenuIcons() {
         int index = item.iconIndex;
         if (index < 0 || index >= kMenuIconSlots || !menuIcons_[index].empty()) continue;
         if (!iconImageRead) {
-            iconImage = LoadBCFImage(JoinPath(".\\PETS\\", icons.iconImage, ""));
+            iconImage = LoadBCFImage(files_, JoinPath(".\\PETS\\", icons.iconImage, ""));
             iconImageRead = true;
             bool sane = size.width <= kMaxMenuIconSide && size.height <= kMaxMenuIconSide;
             if (!iconImage.empty() && !(sane && FitsIn(size, iconImage))) {

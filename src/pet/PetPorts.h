@@ -24,6 +24,7 @@ class IBalloonWindows;
 class ITextMetrics;
 class IObjectWindows;
 class IClock;
+class IFileSystem;
 
 // What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
 class IPetEvents {
@@ -53,6 +54,7 @@ struct PetPorts {
     ITextMetrics* text = nullptr;
     IObjectWindows* objects = nullptr;
     IClock* clock = nullptr;
+    IFileSystem* files = nullptr;
     IPetEvents* events = nullptr;  // none: nobody listens
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;

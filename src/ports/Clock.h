@@ -19,10 +19,4 @@ class IClock {
     virtual void Sleep(uint32_t milliseconds) = 0;
 };
 
-// The clock every part of the program uses. Never null: a clock of the standard library
-// serves until one is installed.
-IClock& Clock();
-// Installs `clock` (not owned); null puts the standard clock back. Returns the previous one.
-IClock* SetClock(IClock* clock);
-
 }  // namespace nuv

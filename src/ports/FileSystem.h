@@ -61,12 +61,23 @@ class IFileSystem {
     virtual bool FileExists(const std::string& path) = 0;
 };
 
-// The file system every part of the program uses. Never null: a file system of the standard
-// library, on the working directory, serves until one is installed. A path of the program's
-// own form that names a device (NamesDevice) is refused with kErrorInvalidName, whichever
-// file system is installed.
-IFileSystem& Files();
-// Installs `files` (not owned); null puts the standard one back. Returns the previous one.
-IFileSystem* SetFiles(IFileSystem* files);
+// `files` behind a refusal of every path of the program's own form that names a device
+// (NamesDevice), with kErrorInvalidName: opening "COM1" or "NUL" would reach the device, and a
+// save to it would silently go nowhere. The file system a program hands to the pet.
+class DeviceNameGuard : public IFileSystem {
+  public:
+    explicit DeviceNameGuard(IFileSystem& files) : files_(files) {}
+    FileReadResult ReadFile(const std::string& path) override;
+    FileWriteResult WriteFile(const std::string& path, std::string_view data,
+                              bool durable) override;
+    uint32_t AppendFile(const std::string& path, std::string_view data) override;
+    uint32_t FileSize(const std::string& path, uint64_t* size) override;
+    uint32_t DeleteFile(const std::string& path) override;
+    uint32_t ReplaceFile(const std::string& from, const std::string& to) override;
+    bool FileExists(const std::string& path) override;
+
+  private:
+    IFileSystem& files_;
+};
 
 }  // namespace nuv

@@ -5,23 +5,6 @@
 #include <thread>
 
 namespace nuv {
-namespace {
-
-StdClock gStdClock;
-IClock* gClock = &gStdClock;
-
-}  // namespace
-
-IClock& Clock() {
-    return *gClock;
-}
-
-IClock* SetClock(IClock* clock) {
-    IClock* previous = gClock;
-    gClock = clock ? clock : &gStdClock;
-    return previous == &gStdClock ? nullptr : previous;
-}
-
 uint32_t StdClock::TickCount() {
     auto since = std::chrono::steady_clock::now().time_since_epoch();
     return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());

@@ -12,8 +12,8 @@ CAniScript::~CAniScript() {
     ResetScript();
 }
 
-bool CAniScript::LoadScriptFile(const std::string& path) {
-    return LoadScriptText(ReadScriptFile(path));
+bool CAniScript::LoadScriptFile(IFileSystem& files, const std::string& path) {
+    return LoadScriptText(ReadScriptFile(files, path));
 }
 
 bool CAniScript::LoadScriptText(std::string_view text) {

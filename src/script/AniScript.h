@@ -11,6 +11,8 @@
 
 namespace nuv {
 
+class IFileSystem;
+
 // Widths of the script's text fields: a field of width w keeps at most w - 1 bytes.
 constexpr std::size_t kAniNameBytes = 19;
 constexpr std::size_t kActNameBytes = 9;
@@ -143,7 +145,7 @@ class CAniScript {
 
     // Reads the complemented script file and cleans it into the script buffer; true when the
     // buffer is not empty.
-    bool LoadScriptFile(const std::string& path);
+    bool LoadScriptFile(IFileSystem& files, const std::string& path);
     // The same from a text that is not complemented (pets built in memory).
     bool LoadScriptText(std::string_view text);
 

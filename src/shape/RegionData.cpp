@@ -38,13 +38,14 @@ void CRegionData::Clear() {
     count_ = framesPerRow_ = frameWidth_ = frameHeight_ = 0;
 }
 
-bool CRegionData::SetRegionData(const std::string& path, IClock& clock, ILoadingWindow& window) {
+bool CRegionData::SetRegionData(IFileSystem& files, const std::string& path, IClock& clock,
+                                ILoadingWindow& window) {
     Clear();
     if (path.empty()) {
         WriteLog("SetRegionData() - 파일명이 지정되지 않았습니다.");
         return false;
     }
-    FileReadResult file = Files().ReadFile(path);
+    FileReadResult file = files.ReadFile(path);
     if (file.status == FileReadResult::kOpenFailed) {
         WriteLogF("SetRegionData() - RGN 파일을 열 수 없습니다. Error = %u", file.error);
         return false;

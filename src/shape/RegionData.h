@@ -18,6 +18,7 @@
 namespace nuv {
 
 class IClock;
+class IFileSystem;
 
 class CRegionData {
   public:
@@ -25,7 +26,7 @@ class CRegionData {
 
     // Reads the region file at `path`, replacing the current table. Returns false, with one
     // log line and an empty table, when the file is missing, cut short or malformed.
-    bool SetRegionData(const std::string& path, IClock& clock,
+    bool SetRegionData(IFileSystem& files, const std::string& path, IClock& clock,
                        ILoadingWindow& window = NoLoadingWindow());
     // A copy of the shape of `frame` in frame coordinates, or nothing when out of range.
     std::optional<Region> GetRegionHandle(int frame) const;

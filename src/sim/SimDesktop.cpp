@@ -87,12 +87,10 @@ CSimDesktop::CSimDesktop(SimOptions options, ISimReporter* reporter)
     clock_.SetStart(options_.start);
     std::stable_sort(options_.events.begin(), options_.events.end(),
                      [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
-    previousClock_ = SetClock(&clock_);
 }
 
 CSimDesktop::~CSimDesktop() {
     dialog_.reset();
-    SetClock(previousClock_);
 }
 
 PetPorts CSimDesktop::Ports() {
@@ -110,6 +108,7 @@ PetPorts CSimDesktop::Ports() {
     ports.objects = this;
     ports.text = this;
     ports.clock = &clock_;
+    ports.files = options_.files;
     ports.events = this;
     ports.randomSeed = options_.seed;
     return ports;

@@ -37,6 +37,7 @@ struct SimOptions {
     LocalTime start{2026, 1, 1, 12, 0, 0};
     std::vector<SimInput> events;
     bool trace = false;
+    IFileSystem* files = nullptr;  // the pet's root (required)
 };
 
 class CSimDesktop : public IPetWindow,
@@ -69,6 +70,7 @@ class CSimDesktop : public IPetWindow,
 
     CPetMainDlg& dialog() { return *dialog_; }
     uint64_t Now() const { return clock_.ElapsedMs(); }
+    IClock& clock() { return clock_; }
     const Rect& WindowRect() const { return rect_; }
     bool HookInstalled() const { return hookInstalled_; }
     const Region& Shape() const { return shape_; }
@@ -180,7 +182,6 @@ class CSimDesktop : public IPetWindow,
     SimOptions options_;
     ISimReporter* reporter_;
     ManualClock clock_;
-    IClock* previousClock_ = nullptr;
     SimTimers timers_;
     NullLoadingWindow loading_;
     std::unique_ptr<CPetMainDlg> dialog_;

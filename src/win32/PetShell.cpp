@@ -25,7 +25,7 @@ void AddAboutItem(HWND dialog, HINSTANCE instance) {
 
 }  // namespace
 
-CPetShell::CPetShell(HINSTANCE instance)
+CPetShell::CPetShell(HINSTANCE instance, IFileSystem& files)
     : window_(context_),
       cursors_(context_),
       hook_(context_),
@@ -37,6 +37,7 @@ CPetShell::CPetShell(HINSTANCE instance)
       text_(fonts_),
       objects_(context_) {
     context_.instance = instance;
+    context_.files = &files;
     context_.fonts = &fonts_;
     RegisterCursorsForExit(&cursors_);
 }
@@ -60,6 +61,7 @@ PetPorts CPetShell::Ports() {
     ports.text = &text_;
     ports.objects = &objects_;
     ports.clock = &clock_;
+    ports.files = context_.files;
     return ports;
 }
 

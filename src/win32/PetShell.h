@@ -25,7 +25,7 @@ namespace nuv::win32 {
 
 class CPetShell {
   public:
-    explicit CPetShell(HINSTANCE instance);
+    CPetShell(HINSTANCE instance, IFileSystem& files);
     ~CPetShell();
     CPetShell(const CPetShell&) = delete;
     CPetShell& operator=(const CPetShell&) = delete;

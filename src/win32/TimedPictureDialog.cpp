@@ -13,6 +13,7 @@ namespace {
 constexpr UINT_PTR kCloseTimer = 1;
 
 struct PictureState {
+    IFileSystem* files = nullptr;
     std::string path;
     unsigned seconds = 0;
     OwnedGdi<HBITMAP> picture;
@@ -45,7 +46,7 @@ INT_PTR CALLBACK TimedPictureProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_INITDIALOG:
             if (!state->path.empty()) {
-                Image image = LoadBCFImage(state->path);
+                Image image = LoadBCFImage(*state->files, state->path);
                 state->size = {image.width(), image.height()};
                 state->picture.reset(ImageToDib(image));
             }
@@ -78,9 +79,10 @@ INT_PTR CALLBACK TimedPictureProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-INT_PTR RunTimedPictureDialog(HINSTANCE instance, HWND owner, const std::string& path,
-                              unsigned seconds) {
+INT_PTR RunTimedPictureDialog(HINSTANCE instance, HWND owner, IFileSystem& files,
+                              const std::string& path, unsigned seconds) {
     PictureState state;
+    state.files = &files;
     state.path = path.substr(0, 259);
     state.seconds = seconds;
     return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_TIMED_PICTURE), owner,

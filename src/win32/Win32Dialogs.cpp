@@ -135,7 +135,7 @@ void Win32Dialogs::ShowAbout() {
 }
 
 void Win32Dialogs::ShowTimedPicture(const std::string& path, unsigned seconds) {
-    RunTimedPictureDialog(context_.instance, nullptr, path, seconds);
+    RunTimedPictureDialog(context_.instance, nullptr, *context_.files, path, seconds);
 }
 
 }  // namespace nuv::win32

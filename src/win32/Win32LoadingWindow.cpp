@@ -29,7 +29,7 @@ void Win32LoadingWindow::Open(int range) {
     percentage_ = 0;
     range_ = range;
     lastRepaint_ = GetTickCount();
-    background_ = ImageToDib(LoadBCFImage(".\\PETS\\PETLOAD.BCF"));
+    background_ = ImageToDib(LoadBCFImage(*context_.files, ".\\PETS\\PETLOAD.BCF"));
     window_ = CreateDialogParamW(context_.instance, MAKEINTRESOURCEW(IDD_LOADING), nullptr, Proc,
                                  LPARAM(this));
     if (!window_) return;

@@ -1,8 +1,10 @@
 #include "win32/Win32Services.h"
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
+#include "base/Log.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -73,43 +75,81 @@ namespace {
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"NuvPET";
 
-// The program started in the pet root it runs in now ("start /d" sets the working folder).
+// The program's full file name, however long; empty when the system cannot tell it.
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, &path[0], DWORD(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) return path.substr(0, length);
+        if (path.size() >= 32768) return {};
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring CurrentFolder() {
+    DWORD size = GetCurrentDirectoryW(0, nullptr);
+    if (size == 0) return {};
+    std::wstring folder(size, L'\0');
+    DWORD length = GetCurrentDirectoryW(size, &folder[0]);
+    return length > 0 && length < size ? folder.substr(0, length) : std::wstring();
+}
+
+// The program started in the pet root it runs in now ("start /d" sets the working folder; the
+// empty title keeps "start" from taking the quoted folder for one). Empty when either is unknown.
 std::wstring RunCommand() {
-    wchar_t program[MAX_PATH] = {}, folder[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    return std::wstring(L"cmd.exe /c start \"\" /d \"") + folder + L"\" \"" + program + L"\"";
+    std::wstring program = ProgramPath(), folder = CurrentFolder();
+    if (program.empty() || folder.empty()) return {};
+    return L"cmd.exe /c start \"\" /d \"" + folder + L"\" \"" + program + L"\"";
+}
+
+// The Run value as it stands; empty when there is none (or it is no text).
+std::wstring RunValue() {
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+    size = DWORD(value.size() * sizeof(wchar_t));
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, &value[0],
+                     &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return value;
+}
+
+LONG WriteRunValue(HKEY key, bool start) {
+    if (!start) {
+        LONG rc = RegDeleteValueW(key, kRunValue);
+        return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+    }
+    std::wstring command = RunCommand();
+    if (command.empty()) return ERROR_BAD_PATHNAME;
+    return RegSetValueExW(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                          DWORD((command.size() + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace
 
 bool Win32Services::StartsWithDesktop() {
-    wchar_t value[1024] = {};
-    DWORD size = sizeof(value) - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    return RunCommand() == value;
+    std::wstring value = RunValue();
+    return !value.empty() && value == RunCommand();
 }
 
 bool Win32Services::SetStartWithDesktop(bool start) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
+    LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr);
+    if (rc == ERROR_SUCCESS) {
+        rc = WriteRunValue(key, start);
+        RegCloseKey(key);
     }
-    LONG rc;
-    if (start) {
-        std::wstring command = RunCommand();
-        rc = RegSetValueExW(key, kRunValue, 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(command.c_str()),
-                            DWORD((command.size() + 1) * sizeof(wchar_t)));
-    } else {
-        rc = RegDeleteValueW(key, kRunValue);
-        if (rc == ERROR_FILE_NOT_FOUND) rc = ERROR_SUCCESS;
+    if (rc != ERROR_SUCCESS) {
+        WriteLogF("Win32Services::SetStartWithDesktop() - Run 값을 %s 못했습니다. Error = %ld",
+                  start ? "쓰지" : "지우지", long(rc));
     }
-    RegCloseKey(key);
     return rc == ERROR_SUCCESS;
 }
 

@@ -156,6 +156,35 @@ TEST(Commands, OptionsToggleOnTopAndSound) {
     EXPECT_FALSE(sim.desktop->StartsWithDesktop());
 }
 
+// A system that refuses the session's start list, both ways.
+class RefusingAutostart : public CSimDesktop {
+  public:
+    using CSimDesktop::CSimDesktop;
+    bool StartsWithDesktop() override { return on; }
+    bool SetStartWithDesktop(bool) override { return false; }
+    bool on = false;
+};
+
+TEST(Commands, ARefusedStartWithTheDesktopIsToldEitherWay) {
+    SimHarness sim;
+    sim.desktop.reset();  // before its replacement takes the clock
+    SimOptions options = SimHarness::DefaultOptions();
+    options.files = &sim.env.files;
+    auto* system = new RefusingAutostart(options, &sim.report);
+    sim.desktop.reset(system);
+    ASSERT_TRUE(sim.Start());
+    for (bool on : {false, true}) {
+        system->on = on;
+        sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
+        std::vector<SimEvent> messages = sim.report.Named("message");
+        ASSERT_EQ(messages.size(), on ? 2u : 1u);
+        EXPECT_EQ(messages.back().texts[1], "NuvPET");
+        EXPECT_FALSE(sim.desktop->Ended());
+    }
+    std::vector<SimEvent> messages = sim.report.Named("message");
+    EXPECT_NE(messages[0].texts[0], messages[1].texts[0]);  // what could not be done
+}
+
 TEST(Commands, RenamingKeepsTheNameOnCancelAndCutsALongOne) {
     {
         SimHarness sim;  // the input box is cancelled

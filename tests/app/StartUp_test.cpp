@@ -283,9 +283,10 @@ class ThrowingFiles : public MemoryFileSystem {
 TEST(StartUp, AnExceptionInsideEndsTheProgramAsAFailedStart) {
     SimHarness sim;
     ThrowingFiles files(sim.env.files);
-    IFileSystem* previous = SetFiles(&files);
+    SimOptions options = SimHarness::DefaultOptions();
+    options.files = &files;
+    sim.desktop = std::make_unique<CSimDesktop>(options, &sim.report);
     ExpectFailedStart(sim);
-    SetFiles(previous);
     EXPECT_TRUE(Logged(sim,
                        "CPetMainDlg::OnInitDialog() - 처리하지 못한 오류로 프로그램을 "
                        "끝냅니다. (std::bad_alloc)"));

@@ -71,17 +71,17 @@ void InstallBenchPet(MemoryFileSystem& files) {
               test::MakeRgn(kFrames, kPerRow, kSize, kSize, frames));
 }
 
-SimPet::SimPet(uint32_t seed) : previousFiles_(SetFiles(&files_)) {
+SimPet::SimPet(uint32_t seed) {
     InstallBenchPet(files_);
     SimOptions options;
     options.seed = seed;
+    options.files = &files_;
     desktop_ = std::make_unique<CSimDesktop>(options, nullptr);
     started_ = desktop_->Start();
 }
 
 SimPet::~SimPet() {
     desktop_.reset();
-    SetFiles(previousFiles_);
 }
 
 }  // namespace nuv::bench

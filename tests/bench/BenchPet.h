@@ -29,7 +29,6 @@ class SimPet {
 
   private:
     MemoryFileSystem files_;
-    IFileSystem* previousFiles_;
     std::unique_ptr<CSimDesktop> desktop_;
     bool started_ = false;
 };

@@ -46,7 +46,6 @@ MemoryFileSystem& PetFiles() {
         for (int i = 0; i < kFrames; ++i)
             frames.push_back(RoundFrameRuns(i));
         f->Put(kPath, test::MakeRgn(kFrames, kPerRow, kSide, kSide, frames));
-        SetFiles(f);
         return f;
     }();
     return *files;
@@ -79,7 +78,8 @@ void BM_SetRegionData(benchmark::State& state) {
     ManualClock clock;
     CRegionData data;
     for (auto _ : state) {
-        if (!data.SetRegionData(kPath, clock)) state.SkipWithError("the pet did not load");
+        if (!data.SetRegionData(PetFiles(), kPath, clock))
+            state.SkipWithError("the pet did not load");
         benchmark::DoNotOptimize(data.count());
     }
     state.counters["runs"] = double(PetFiles().Get(kPath).size() - 8 - 2 * kFrames) / 6;
@@ -91,7 +91,7 @@ void BM_SetRegionDataRunByRun(benchmark::State& state) {
     // Both ways must give the same shapes.
     ManualClock clock;
     CRegionData data;
-    data.SetRegionData(kPath, clock);
+    data.SetRegionData(PetFiles(), kPath, clock);
     std::vector<Region> plain = LoadRunByRun(bytes);
     for (int i = 0; i < kFrames; ++i) {
         if (*data.GetRegionHandle(i) != plain[i]) state.SkipWithError("the shapes differ");

@@ -3,20 +3,23 @@
 
 Usage: pet_e2e.py --exe NuvPet.exe --root PET_ROOT --pettool PETTOOL --out FOLDER
 
-On a fresh copy of the pet root (whose pet already has a name) the program must show the pet
-on the ground line with the shape and pixels of one of its frames, animate it, let it be dragged
-and dropped back to the ground, open its menu on a right click (on the pet and on the tray
-icon), play the stroke game to its balloon, and end through the menu's exit: the end picture
-centred on the screen, both configuration files rewritten and readable, the process gone within
-5 seconds, no GDI object left. A second start on the root of a running pet must be refused
-with a message, without a byte of the root changed, the first program running on. A run on a
-root without .\\DATA\\PET.CFG must show the start-up error and end. Screenshots and a summary
-(summary.json) are left in FOLDER.
+On a fresh copy of the pet root (in a folder whose name has a space and Hangul) the program
+must show the pet on the ground line with the shape and pixels of one of its frames, animate it,
+let it be dragged and dropped back to the ground, open its menu on a right click (on the pet and
+on the tray icon), write its Run value through the options submenu, show the option checked on
+the next opening and remove the value on a second choice, play the stroke game to its balloon,
+and end through the menu's exit: the end picture centred on the screen, both configuration files
+rewritten and readable, the process gone within 5 seconds, no GDI object left. A second start on
+the root of a running pet must be refused with a message, without a byte of the root changed,
+the first program running on. A run on a root without .\\DATA\\PET.CFG must show the start-up
+error and end. The Run value the menu wrote, run as a new session runs it, must start the pet in
+its root. Screenshots and a summary (summary.json) are left in FOLDER.
 """
 
 import argparse
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -33,6 +36,7 @@ FIRST_NAME = "Mongsil"  # the name given on a first run
 APPLICATION = "NuvPET"  # the caption of the program's own messages
 ALREADY_RUNNING = 4  # the exit status of a second program on a running pet's root
 YELLOW = (255, 255, 0)
+RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 
 
 class Failure(Exception):
@@ -50,6 +54,25 @@ def dump(pettool, path):
     data = json.loads(result.stdout)
     check(data.get("ok"), f"pettool dump {path} reports a problem: {data.get('log')}")
     return data
+
+
+def run_value(folder):
+    """The program's value under the current user's Run key, or None. Read from an export:
+    `reg query` prints through the console's code page, which loses Hangul."""
+    path = os.path.join(folder, "run-key.reg")
+    subprocess.run(["wine", "reg", "export", RUN_KEY, path, "/y"], capture_output=True,
+                   stdin=subprocess.DEVNULL, check=True)
+    with open(path, "rb") as f:
+        text = f.read().decode("utf-16")
+    prefix = f'"{APPLICATION}"="'
+    for line in text.splitlines():
+        if line.startswith(prefix) and line.endswith('"'):
+            return re.sub(r"\\(.)", r"\1", line[len(prefix):-1])
+    return None
+
+
+def windows_path(path):
+    return run("winepath", "-w", path).strip()
 
 
 def read_log(root):
@@ -233,7 +256,7 @@ class Test:
         return window.bottom == self.ground + GROUND_MARGIN
 
     def run_main(self):
-        root = fresh_copy(self.args.root, self.work, "main")
+        root = self.main_root = fresh_copy(self.args.root, self.work, "main 루트")
         cfg_times = {n: os.path.getmtime(os.path.join(root, "DATA", n))
                      for n in ("PET.CFG", self.pet.name + ".CFG")}
         self.screen.move(5, self.screen.height // 2)
@@ -246,6 +269,7 @@ class Test:
             self.menu()
             self.stroke_game()
             self.tray_menu()
+            self.start_with_desktop(root)
             self.exit(run_, root, cfg_times)
         finally:
             run_.stop()
@@ -320,6 +344,61 @@ class Test:
         time.sleep(0.3)
         print(f"   status submenu {status[0]} ({shot.path})")
 
+    def options_submenu(self):
+        """Opens the menu and its options submenu (first item selected): the menu, the submenu
+        and a screenshot."""
+        menu = self.open_menu()
+        ids = {w.id for w in self.screen.windows()}
+        self.screen.keys(*self.pet.submenu_keys(902), window=menu)
+        right, left = menu.x + menu.width, menu.x  # where its left or its right edge may be
+        submenu = self.screen.wait_window(
+            lambda w: w.id not in ids and (abs(w.x - right) <= 4 or abs(w.x + w.width - left) <= 4),
+            3, "options submenu")
+        time.sleep(0.3)
+        return menu, (submenu, self.screen.shot())
+
+    def start_with_desktop(self, root):
+        self.step("'start with the desktop' writes the Run value, shows its mark, removes it")
+        delete = ["wine", "reg", "delete", RUN_KEY, "/v", APPLICATION, "/f"]
+        subprocess.run(delete, capture_output=True, stdin=subprocess.DEVNULL)
+        try:
+            command = self.write_run_value(root)
+            changed = self.remove_run_value()
+        finally:
+            # A value left behind would start the program with every new wine server.
+            subprocess.run(delete, capture_output=True, stdin=subprocess.DEVNULL)
+        rows = (min(y for _, y in changed), max(y for _, y in changed))
+        print(f"   {command}\n   check mark of {len(changed)} pixels in rows {rows}; removed")
+
+    def write_run_value(self, root):
+        menu, self.unchecked = self.options_submenu()
+        self.screen.keys("Down", "Down", "Return")  # its third item
+        check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
+        command = run_value(self.out)
+        for path in (root, self.args.exe):
+            check(command and f'"{windows_path(path)}"' in command,
+                  f"the Run value {command!r} lacks the quoted {path}")
+        self.run_export = os.path.join(self.out, "run-key-written.reg")
+        shutil.copyfile(os.path.join(self.out, "run-key.reg"), self.run_export)
+        return command
+
+    def remove_run_value(self):
+        """Checks the mark on the next opening, chooses the item again; the pixels it changed."""
+        menu, (submenu, shot) = self.options_submenu()
+        before, old = self.unchecked
+        check((before.width, before.height) == (submenu.width, submenu.height),
+              f"the options submenu changed its size: {before} -> {submenu}")
+        changed = [(x, y) for y in range(submenu.height) for x in range(submenu.width)
+                   if shot.at(submenu.x + x, submenu.y + y) != old.at(before.x + x, before.y + y)]
+        check(changed and max(x for x, _ in changed) < 24,
+              f"the submenu did not change by a check mark alone: {changed[:5]}... "
+              f"({old.path}, {shot.path})")
+        self.screen.shot("autostart-checked")
+        self.screen.keys("Down", "Down", "Return")
+        check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
+        check(run_value(self.out) is None, "the Run value stays after the second choice")
+        return changed
+
     def stroke_game(self):
         self.step("the stroke game ends with a balloon")
         menu = self.open_menu()
@@ -354,9 +433,12 @@ class Test:
         x, y = tray.x + 12, tray.y + tray.height - 14
         # The menu opens on the button's press; near the screen's top edge it opens below the
         # click, under the pointer, so it is closed before the button is let go. A pet playing
-        # with the cursor may hold it elsewhere meanwhile: then the click is tried again.
+        # with the cursor may hold it elsewhere meanwhile, and a press at once on arrival is now
+        # and then lost under Wine: then the click is tried again.
         for attempt in range(1, 4):
-            self.screen.xdotool("mousemove", x, y, "mousedown", 3)
+            self.screen.move(x, y)
+            time.sleep(0.2)
+            self.screen.xdotool("mousedown", 3)
             try:
                 menu = self.screen.wait_window(
                     lambda w: w.x == x and (w.bottom == y or (w.height > y and w.y == 0)), 4,
@@ -364,11 +446,10 @@ class Test:
                 self.screen.keys("Escape", window=menu)
                 break
             except AssertionError:
-                held = self.screen.pointer() != (x, y)
                 self.screen.shot(f"tray-{attempt}")
-                if attempt == 3 or not held:
+                if attempt == 3:
                     raise
-                print(f"   the pointer was held at {self.screen.pointer()}: tried again")
+                print(f"   no menu (the pointer at {self.screen.pointer()}): tried again")
             finally:
                 self.screen.xdotool("mouseup", 3)
             time.sleep(1)
@@ -417,6 +498,26 @@ class Test:
         self.summary["gdi"] = gdi[-1].split(": ", 1)[1]
         if timings:
             self.summary["timings"] = timings[-1].split(": ", 1)[1]
+
+    def start_from_run_value(self):
+        self.step("the Run value the menu wrote starts the pet in its root")
+        # Put back as the program wrote it, and run as a new session runs it, from elsewhere.
+        delete = ["wine", "reg", "delete", RUN_KEY, "/v", APPLICATION, "/f"]
+        subprocess.run(["wine", "reg", "import", self.run_export], capture_output=True,
+                       stdin=subprocess.DEVNULL, check=True)
+        try:
+            subprocess.run(["wine", "wineboot"], cwd=self.out, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            window = self.pet_window(20)
+        finally:
+            subprocess.run(delete, capture_output=True, stdin=subprocess.DEVNULL)
+        self.screen.shot("autostart")
+        starts = read_log(self.main_root).count("NUV Pet Start")
+        check(starts == 2, f"the pet root's log tells {starts} starts, not 2")
+        subprocess.run(["wine", "taskkill", "/im", "NuvPet.exe"], capture_output=True,
+                       stdin=subprocess.DEVNULL)
+        check(self.screen.wait_gone(window, 10), "the started pet did not end on a close request")
+        print(f"   {window}")
 
     def run_without_config(self):
         self.step("a root without .\\DATA\\PET.CFG shows the start-up error")
@@ -498,6 +599,7 @@ class Test:
     def main(self):
         started = time.monotonic()
         self.run_main()
+        self.start_from_run_value()
         self.run_close_request()
         self.run_without_config()
         self.summary["total_s"] = round(time.monotonic() - started, 1)

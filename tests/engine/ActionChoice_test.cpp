@@ -219,7 +219,7 @@ TEST_F(ActionEffects, EveryChangeIsSavedAndReadBack) {
     state().PetPoint = 42;
     sim.pet().ApplyActionEffects(Effects(1, 1, 1, 1, 1));
     CPetInfo saved;
-    ASSERT_TRUE(saved.LoadPetStateFile(".\\DATA\\CAT.CFG"));
+    ASSERT_TRUE(saved.LoadPetStateFile(sim.env.files, ".\\DATA\\CAT.CFG"));
     ASSERT_TRUE(saved.SetPetInfosPart());
     EXPECT_EQ(saved.GetPetInfos().PetS0, 1235);
     EXPECT_EQ(saved.GetPetInfos().PetS3, 4568);

@@ -21,7 +21,7 @@ Image Sample() {
 TEST(LoadBCFImage, DecodesTheBitmapBehindTheLeadingBlock) {
     test::MemoryEnv env;
     env.files.Put(".\\PETS\\CAT.BCF", Lead() + EncodeBmp24(Sample()));
-    Image image = LoadBCFImage(".\\PETS\\CAT.BCF");
+    Image image = LoadBCFImage(env.files, ".\\PETS\\CAT.BCF");
     EXPECT_EQ(image, Sample());
     EXPECT_EQ(image.sourceBitsPerPixel(), 24);
     EXPECT_TRUE(env.log.messages().empty());
@@ -31,14 +31,14 @@ TEST(LoadBCFImage, DecodesTheBitmapBehindTheLeadingBlock) {
 
 TEST(LoadBCFImage, MissingOrLockedFile) {
     test::MemoryEnv env;
-    EXPECT_TRUE(LoadBCFImage(".\\PETS\\NONE.BCF").empty());
+    EXPECT_TRUE(LoadBCFImage(env.files, ".\\PETS\\NONE.BCF").empty());
     EXPECT_EQ(env.log.messages(),
               std::vector<std::string>{
                   "LoadBCFImage() - .\\PETS\\NONE.BCF 파일을 열 수 없습니다. Error = 2"});
     env.log.Clear();
     env.files.Put(".\\PETS\\CAT.BCF", Lead() + EncodeBmp24(Sample()));
     env.files.SetLocked(".\\PETS\\CAT.BCF", true);
-    EXPECT_TRUE(LoadBCFImage(".\\PETS\\CAT.BCF").empty());
+    EXPECT_TRUE(LoadBCFImage(env.files, ".\\PETS\\CAT.BCF").empty());
     EXPECT_TRUE(
         env.log.Contains("LoadBCFImage() - .\\PETS\\CAT.BCF 파일을 열 수 없습니다. Error = 32"));
 }
@@ -46,7 +46,7 @@ TEST(LoadBCFImage, MissingOrLockedFile) {
 TEST(LoadBCFImage, ShorterThanTheLeadingBlock) {
     test::MemoryEnv env;
     env.files.Put(".\\PETS\\CAT.BCF", std::string(kBcfLeadSize - 1, 'x'));
-    EXPECT_TRUE(LoadBCFImage(".\\PETS\\CAT.BCF").empty());
+    EXPECT_TRUE(LoadBCFImage(env.files, ".\\PETS\\CAT.BCF").empty());
     EXPECT_EQ(env.log.messages(),
               std::vector<std::string>{
                   "LoadBCFImage() - .\\PETS\\CAT.BCF 파일의 내용이 정확하지 않습니다. Error = 38"});
@@ -56,8 +56,8 @@ TEST(LoadBCFImage, BadBitmapNamesTheBmpPath) {
     test::MemoryEnv env;
     env.files.Put(".\\PETS\\CAT.BCF", Lead());
     env.files.Put(".\\PETS\\A.B.BCF", Lead() + EncodeBmp24(Sample()).substr(0, 60));
-    EXPECT_TRUE(LoadBCFImage(".\\PETS\\CAT.BCF").empty());
-    EXPECT_TRUE(LoadBCFImage(".\\PETS\\A.B.BCF").empty());
+    EXPECT_TRUE(LoadBCFImage(env.files, ".\\PETS\\CAT.BCF").empty());
+    EXPECT_TRUE(LoadBCFImage(env.files, ".\\PETS\\A.B.BCF").empty());
     EXPECT_EQ(
         env.log.messages(),
         (std::vector<std::string>{

@@ -12,37 +12,38 @@ const char kPath[] = ".\\DATA\\X.CFG";
 TEST(ReadScriptFile, UndoesTheComplement) {
     test::MemoryEnv env;
     env.files.Put(kPath, Complement("[Pet Infos]\r\nPetNo;1"));
-    EXPECT_EQ(ReadScriptFile(kPath), "[Pet Infos]\r\nPetNo;1");
+    EXPECT_EQ(ReadScriptFile(env.files, kPath), "[Pet Infos]\r\nPetNo;1");
     EXPECT_TRUE(env.log.messages().empty());
 }
 
 TEST(ReadScriptFile, TextEndsAtAByteFF) {
     test::MemoryEnv env;
     env.files.Put(kPath, Complement(std::string("ab\0cd", 5)));
-    EXPECT_EQ(ReadScriptFile(kPath), "ab");
+    EXPECT_EQ(ReadScriptFile(env.files, kPath), "ab");
 }
 
 TEST(ReadScriptFile, LogsEachFailure) {
     test::MemoryEnv env;
-    EXPECT_EQ(ReadScriptFile(kPath), "");
+    EXPECT_EQ(ReadScriptFile(env.files, kPath), "");
     EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일을 열 수 없습니다."));
 
     env.files.Put(kPath, "");
-    EXPECT_EQ(ReadScriptFile(kPath), "");
+    EXPECT_EQ(ReadScriptFile(env.files, kPath), "");
     EXPECT_TRUE(
         env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일의 사이즈는 0 Byte입니다."));
 
     env.files.Put(kPath, "data");
     env.files.SetLocked(kPath, true);
     env.log.Clear();
-    EXPECT_EQ(ReadScriptFile(kPath), "");
+    EXPECT_EQ(ReadScriptFile(env.files, kPath), "");
     EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일을 열 수 없습니다."));
 }
 
 TEST(SaveComplementedFile, ReplacesTheOldFileInOneStep) {
     test::MemoryEnv env;
     env.files.Put(".\\DATA\\PET.CFG", "old");
-    SaveResult result = SaveComplementedFile(".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
+    SaveResult result =
+        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), Complement("new"));
     EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
@@ -52,7 +53,8 @@ TEST(SaveComplementedFile, FailureKeepsTheOldFileAndNoTemporary) {
     test::MemoryEnv env;
     env.files.Put(".\\DATA\\PET.CFG", "old");
     env.files.FailWritesAfter(0);
-    SaveResult full = SaveComplementedFile(".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
+    SaveResult full =
+        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
     EXPECT_EQ(full.step, SaveResult::kWriteFailed);
     EXPECT_EQ(full.error, kErrorDiskFull);
     EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "old");
@@ -60,14 +62,16 @@ TEST(SaveComplementedFile, FailureKeepsTheOldFileAndNoTemporary) {
 
     env.files.FailWritesAfter(-1);
     env.files.SetReadOnly(".\\DATA\\PET.CFG", true);
-    SaveResult readOnly = SaveComplementedFile(".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
+    SaveResult readOnly =
+        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
     EXPECT_EQ(readOnly.step, SaveResult::kReplaceFailed);
     EXPECT_EQ(readOnly.error, kErrorAccessDenied);
     EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "old");
     EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
 
     env.files.RemoveFolder("DATA");
-    SaveResult noFolder = SaveComplementedFile(".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
+    SaveResult noFolder =
+        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
     EXPECT_EQ(noFolder.step, SaveResult::kCreateFailed);
     EXPECT_EQ(noFolder.error, kErrorPathNotFound);
 }

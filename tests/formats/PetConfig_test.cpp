@@ -20,7 +20,7 @@ const char kUserSection[] =
 // Stores `text` (with "\n" for CR LF) as PET.CFG and reads it as the start-up does.
 bool ReadConfig(test::MemoryEnv& env, CPetConfig& config, const std::string& text) {
     env.files.Put(kPetConfigPath, Complement(Crlf(text)));
-    return config.LoadCommonConfigFile(kPetConfigPath) && config.SetUserInfoPart() &&
+    return config.LoadCommonConfigFile(env.files, kPetConfigPath) && config.SetUserInfoPart() &&
            config.SetPetsInfoPart();
 }
 
@@ -118,9 +118,9 @@ TEST(SavePetConfig, WritesTheFileExactly) {
                        "[Pets Info]\nPsNum;3\nPs(1,NABI,CAT,True)\nPs(2,MOMO,DOG,False)\n"));
     config.GetUserInfo().UserIsConnected = "False";
     config.GetUserInfo().UserOS = "Windows XP";
-    ASSERT_TRUE(config.SavePetConfig());
+    ASSERT_TRUE(config.SavePetConfig(env.files));
     // PsNum stays 3 with the two entries read; exactly one empty line before the pets.
-    EXPECT_EQ(ReadScriptFile(kPetConfigPath),
+    EXPECT_EQ(ReadScriptFile(env.files, kPetConfigPath),
               Crlf("[User Info]\nUserName;홍길동\nUserSex;남\nUserBirthDate;19800101\n"
                    "UserLoginID;gildong\nUserLoginPasswd;secret\nUseremail;gildong@example.com\n"
                    "UserIsConnected;False\nUserOS;Windows XP\nUserPoint;120\nUserLevel;2\n"
@@ -137,17 +137,17 @@ TEST(SavePetConfig, ReadsBackTheSameBytes) {
     config.GetUserInfo().User3 = 33;
     config.GetPetsList().PsNum = 2;
     config.GetPetsList().entries = {{1, "NABI", "CAT", "True"}, {2, "MOMO", "", "False"}};
-    ASSERT_TRUE(config.SavePetConfig());
+    ASSERT_TRUE(config.SavePetConfig(env.files));
     std::string first = env.files.Get(kPetConfigPath);
 
     CPetConfig again;
-    ASSERT_TRUE(again.LoadCommonConfigFile(kPetConfigPath));
+    ASSERT_TRUE(again.LoadCommonConfigFile(env.files, kPetConfigPath));
     ASSERT_TRUE(again.SetUserInfoPart());
     ASSERT_TRUE(again.SetPetsInfoPart());
     EXPECT_EQ(again.GetUserInfo().UserGold, -3);
     EXPECT_EQ(again.GetUserInfo().User3, 33);
     EXPECT_EQ(again.GetPetsList().entries.size(), 2u);
-    ASSERT_TRUE(again.SavePetConfig());
+    ASSERT_TRUE(again.SavePetConfig(env.files));
     EXPECT_EQ(env.files.Get(kPetConfigPath), first);
 }
 
@@ -156,12 +156,12 @@ TEST(SavePetConfig, FailuresKeepTheOldFile) {
     env.files.Put(kPetConfigPath, "old");
     CPetConfig config;
     env.files.SetReadOnly(".\\DATA\\PET.CFG.TMP", true);
-    EXPECT_FALSE(config.SavePetConfig());
+    EXPECT_FALSE(config.SavePetConfig(env.files));
     EXPECT_TRUE(env.log.Contains("SavePetConfig() - .\\DATA\\PET.CFG.TMP 파일을 열 수 없습니다."));
     env.files.SetReadOnly(".\\DATA\\PET.CFG.TMP", false);
 
     env.files.FailWritesAfter(0);
-    EXPECT_FALSE(config.SavePetConfig());
+    EXPECT_FALSE(config.SavePetConfig(env.files));
     EXPECT_TRUE(env.log.Contains(
         "SavePetConfig() - .\\DATA\\PET.CFG.TMP 파일에 쓸 수 없습니다. Error = 112"));
     EXPECT_EQ(env.files.Get(kPetConfigPath), "old");

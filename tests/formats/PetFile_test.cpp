@@ -17,7 +17,7 @@ const char kMessagePath[] = ".\\DATA\\CAT.CMC";
 
 bool Load(test::MemoryEnv& env, CPetFile& file, const std::string& text) {
     env.files.Put(kMessagePath, Complement(Crlf(text)));
-    return file.LoadAdMessages(kMessagePath);
+    return file.LoadAdMessages(env.files, kMessagePath);
 }
 
 // How often each text comes out over every possible draw.
@@ -48,10 +48,10 @@ TEST(LoadAdMessages, EmptyOrMissingFilesFailAndClearTheList) {
     CPetFile file;
     ASSERT_TRUE(Load(env, file, "1;10;Hello;\n"));
     env.files.Put(kMessagePath, "");
-    EXPECT_FALSE(file.LoadAdMessages(kMessagePath));
+    EXPECT_FALSE(file.LoadAdMessages(env.files, kMessagePath));
     EXPECT_TRUE(file.AdMessages().empty());
     EXPECT_EQ(file.TotalWeight(), 0);
-    EXPECT_FALSE(file.LoadAdMessages(".\\DATA\\NONE.CMC"));
+    EXPECT_FALSE(file.LoadAdMessages(env.files, ".\\DATA\\NONE.CMC"));
     EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\NONE.CMC 파일을 열 수 없습니다."));
 
     // Lines without three separators load as an empty list, which gives nothing to show.

@@ -16,7 +16,7 @@ const char kStatePath[] = ".\\DATA\\CAT.CFG";
 // Stores `text` (with "\n" for CR LF) complemented, loads it and reads the record.
 bool ReadState(test::MemoryEnv& env, CPetInfo& info, const std::string& text) {
     env.files.Put(kStatePath, Complement(Crlf(text)));
-    return info.LoadPetStateFile(kStatePath) && info.SetPetInfosPart();
+    return info.LoadPetStateFile(env.files, kStatePath) && info.SetPetInfosPart();
 }
 
 PetInfos SampleInfos() {
@@ -45,8 +45,8 @@ TEST(SaveConfigData, WritesTheStateFileExactly) {
     CPetInfo info;
     info.GetPetInfos() = SampleInfos();
     env.clock.SetTicks(1500);
-    ASSERT_TRUE(info.SaveConfigData(env.clock, 1000));
-    EXPECT_EQ(ReadScriptFile(kStatePath),
+    ASSERT_TRUE(info.SaveConfigData(env.files, env.clock, 1000));
+    EXPECT_EQ(ReadScriptFile(env.files, kStatePath),
               Crlf("[Pet Infos]\nPetNo;7\nPetType;CAT\nPetDesc;회색 고양이\nPetName;나비\n"
                    "PetOnTop;1\nPetOnSound;0\nPetStartDate;20021130\nPetLastDate;200301021405\n"
                    "PetPeedTime;-1294966796\nPetLevel;2\nPetScore;-4\nPetGold;5\nPetPoint;150\n"
@@ -61,11 +61,12 @@ TEST(SaveConfigData, ReadsBackEveryValue) {
     CPetInfo info;
     info.GetPetInfos() = SampleInfos();
     env.clock.SetTicks(10);
-    ASSERT_TRUE(info.SaveConfigData(env.clock, 4294967290u));  // the tick count wrapped since
+    ASSERT_TRUE(
+        info.SaveConfigData(env.files, env.clock, 4294967290u));  // the tick count wrapped since
     std::string saved = env.files.Get(kStatePath);
 
     CPetInfo again;
-    ASSERT_TRUE(again.LoadPetStateFile(kStatePath));
+    ASSERT_TRUE(again.LoadPetStateFile(env.files, kStatePath));
     ASSERT_TRUE(again.SetPetInfosPart());
     PetInfos expected = SampleInfos();
     expected.PetLastDate = "200211300903";
@@ -90,7 +91,7 @@ TEST(SaveConfigData, ReadsBackEveryValue) {
 
     // Saving what was read, with no time passed, gives the same bytes.
     env.clock.SetTicks(0);
-    ASSERT_TRUE(again.SaveConfigData(env.clock, 0));
+    ASSERT_TRUE(again.SaveConfigData(env.files, env.clock, 0));
     EXPECT_EQ(env.files.Get(kStatePath), saved);
 }
 
@@ -123,7 +124,7 @@ TEST(SetPetInfosPart, CutsTextsAndLimitsThePeedTime) {
 TEST(SetPetInfosPart, EmptyTextFailsAndAMissingSectionSetsNothing) {
     test::MemoryEnv env;
     CPetInfo info;
-    EXPECT_FALSE(info.LoadPetStateFile(kStatePath));
+    EXPECT_FALSE(info.LoadPetStateFile(env.files, kStatePath));
     EXPECT_FALSE(info.SetPetInfosPart());
     EXPECT_TRUE(env.log.Contains("SetPetInfosPart() - 파일버퍼의 내용이 없습니다."));
 
@@ -138,7 +139,7 @@ TEST(SetPetInfosPart, EmptyTextFailsAndAMissingSectionSetsNothing) {
 TEST(SaveConfigData, AnEmptyTypeSavesToDotCfg) {
     test::MemoryEnv env;
     CPetInfo info;
-    EXPECT_TRUE(info.SaveConfigData(env.clock, 0));
+    EXPECT_TRUE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(env.files.Has(".\\DATA\\.CFG"));
 }
 
@@ -149,14 +150,14 @@ TEST(SaveConfigData, FailuresKeepTheOldFile) {
     info.GetPetInfos().PetType = "CAT";
 
     env.files.RemoveFolder(".\\DATA");
-    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
+    EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(
         env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일을 열 수 없습니다. Error = 3"));
     env.files.AddFolder(".\\DATA");
     env.files.Put(kStatePath, "old");
 
     env.files.FailWritesAfter(0);
-    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
+    EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(
         env.log.Contains("SaveConfigData() - .\\DATA\\CAT.TMP 파일에 쓸 수 없습니다. Error = 112"));
     EXPECT_EQ(env.files.Get(kStatePath), "old");
@@ -164,7 +165,7 @@ TEST(SaveConfigData, FailuresKeepTheOldFile) {
     env.files.FailWritesAfter(-1);
 
     env.files.SetReadOnly(kStatePath, true);
-    EXPECT_FALSE(info.SaveConfigData(env.clock, 0));
+    EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(env.log.Contains(
         "SaveConfigData() - .\\DATA\\CAT.TMP 파일을 .\\DATA\\CAT.CFG 파일로 바꿀 수 없습니다. "
         "Error = 5"));
@@ -181,11 +182,11 @@ TEST(SaveConfigData, SavesToTheFileItWasReadFromWhateverTheType) {
         CPetInfo info;
         ASSERT_TRUE(ReadState(env, info, std::string("[Pet Infos]\nPetType;") + type + "\n"));
         EXPECT_EQ(env.log.messages().size(), 1u) << type;
-        EXPECT_TRUE(info.SaveConfigData(env.clock, 0)) << type;
+        EXPECT_TRUE(info.SaveConfigData(env.files, env.clock, 0)) << type;
         EXPECT_EQ(info.StateFilePath(), kStatePath);
         EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "common");
         EXPECT_EQ(env.files.Get(".\\DATA\\DOG.CFG"), "dog");
-        std::string saved = ReadScriptFile(kStatePath);
+        std::string saved = ReadScriptFile(env.files, kStatePath);
         EXPECT_NE(saved.find(std::string("PetType;") + type + "\r\n"), std::string::npos);
         EXPECT_EQ(env.log.messages().size(), 1u) << type;
     }
@@ -200,7 +201,7 @@ TEST(SaveConfigData, ATypeThatLeadsOutOfTheDataFolderIsRefused) {
     CPetInfo info;
     for (const char* type : {"..\\X", "A/B", "C:X", "..", "NUL", "com1.x"}) {
         info.GetPetInfos().PetType = type;
-        EXPECT_FALSE(info.SaveConfigData(env.clock, 0)) << type;
+        EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0)) << type;
     }
     EXPECT_EQ(env.log.messages().size(), 6u);
 }

@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                   image->pixels().size() != size_t(image->width()) * image->height())) {
         __builtin_trap();
     }
-    nuv::fuzz::Files().Put(kPath, std::string(nuv::kBcfLeadSize, '\0').append(bytes));
-    nuv::Image loaded = nuv::LoadBCFImage(kPath);
+    nuv::fuzz::InputFiles().Put(kPath, std::string(nuv::kBcfLeadSize, '\0').append(bytes));
+    nuv::Image loaded = nuv::LoadBCFImage(nuv::fuzz::InputFiles(), kPath);
     if (image ? !(loaded == *image) : !loaded.empty()) __builtin_trap();
     return 0;
 }

@@ -15,10 +15,10 @@ const char kPath[] = ".\\PETS\\FUZZ.RGN";
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    nuv::fuzz::Files().Put(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
+    nuv::fuzz::InputFiles().Put(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
     nuv::ManualClock clock;
     nuv::CRegionData regions;
-    bool ok = regions.SetRegionData(kPath, clock);
+    bool ok = regions.SetRegionData(nuv::fuzz::InputFiles(), kPath, clock);
     if (!ok && regions.count() != 0) __builtin_trap();
     const nuv::Rect frame{0, 0, regions.frameWidth(), regions.frameHeight()};
     for (int i = 0; i < regions.count(); ++i) {

@@ -10,9 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
-    nuv::fuzz::Files().Put(".\\PETS\\FUZZ.ANI", nuv::Complement(text));
+    nuv::fuzz::InputFiles().Put(".\\PETS\\FUZZ.ANI", nuv::Complement(text));
     nuv::CAniScript script;
-    if (!script.LoadScriptFile(".\\PETS\\FUZZ.ANI")) return 0;
+    if (!script.LoadScriptFile(nuv::fuzz::InputFiles(), ".\\PETS\\FUZZ.ANI")) return 0;
     script.ReadAllSections();
     for (int id : {0, 100, 140, 701}) {
         script.FindAnimation(id);

@@ -102,7 +102,7 @@ std::vector<SimInput> Input(std::size_t seed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static bool pictures = [] {
-        PutPictures(nuv::fuzz::Files());
+        PutPictures(nuv::fuzz::InputFiles());
         return true;
     }();
     (void)pictures;
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string script = input.substr(0, split);
     std::string state = split == std::string::npos ? kState : input.substr(split + 1);
 
-    nuv::MemoryFileSystem& files = nuv::fuzz::Files();
+    nuv::MemoryFileSystem& files = nuv::fuzz::InputFiles();
     files.Put(".\\DATA\\PET.CFG", nuv::Complement(kCommonConfig));
     files.Put(".\\DATA\\TORI.CFG", nuv::Complement(state));
     files.Put(".\\DATA\\TORI.CMC", nuv::Complement(kAdverts));
@@ -121,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.seconds = 8;
     options.name = "Fuzz";
     options.events = Input(size);
+    options.files = &files;
     nuv::ISimReporter reporter;
     nuv::CSimDesktop desktop(options, &reporter);
     desktop.Run();

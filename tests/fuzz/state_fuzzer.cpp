@@ -14,25 +14,25 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text = nuv::Complement(std::string(reinterpret_cast<const char*>(data), size));
-    nuv::MemoryFileSystem& files = nuv::fuzz::Files();
+    nuv::MemoryFileSystem& files = nuv::fuzz::InputFiles();
 
     files.Put(".\\DATA\\FUZZ.CFG", text);
     nuv::ManualClock clock;
     nuv::CPetInfo info;
-    if (info.LoadPetStateFile(".\\DATA\\FUZZ.CFG") && info.SetPetInfosPart()) {
-        info.SaveConfigData(clock, 0);
+    if (info.LoadPetStateFile(files, ".\\DATA\\FUZZ.CFG") && info.SetPetInfosPart()) {
+        info.SaveConfigData(files, clock, 0);
     }
 
     files.Put(".\\DATA\\PET.CFG", text);
     nuv::CPetConfig config;
-    if (config.LoadCommonConfigFile(".\\DATA\\PET.CFG") && config.SetUserInfoPart() &&
+    if (config.LoadCommonConfigFile(files, ".\\DATA\\PET.CFG") && config.SetUserInfoPart() &&
         config.SetPetsInfoPart()) {
         config.FindActivePet();
-        config.SavePetConfig();
+        config.SavePetConfig(files);
     }
 
     files.Put(".\\DATA\\FUZZ.CMC", text);
     nuv::CPetFile messages;
-    if (messages.LoadAdMessages(".\\DATA\\FUZZ.CMC")) messages.PickAdMessage(0);
+    if (messages.LoadAdMessages(files, ".\\DATA\\FUZZ.CMC")) messages.PickAdMessage(0);
     return 0;
 }

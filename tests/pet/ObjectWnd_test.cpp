@@ -62,7 +62,7 @@ TEST(ObjectWnd, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
     MemoryEnv env;
     PutObjectImage(env.files);
     WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log));
+    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
     object.SetObject(Desc({0, 0, 20, 10}));
     ASSERT_EQ(log.places.size(), 1u);
     EXPECT_EQ(log.places[0].first.x, 7);
@@ -84,7 +84,7 @@ TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
     MemoryEnv env;
     PutObjectImage(env.files);
     WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log));
+    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
     object.SetObject(Desc({0, 0, 20, 10}));
     object.SetSourceRect(35, 0, 45, 20);  // another size, with the green column at x 5
     EXPECT_EQ(log.places.size(), 1u);
@@ -100,7 +100,7 @@ TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
     MemoryEnv env;
     PutObjectImage(env.files);
     WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log));
+    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
     object.SetObject(Desc({10, 10, 30, 20}));
     EXPECT_EQ(log.shape, Region(Rect{0, 0, 20, 10}));
     object.SetSourceRect(40, 0, 41, 20);
@@ -110,7 +110,7 @@ TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
 TEST(ObjectWnd, MissingImageLeavesTheWindowWithoutPictureOrShape) {
     MemoryEnv env;
     WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log));
+    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
     object.SetObject(Desc({0, 0, 20, 10}));
     EXPECT_EQ(log.places.size(), 1u);
     EXPECT_TRUE(log.picture.empty());

@@ -34,11 +34,9 @@ TEST(ContactSheet, FramesShowWhatTheirRegionsLeaveVisible) {
     sheet.Set(3, 2, kPureGreen);
     MemoryFileSystem files;
     files.Put(".\\PETS\\A.RGN", MakeRegionFile(sheet, 2, 2, {4, 3}));
-    IFileSystem* previous = SetFiles(&files);
     ManualClock clock;
     CRegionData regions;
-    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\A.RGN", clock));
-    SetFiles(previous);
+    ASSERT_TRUE(regions.SetRegionData(files, ".\\PETS\\A.RGN", clock));
 
     std::vector<Image> frames = CutFrames(sheet, regions);
     ASSERT_EQ(frames.size(), 2u);

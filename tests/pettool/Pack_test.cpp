@@ -97,19 +97,18 @@ class PackTest : public ::testing::Test {
 TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     ASSERT_EQ(Pack(), "");
     StdFileSystem files(dir_ / "out");
-    IFileSystem* previous = SetFiles(&files);
 
     CAniScript script;
-    ASSERT_TRUE(script.LoadScriptFile(".\\PETS\\CAT.ANI"));
+    ASSERT_TRUE(script.LoadScriptFile(files, ".\\PETS\\CAT.ANI"));
     ASSERT_TRUE(script.ReadAllSections());
     EXPECT_EQ(script.Animations().size(), pet_.animations.size());
     EXPECT_EQ(script.Actions().size(), pet_.actions.size());
     EXPECT_EQ(*script.FindText(120), "Look <IMG=.\\PETS\\HEART.BMP,10,10> here");
 
-    Image sheet = LoadBCFImage(".\\PETS\\CAT.BCF");
+    Image sheet = LoadBCFImage(files, ".\\PETS\\CAT.BCF");
     ManualClock clock;
     CRegionData regions;
-    ASSERT_TRUE(regions.SetRegionData(".\\PETS\\CAT.RGN", clock));
+    ASSERT_TRUE(regions.SetRegionData(files, ".\\PETS\\CAT.RGN", clock));
     EXPECT_EQ(regions.count(), pet_.frameCount);
     EXPECT_EQ(regions.framesPerRow(), 10);
     for (int i = 0; i < pet_.frameCount; ++i) {
@@ -125,12 +124,12 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     }
 
     CPetInfo info;
-    ASSERT_TRUE(info.LoadPetStateFile(".\\DATA\\CAT.CFG") && info.SetPetInfosPart());
+    ASSERT_TRUE(info.LoadPetStateFile(files, ".\\DATA\\CAT.CFG") && info.SetPetInfosPart());
     EXPECT_EQ(info.GetPetInfos().PetName, "나비");
     EXPECT_EQ(info.GetPetInfos().PetS0, 9000);
 
     CPetFile messages;
-    ASSERT_TRUE(messages.LoadAdMessages(".\\DATA\\CAT.CMC"));
+    ASSERT_TRUE(messages.LoadAdMessages(files, ".\\DATA\\CAT.CMC"));
     EXPECT_EQ(messages.AdMessages().size(), 1u);  // the comment line is no message
     ASSERT_NE(messages.PickAdMessage(0), nullptr);
     EXPECT_EQ(*messages.PickAdMessage(0), "Go to <LINK=http://example.org/a>our page</LINK>");
@@ -139,7 +138,6 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
     EXPECT_TRUE(files.FileExists(".\\PETS\\PETBAR00.BCF"));
     EXPECT_TRUE(files.FileExists(".\\PETSOUND\\BEEP.WAV"));
     EXPECT_TRUE(fs::is_directory(dir_ / "out" / "ETCS"));
-    SetFiles(previous);
 }
 
 TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
@@ -209,11 +207,9 @@ TEST_F(PackTest, CommentLinesAreNotBlankLines) {
     Write("CAT.ani.txt", pet_.Script());
     ASSERT_EQ(Pack(), "");
     StdFileSystem files(dir_ / "out");
-    IFileSystem* previous = SetFiles(&files);
     CAniScript script;
-    ASSERT_TRUE(script.LoadScriptFile(".\\PETS\\CAT.ANI") && script.ReadAllSections());
+    ASSERT_TRUE(script.LoadScriptFile(files, ".\\PETS\\CAT.ANI") && script.ReadAllSections());
     EXPECT_NE(script.FindText(801), nullptr);  // the list went on to its last line
-    SetFiles(previous);
 
     pet_.texts.insert(pet_.texts.begin() + 2, "");  // now two blank lines in a row
     Write("CAT.ani.txt", pet_.Script());

@@ -115,16 +115,17 @@ TEST(DeviceNames, AreRefusedInEveryPathThroughTheFileLayer) {
     EXPECT_FALSE(NamesDevice("/tmp/con/x"));  // the host's own path
 
     test::MemoryEnv env;
+    DeviceNameGuard guard(env.files);
     env.files.Put(".\\PETS\\NUL.BCF", "x");
-    FileReadResult read = Files().ReadFile(".\\PETS\\NUL.BCF");
+    FileReadResult read = guard.ReadFile(".\\PETS\\NUL.BCF");
     EXPECT_EQ(read.status, FileReadResult::kOpenFailed);
     EXPECT_EQ(read.error, kErrorInvalidName);
-    EXPECT_FALSE(Files().FileExists(".\\PETS\\nul.bcf"));
-    EXPECT_EQ(Files().WriteFile(".\\DATA\\COM1.TMP", "x", true).error, kErrorInvalidName);
-    EXPECT_EQ(Files().AppendFile(".\\DATA\\lpt1", "x"), kErrorInvalidName);
-    EXPECT_EQ(Files().ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\CON.CFG"), kErrorInvalidName);
+    EXPECT_FALSE(guard.FileExists(".\\PETS\\nul.bcf"));
+    EXPECT_EQ(guard.WriteFile(".\\DATA\\COM1.TMP", "x", true).error, kErrorInvalidName);
+    EXPECT_EQ(guard.AppendFile(".\\DATA\\lpt1", "x"), kErrorInvalidName);
+    EXPECT_EQ(guard.ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\CON.CFG"), kErrorInvalidName);
     EXPECT_FALSE(env.files.Has(".\\DATA\\COM1.TMP"));
-    EXPECT_EQ(Files().ReadFile(".\\PETS\\NULL.BCF").error, kErrorFileNotFound);
+    EXPECT_EQ(guard.ReadFile(".\\PETS\\NULL.BCF").error, kErrorFileNotFound);
 }
 
 }  // namespace

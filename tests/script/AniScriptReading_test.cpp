@@ -39,7 +39,7 @@ TEST(LoadScriptFile, ReadsTheComplementedFileAndEverySection) {
     test::MemoryEnv env;
     env.files.Put(kScriptPath, Complement(ScriptParts().Text()));
     CAniScript script;
-    ASSERT_TRUE(script.LoadScriptFile(kScriptPath));
+    ASSERT_TRUE(script.LoadScriptFile(env.files, kScriptPath));
     EXPECT_TRUE(script.ReadAllSections());
     EXPECT_TRUE(env.log.messages().empty());
     EXPECT_EQ(script.Animations().size(), 2u);
@@ -51,17 +51,17 @@ TEST(LoadScriptFile, ReadsTheComplementedFileAndEverySection) {
 TEST(LoadScriptFile, FailsOnMissingEmptyOrUncomplementedFiles) {
     test::MemoryEnv env;
     CAniScript script;
-    EXPECT_FALSE(script.LoadScriptFile(kScriptPath));
+    EXPECT_FALSE(script.LoadScriptFile(env.files, kScriptPath));
     EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\PETS\\CAT.ANI 파일을 열 수 없습니다."));
 
     env.files.Put(kScriptPath, "");
-    EXPECT_FALSE(script.LoadScriptFile(kScriptPath));
+    EXPECT_FALSE(script.LoadScriptFile(env.files, kScriptPath));
     EXPECT_TRUE(
         env.log.Contains("ReadScriptFile() - .\\PETS\\CAT.ANI 파일의 사이즈는 0 Byte입니다."));
 
     // Stored without the complement, the text reads as unreadable bytes.
     env.files.Put(kScriptPath, ScriptParts().Text());
-    EXPECT_TRUE(script.LoadScriptFile(kScriptPath));
+    EXPECT_TRUE(script.LoadScriptFile(env.files, kScriptPath));
     env.log.Clear();
     EXPECT_FALSE(script.SetHeaderPart());
     EXPECT_TRUE(env.log.Contains("SetHeaderPart() - 카테고리 '[HEADER]'의 내용이 없습니다."));

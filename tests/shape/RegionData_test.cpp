@@ -31,7 +31,7 @@ TEST(SetRegionData, RunsCutHolesInEachFrame) {
     // Two frames a row of 4 x 3 pixels: frame 1 starts at column 4, frame 2 at row 3.
     env.files.Put(kPath, MakeRgn(3, 2, 4, 3, {{}, {{5, 1, 2}}, {{0, 5, 4}, {1, 3, 1}}}));
     CRegionData data;
-    ASSERT_TRUE(data.SetRegionData(kPath, env.clock));
+    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
     EXPECT_EQ(data.count(), 3);
     EXPECT_EQ(data.framesPerRow(), 2);
     EXPECT_EQ(data.frameWidth(), 4);
@@ -54,12 +54,12 @@ TEST(SetRegionData, OverlapsWrapsAndRunsOutsideTheFrame) {
                                   {{2, 0, 2},      // left of frame 1's column: wraps away
                                    {4, 7, 1}}}));  // row 7 folds to row 1
     CRegionData data;
-    ASSERT_TRUE(data.SetRegionData(kPath, env.clock));
+    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
     EXPECT_EQ(FrameShape(data, 0), Shape({{0, 0, 4, 1}, {0, 1, 2, 2}}));
     EXPECT_EQ(FrameShape(data, 1), Shape({{0, 0, 4, 1}, {1, 1, 4, 2}}));
     // The end of a run at the top of the 16-bit range does not wrap back into the frame.
     env.files.Put(kPath, MakeRgn(1, 1, 4, 1, {{{65535, 0, 6}}}));
-    ASSERT_TRUE(data.SetRegionData(kPath, env.clock));
+    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
     EXPECT_EQ(FrameShape(data, 0), Region(Rect{0, 0, 4, 1}));
 }
 
@@ -67,12 +67,12 @@ TEST(SetRegionData, EmptyFileHeaderAndEmptyRecords) {
     test::MemoryEnv env;
     env.files.Put(kPath, MakeRgn(0, 0, 0, 0, {}));
     CRegionData data;
-    EXPECT_TRUE(data.SetRegionData(kPath, env.clock));
+    EXPECT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
     EXPECT_EQ(data.count(), 0);
     EXPECT_FALSE(data.GetRegionHandle(0));
     // Anything after the last record is ignored.
     env.files.Put(kPath, MakeRgn(1, 1, 5, 2, {{}}) + "trailing");
-    EXPECT_TRUE(data.SetRegionData(kPath, env.clock));
+    EXPECT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
     EXPECT_EQ(FrameShape(data, 0).Area(), 10);
     EXPECT_TRUE(env.log.messages().empty());
 }
@@ -100,9 +100,9 @@ TEST(SetRegionData, EachFailureLogsAndEmptiesTheTable) {
         test::MemoryEnv env;
         CRegionData data;
         env.files.Put(kPath, good);
-        ASSERT_TRUE(data.SetRegionData(kPath, env.clock));
+        ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
         env.files.Put(kPath, c.file);
-        EXPECT_FALSE(data.SetRegionData(kPath, env.clock)) << c.message;
+        EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock)) << c.message;
         EXPECT_EQ(env.log.messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(data.count(), 0);
         EXPECT_EQ(data.frameWidth(), 0);
@@ -113,11 +113,11 @@ TEST(SetRegionData, EachFailureLogsAndEmptiesTheTable) {
 TEST(SetRegionData, NoPathAndUnreadableFile) {
     test::MemoryEnv env;
     CRegionData data;
-    EXPECT_FALSE(data.SetRegionData("", env.clock));
-    EXPECT_FALSE(data.SetRegionData(kPath, env.clock));
+    EXPECT_FALSE(data.SetRegionData(env.files, "", env.clock));
+    EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock));
     env.files.Put(kPath, MakeRgn(1, 1, 1, 1, {{}}));
     env.files.SetLocked(kPath, true);
-    EXPECT_FALSE(data.SetRegionData(kPath, env.clock));
+    EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock));
     EXPECT_EQ(env.log.messages(), (std::vector<std::string>{
                                       "SetRegionData() - 파일명이 지정되지 않았습니다.",
                                       "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 2",
@@ -147,12 +147,12 @@ TEST(SetRegionData, LoadingWindowFollowsEachFrame) {
     env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{{0, 0, 1}, {0, 1, 1}}, {}, {}}));
     RecordingWindow window(env.clock);
     CRegionData data;
-    ASSERT_TRUE(data.SetRegionData(kPath, env.clock, window));
+    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock, window));
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{"open 3", "0s 0% 1", "0s 33% 2", "1s 66% 3", "close"}));
     window.calls.clear();
     env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{}}));
-    EXPECT_FALSE(data.SetRegionData(kPath, env.clock, window));
+    EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock, window));
     EXPECT_EQ(window.calls, (std::vector<std::string>{"open 3", "0s 0% 1", "close"}));
 }
 

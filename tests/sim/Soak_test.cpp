@@ -141,13 +141,14 @@ class SaveReader : public RecordingReporter {
   private:
     bool Readable() {
         CPetInfo state;
-        if (!state.LoadPetStateFile(".\\DATA\\CAT.CFG") || !state.SetPetInfosPart()) return false;
+        if (!state.LoadPetStateFile(files_, ".\\DATA\\CAT.CFG") || !state.SetPetInfosPart())
+            return false;
         const PetInfos& s = state.GetPetInfos();
         if (s.PetType != "CAT" || s.PetS0 < 0 || s.PetS0 > 10000 || s.PetPoint > 1000) return false;
         if (files_.Has(".\\DATA\\CAT.CFG.TMP") || files_.Has(".\\DATA\\PET.CFG.TMP")) return false;
         CPetConfig common;
-        return common.LoadCommonConfigFile(".\\DATA\\PET.CFG") && common.SetUserInfoPart() &&
-               common.SetPetsInfoPart() && common.FindActivePet() == 0;
+        return common.LoadCommonConfigFile(files_, ".\\DATA\\PET.CFG") &&
+               common.SetUserInfoPart() && common.SetPetsInfoPart() && common.FindActivePet() == 0;
     }
     MemoryFileSystem& files_;
 };
@@ -184,6 +185,7 @@ class Soak : public ::testing::Test {
         BusyPet().Install(env.files);
         SimOptions options = SimHarness::DefaultOptions();
         options.name = "Soak";
+        options.files = &env.files;
         SaveReader report(env.files);
         CSimDesktop desktop(options, &report);
         EXPECT_TRUE(desktop.Start());

@@ -103,6 +103,7 @@ SimOptions SimHarness::DefaultOptions() {
 
 SimHarness::SimHarness(const TinyPet& pet, SimOptions options) : options_(options) {
     pet.Install(env.files);
+    options.files = &env.files;
     desktop = std::make_unique<CSimDesktop>(options, &report);
 }
 

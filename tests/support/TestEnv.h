@@ -1,10 +1,11 @@
 #pragma once
-// Test fixtures: an in-memory file system and a manual clock installed for one test.
+// Test fixtures: an in-memory file system and a manual clock, with the log file on them, for
+// one test.
 
 #include <string>
 
 #include "base/Log.h"
-#include "ports/StdClock.h"
+#include "ports/FileLog.h"
 #include "sim/ManualClock.h"
 #include "sim/MemoryFileSystem.h"
 
@@ -22,8 +23,8 @@ class MemoryEnv {
     LogCapture log;
 
   private:
-    IFileSystem* previousFiles_;
-    IClock* previousClock_;
+    FileLog fileLog_{files, clock};
+    LogSinkScope logged_{&fileLog_};
 };
 
 }  // namespace nuv::test

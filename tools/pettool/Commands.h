@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace nuv {
+class IFileSystem;
+}
+
 namespace nuv::tool {
 
 using Args = std::vector<std::string>;
@@ -17,7 +21,7 @@ int RunPack(const Args& args);
 int RunContact(const Args& args);  // the frames or the other pictures of a pet on one PNG
 
 // The dumps of the picture files, called by dump with a path that exists.
-int DumpRegionFile(const std::string& path);   // .RGN
-int DumpPictureFile(const std::string& path);  // .BCF
+int DumpRegionFile(IFileSystem& files, const std::string& path);   // .RGN
+int DumpPictureFile(IFileSystem& files, const std::string& path);  // .BCF
 
 }  // namespace nuv::tool

@@ -16,6 +16,7 @@
 #include "pettool/ContactSheet.h"
 #include "pettool/JsonOutput.h"
 #include "pettool/PngIo.h"
+#include "ports/FileLog.h"
 #include "ports/StdClock.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
@@ -69,20 +70,21 @@ bool ParseContactArgs(const Args& args, ContactArgs* out, std::string* error) {
 }
 
 // The active pet of PET.CFG.
-std::string ActivePet() {
+std::string ActivePet(IFileSystem& files) {
     CPetConfig config;
-    if (!config.LoadCommonConfigFile(".\\DATA\\PET.CFG") || !config.SetUserInfoPart() ||
+    if (!config.LoadCommonConfigFile(files, ".\\DATA\\PET.CFG") || !config.SetUserInfoPart() ||
         !config.SetPetsInfoPart() || config.FindActivePet() < 0) {
         return {};
     }
     return config.GetPetsList().entries[std::size_t(config.FindActivePet())].name;
 }
 
-bool Frames(const std::string& pet, const ContactArgs& args, Image* sheet) {
+bool Frames(IFileSystem& files, const std::string& pet, const ContactArgs& args, Image* sheet) {
     StdClock clock;
     CRegionData regions;
-    Image pictures = LoadBCFImage(JoinPath(".\\PETS\\", pet, ".BCF"));
-    if (pictures.empty() || !regions.SetRegionData(JoinPath(".\\PETS\\", pet, ".RGN"), clock)) {
+    Image pictures = LoadBCFImage(files, JoinPath(".\\PETS\\", pet, ".BCF"));
+    if (pictures.empty() ||
+        !regions.SetRegionData(files, JoinPath(".\\PETS\\", pet, ".RGN"), clock)) {
         return false;
     }
     int width = args.perRow * (regions.frameWidth() + 8) + 8;
@@ -139,12 +141,13 @@ std::optional<Rect> PieceOf(const Image& picture, int left, int top, Size size) 
 
 // The balloons, the object pictures, the menu icons with their numbers, the gauges, the
 // loading and the goodbye pictures.
-bool Pictures(const std::string& pet, Image* sheet) {
+bool Pictures(IFileSystem& files, const std::string& pet, Image* sheet) {
     CAniScript script;
-    if (!script.LoadScriptFile(JoinPath(".\\PETS\\", pet, ".ANI")) || !script.ReadAllSections()) {
+    if (!script.LoadScriptFile(files, JoinPath(".\\PETS\\", pet, ".ANI")) ||
+        !script.ReadAllSections()) {
         return false;
     }
-    Image objects = LoadBCFImage(JoinPath(".\\PETS\\", script.Objects().objectImage, ""));
+    Image objects = LoadBCFImage(files, JoinPath(".\\PETS\\", script.Objects().objectImage, ""));
     std::vector<Image> scene = {CutPicture(objects, BalloonPiece(kTypingBalloon)),
                                 CutPicture(objects, BalloonPiece(kMessageBalloon))};
     for (const ObjEntry& o : script.Objects().records) {
@@ -161,7 +164,7 @@ bool Pictures(const std::string& pet, Image* sheet) {
         scene.push_back(Scaled(piece, piece.height() < 64 ? 2 : 1));
     }
     const IconSet& set = script.Icons();
-    Image iconImage = LoadBCFImage(JoinPath(".\\PETS\\", set.iconImage, ""));
+    Image iconImage = LoadBCFImage(files, JoinPath(".\\PETS\\", set.iconImage, ""));
     std::vector<Image> icons;
     const Size iconSize{set.iconWidth, set.iconHeight};
     bool sane = iconSize.width <= kMaxMenuIconSide && iconSize.height <= kMaxMenuIconSide;
@@ -174,9 +177,9 @@ bool Pictures(const std::string& pet, Image* sheet) {
             icons.push_back(Scaled(CutPicture(iconImage, rect), 3));
         }
     }
-    std::vector<Image> screens = {Scaled(Gauges(LoadBCFImage(".\\PETS\\PETBAR00.BCF")), 2),
-                                  LoadBCFImage(".\\PETS\\PETLOAD.BCF"),
-                                  LoadBCFImage(".\\PETS\\PETEND.BCF")};
+    std::vector<Image> screens = {Scaled(Gauges(LoadBCFImage(files, ".\\PETS\\PETBAR00.BCF")), 2),
+                                  LoadBCFImage(files, ".\\PETS\\PETLOAD.BCF"),
+                                  LoadBCFImage(files, ".\\PETS\\PETEND.BCF")};
     const int width = 960;
     *sheet = StackedVertically(
         {LayOut(scene, width, false), LayOut(icons, width, true), LayOut(screens, width, false)});
@@ -195,13 +198,17 @@ int RunContact(const Args& arguments) {
                      error.c_str());
         return 2;
     }
-    PosixFileSystem files(args.root);
-    IFileSystem* previous = SetFiles(&files);
+    PosixFileSystem host(args.root);
+    DeviceNameGuard files(host);
+    StdClock clock;
+    FileLog fileLog(files, clock);
+    std::optional<LogSinkScope> logged(std::in_place, &fileLog);
     LogCapture log;
-    std::string pet = args.pet.empty() ? ActivePet() : args.pet;
+    std::string pet = args.pet.empty() ? ActivePet(files) : args.pet;
     Image sheet;
-    bool ok = !pet.empty() && (args.pictures ? Pictures(pet, &sheet) : Frames(pet, args, &sheet));
-    SetFiles(previous);
+    bool ok = !pet.empty() &&
+              (args.pictures ? Pictures(files, pet, &sheet) : Frames(files, pet, args, &sheet));
+    logged.reset();
     if (!ok) {
         for (const std::string& line : log.messages())
             std::fprintf(stderr, "%s\n", Utf8(line).c_str());

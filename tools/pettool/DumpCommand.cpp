@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/Log.h"
+#include "host/PosixFileSystem.h"
 #include "pettool/Commands.h"
 #include "pettool/DumpKinds.h"
 #include "ports/FileSystem.h"
@@ -11,7 +12,7 @@ namespace nuv::tool {
 
 namespace {
 
-using DumpFunction = int (*)(const std::string& path);
+using DumpFunction = int (*)(IFileSystem& files, const std::string& path);
 
 std::string UpperFileName(const std::string& path) {
     std::size_t slash = path.find_last_of("\\/");
@@ -54,11 +55,13 @@ int RunDump(const Args& args) {
                      path.c_str());
         return 2;
     }
-    if (!Files().FileExists(path)) {
+    PosixFileSystem host(".");
+    DeviceNameGuard files(host);
+    if (!files.FileExists(path)) {
         std::fprintf(stderr, "pettool: %s: no such file\n", path.c_str());
         return 2;
     }
-    return dump(path);
+    return dump(files, path);
 }
 
 int FinishDump(Json& out, const LogCapture& log, bool ok) {

@@ -62,11 +62,11 @@ void AddPetInfos(Json& out, const PetInfos& p) {
 }  // namespace
 
 // As the start-up reads it: the file, the user section, the pets section, then the active pet.
-int DumpCommonConfigFile(const std::string& path) {
+int DumpCommonConfigFile(IFileSystem& files, const std::string& path) {
     LogCapture log;
     CPetConfig config;
     Json out = Json::object();
-    bool ok = config.LoadCommonConfigFile(path);
+    bool ok = config.LoadCommonConfigFile(files, path);
     if (ok) {
         ok = config.SetUserInfoPart();
         out["user"] = UserJson(config.GetUserInfo());
@@ -80,20 +80,20 @@ int DumpCommonConfigFile(const std::string& path) {
     return FinishDump(out, log, ok);
 }
 
-int DumpPetStateFile(const std::string& path) {
+int DumpPetStateFile(IFileSystem& files, const std::string& path) {
     LogCapture log;
     CPetInfo state;
     Json out = Json::object();
-    bool ok = state.LoadPetStateFile(path) && state.SetPetInfosPart();
+    bool ok = state.LoadPetStateFile(files, path) && state.SetPetInfosPart();
     if (ok) AddPetInfos(out, state.GetPetInfos());
     return FinishDump(out, log, ok);
 }
 
-int DumpAdMessageFile(const std::string& path) {
+int DumpAdMessageFile(IFileSystem& files, const std::string& path) {
     LogCapture log;
     CPetFile file;
     Json out = Json::object();
-    bool ok = file.LoadAdMessages(path);
+    bool ok = file.LoadAdMessages(files, path);
     out["totalWeight"] = file.TotalWeight();
     Json list = Json::array();
     for (const AdMessage& m : file.AdMessages()) {

@@ -7,15 +7,16 @@
 #include "pettool/JsonOutput.h"
 
 namespace nuv {
+class IFileSystem;
 class LogCapture;
-}
+}  // namespace nuv
 
 namespace nuv::tool {
 
-int DumpScriptFile(const std::string& path);        // a pet script, .ANI
-int DumpCommonConfigFile(const std::string& path);  // PET.CFG
-int DumpPetStateFile(const std::string& path);      // any other .CFG
-int DumpAdMessageFile(const std::string& path);     // .CMC
+int DumpScriptFile(IFileSystem& files, const std::string& path);        // a pet script, .ANI
+int DumpCommonConfigFile(IFileSystem& files, const std::string& path);  // PET.CFG
+int DumpPetStateFile(IFileSystem& files, const std::string& path);      // any other .CFG
+int DumpAdMessageFile(IFileSystem& files, const std::string& path);     // .CMC
 
 // Adds "log" (the messages written while reading) and "ok", prints, returns the exit code.
 int FinishDump(Json& out, const LogCapture& log, bool ok);

@@ -160,11 +160,11 @@ const Section kSections[] = {
 
 }  // namespace
 
-int DumpScriptFile(const std::string& path) {
+int DumpScriptFile(IFileSystem& files, const std::string& path) {
     LogCapture log;
     CAniScript script;
     Json out = Json::object();
-    bool ok = script.LoadScriptFile(path);
+    bool ok = script.LoadScriptFile(files, path);
     for (const Section& section : kSections) {
         if (!ok) break;
         ok = (script.*section.read)();

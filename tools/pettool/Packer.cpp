@@ -13,23 +13,13 @@
 #include "formats/PetFile.h"
 #include "formats/PetInfo.h"
 #include "pettool/PngIo.h"
-#include "ports/FileSystem.h"
+#include "ports/FileLog.h"
 #include "script/AniScript.h"
 
 namespace nuv::tool {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Installs a file system for the program's readers while it lives.
-class FilesScope {
-  public:
-    explicit FilesScope(IFileSystem& files) : previous_(SetFiles(&files)) {}
-    ~FilesScope() { SetFiles(previous_); }
-
-  private:
-    IFileSystem* previous_;
-};
 
 bool FitsName(const std::string& name, std::size_t bytes) {
     return !name.empty() && name.size() <= bytes &&
@@ -100,8 +90,8 @@ std::optional<Image> Packer::ReadPng(const std::string& source, const std::strin
 }
 
 bool Packer::Build() {
-    FilesScope scope(out_);
-    LogCapture quiet;  // the readers' own messages become errors where they matter
+    LogSinkScope noLogFile(nullptr);  // the readers write no log beside the pet
+    LogCapture quiet;                 // the readers' own messages become errors where they matter
     PackConfig();
     PackPictures();
     CopyFiles(manifest_.cursors, ".\\PETS\\");
@@ -117,7 +107,7 @@ void Packer::PackConfig() {
     out_.Put(".\\DATA\\PET.CFG", Complement(*text));
     LogCapture log;
     CPetConfig config;
-    if (!config.LoadCommonConfigFile(".\\DATA\\PET.CFG") || !config.SetUserInfoPart() ||
+    if (!config.LoadCommonConfigFile(out_, ".\\DATA\\PET.CFG") || !config.SetUserInfoPart() ||
         !config.SetPetsInfoPart()) {
         for (const std::string& m : log.messages())
             Error(Where(manifest_.config), cp949::ToUtf8(m));
@@ -168,7 +158,7 @@ void Packer::PackPet(const ManifestPet& pet) {
     }
     if (PackScript(pet)) {
         CAniScript script;
-        script.LoadScriptFile(".\\PETS\\" + pet.name + ".ANI");
+        script.LoadScriptFile(out_, ".\\PETS\\" + pet.name + ".ANI");
         script.ReadAllSections();
         PackFrames(pet, script.GetFrameSize());
     }
@@ -185,7 +175,7 @@ bool Packer::PackScript(const ManifestPet& pet) {
     out_.Put(path, Complement(*text));
     LogCapture log;
     CAniScript script;
-    if (!script.LoadScriptFile(path) || !script.ReadAllSections()) {
+    if (!script.LoadScriptFile(out_, path) || !script.ReadAllSections()) {
         for (const std::string& m : log.messages())
             Error(Where(pet.script), cp949::ToUtf8(m));
         return false;
@@ -254,7 +244,7 @@ void Packer::PackState(const ManifestPet& pet) {
     out_.Put(path, Complement(*text));
     LogCapture log;
     CPetInfo info;
-    if (!info.LoadPetStateFile(path) || !info.SetPetInfosPart()) {
+    if (!info.LoadPetStateFile(out_, path) || !info.SetPetInfosPart()) {
         for (const std::string& m : log.messages())
             Error(Where(pet.state), cp949::ToUtf8(m));
         return;
@@ -275,7 +265,7 @@ void Packer::PackMessages(const ManifestPet& pet) {
     out_.Put(path, Complement(ProtectLinks(RemoveCommentLines(*text))));
     LogCapture log;
     CPetFile messages;
-    if (!messages.LoadAdMessages(path)) {
+    if (!messages.LoadAdMessages(out_, path)) {
         for (const std::string& m : log.messages())
             Error(Where(pet.messages), cp949::ToUtf8(m));
     }

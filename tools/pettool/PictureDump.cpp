@@ -31,12 +31,12 @@ Json FrameJson(const CRegionData& data, int frame) {
 
 }  // namespace
 
-int DumpRegionFile(const std::string& path) {
+int DumpRegionFile(IFileSystem& files, const std::string& path) {
     LogCapture log;
-    bool exists = Files().FileExists(path);
+    bool exists = files.FileExists(path);
     StdClock clock;
     CRegionData data;
-    bool ok = data.SetRegionData(path, clock);
+    bool ok = data.SetRegionData(files, path, clock);
     Json frames = Json::array();
     for (int i = 0; i < data.count(); ++i)
         frames.push_back(FrameJson(data, i));
@@ -52,10 +52,10 @@ int DumpRegionFile(const std::string& path) {
     return ExitCode(exists, ok);
 }
 
-int DumpPictureFile(const std::string& path) {
+int DumpPictureFile(IFileSystem& files, const std::string& path) {
     LogCapture log;
-    bool exists = Files().FileExists(path);
-    Image image = LoadBCFImage(path);
+    bool exists = files.FileExists(path);
+    Image image = LoadBCFImage(files, path);
     bool ok = !image.empty();
     Json out;
     out["width"] = ok ? Json(image.width()) : Json(nullptr);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/PetMainDlg.h"
@@ -12,7 +13,7 @@
 #include "pettool/Commands.h"
 #include "pettool/JsonOutput.h"
 #include "pettool/SimJsonReporter.h"
-#include "ports/FileSystem.h"
+#include "ports/FileLog.h"
 #include "sim/SimDesktop.h"
 
 namespace nuv::tool {
@@ -130,20 +131,24 @@ int RunSim(const Args& args) {
         std::fprintf(stderr, "pettool sim: %s\n", parsed.error.c_str());
         return 2;
     }
-    PosixFileSystem files(parsed.root);
-    IFileSystem* previous = SetFiles(&files);
+    PosixFileSystem host(parsed.root);
+    DeviceNameGuard files(host);
+    parsed.options.files = &files;
     SimJsonReporter reporter;
     bool ok;
     Json end;
     {
+        std::optional<FileLog> fileLog;  // the root's log on the desktop's clock, until it closes
+        std::optional<LogSinkScope> logged;
         CSimDesktop desktop(parsed.options, &reporter);
+        fileLog.emplace(files, desktop.clock());
+        logged.emplace(&*fileLog);
         ok = desktop.Run();
         if (ok)
             end = reporter.EndEvent(desktop.Now(), desktop.WindowRect(), desktop.dialog().pet());
     }
     // What the desktop reports as it closes (the cursors put back) comes before the end.
     if (ok) PrintJson(end);
-    SetFiles(previous);
     return ok ? 0 : 1;
 }
 
@@ -155,13 +160,18 @@ int RunCheck(const Args& args) {
         return 2;
     }
     // The start stops before the first action: nothing but the log is written.
-    PosixFileSystem files(parsed.root);
-    IFileSystem* previous = SetFiles(&files);
+    PosixFileSystem host(parsed.root);
+    DeviceNameGuard files(host);
+    parsed.options.files = &files;
     bool ok;
     {
         LogCapture log;
         StartLog start;
+        std::optional<FileLog> fileLog;  // the root's log on the desktop's clock, until it closes
+        std::optional<LogSinkScope> logged;
         CSimDesktop desktop(parsed.options, &start);
+        fileLog.emplace(files, desktop.clock());
+        logged.emplace(&*fileLog);
         ok = desktop.Check();
         for (const std::string& message : start.lines)
             PrintLogLine(message);
@@ -173,7 +183,6 @@ int RunCheck(const Args& args) {
             }
         }
     }
-    SetFiles(previous);
     return ok ? 0 : 1;
 }
 

@@ -6,7 +6,8 @@
 
 #include "host/PosixFileSystem.h"
 #include "pettool/Commands.h"
-#include "ports/FileSystem.h"
+#include "ports/FileLog.h"
+#include "ports/StdClock.h"
 
 namespace {
 
@@ -36,8 +37,12 @@ void PrintUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    static nuv::PosixFileSystem files(".");
-    nuv::SetFiles(&files);
+    // The log of the working directory, for the readers the commands run there.
+    nuv::PosixFileSystem host(".");
+    nuv::DeviceNameGuard files(host);
+    nuv::StdClock clock;
+    nuv::FileLog log(files, clock);
+    nuv::LogSinkScope logged(&log);
 
     const std::map<std::string, Command> commands = {
         {"decode", nuv::tool::RunComplement}, {"encode", nuv::tool::RunComplement},

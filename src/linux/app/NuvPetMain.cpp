@@ -20,7 +20,8 @@
 #include "linux/InstanceLock.h"
 #include "linux/PetShell.h"
 #include "linux/XCursors.h"
-#include "ports/FileSystem.h"
+#include "ports/FileLog.h"
+#include "ports/StdClock.h"
 
 namespace {
 
@@ -100,25 +101,27 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    nuv::PosixFileSystem files(".");
-    nuv::IFileSystem* previousFiles = nuv::SetFiles(&files);
+    nuv::PosixFileSystem host(".");
+    nuv::DeviceNameGuard files(host);
+    nuv::StdClock clock;
+    nuv::FileLog log(files, clock);
+    nuv::LogSinkScope logged(&log);
     lx::InstanceLock lock;
-    if (lock.Acquire(files.HostPath(".\\ETCS\\NUVPET.LCK").string()) ==
+    if (lock.Acquire(host.HostPath(".\\ETCS\\NUVPET.LCK").string()) ==
         lx::InstanceLock::kHeldByAnother) {
         lx::ShowMessage(nuv::kAlreadyRunningText, nuv::kApplicationName);
-        nuv::SetFiles(previousFiles);
         return 3;
     }
 
     // The state files saved at one tick share one sync of their folder, right after it.
-    files.DeferFolderSyncs(
-        [&files] { g_idle_add_full(G_PRIORITY_HIGH, OnSyncFolders, &files, nullptr); });
+    host.DeferFolderSyncs(
+        [&host] { g_idle_add_full(G_PRIORITY_HIGH, OnSyncFolders, &host, nullptr); });
     lx::RestoreCursorsOnCrash(program.c_str());
     lx::RestoreCursorsLeftChanged();
     int result;
     {
-        lx::CPetShell shell;
-        Program running = {&shell, &files};
+        lx::CPetShell shell(host, files);
+        Program running = {&shell, &host};
         guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &running),
                            g_unix_signal_add(SIGINT, OnStopSignal, &running),
                            g_unix_signal_add(SIGHUP, OnStopSignal, &running)};
@@ -126,7 +129,6 @@ int main(int argc, char** argv) {
         for (guint source : signals)
             g_source_remove(source);
     }
-    files.DeferFolderSyncs(nullptr);  // syncs what the last save left
-    nuv::SetFiles(previousFiles);
+    host.DeferFolderSyncs(nullptr);  // syncs what the last save left
     return result;
 }

@@ -9,7 +9,7 @@
 #include <exception>
 
 #include "base/Log.h"
-#include "ports/FileSystem.h"
+#include "ports/FileLog.h"
 #include "win32/GdiObjects.h"
 #include "win32/LastResort.h"
 #include "win32/PetRootLock.h"
@@ -66,18 +66,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         return kExitAlreadyRunning;
     }
 
-    w32::Win32FileSystem files;
-    nuv::IFileSystem* previousFiles = nuv::SetFiles(&files);
+    w32::Win32FileSystem host;
+    nuv::DeviceNameGuard files(host);
     w32::Win32Clock clock;
-    nuv::IClock* previousClock = nuv::SetClock(&clock);
+    nuv::FileLog log(files, clock);
+    nuv::LogSinkScope logged(&log);
 
-    int result = w32::RunWithLastResort([instance] {
-        w32::CPetShell shell(instance);
+    int result = w32::RunWithLastResort([instance, &files] {
+        w32::CPetShell shell(instance, files);
         return shell.Run();
     });
     LogGdiCounts();
-
-    nuv::SetClock(previousClock);
-    nuv::SetFiles(previousFiles);
     return result;
 }

@@ -214,7 +214,8 @@ TEST_F(DialogsTest, TimedPictureIsCentredSizedToThePictureAndClosesOnTime) {
         GetWindowRect(box, &window);
     });
     const DWORD start = GetTickCount();
-    INT_PTR result = RunTimedPictureDialog(context_.instance, nullptr, ".\\PETS\\END.BCF", 1);
+    INT_PTR result =
+        RunTimedPictureDialog(context_.instance, nullptr, folder.files(), ".\\PETS\\END.BCF", 1);
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_EQ(result, 1);
     EXPECT_GE(elapsed, 900u);
@@ -231,7 +232,9 @@ TEST_F(DialogsTest, TimedPictureIsCentredSizedToThePictureAndClosesOnTime) {
 TEST_F(DialogsTest, TimedPictureWithoutItsPictureStillClosesOnTime) {
     test::PictureFolder folder;
     const DWORD start = GetTickCount();
-    EXPECT_EQ(RunTimedPictureDialog(context_.instance, nullptr, ".\\PETS\\MISSING.BCF", 1), 1);
+    EXPECT_EQ(RunTimedPictureDialog(context_.instance, nullptr, folder.files(),
+                                    ".\\PETS\\MISSING.BCF", 1),
+              1);
     EXPECT_LT(GetTickCount() - start, 2500u);
 }
 

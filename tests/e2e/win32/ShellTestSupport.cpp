@@ -130,13 +130,10 @@ PictureFolder::PictureFolder() {
     root_ = std::wstring(temp) + L"nuv-shell-test-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(root_.c_str(), nullptr);
     CreateDirectoryW((root_ + L"\\PETS").c_str(), nullptr);
-    auto* files = new Win32FileSystem(root_);
-    files_ = files;
-    previous_ = SetFiles(files);
+    files_ = new Win32FileSystem(root_);
 }
 
 PictureFolder::~PictureFolder() {
-    SetFiles(static_cast<IFileSystem*>(previous_));
     delete static_cast<Win32FileSystem*>(files_);
     WIN32_FIND_DATAW entry;
     std::wstring pets = root_ + L"\\PETS\\";
@@ -155,7 +152,11 @@ void PictureFolder::Put(const std::string& name, const Image& image) {
     std::string bytes = EncodeBmp24(image);
     bool bitmap = name.size() > 4 && name.compare(name.size() - 4, 4, ".BMP") == 0;
     if (!bitmap) bytes = std::string(1024, '\0') + bytes;
-    Files().WriteFile(".\\PETS\\" + name, bytes, false);
+    files().WriteFile(".\\PETS\\" + name, bytes, false);
+}
+
+IFileSystem& PictureFolder::files() {
+    return *static_cast<Win32FileSystem*>(files_);
 }
 
 Image CaptureClient(HWND window) {

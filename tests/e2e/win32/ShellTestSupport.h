@@ -6,6 +6,7 @@
 #include <string>
 
 #include "formats/Image.h"
+#include "ports/FileSystem.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32::test {
@@ -32,19 +33,19 @@ class WindowRobot {
     bool acted_ = false;
 };
 
-// A folder below the temporary directory holding PETS\ with pictures; the program's file
-// layer works below it while the object lives.
+// A folder below the temporary directory holding PETS\ with pictures, and the program's file
+// layer on it.
 class PictureFolder {
   public:
     PictureFolder();
     ~PictureFolder();
     // Writes `image` as .\PETS\<name> (a BCF picture, or a plain bitmap file for .BMP).
     void Put(const std::string& name, const Image& image);
+    IFileSystem& files();
 
   private:
     std::wstring root_;
     void* files_;
-    void* previous_;
 };
 
 // The characters of the texts of `window`'s controls that the controls' fonts lack

@@ -204,6 +204,7 @@ TEST_F(SmallWindowsTest, ObjectWindowTakesPlaceShapeAndPicture) {
 TEST_F(SmallWindowsTest, LoadingWindowShowsProgressAndGoes) {
     test::PictureFolder folder;
     folder.Put("PETLOAD.BCF", Image(300, 160, MakePixel(230, 240, 250)));
+    context_.files = &folder.files();
     Win32LoadingWindow loading(context_);
     loading.Open(40);
     HWND window = FindWindowW(L"#32770", nullptr);

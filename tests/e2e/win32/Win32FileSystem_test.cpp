@@ -5,6 +5,8 @@
 #include <string>
 
 #include "base/Log.h"
+#include "ports/FileLog.h"
+#include "win32/Win32Clock.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {
@@ -162,9 +164,12 @@ TEST_F(Win32FileSystemTest, PathsThatAreNotCodePage949AreRefused) {
 
 TEST_F(Win32FileSystemTest, TheLogWritesCodePage949ThroughIt) {
     ASSERT_TRUE(CreateDirectoryW(Host(L"ETCS").c_str(), nullptr));
-    IFileSystem* previous = SetFiles(&files_);
-    WriteLog("InitPet() - 시작");
-    SetFiles(previous);
+    Win32Clock clock;
+    FileLog fileLog(files_, clock);
+    {
+        LogSinkScope logged(&fileLog);
+        WriteLog("InitPet() - 시작");
+    }
     std::string log = files_.ReadFile(kLogPath).data;
     EXPECT_NE(log.find("InitPet() - 시작\r\n"), std::string::npos) << log;
 }
