@@ -58,7 +58,7 @@ void CPetMainDlg::OnFault(const char* handler, const char* what) {
     try {
         WriteLogF("CPetMainDlg::%s() - 처리하지 못한 오류로 프로그램을 끝냅니다. (%s)", handler,
                   what);
-        if (pet_ && pet_->curAction()) {
+        if (pet_ && pet_->Engine().curAction()) {
             ports_.dialogs->MessageBox("처리하지 못한 문제가 생겨 프로그램을 끝냅니다.",
                                        kApplicationName, IDialogs::kNoIcon, true);
         } else {
@@ -110,7 +110,7 @@ void CPetMainDlg::ShowTitle() {
 }
 
 void CPetMainDlg::OnPaint() {
-    Guard("OnPaint", [&] { pet_->DrawFrame(); });
+    Guard("OnPaint", [&] { pet_->Engine().DrawFrame(); });
 }
 
 void CPetMainDlg::OnLButtonDown(int x, int y) {
@@ -119,9 +119,9 @@ void CPetMainDlg::OnLButtonDown(int x, int y) {
             balloon->BringToTop();
             ports_.window->BringToTop();
         }
-        int action = pet_->GetActionId();
+        int action = pet_->Engine().GetActionId();
         if (IsNeedsHighestAction(action)) return;
-        if (IsClickGame(action)) return pet_->OnGameClick(x, y);
+        if (IsClickGame(action)) return pet_->Engine().OnGameClick(x, y);
         Point grip = ports_.window->ClientToScreen({50, 15});
         ports_.desktop->SetCursorPos(grip);
         ports_.window->BeginMoveLoop(grip);
@@ -136,14 +136,14 @@ void CPetMainDlg::OnGetMinMaxInfo() {
     Guard("OnGetMinMaxInfo", [&] {
         pet_->CloseBalloon();
         if (dragging_) return;
-        pet_->RestoreSequence();
+        pet_->Engine().RestoreSequence();
         dragging_ = true;
         // A release before the first sample compares with where the drag began, not with the
         // last sample of an earlier drag.
         lastSample_ = ports_.desktop->GetCursorPos();
         ports_.window->StartTimer(kTimerSample, 10);
         ports_.window->StopTimer(kTimerTick);
-        pet_->StartAction(ActionId::kDragged, true, false);
+        pet_->Engine().StartAction(ActionId::kDragged, true, false);
         ports_.window->StartTimer(kTimerDrag, 120);
         pet_->SetCursorFromResource(kCursorDrag);
     });
@@ -172,9 +172,9 @@ void CPetMainDlg::ThrowOrDrop(Point p) {
     if (distance >= kThrowDistance && std::abs(s.y - p.y) >= kThrowRise) {
         int flags = s.x > p.x ? kMoveLeft : kMoveRight;
         flags |= s.y > p.y ? kMoveUp : kMoveDown;
-        pet_->ThrowPet(flags, std::abs(s.x - p.x), std::abs(s.y - p.y));
+        pet_->Engine().ThrowPet(flags, std::abs(s.x - p.x), std::abs(s.y - p.y));
     } else {
-        pet_->StartAction(ActionId::kDropped, true, true);
+        pet_->Engine().StartAction(ActionId::kDropped, true, true);
     }
     ports_.window->StartTimer(kTimerDrag, 50);
 }
@@ -184,11 +184,11 @@ void CPetMainDlg::OnTimer(int id) {
         switch (id) {
             case kTimerTick:
                 ports_.window->StopTimer(kTimerTick);
-                pet_->Tick();
+                pet_->Engine().Tick();
                 if (!ended_) ports_.window->StartTimer(kTimerTick, 120);
                 break;
             case kTimerDrag:
-                pet_->Tick();
+                pet_->Engine().Tick();
                 break;
             case kTimerSample:
                 lastSample_ = ports_.desktop->GetCursorPos();
@@ -201,14 +201,14 @@ void CPetMainDlg::OnTimer(int id) {
 
 bool CPetMainDlg::OnSetCursor() {
     return Guard("OnSetCursor", false, [&] {
-        if (IsStrokeGame(pet_->GetActionId())) {
+        if (IsStrokeGame(pet_->Engine().GetActionId())) {
             const std::vector<CurEntry>& cursors = pet_->Cursors().records;
             if (!hoverCursor_ && cursors.size() >= 4) {
                 hoverCursor_ =
                     ports_.cursors->LoadHoverCursor(JoinPath(".\\PETS\\", cursors[3].file, ""));
             }
             if (hoverCursor_) ports_.cursors->ShowHoverCursor();
-            pet_->OnGameClick(0, 0);
+            pet_->Engine().OnGameClick(0, 0);
             return hoverCursor_;
         }
         if (hoverCursor_) {
@@ -221,11 +221,11 @@ bool CPetMainDlg::OnSetCursor() {
 
 void CPetMainDlg::OnHookMessage(uintptr_t wParam, intptr_t lParam) {
     Guard("OnHookMessage", [&] {
-        if (wParam != 4 || !pet_->hookActive()) return;
+        if (wParam != 4 || !pet_->Engine().hookActive()) return;
         // Signed, as screens left of or above the main one have negative coordinates.
         int x = int16_t(uintptr_t(lParam) & 0xFFFF),
             y = int16_t((uintptr_t(lParam) >> 16) & 0xFFFF);
-        pet_->OnHookCursor(x, y);
+        pet_->Engine().OnHookCursor(x, y);
     });
 }
 
@@ -252,31 +252,32 @@ void CPetMainDlg::CommandPrologue() {
     }
     // A drop or throw still in flight ends here, the pet standing on the ground: otherwise it
     // would fly on from there, and live on at the flight's pace once a command started a game.
-    int action = pet_->GetActionId();
-    if (!dragging_ && (action == ActionId::kDropped || action == ActionId::kThrown)) pet_->Landed();
+    int action = pet_->Engine().GetActionId();
+    if (!dragging_ && (action == ActionId::kDropped || action == ActionId::kThrown))
+        pet_->Engine().Landed();
     ports_.hook->UnInstallHook();
-    pet_->RestoreSequence();
+    pet_->Engine().RestoreSequence();
 }
 
 void CPetMainDlg::RunCommand(int id) {
     PetInfos& infos = pet_->GetPetInfos();
     switch (id) {
         case CommandId::kCatchAndCarry:
-            pet_->StartAction(ActionId::kCatchAndCarry, true, false);
+            pet_->Engine().StartAction(ActionId::kCatchAndCarry, true, false);
             break;
         case CommandId::kCatchAndBounce:
         case CommandId::kCatchAndBounce2:
         case CommandId::kCatchAndBounce3:
-            pet_->StartAction(ActionId::kCatchAndBounce, true, false);
+            pet_->Engine().StartAction(ActionId::kCatchAndBounce, true, false);
             break;
         case CommandId::kStroke:
-            pet_->StartAction(ActionId::kStroke, true, false);
+            pet_->Engine().StartAction(ActionId::kStroke, true, false);
             break;
         case CommandId::kTag:
-            pet_->StartAction(ActionId::kTag, true, false);
+            pet_->Engine().StartAction(ActionId::kTag, true, false);
             break;
         case CommandId::kFastTag:
-            pet_->StartAction(ActionId::kFastTag, true, false);
+            pet_->Engine().StartAction(ActionId::kFastTag, true, false);
             break;
         case CommandId::kExit:
             ExitSequence();

@@ -9,8 +9,8 @@
 
 namespace nuv {
 
-int CPet::GetNeedFlags() const {
-    const PetInfos& s = GetPetInfos();
+int CPetEngine::GetNeedFlags() const {
+    const PetInfos& s = pet_.GetPetInfos();
     long long total = (long long)s.PetS0 + s.PetS1 + s.PetS2 + s.PetS3;
     if (total <= 10000) return kNeedsHighest;
     if (total <= 20000) return kNeedsHigh;
@@ -18,12 +18,12 @@ int CPet::GetNeedFlags() const {
            (s.PetS2 <= 8000 ? kNeedS2 : 0) | (s.PetS3 <= 8000 ? kNeedS3 : 0);
 }
 
-int CPet::ClampLevel() const {
-    return std::clamp(GetPetInfos().PetLevel, 0, std::max(Config().levelCount - 1, 0));
+int CPetEngine::ClampLevel() const {
+    return std::clamp(pet_.GetPetInfos().PetLevel, 0, std::max(pet_.Config().levelCount - 1, 0));
 }
 
-int CPet::PickNextAction() {
-    const int statMax = Config().statMax;
+int CPetEngine::PickNextAction() {
+    const int statMax = pet_.Config().statMax;
     if (statMax <= 0) return ActionId::kFirst;
     int flags = GetNeedFlags();
     int lo = ActionId::kOrdinaryFirst, hi = ActionId::kOrdinaryLast;
@@ -32,7 +32,7 @@ int CPet::PickNextAction() {
     } else if (flags & kNeedsHighest) {
         lo = ActionId::kNeedsHighestFirst, hi = ActionId::kNeedsHighestLast;
     } else if (random_.Next() % 2 == 1) {
-        const PetInfos& s = GetPetInfos();
+        const PetInfos& s = pet_.GetPetInfos();
         const int counters[4] = {s.PetS0, s.PetS1, s.PetS2, s.PetS3};
         const int bits[4] = {kNeedS0, kNeedS1, kNeedS2, kNeedS3};
         int r = random_.Next() % statMax;
@@ -49,7 +49,7 @@ int CPet::PickNextAction() {
     int r = random_.Next() % statMax;
     int column = std::min(ClampLevel(), kActionWeights - 1);
     long long c = -1;
-    for (const ActEntry& action : Actions()) {
+    for (const ActEntry& action : pet_.Actions()) {
         if (action.id < lo || action.id > hi) continue;
         c += action.weights[column];
         if (c >= r) return action.id;
@@ -66,9 +66,9 @@ int AddClamped(int value, int delta, int lo, int hi) {
 
 }  // namespace
 
-int CPet::ApplyActionEffects(const ActEntry& action) {
-    const ScriptConfig& config = Config();
-    PetInfos& s = GetPetInfos();
+int CPetEngine::ApplyActionEffects(const ActEntry& action) {
+    const ScriptConfig& config = pet_.Config();
+    PetInfos& s = pet_.GetPetInfos();
     const int statMax = config.statMax;
     s.PetS0 = AddClamped(s.PetS0, action.deltaS0, 0, statMax);
     s.PetS1 = AddClamped(s.PetS1, action.deltaS1, 0, statMax);
@@ -84,12 +84,12 @@ int CPet::ApplyActionEffects(const ActEntry& action) {
         int levels = int(thresholds.size());
         if (s.PetPoint >= thresholds[s.PetLevel] && s.PetLevel + 1 < levels) {
             s.PetLevel += 1;
-            ports_.events->OnLevelChanged(s.PetLevel);
+            ports_.events->OnEvent({"level", {{"level", s.PetLevel}}});
             TextBalloon(TextId::kLevelUp, {});
             if (s.PetLevel == levels - 1) TextBalloon(TextId::kLastLevelReached, {});
         }
     }
-    SavePetFiles();
+    pet_.SavePetFiles();
     return GetNeedFlags();
 }
 

@@ -1,5 +1,7 @@
 // The animation player: ticks, actions, frames and sequences.
 
+#include "engine/PetEngine.h"
+
 #include "pet/ObjectWnd.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
@@ -10,10 +12,33 @@
 
 namespace nuv {
 
-void CPet::Tick() {
+CPetEngine::CPetEngine(CPet& pet, const PetPorts& ports)
+    : pet_(pet), ports_(ports), clock_(*ports.clock) {}
+
+CPetEngine::~CPetEngine() = default;
+
+void CPetEngine::Reset(uint32_t seed) {
+    curAction_ = nullptr;
+    curAnim_ = nullptr;
+    moveFlags_ = 0;
+    animPos_ = 0;
+    framePos_ = 0;
+    returnAction_ = -1;
+    random_.Seed(seed);
+}
+
+int CPetEngine::GetActionId() const {
+    return curAction_ ? curAction_->id : -1;
+}
+
+DesktopSize CPetEngine::Desktop() const {
+    return ports_.desktop->GetDesktopSize();
+}
+
+void CPetEngine::Tick() {
     if (!curAction_) return;
     if (curAnim_ && curAnim_->soundIndex >= 0 && curAnim_->soundFrame == framePos_) {
-        PlayPetSound(curAnim_->soundIndex);
+        pet_.PlayPetSound(curAnim_->soundIndex);
     }
     switch (curAction_->id) {
         case ActionId::kWalkLeft:
@@ -56,16 +81,16 @@ void CPet::Tick() {
     }
 }
 
-bool CPet::TimeIsUp() const {
+bool CPetEngine::TimeIsUp() const {
     uint32_t elapsed = (clock_.TickCount() - actionStart_) / 1000;
     return uint32_t(curAction_->duration) <= elapsed;
 }
 
-void CPet::StartNextAction() {
+void CPetEngine::StartNextAction() {
     StartAction(PickNextAction(), true, false);
 }
 
-void CPet::DefaultHandler() {
+void CPetEngine::DefaultHandler() {
     int result = AdvanceFrame();
     if (result != kSequenceCompleted) {
         ShowFrameRegion();
@@ -80,19 +105,19 @@ void CPet::DefaultHandler() {
     }
 }
 
-int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
+int CPetEngine::StartAction(int id, bool resetClock, bool keepReturn) {
     subState_ = 0;
     speed_ = 0;
     subCounter_ = 0;
     hookActive_ = false;
     ports_.hook->UnInstallHook();
     RestoreSequence();
-    RestoreSystemCursors();
+    pet_.RestoreSystemCursors();
     if (curAction_ && curAction_->id == ActionId::kOuting) EndOuting();
     int previous = curAction_ ? curAction_->id : -1;
 
-    const ActEntry* action = FindAction(id);
-    if (!action) action = FindAction(ActionId::kFirst);
+    const ActEntry* action = pet_.FindAction(id);
+    if (!action) action = pet_.FindAction(ActionId::kFirst);
     if (!action) return previous;  // only a pet that failed its start has no first action
     curAction_ = action;
     animPos_ = 0;
@@ -100,14 +125,14 @@ int CPet::StartAction(int id, bool resetClock, bool keepReturn) {
     if (!keepReturn) returnAction_ = -1;
     if (resetClock) actionStart_ = clock_.TickCount();
     if (action->id == ActionId::kDropped) speed_ = 5;
-    curAnim_ = action->animations.empty() ? nullptr : FindAnimation(action->animations[0]);
-    ports_.events->OnActionStarted(action->id, previous);
+    curAnim_ = action->animations.empty() ? nullptr : pet_.FindAnimation(action->animations[0]);
+    ports_.events->OnEvent({"action", {{"id", action->id}, {"prev", previous}}});
 
     if (!ReplaceCursorsForAction(action->id)) ApplyActionEffects(*action);
     return previous;
 }
 
-bool CPet::ReplaceCursorsForAction(int id) {
+bool CPetEngine::ReplaceCursorsForAction(int id) {
     int record;
     if (IsCarryGame(id))
         record = 0;
@@ -121,23 +146,23 @@ bool CPet::ReplaceCursorsForAction(int id) {
         record = 4;
     else
         return false;
-    const std::vector<CurEntry>& cursors = Cursors().records;
+    const std::vector<CurEntry>& cursors = pet_.Cursors().records;
     if (record < int(cursors.size())) {
-        SetCursorFromFile(JoinPath(".\\PETS\\", cursors[record].file, ""));
+        pet_.SetCursorFromFile(JoinPath(".\\PETS\\", cursors[record].file, ""));
     }
     return true;
 }
 
-std::vector<int>* CPet::CurrentList() {
-    return curAction_ ? ActionAnimations(curAction_->id) : nullptr;
+std::vector<int>* CPetEngine::CurrentList() {
+    return curAction_ ? pet_.ActionAnimations(curAction_->id) : nullptr;
 }
 
-int CPet::LastListId() {
+int CPetEngine::LastListId() {
     std::vector<int>* list = CurrentList();
     return list && !list->empty() ? list->back() : -1;
 }
 
-int CPet::AdvanceFrame() {
+int CPetEngine::AdvanceFrame() {
     int result = 0;
     framePos_ += 1;
     if (!curAnim_ || framePos_ >= int(curAnim_->frames.size())) {
@@ -151,71 +176,72 @@ int CPet::AdvanceFrame() {
         }
     }
     std::vector<int>* list = CurrentList();
-    curAnim_ = list && animPos_ < int(list->size()) ? FindAnimation((*list)[animPos_]) : nullptr;
+    curAnim_ =
+        list && animPos_ < int(list->size()) ? pet_.FindAnimation((*list)[animPos_]) : nullptr;
     return result;
 }
 
-int CPet::CurrentFrameNumber() const {
+int CPetEngine::CurrentFrameNumber() const {
     if (!curAnim_ || curAnim_->frames.empty()) return -1;
     int position = framePos_ < 0 ? 0 : framePos_;
     if (position >= int(curAnim_->frames.size())) return -1;
     return curAnim_->frames[position];
 }
 
-bool CPet::ShowFrameRegion() {
+bool CPetEngine::ShowFrameRegion() {
     int frame = CurrentFrameNumber();
     if (frame < 0) return false;
-    std::optional<Region> region = GetRegionHandle(frame);
+    std::optional<Region> region = pet_.GetRegionHandle(frame);
     if (!region) return false;
     ports_.window->SetShape(*region);
     return true;
 }
 
-Rect CPet::FrameSource() const {
+Rect CPetEngine::FrameSource() const {
     int frame = CurrentFrameNumber();
-    if (frame < 0 || frame >= count()) return {};  // no such frame: the last one stays
-    Size size = GetFrameSize();
-    int perRow = framesPerRow() > 0 ? framesPerRow() : 1;
+    if (frame < 0 || frame >= pet_.count()) return {};  // no such frame: the last one stays
+    Size size = pet_.GetFrameSize();
+    int perRow = pet_.framesPerRow() > 0 ? pet_.framesPerRow() : 1;
     // 64 bits: the frame size comes from the script.
     int64_t x = int64_t(frame % perRow) * size.width, y = int64_t(frame / perRow) * size.height;
-    if (size.width <= 0 || size.height <= 0 || x + size.width > sheetSize_.width ||
-        y + size.height > sheetSize_.height) {
+    if (size.width <= 0 || size.height <= 0 || x + size.width > pet_.SheetSize().width ||
+        y + size.height > pet_.SheetSize().height) {
         return {};
     }
     return {int(x), int(y), int(x) + size.width, int(y) + size.height};
 }
 
-void CPet::DrawFrame() {
+void CPetEngine::DrawFrame() {
     Rect source = FrameSource();
     if (!source.IsEmpty()) ports_.window->PaintFromSheet(source);
 }
 
-void CPet::PlaySequence(std::initializer_list<int> animations) {
+void CPetEngine::PlaySequence(std::initializer_list<int> animations) {
     std::vector<int>* list = CurrentList();
     if (!list) return;
     if (!savedSequence_) savedSequence_ = *list;
     list->assign(animations.begin(), animations.end());
-    curAnim_ = list->empty() ? nullptr : FindAnimation(list->front());
+    curAnim_ = list->empty() ? nullptr : pet_.FindAnimation(list->front());
     animPos_ = 0;
     framePos_ = 0;
 }
 
-void CPet::RestoreSequence() {
+void CPetEngine::RestoreSequence() {
     if (!savedSequence_) return;
     if (std::vector<int>* list = CurrentList()) {
         *list = std::move(*savedSequence_);
-        curAnim_ = list->empty() ? nullptr : FindAnimation(list->front());
+        curAnim_ = list->empty() ? nullptr : pet_.FindAnimation(list->front());
     }
     savedSequence_.reset();
     animPos_ = 0;
     framePos_ = 0;
 }
 
-Rect CPet::GetPetRect() const {
+Rect CPetEngine::GetPetRect() const {
     return ports_.window->GetRect();
 }
 
-void CPet::MovePetBy(int dx, int dy) {
+void CPetEngine::MovePetBy(int dx, int dy) {
     Rect rect = GetPetRect();
     ports_.window->Move(rect.left + dx, rect.top + dy);
 }

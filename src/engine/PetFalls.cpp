@@ -6,20 +6,20 @@
 
 namespace nuv {
 
-void CPet::ThrowPet(int flags, int speedX, int speedY) {
+void CPetEngine::ThrowPet(int flags, int speedX, int speedY) {
     moveFlags_ = flags;
     throwSpeedX_ = speedX;
     throwSpeedY_ = speedY;
     StartAction(ActionId::kThrown, true, false);
 }
 
-void CPet::Landed() {
+void CPetEngine::Landed() {
     ports_.window->StopTimer(kTimerDrag);
     StartNextAction();
     ports_.window->StartTimer(kTimerTick, 120);
 }
 
-void CPet::FallHandler() {
+void CPetEngine::FallHandler() {
     speed_ += 10;
     Rect pet = GetPetRect();
     int ground = Desktop().ground;
@@ -31,7 +31,7 @@ void CPet::FallHandler() {
     ShowFrameRegion();
 }
 
-void CPet::ThrowHandler() {
+void CPetEngine::ThrowHandler() {
     int vx = (moveFlags_ & kMoveLeft) ? -throwSpeedX_ : throwSpeedX_;
     int vy = (moveFlags_ & kMoveUp) ? -throwSpeedY_ : throwSpeedY_;
     Rect pet = GetPetRect();
@@ -58,9 +58,9 @@ void CPet::ThrowHandler() {
     ShowFrameRegion();
 }
 
-void CPet::OnHookCursor(int x, int y) {
+void CPetEngine::OnHookCursor(int x, int y) {
     if (!hookActive_) return;
-    Size frame = GetFrameSize();
+    Size frame = pet_.GetFrameSize();
     ports_.window->MoveResize(x - frame.width / 2, y, frame.width, frame.height);
     ports_.window->Repaint();
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "base/TextFunctions.h"
 #include "pet/Pet.h"
 #include "ports/Desktop.h"
 #include "ports/SystemServices.h"
@@ -31,13 +30,7 @@ enum CatchStage {
 
 }  // namespace
 
-void CPet::TextBalloon(int textId, std::initializer_list<long long> numbers) {
-    const std::string* format = FindText(textId);
-    if (!format) return;  // nothing to say: no balloon rather than an empty one
-    OpenBalloon(2, SafeFormat(*format, {}, numbers));
-}
-
-void CPet::CatchHandler() {
+void CPetEngine::CatchHandler() {
     const int id = curAction_->id;
     if (id == ActionId::kCatchAndBounce && subState_ == kBounceWalk) return BounceWalk();
     if (AdvanceFrame() == kSequenceCompleted && !CatchSequenceStep()) return;
@@ -71,7 +64,7 @@ void CPet::CatchHandler() {
         subState_ = kApproach;
     }
     if (subState_ == kUnderCursor) {
-        if (pet.top - cursor.y <= Desktop().ground / 2 - GetFrameSize().height - 30) {
+        if (pet.top - cursor.y <= Desktop().ground / 2 - pet_.GetFrameSize().height - 30) {
             subState_ = kJumpUp;
             PlaySequence({AnimId::kJumpStart});
         } else {
@@ -95,7 +88,7 @@ void CPet::CatchHandler() {
 }
 
 // The catch games' choices at the end of a list; false when another action was started.
-bool CPet::CatchSequenceStep() {
+bool CPetEngine::CatchSequenceStep() {
     const int id = curAction_->id;
     if (id == ActionId::kCatchAndCarry && subState_ == kLanded) {
         // The landing has played: the catch succeeded, even when the time ran out meanwhile.
@@ -137,14 +130,14 @@ bool CPet::CatchSequenceStep() {
     return true;
 }
 
-void CPet::Catch() {
+void CPetEngine::Catch() {
     const int id = curAction_->id;
     subState_ = kHanging;
     if (id == ActionId::kCatchCursor) {
         PlaySequence({AnimId::kHang});
     } else {
-        RestoreSystemCursors();
-        SetCursorFromResource(kCaughtCursorResource);
+        pet_.RestoreSystemCursors();
+        pet_.SetCursorFromResource(kCaughtCursorResource);
         if (id == ActionId::kCatchAndCarry) {
             ApplyActionEffects(*curAction_);
             PlaySequence({AnimId::kCarryHang, AnimId::kCarryHangEnd});
@@ -157,11 +150,11 @@ void CPet::Catch() {
     ports_.hook->InstallHook();
 }
 
-void CPet::Release(bool timeUp) {
+void CPetEngine::Release(bool timeUp) {
     const int id = curAction_->id;
     hookActive_ = false;
     ports_.hook->UnInstallHook();
-    if (id != ActionId::kCatchCursor) RestoreSystemCursors();
+    if (id != ActionId::kCatchCursor) pet_.RestoreSystemCursors();
     subState_ = kFalling;
     speed_ = 10;
     int fall = id == ActionId::kCatchCursor     ? AnimId::kJump
@@ -171,7 +164,7 @@ void CPet::Release(bool timeUp) {
     PlaySequence({fall});
 }
 
-void CPet::Fall() {
+void CPetEngine::Fall() {
     // The landing is tested with the step about to be taken, so the pet never sinks below
     // the ground.
     Rect pet = GetPetRect();
@@ -198,7 +191,7 @@ void CPet::Fall() {
     MovePetBy(0, speed_);
 }
 
-void CPet::BounceWalk() {
+void CPetEngine::BounceWalk() {
     if (AdvanceFrame() == kSequenceCompleted && !bouncing_) {
         if (curAnim_ && curAnim_->id == AnimId::kBounceEnd) {
             RestoreSequence();
@@ -240,10 +233,10 @@ void CPet::BounceWalk() {
     ShowFrameRegion();
 }
 
-void CPet::StrokeHandler() {
+void CPetEngine::StrokeHandler() {
     int result = AdvanceFrame();
     if (TimeIsUp()) {
-        RestoreSystemCursors();
+        pet_.RestoreSystemCursors();
         RestoreSequence();
         if (subState_ >= 46) {
             ApplyActionEffects(*curAction_);
@@ -259,13 +252,13 @@ void CPet::StrokeHandler() {
     ShowFrameRegion();
 }
 
-void CPet::TagHandler() {
+void CPetEngine::TagHandler() {
     const bool fast = curAction_->id == ActionId::kFastTag;
     if (AdvanceFrame() == kSequenceCompleted) {
         const int caught = fast ? AnimId::kFastTagCaught : AnimId::kTagCaught;
         if (curAnim_ && curAnim_->id == caught) {
             RestoreSequence();
-            RestoreSystemCursors();
+            pet_.RestoreSystemCursors();
             if (fast) {
                 TextBalloon(TextId::kFastTagSuccess,
                             {curAction_->deltaS0, curAction_->deltaS1, curAction_->deltaS2,
@@ -278,7 +271,7 @@ void CPet::TagHandler() {
         }
         if (TimeIsUp()) {
             RestoreSequence();
-            RestoreSystemCursors();
+            pet_.RestoreSystemCursors();
             StartNextAction();
             return;
         }
@@ -300,7 +293,7 @@ void CPet::TagHandler() {
     ShowFrameRegion();
 }
 
-void CPet::FleeFromCursor() {
+void CPetEngine::FleeFromCursor() {
     Rect pet = GetPetRect();
     Point cursor = ports_.desktop->GetCursorPos();
     DesktopSize desktop = Desktop();
@@ -317,14 +310,14 @@ void CPet::FleeFromCursor() {
     }
 }
 
-void CPet::OnGameClick(int x, int y) {
+void CPetEngine::OnGameClick(int x, int y) {
     int id = GetActionId();
     if (IsStrokeGame(id)) {
         PlaySequence({AnimId::kStroked});
         subState_ += 1;
     } else if (IsClickGame(id)) {
-        RestoreSystemCursors();
-        SetCursorFromResource(kCaughtCursorResource);
+        pet_.RestoreSystemCursors();
+        pet_.SetCursorFromResource(kCaughtCursorResource);
         ApplyActionEffects(*curAction_);
         IsFastTagGame(id) ? PlaySequence({AnimId::kFastTagCaught})
                           : PlaySequence({AnimId::kTagCaught});

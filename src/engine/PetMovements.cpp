@@ -7,7 +7,7 @@
 
 namespace nuv {
 
-uint32_t CPet::DrawSeed() {
+uint32_t CPetEngine::DrawSeed() {
     return uint32_t(random_.Next()) + clock_.TickCount();
 }
 
@@ -26,7 +26,7 @@ int TableAt(const int (&table)[N], int position) {
 
 }  // namespace
 
-void CPet::WalkHandler(bool left) {
+void CPetEngine::WalkHandler(bool left) {
     const int turn = left ? AnimId::kTurnLeftToRight : AnimId::kTurnRightToLeft;
     const int walk = left ? AnimId::kWalkLeft : AnimId::kWalkRight;
     if (AdvanceFrame() == kSequenceCompleted) {
@@ -53,7 +53,7 @@ void CPet::WalkHandler(bool left) {
     ShowFrameRegion();
 }
 
-void CPet::RunHandler(bool left) {
+void CPetEngine::RunHandler(bool left) {
     if (AdvanceFrame() == kSequenceCompleted && !RunSequenceStep(left)) return;
     const int self = left ? ActionId::kRunLeft : ActionId::kRunRight,
               run = left ? AnimId::kRunLeft : AnimId::kRunRight,
@@ -88,7 +88,7 @@ void CPet::RunHandler(bool left) {
 }
 
 // The run's choices at the end of its list; false when another action was started.
-bool CPet::RunSequenceStep(bool left) {
+bool CPetEngine::RunSequenceStep(bool left) {
     const int self = left ? ActionId::kRunLeft : ActionId::kRunRight,
               dash = left ? AnimId::kDashLeft : AnimId::kDashRight,
               turn = left ? AnimId::kTurnLeftToRight : AnimId::kTurnRightToLeft;
@@ -125,14 +125,14 @@ bool CPet::RunSequenceStep(bool left) {
     return true;
 }
 
-void CPet::GlideHandler() {
+void CPetEngine::GlideHandler() {
     if (AdvanceFrame() == kSequenceCompleted && !GlideSequenceStep()) return;
     GlideMove();
     ShowFrameRegion();
 }
 
 // The glide's choices at the end of its list; false when another action was started.
-bool CPet::GlideSequenceStep() {
+bool CPetEngine::GlideSequenceStep() {
     int last = LastListId();
     if (last == AnimId::kGlideFall) {
         PlaySequence({AnimId::kGlideFall});
@@ -176,7 +176,7 @@ bool CPet::GlideSequenceStep() {
     return true;
 }
 
-void CPet::GlideMove() {
+void CPetEngine::GlideMove() {
     int anim = curAnim_ ? curAnim_->id : -1;
     DesktopSize desktop = Desktop();
     if (anim == AnimId::kGlideTakeOff) {
@@ -229,14 +229,14 @@ void CPet::GlideMove() {
     }
 }
 
-void CPet::HopHandler() {
+void CPetEngine::HopHandler() {
     if (AdvanceFrame() == kSequenceCompleted) return StartNextAction();
     speed_ = TableAt(kHopInPlace, framePos_);
     MovePetBy(0, speed_);
     ShowFrameRegion();
 }
 
-void CPet::LeapHandler() {
+void CPetEngine::LeapHandler() {
     if (AdvanceFrame() == kSequenceCompleted) return StartNextAction();
     int step = TableAt(kLeap, framePos_);
     Rect pet = GetPetRect();

@@ -34,7 +34,7 @@ Rect Piece(int left, int top, int width, int height) {
 }  // namespace
 
 // The outing ends, done or cut short: its object goes and the pet is back in view.
-void CPet::EndOuting() {
+void CPetEngine::EndOuting() {
     objectWnd_.reset();
     ports_.window->Show(true);
     Rect pet = GetPetRect();
@@ -42,13 +42,13 @@ void CPet::EndOuting() {
     if (x != pet.left) ports_.window->Move(x, pet.top);
 }
 
-void CPet::OutingHandler() {
-    const std::vector<ObjEntry>& objects = Objects().records;
-    if (objects.size() < 5 || !ports_.objects) return StartNextAction();
+void CPetEngine::OutingHandler() {
+    const std::vector<ObjEntry>& objects = pet_.Objects().records;
+    if (objects.size() < 5) return StartNextAction();
     const ObjEntry& r3 = objects[3];
     const ObjEntry& r4 = objects[4];
     DesktopSize desktop = Desktop();
-    const int frameWidth = GetFrameSize().width;
+    const int frameWidth = pet_.GetFrameSize().width;
 
     if (AdvanceFrame() == kSequenceCompleted) {
         // The meeting goes on even when the time ran out on the way: only the time away
@@ -71,9 +71,10 @@ void CPet::OutingHandler() {
     }
     if (subState_ == kOutStart) {
         subState_ = kWalkToObject;
-        objectWnd_ = std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow(), files_);
+        objectWnd_ =
+            std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow(), pet_.files());
         ObjectDesc desc;
-        desc.imagePath = JoinPath(".\\PETS\\", Objects().objectImage, "");
+        desc.imagePath = JoinPath(".\\PETS\\", pet_.Objects().objectImage, "");
         desc.source = Piece(r4.left, r4.top, r3.width, r3.height);
         desc.position = {
             0, int(std::clamp<int64_t>(int64_t(desktop.ground) - r3.height, INT32_MIN, INT32_MAX))};
@@ -106,7 +107,7 @@ void CPet::OutingHandler() {
         speed_ = 10;
         if (pet.left + 10 >= (desktop.width - frameWidth) / 2) {
             RestoreSequence();
-            PetInfos& infos = GetPetInfos();
+            PetInfos& infos = pet_.GetPetInfos();
             infos.PetS0 = infos.PetS1 = infos.PetS2 = infos.PetS3 = 5000;
             StartNextAction();
             return;

@@ -1,33 +1,31 @@
-// Balloons and talk.
+// Talk and the balloons of the engine.
 
-#include <algorithm>
-
-#include "balloon/BalloonWnd.h"
-#include "base/Random.h"
+#include "base/TextFunctions.h"
+#include "engine/PetEngine.h"
 #include "pet/Pet.h"
 #include "script/PetIds.h"
 
 namespace nuv {
 
-void CPet::TalkHandler() {
+void CPetEngine::TalkHandler() {
     AdvanceFrame();
-    if (!ShowFrameRegion() || openBalloon_) return;
+    if (!ShowFrameRegion() || pet_.openBalloon()) return;
     const bool advertisement = curAction_->id == ActionId::kTalkAdvertisement;
-    const std::string* text = advertisement ? PickAdMessage(DrawSeed()) : PickNeedMessage();
+    const std::string* text = advertisement ? pet_.PickAdMessage(DrawSeed()) : PickNeedMessage();
     if (!text) {
         // Nothing to say: the talk ends as if its balloon had closed.
         RestoreSequence();
         StartNextAction();
         return;
     }
-    if (!OpenBalloon(advertisement ? 0 : 1, *text)) {
+    if (!pet_.OpenBalloon(advertisement ? 0 : 1, *text)) {
         // No balloon could be made: the talk ends as if it had closed.
         RestoreSequence();
         StartNextAction();
     }
 }
 
-const std::string* CPet::PickNeedMessage() {
+const std::string* CPetEngine::PickNeedMessage() {
     int flags = GetNeedFlags();
     int lo, hi;
     if (flags == 0) {
@@ -44,29 +42,23 @@ const std::string* CPet::PickNeedMessage() {
         lo = TextId::kTalkNeedFirst + TextId::kTalkNeedStep * need;
         hi = lo + TextId::kTalkNeedSpan;
     }
-    return PickMessage(lo, hi, DrawSeed());
+    return pet_.PickMessage(lo, hi, DrawSeed());
 }
 
-void CPet::OnTextShown(CBalloonWnd& balloon) {
-    ports_.events->OnBalloonShown(balloon.GetShownLines(), balloon.GetAddresses());
-    int action = GetActionId();
-    if (IsTalkAction(action)) PlaySequence({AnimId::kTalkDone});
+void CPetEngine::TextBalloon(int textId, std::initializer_list<long long> numbers) {
+    const std::string* format = pet_.FindText(textId);
+    if (!format) return;  // nothing to say: no balloon rather than an empty one
+    pet_.OpenBalloon(2, SafeFormat(*format, {}, numbers));
 }
 
-void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
-    if (destroying_) return;
-    ports_.events->OnBalloonClosed();
-    // The level-up opens two balloons in a row: only the open one is forgotten.
-    bool wasOpen = &balloon == openBalloon_;
-    if (wasOpen) openBalloon_ = nullptr;
-    auto it = std::find_if(balloons_.begin(), balloons_.end(),
-                           [&balloon](const auto& b) { return b.get() == &balloon; });
-    if (it != balloons_.end()) balloons_.erase(it);  // the balloon's last act: it may go now
-    int action = GetActionId();
-    if (wasOpen && !closingBalloon_ && IsTalkAction(action)) {
-        RestoreSequence();
-        StartNextAction();
-    }
+void CPetEngine::OnTextShown() {
+    if (IsTalkAction(GetActionId())) PlaySequence({AnimId::kTalkDone});
+}
+
+void CPetEngine::OnBalloonClosed() {
+    if (!IsTalkAction(GetActionId())) return;
+    RestoreSequence();
+    StartNextAction();
 }
 
 }  // namespace nuv

@@ -1,6 +1,5 @@
 #include "base/Cp949.h"
 #include "base/Log.h"
-#include "base/Random.h"
 #include "formats/BcfImage.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"
@@ -15,20 +14,14 @@ namespace nuv {
 
 bool CPet::InitPet(bool run) {
     WriteLog("\r\n\r\nNUV Pet Start...\r\n");
-    curAction_ = nullptr;
-    curAnim_ = nullptr;
-    moveFlags_ = 0;
-    animPos_ = 0;
-    framePos_ = 0;
-    returnAction_ = -1;
-    random_.Seed(ports_.randomSeed ? *ports_.randomSeed : uint32_t(clock_.CalendarTime()));
+    engine_.Reset(ports_.randomSeed ? *ports_.randomSeed : uint32_t(clock_.CalendarTime()));
 
     if (!ReadCommonConfig() || !ReadPetFiles() || !PreparePet()) return false;
     if (!run) return true;
 
     // Both ways: the window may still be top-most from the pet that ran before.
     SetTopMost(GetPetInfos().PetOnTop != 0);
-    StartAction(ActionId::kFirst, true, true);
+    engine_.StartAction(ActionId::kFirst, true, true);
     ports_.window->StartTimer(kTimerTick, 120);
     ports_.hook->InitHooksDll();
     return true;

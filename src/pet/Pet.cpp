@@ -1,11 +1,12 @@
 #include "pet/Pet.h"
 
+#include <algorithm>
+
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonWnd.h"
 #include "base/Cp949.h"
 #include "base/Log.h"
 #include "base/TextFunctions.h"
-#include "pet/ObjectWnd.h"
 #include "pet/UserRegistration.h"
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
@@ -20,24 +21,17 @@ namespace {
 
 const std::string kEmpty;
 
-// The ports a shell may leave out, given as do-nothing objects.
-PetPorts WithDoNothingPorts(PetPorts ports) {
-    static IPetEvents noEvents;
-    if (!ports.events) ports.events = &noEvents;
-    if (!ports.loading) ports.loading = &NoLoadingWindow();
-    return ports;
-}
-
 }  // namespace
 
 CPet::CPet(const PetPorts& ports)
-    : ports_(WithDoNothingPorts(ports)),
+    : ports_(ports),
       clock_(*ports.clock),
       files_(*ports.files),
       balloonPictures_(files_),
-      menuIcons_(kMenuIconSlots) {
-    AttachTray(ports.tray);
-    AttachSystem(ports.system, ports.cursors, ports.desktop);
+      menuIcons_(kMenuIconSlots),
+      engine_(*this, ports_) {
+    AttachTray(*ports.tray);
+    AttachSystem(*ports.system, *ports.cursors, *ports.desktop);
 }
 
 CPet::~CPet() {
@@ -71,8 +65,8 @@ bool CPet::LoadPetConfig() {
 }
 
 bool CPet::SavePetFiles() {
-    bool ok = SavePetConfig(files_) && SaveConfigData(files_, clock_, actionStart_);
-    ports_.events->OnSaved(ok);
+    bool ok = SavePetConfig(files_) && SaveConfigData(files_, clock_, engine_.actionStart());
+    ports_.events->OnEvent({"save", {{"ok", ok}}});
     return ok;
 }
 
@@ -129,28 +123,26 @@ void CPet::PlayPetSound(int index) {
     ports_.system->PlaySoundFile(JoinPath(".\\PETSOUND\\", Sounds()[index].file, ""));
 }
 
-int CPet::GetActionId() const {
-    return curAction_ ? curAction_->id : -1;
-}
-
 CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
     openBalloon_ = MakeBalloon(kind, text);
     return openBalloon_;
 }
 
 CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
-    if (!ports_.balloons || !ports_.text) return nullptr;
     auto balloon = std::make_unique<CBalloonWnd>(*this, kind, Objects().objectImage,
                                                  ports_.balloons->CreateBalloonWindow(),
                                                  *ports_.text, balloonPictures_);
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
-    Rect pet = GetPetRect();
-    ports_.events->OnBalloonOpened(kind, text, BalloonPlacement(kind, pet));
+    Rect pet = engine_.GetPetRect();
+    Point at = BalloonPlacement(kind, pet);
+    ports_.events->OnEvent({"balloon", {{"kind", kind}, {"text", text}, {"x", at.x}, {"y", at.y}}});
     ports_.window->BringToTop();
     balloon->ShowBeside(pet);
     if (balloon->IsTextComplete()) {
-        ports_.events->OnBalloonShown(balloon->GetShownLines(), balloon->GetAddresses());
+        ports_.events->OnEvent(
+            {"balloon_shown",
+             {{"lines", balloon->GetShownLines()}, {"links", balloon->GetAddresses()}}});
     }
     balloons_.push_back(std::move(balloon));
     return balloons_.back().get();
@@ -162,6 +154,24 @@ void CPet::CloseBalloon() {
     if (openBalloon_) openBalloon_->Close();
     closingBalloon_ = false;
     openBalloon_ = nullptr;
+}
+
+void CPet::OnTextShown(CBalloonWnd& balloon) {
+    ports_.events->OnEvent(
+        {"balloon_shown", {{"lines", balloon.GetShownLines()}, {"links", balloon.GetAddresses()}}});
+    engine_.OnTextShown();
+}
+
+void CPet::OnBalloonClosed(CBalloonWnd& balloon) {
+    if (destroying_) return;
+    ports_.events->OnEvent({"balloon_closed"});
+    // The level-up opens two balloons in a row: only the open one is forgotten.
+    bool wasOpen = &balloon == openBalloon_;
+    if (wasOpen) openBalloon_ = nullptr;
+    auto it = std::find_if(balloons_.begin(), balloons_.end(),
+                           [&balloon](const auto& b) { return b.get() == &balloon; });
+    if (it != balloons_.end()) balloons_.erase(it);  // the balloon's last act: it may go now
+    if (wasOpen && !closingBalloon_) engine_.OnBalloonClosed();
 }
 
 void CPet::OpenLink(const std::string& url) {

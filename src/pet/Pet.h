@@ -1,16 +1,13 @@
 #pragma once
-// The pet: its script, configuration, state, shapes and messages, and the engine that plays it.
+// The pet: its data (script, state, shapes, messages), files, balloons, menu and services.
 
-#include <array>
-#include <initializer_list>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "balloon/BalloonOwner.h"
 #include "balloon/BalloonPictureFiles.h"
-#include "base/Random.h"
+#include "engine/PetEngine.h"
 #include "formats/Image.h"
 #include "formats/PetConfig.h"
 #include "formats/PetFile.h"
@@ -24,28 +21,6 @@
 #include "shape/RegionData.h"
 
 namespace nuv {
-
-class CObjectWnd;
-
-// Results of AdvanceFrame.
-constexpr int kAnimationCompleted = -1001;
-constexpr int kSequenceCompleted = -1002;
-
-// Need flags of GetNeedFlags.
-enum NeedFlags {
-    kNeedS0 = 2,
-    kNeedS1 = 4,
-    kNeedS2 = 8,
-    kNeedS3 = 16,
-    kNeedsHigh = 32,
-    kNeedsHighest = 64
-};
-
-// Movement direction bits.
-enum MoveFlags { kMoveUp = 1, kMoveDown = 2, kMoveLeft = 4, kMoveRight = 8 };
-
-// Window timers of the pet window.
-enum PetTimer { kTimerTick = 2, kTimerDrag = 4, kTimerSample = 8 };
 
 constexpr int kMenuIconSlots = 20;
 
@@ -77,7 +52,6 @@ class CPet : public CAniScript,
     void MakeActivePet(int index);
     void RegisterUser();
     void PlayPetSound(int index);
-    int GetActionId() const;
     const std::string& PetName() const;
 
     // Balloons.
@@ -91,28 +65,8 @@ class CPet : public CAniScript,
     void OnBalloonClosed(CBalloonWnd& balloon) override;
     void OpenLink(const std::string& url) override;
 
-    // The engine.
-    void Tick();
-    int StartAction(int id, bool resetClock, bool keepReturn);
-    int AdvanceFrame();
-    // Installs the current frame's shape; false when the frame has none.
-    bool ShowFrameRegion();
-    // The sheet cell of the current frame, painted at the window's (0, 0).
-    Rect FrameSource() const;
-    void DrawFrame();
-    void PlaySequence(std::initializer_list<int> animations);
-    void RestoreSequence();
-    void MovePetBy(int dx, int dy);
-    Rect GetPetRect() const;
-    int PickNextAction();
-    int GetNeedFlags() const;
-    int ApplyActionEffects(const ActEntry& action);
-    void ThrowPet(int flags, int speedX, int speedY);
-    // The end of a drop or throw: timer 4 stops, the next action starts, timer 2 runs again.
-    void Landed();
-    void OnGameClick(int x, int y);
-    // A cursor position from the hook library; moves the pet while it hangs on the cursor.
-    void OnHookCursor(int x, int y);
+    CPetEngine& Engine() { return engine_; }
+    const CPetEngine& Engine() const { return engine_; }
 
     // The popup menu.
     MenuModel BuildPopupMenu();
@@ -126,15 +80,10 @@ class CPet : public CAniScript,
     const std::vector<Image>& MenuIcons() const { return menuIcons_; }
     int AgeInDays() const;
 
-    // Engine state, read by the window and the tools.
-    const ActEntry* curAction() const { return curAction_; }
-    const AniEntry* curAnim() const { return curAnim_; }
-    int framePos() const { return framePos_; }
-    int subState() const { return subState_; }
-    bool hookActive() const { return hookActive_; }
     // The picture sheet while the pet starts; empty once the window holds it.
     const Image& Sheet() const { return sheet_; }
-    const PetPorts& Ports() const { return ports_; }
+    // The picture sheet's size, kept once the window holds it.
+    Size SheetSize() const { return sheetSize_; }
     // The file system the pet reads and writes its files on.
     IFileSystem& files() const { return files_; }
 
@@ -151,80 +100,21 @@ class CPet : public CAniScript,
     std::vector<MenuItem> StatusItems(MenuModel& menu) const;
     std::vector<MenuItem> OptionItems() const;
 
-    // Tick handlers.
-    void DefaultHandler();
-    void WalkHandler(bool left);
-    void RunHandler(bool left);
-    bool RunSequenceStep(bool left);
-    void GlideHandler();
-    bool GlideSequenceStep();
-    void GlideMove();
-    void HopHandler();
-    void LeapHandler();
-    void FallHandler();
-    void ThrowHandler();
-    void CatchHandler();
-    bool CatchSequenceStep();
-    void Catch();
-    void Release(bool timeUp);
-    void Fall();
-    void BounceWalk();
-    void StrokeHandler();
-    void TagHandler();
-    void FleeFromCursor();
-    void TalkHandler();
-    const std::string* PickNeedMessage();
-    void OutingHandler();
-    void EndOuting();
-    // A message balloon with text `textId` filled with `numbers`; none when the text is missing.
-    void TextBalloon(int textId, std::initializer_list<long long> numbers);
-    void StartNextAction();
-    bool TimeIsUp() const;
-
-    // Helpers.
-    std::vector<int>* CurrentList();
-    int LastListId();
-    const AniEntry* FindFirstAnimation();
-    int CurrentFrameNumber() const;
     DesktopSize Desktop() const { return ports_.desktop->GetDesktopSize(); }
-    int ClampLevel() const;
-    // Replaces the system cursors for a cursor game; false for other actions.
-    bool ReplaceCursorsForAction(int id);
     CBalloonWnd* MakeBalloon(int kind, const std::string& text);
-    // A draw of the form (random number + tick count) for the program's weighted choices.
-    uint32_t DrawSeed();
 
     PetPorts ports_;
     IClock& clock_;
     IFileSystem& files_;
-    CRandom random_;
     CBalloonPictureFiles balloonPictures_;
     std::vector<std::unique_ptr<CBalloonWnd>> balloons_;
     CBalloonWnd* openBalloon_ = nullptr;
     bool closingBalloon_ = false;  // the pet itself closes the open balloon
-    const ActEntry* curAction_ = nullptr;
-    const AniEntry* curAnim_ = nullptr;
-    int moveFlags_ = 0;
-    int speed_ = 0;
-    int returnAction_ = -1;
-    int animPos_ = 0;
-    int framePos_ = 0;
-    uint32_t actionStart_ = 0;
     std::vector<Image> menuIcons_;
     Image sheet_;
     Size sheetSize_;
-    bool hookActive_ = false;
-    int throwSpeedX_ = 0;
-    int throwSpeedY_ = 0;
-    std::optional<std::vector<int>> savedSequence_;
-    int subState_ = 0;
-    uint32_t subCounter_ = 0;
-    std::unique_ptr<CObjectWnd> objectWnd_;
-    // The bounce walk after a catch: its direction, whether it bounces, and the bounce step.
-    bool bounceRight_ = false;
-    bool bouncing_ = false;
-    int bounceIndex_ = 0;
     bool destroying_ = false;
+    CPetEngine engine_;  // last: it plays the pet's data through the ports above
 };
 
 }  // namespace nuv

@@ -177,7 +177,7 @@ GaugePicture CPet::DrawGauge(int number, const std::string& label, const Image& 
     Pixel menuColor = ports_.menu->MenuColor();
     GaugePicture gauge;
     gauge.label = label;
-    gauge.labelWidth = ports_.text ? ports_.text->TextWidth(label, {12, true, false}) : 0;
+    gauge.labelWidth = ports_.text->TextWidth(label, {12, true, false});
     gauge.picture = Image(kGaugeWidth, kGaugeHeight, menuColor);
     int source = units >= 8 ? 32 : units < 5 ? 64 : 0;
     // A full cell for each thousand, empty cells up to the tenth; cells past the picture's

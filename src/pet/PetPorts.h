@@ -8,54 +8,37 @@
 #include <vector>
 
 #include "formats/Image.h"
+#include "ports/NullPorts.h"
+#include "ports/PetEvents.h"
 
 namespace nuv {
 
-class IPetWindow;
-class IDesktop;
-class ISystemServices;
-class ISystemCursors;
-class IHookLibrary;
-class IDialogs;
-class IPopupMenu;
-class ITrayIcon;
-class ILoadingWindow;
-class IBalloonWindows;
-class ITextMetrics;
-class IObjectWindows;
 class IClock;
 class IFileSystem;
 
-// What the pet reports of its life (the simulated desktop prints it; the shell ignores it).
-class IPetEvents {
-  public:
-    virtual ~IPetEvents() = default;
-    virtual void OnActionStarted(int id, int previous) {}
-    virtual void OnLevelChanged(int level) {}
-    virtual void OnSaved(bool ok) {}
-    virtual void OnBalloonOpened(int kind, const std::string& text, Point position) {}
-    // The whole text of a balloon is on screen: its lines (without markers) and links.
-    virtual void OnBalloonShown(const std::vector<std::string>& lines,
-                                const std::vector<std::string>& links) {}
-    virtual void OnBalloonClosed() {}
-};
+// Nobody listens.
+inline IPetEvents& NoPetEvents() {
+    static IPetEvents events;
+    return events;
+}
 
+// A port left as it is does nothing (ports/NullPorts.h); the clock and the files must be given.
 struct PetPorts {
-    IPetWindow* window = nullptr;
-    IDesktop* desktop = nullptr;
-    ISystemServices* system = nullptr;
-    ISystemCursors* cursors = nullptr;
-    IHookLibrary* hook = nullptr;
-    IDialogs* dialogs = nullptr;
-    IPopupMenu* menu = nullptr;
-    ITrayIcon* tray = nullptr;
-    ILoadingWindow* loading = nullptr;  // none: the loading is not shown
-    IBalloonWindows* balloons = nullptr;
-    ITextMetrics* text = nullptr;
-    IObjectWindows* objects = nullptr;
+    IPetWindow* window = &NoPetWindow();
+    IDesktop* desktop = &NoDesktop();
+    ISystemServices* system = &NoSystemServices();
+    ISystemCursors* cursors = &NoSystemCursors();
+    IHookLibrary* hook = &NoHookLibrary();
+    IDialogs* dialogs = &NoDialogs();
+    IPopupMenu* menu = &NoPopupMenu();
+    ITrayIcon* tray = &NoTrayIcon();
+    ILoadingWindow* loading = &NoLoadingWindow();  // the loading is not shown
+    IBalloonWindows* balloons = &NoBalloonWindows();
+    ITextMetrics* text = &NoTextMetrics();
+    IObjectWindows* objects = &NoObjectWindows();
     IClock* clock = nullptr;
     IFileSystem* files = nullptr;
-    IPetEvents* events = nullptr;  // none: nobody listens
+    IPetEvents* events = &NoPetEvents();
     // The random generator's seed; the calendar time when not given.
     std::optional<uint32_t> randomSeed;
 };

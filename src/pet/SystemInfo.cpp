@@ -9,11 +9,11 @@ CSystemInfo::~CSystemInfo() {
     RestoreSystemCursors();
 }
 
-void CSystemInfo::AttachSystem(ISystemServices* system, ISystemCursors* cursors,
-                               IDesktop* desktop) {
-    system_ = system;
-    cursors_ = cursors;
-    desktop_ = desktop;
+void CSystemInfo::AttachSystem(ISystemServices& system, ISystemCursors& cursors,
+                               IDesktop& desktop) {
+    system_ = &system;
+    cursors_ = &cursors;
+    desktop_ = &desktop;
 }
 
 std::string WindowsVersionName(const OsVersion& v) {
@@ -81,7 +81,7 @@ void CSystemInfo::SetCursorFromFile(const std::string& path) {
 }
 
 void CSystemInfo::RestoreSystemCursors() {
-    if (!cursorsSaved_ || !cursors_) return;
+    if (!cursorsSaved_) return;
     cursors_->RestoreCursors();
     cursorsSaved_ = false;
 }

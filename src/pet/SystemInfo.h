@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ports/Desktop.h"
+#include "ports/NullPorts.h"
 #include "ports/SystemServices.h"
 
 namespace nuv {
@@ -18,7 +19,7 @@ class CSystemInfo {
     CSystemInfo() = default;
     virtual ~CSystemInfo();
 
-    void AttachSystem(ISystemServices* system, ISystemCursors* cursors, IDesktop* desktop);
+    void AttachSystem(ISystemServices& system, ISystemCursors& cursors, IDesktop& desktop);
 
     // The name of the Windows version; empty for versions without a name (or on failure, logged).
     std::string GetWindowType();
@@ -36,9 +37,9 @@ class CSystemInfo {
     bool CursorsReplaced() const { return cursorsSaved_; }
 
   protected:
-    ISystemServices* system_ = nullptr;
-    ISystemCursors* cursors_ = nullptr;
-    IDesktop* desktop_ = nullptr;
+    ISystemServices* system_ = &NoSystemServices();
+    ISystemCursors* cursors_ = &NoSystemCursors();
+    IDesktop* desktop_ = &NoDesktop();
 
   private:
     void SaveCursorsOnce();

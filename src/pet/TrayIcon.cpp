@@ -15,7 +15,7 @@ void CTrayIcon::AddIcon(int iconId, const std::string& tip) {
 }
 
 bool CTrayIcon::RemoveIcon() {
-    if (!shown_ || !tray_) return true;
+    if (!shown_) return true;
     if (!tray_->Remove()) return false;
     shown_ = false;
     tip_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "ports/NullPorts.h"
 #include "ports/SystemServices.h"
 
 namespace nuv {
@@ -13,7 +14,7 @@ class CTrayIcon {
     CTrayIcon() = default;
     virtual ~CTrayIcon();
 
-    void AttachTray(ITrayIcon* tray) { tray_ = tray; }
+    void AttachTray(ITrayIcon& tray) { tray_ = &tray; }
     // Adds the icon with `tip` cut to 63 bytes; the shell's answer is ignored.
     void AddIcon(int iconId, const std::string& tip);
     // True at once when no icon was added; otherwise the shell's answer.
@@ -22,7 +23,7 @@ class CTrayIcon {
     const std::string& Tip() const { return tip_; }
 
   private:
-    ITrayIcon* tray_ = nullptr;
+    ITrayIcon* tray_ = &NoTrayIcon();
     bool shown_ = false;
     std::string tip_;
 };

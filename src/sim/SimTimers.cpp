@@ -27,6 +27,13 @@ bool SimTimers::IsRunning(const void* owner, int id) const {
                        [&](const Timer& t) { return t.owner == owner && t.id == id; });
 }
 
+uint32_t SimTimers::Period(const void* owner, int id) const {
+    for (const Timer& t : timers_) {
+        if (t.owner == owner && t.id == id) return t.period;
+    }
+    return 0;
+}
+
 uint64_t SimTimers::NextDue() const {
     uint64_t due = UINT64_MAX;
     for (const Timer& t : timers_)

@@ -16,6 +16,8 @@ class SimTimers {
     void Stop(const void* owner, int id);
     void StopAll(const void* owner);
     bool IsRunning(const void* owner, int id) const;
+    // The period of a running timer; 0 when it does not run.
+    uint32_t Period(const void* owner, int id) const;
     // The earliest due time, or UINT64_MAX when no timer runs.
     uint64_t NextDue() const;
     // Fires the earliest timer due at or before `now` (the one started first on a tie);

@@ -106,7 +106,7 @@ TEST(Commands, Command904ChangesNothing) {
     SimHarness sim(LevelUpPet());
     ASSERT_TRUE(sim.Start());
     ASSERT_NE(sim.pet().openBalloon(), nullptr);
-    sim.desktop->Move(100, 300);
+    sim.desktop->window().Move(100, 300);
     sim.Input(SimInput::kCommand, CommandId::kIgnored);
     EXPECT_NE(sim.pet().openBalloon(), nullptr);
     EXPECT_EQ(sim.Window().top, 300);
@@ -117,12 +117,12 @@ TEST(Commands, EveryOtherCommandClosesTheBalloonAndPutsThePetOnTheGround) {
     SimHarness sim(LevelUpPet());
     ASSERT_TRUE(sim.Start());
     ASSERT_NE(sim.pet().openBalloon(), nullptr);
-    sim.desktop->Move(100, 300);
+    sim.desktop->window().Move(100, 300);
     sim.Input(SimInput::kCommand, 12345);  // no command of the program: only the prologue
     EXPECT_EQ(sim.pet().openBalloon(), nullptr);
     EXPECT_EQ(sim.Window().left, 100);
     EXPECT_EQ(sim.Window().top, kGround - kSize + 30);
-    EXPECT_EQ(sim.pet().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
     EXPECT_FALSE(sim.desktop->Ended());
 }
 
@@ -133,7 +133,7 @@ TEST(Commands, GameCommandsStartTheirGames) {
         SimHarness sim;
         ASSERT_TRUE(sim.Start());
         sim.Input(SimInput::kCommand, command);
-        EXPECT_EQ(sim.pet().GetActionId(), action) << command;
+        EXPECT_EQ(sim.pet().Engine().GetActionId(), action) << command;
     }
 }
 
@@ -151,30 +151,18 @@ TEST(Commands, OptionsToggleOnTopAndSound) {
     sim.Input(SimInput::kCommand, CommandId::kToggleSound);
     EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 1);
     sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
-    EXPECT_TRUE(sim.desktop->StartsWithDesktop());
+    EXPECT_TRUE(sim.desktop->system().StartsWithDesktop());
     sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
-    EXPECT_FALSE(sim.desktop->StartsWithDesktop());
+    EXPECT_FALSE(sim.desktop->system().StartsWithDesktop());
 }
-
-// A system that refuses the session's start list, both ways.
-class RefusingAutostart : public CSimDesktop {
-  public:
-    using CSimDesktop::CSimDesktop;
-    bool StartsWithDesktop() override { return on; }
-    bool SetStartWithDesktop(bool) override { return false; }
-    bool on = false;
-};
 
 TEST(Commands, ARefusedStartWithTheDesktopIsToldEitherWay) {
     SimHarness sim;
-    sim.desktop.reset();  // before its replacement takes the clock
-    SimOptions options = SimHarness::DefaultOptions();
-    options.files = &sim.env.files;
-    auto* system = new RefusingAutostart(options, &sim.report);
-    sim.desktop.reset(system);
+    CSimSystem& system = sim.desktop->system();
+    system.refuseStartWithDesktop = true;  // the session's start list, both ways
     ASSERT_TRUE(sim.Start());
     for (bool on : {false, true}) {
-        system->on = on;
+        system.startsWithDesktop = on;
         sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
         std::vector<SimEvent> messages = sim.report.Named("message");
         ASSERT_EQ(messages.size(), on ? 2u : 1u);
@@ -339,7 +327,7 @@ TEST(Commands, TheStrokeCursorShowsOnlyDuringStroking) {
     SimHarness few(pet);
     ASSERT_TRUE(few.Start());
     few.Input(SimInput::kCommand, CommandId::kStroke);
-    EXPECT_EQ(few.pet().GetActionId(), ActionId::kStroke);
+    EXPECT_EQ(few.pet().Engine().GetActionId(), ActionId::kStroke);
     EXPECT_FALSE(few.dialog().OnSetCursor());
 }
 

@@ -29,7 +29,7 @@ class DragDrop : public ::testing::Test {
     void DragTo(int x, int y) {
         PickUp();
         Rect start = sim.Window();
-        Point grip = sim.desktop->GetCursorPos();
+        Point grip = sim.desktop->screen().GetCursorPos();
         CursorTo(grip.x + x - start.left, grip.y + y - start.top);
         sim.RunFor(20);
     }
@@ -45,7 +45,7 @@ class DragDrop : public ::testing::Test {
     // The window's moves on each tick until it stands on the ground (or `limit` ticks).
     std::vector<Point> StepsToGround(int periodMs, int limit = 200) {
         std::vector<Point> steps;
-        for (int i = 0; i < limit && sim.pet().GetActionId() >= 700; ++i) {
+        for (int i = 0; i < limit && sim.pet().Engine().GetActionId() >= 700; ++i) {
             Rect before = sim.Window();
             sim.RunFor(uint64_t(periodMs));
             steps.push_back({sim.Window().left - before.left, sim.Window().top - before.top});
@@ -60,8 +60,8 @@ TEST_F(DragDrop, PickingUpStartsAction701WithTheDragCursor) {
     Rect before = sim.Window();
     PickUp();
     EXPECT_TRUE(sim.dialog().dragging());
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDragged);
-    EXPECT_EQ(sim.desktop->GetCursorPos(), (Point{before.left + 50, before.top + 15}));
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDragged);
+    EXPECT_EQ(sim.desktop->screen().GetCursorPos(), (Point{before.left + 50, before.top + 15}));
     EXPECT_EQ(sim.report.Named("cursor").back().texts[0], "resource:136");
 
     // While dragged, the pet follows the cursor and its animation runs on timer 4 only.
@@ -85,14 +85,14 @@ TEST_F(DragDrop, PickingUpStartsAction701WithTheDragCursor) {
 TEST_F(DragDrop, Action701NeverEndsByTime) {
     PickUp();
     sim.RunFor(60 * 1000);
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDragged);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDragged);
     EXPECT_EQ(sim.report.Named("action").back()["id"], 701);
 }
 
 TEST_F(DragDrop, ADropFallsInGrowingStepsAndLandsExactlyOnTheGround) {
     DragTo(300, 100);
     Release();
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDropped);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
     EXPECT_EQ(sim.report.Named("cursor").back().texts[0], "null");
     std::vector<Point> steps = StepsToGround(50);
     std::vector<int> fall;
@@ -114,7 +114,7 @@ TEST_F(DragDrop, ADropFallsInGrowingStepsAndLandsExactlyOnTheGround) {
 
 TEST_F(DragDrop, ThrowNeedsSeventyPixelsWithSevenOfThemVertical) {
     Flick({100, 100}, {170, 107});  // d = 70, |dy| = 7
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kThrown);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kThrown);
     Rect released = sim.Window();
     sim.RunFor(50);
     EXPECT_EQ(sim.Window().left - released.left, 70);  // right (8), dx = 70
@@ -123,16 +123,16 @@ TEST_F(DragDrop, ThrowNeedsSeventyPixelsWithSevenOfThemVertical) {
 
 TEST_F(DragDrop, ShorterOrFlatterFlicksAreDrops) {
     Flick({100, 100}, {169, 107});  // d = 69
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDropped);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
     StepsToGround(50);
 
     Flick({100, 100}, {200, 106});  // d = 100 but only 6 vertical
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDropped);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
 }
 
 TEST_F(DragDrop, AnUpwardThrowWithoutSidewaysMovementTurnsAtTheTop) {
     Flick({300, 200}, {300, 130});  // equal x counts as right with dx 0; up with dy 70
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kThrown);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kThrown);
     Rect released = sim.Window();
     ASSERT_EQ(released.top, 115);
     std::vector<Point> steps = StepsToGround(50);
@@ -149,7 +149,7 @@ TEST_F(DragDrop, AnUpwardThrowWithoutSidewaysMovementTurnsAtTheTop) {
 TEST_F(DragDrop, ACommandDuringAFlightPutsThePetBackOnItsNormalTimer) {
     for (int command : {230, 9022}) {
         Flick({500, 300}, {420, 290});  // a long flight: up at 10 px a tick from y 285
-        ASSERT_EQ(sim.pet().GetActionId(), ActionId::kThrown);
+        ASSERT_EQ(sim.pet().Engine().GetActionId(), ActionId::kThrown);
         sim.RunFor(200);
         sim.Input(SimInput::kCommand, command);  // from the tray's menu
         EXPECT_EQ(sim.Window().bottom, kGround + 30);
@@ -173,10 +173,10 @@ TEST_F(DragDrop, ACommandDuringAFlightPutsThePetBackOnItsNormalTimer) {
 TEST_F(DragDrop, AThrowBouncesOffTheSidesAndKeepsItsSpeed) {
     // From (100, 100) to (20, 110): left (4) with 80 px a tick, down (2) with 10.
     Flick({100, 100}, {20, 110});
-    ASSERT_EQ(sim.pet().GetActionId(), ActionId::kThrown);
+    ASSERT_EQ(sim.pet().Engine().GetActionId(), ActionId::kThrown);
     std::vector<int> xs;
     int lastTop = sim.Window().top;
-    for (int i = 0; i < 200 && sim.pet().GetActionId() == ActionId::kThrown; ++i) {
+    for (int i = 0; i < 200 && sim.pet().Engine().GetActionId() == ActionId::kThrown; ++i) {
         sim.RunFor(50);
         xs.push_back(sim.Window().left);
         EXPECT_GE(sim.Window().left, 0);
@@ -205,7 +205,7 @@ TEST_F(DragDrop, AReleaseOffTheDesktopIsPutBackInside) {
     Release();
     EXPECT_EQ(sim.Window().left, kWidth - kSize);
     EXPECT_EQ(sim.Window().top, 0);
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDropped);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
     StepsToGround(50);
     EXPECT_EQ(sim.Window().bottom, kGround + 30);
 }
@@ -222,40 +222,40 @@ TEST_F(DragDrop, AQuickReleaseIsADropNotAThrowFromAnOldSample) {
     DragTo(400, 300);
     Release();
     StepsToGround(50);
-    sim.desktop->SetCursorPos({900, 20});
+    sim.desktop->screen().SetCursorPos({900, 20});
     PickUp();
     Release();
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kDropped);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
 }
 
 TEST_F(DragDrop, ClicksDuringActions300To399DoNothing) {
     sim.StartAction(300);
     Rect before = sim.Window();
-    Point cursor = sim.desktop->GetCursorPos();
+    Point cursor = sim.desktop->screen().GetCursorPos();
     PickUp();
     EXPECT_FALSE(sim.dialog().dragging());
-    EXPECT_EQ(sim.pet().GetActionId(), 300);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), 300);
     EXPECT_EQ(sim.Window(), before);
-    EXPECT_EQ(sim.desktop->GetCursorPos(), cursor);
+    EXPECT_EQ(sim.desktop->screen().GetCursorPos(), cursor);
 }
 
 TEST_F(DragDrop, ClicksDuringTheChaseGamesDoNotDragThePet) {
     for (int game : {540, 550}) {
         sim.StartAction(game);
-        Point cursor = sim.desktop->GetCursorPos();
+        Point cursor = sim.desktop->screen().GetCursorPos();
         PickUp();
         EXPECT_FALSE(sim.dialog().dragging());
-        EXPECT_NE(sim.pet().GetActionId(), ActionId::kDragged);
-        EXPECT_EQ(sim.desktop->GetCursorPos(), cursor);
+        EXPECT_NE(sim.pet().Engine().GetActionId(), ActionId::kDragged);
+        EXPECT_EQ(sim.desktop->screen().GetCursorPos(), cursor);
     }
 }
 
 TEST_F(DragDrop, EveryCaptureChangeCorrectsTheEdgesButOnlyADragDrops) {
-    sim.desktop->Move(-30, 10);
+    sim.desktop->window().Move(-30, 10);
     sim.dialog().OnCaptureChanged();
     EXPECT_EQ(sim.Window().left, 0);
     EXPECT_EQ(sim.Window().top, 10);
-    EXPECT_EQ(sim.pet().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(StartUp, ReadsEveryFileInOrderAndLogsEachStep) {
     EXPECT_EQ(sim.report.events.back().name, "start");
     EXPECT_TRUE(sim.pet().IconShown());
     EXPECT_EQ(sim.pet().Tip(), "Tiny pet");
-    EXPECT_EQ(sim.desktop->GetDragFullWindows(), 1);
+    EXPECT_EQ(sim.desktop->system().GetDragFullWindows(), 1);
 }
 
 struct MissingFile {

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "balloon/BalloonFakes.h"
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonMarkup.h"
-#include "balloon/FixedTextMetrics.h"
+#include "sim/SimTextMetrics.h"
 
 namespace nuv {
 namespace {
@@ -30,7 +29,7 @@ Lines WithoutMarkers(const Lines& lines) {
 }
 
 TEST(BalloonLayout, FixedMetricMeasuresHalfAndFullHeight) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     EXPECT_EQ(metrics.TextWidth("ab가", BalloonFont(kLinkBalloon, false)), 8 + 8 + 16);
     EXPECT_EQ(metrics.TextWidth("ab가", BalloonFont(kTypingBalloon, true)), 6 + 6 + 12);
     EXPECT_EQ(metrics.TextWidth("a", TextFont{13, false, false}), 6);
@@ -38,7 +37,7 @@ TEST(BalloonLayout, FixedMetricMeasuresHalfAndFullHeight) {
 }
 
 TEST(BalloonLayout, TypingBuildsHangulJamoByJamo) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     CBalloonLayout layout(kTypingBalloon, metrics);
     layout.SetText("가각a");
     Lines seen;
@@ -50,7 +49,8 @@ TEST(BalloonLayout, TypingBuildsHangulJamoByJamo) {
 }
 
 TEST(BalloonLayout, ALineMayReachExactly150Pixels) {
-    test::TableTextMetrics metrics;  // 10 px a byte, "i" 1 px
+    CSimTextMetrics metrics;  // 10 px a byte, "i" 1 px
+    metrics.byteWidth = 10;
     metrics.widths['i'] = 1;
     for (int kind : {kLinkBalloon, kTypingBalloon, kMessageBalloon}) {
         CBalloonLayout fits(kind, metrics);
@@ -68,7 +68,7 @@ TEST(BalloonLayout, ALineMayReachExactly150Pixels) {
 }
 
 TEST(BalloonLayout, AGrownSyllableThatNoLongerFitsLeavesNoJamoBehind) {
-    test::TableTextMetrics metrics;
+    CSimTextMetrics metrics;
     metrics.doubleWidth = 10;
     metrics.widths['x'] = 140;
     CBalloonLayout layout(kTypingBalloon, metrics);
@@ -82,7 +82,7 @@ TEST(BalloonLayout, AGrownSyllableThatNoLongerFitsLeavesNoJamoBehind) {
 }
 
 TEST(BalloonLayout, TagsWorkInAnyLetterCase) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     CBalloonLayout links(kLinkBalloon, metrics);
     links.SetText("a<br>b<Tab>c<link href=www.a.org>d</Link>e");
     links.LayoutLinks();
@@ -104,7 +104,7 @@ TEST(BalloonLayout, TagsWorkInAnyLetterCase) {
 }
 
 TEST(BalloonLayout, LinkAddressesFollowTheirMarkers) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     // A link without text gets no marker and so no address; the next link keeps its own.
     CBalloonLayout links(kLinkBalloon, metrics);
     links.SetText("<LINK=a.org></LINK>x<LINK=b.org>y</LINK>");
@@ -120,7 +120,7 @@ TEST(BalloonLayout, LinkAddressesFollowTheirMarkers) {
 }
 
 TEST(BalloonLayout, TypingKeepsTheLastSevenLines) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     CBalloonLayout layout(kTypingBalloon, metrics);
     layout.SetText("<LINK=www.a.org>1</LINK><BR>2<BR>3<BR>4<BR>5<BR>6<BR>7<BR>8 and more");
     TypeAll(&layout);
@@ -132,7 +132,7 @@ TEST(BalloonLayout, TypingKeepsTheLastSevenLines) {
 }
 
 TEST(BalloonLayout, WrappedTypingScrollsLikeBrokenLines) {
-    CFixedTextMetrics metrics;  // 25 letters to a line in a typing balloon
+    CSimTextMetrics metrics;  // 25 letters to a line in a typing balloon
     std::string text;
     Lines expected;
     for (char c = 'a'; c < 'a' + 8; ++c) {
@@ -146,7 +146,7 @@ TEST(BalloonLayout, WrappedTypingScrollsLikeBrokenLines) {
 }
 
 TEST(BalloonLayout, MalformedMarkupNeverReadsPastTheText) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     const char* texts[] = {"",
                            "<",
                            "<LINK",

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "balloon/BalloonGeometry.h"
-#include "balloon/FixedTextMetrics.h"
+#include "sim/SimTextMetrics.h"
 
 namespace nuv {
 namespace {
@@ -21,7 +21,7 @@ BalloonDrawing Paint(int kind, const std::string& text, ITextMetrics& metrics) {
 }
 
 TEST(BalloonPainter, CentresMessageLinesOnFive) {
-    CFixedTextMetrics metrics;
+    CSimTextMetrics metrics;
     const std::pair<int, int> firstTops[] = {{1, 71}, {2, 57}, {3, 57}, {4, 43},
                                              {5, 43}, {6, 29}, {7, 29}, {8, 15}};
     for (auto [count, top] : firstTops) {
@@ -41,7 +41,7 @@ TEST(BalloonPainter, CentresMessageLinesOnFive) {
 }
 
 TEST(BalloonPainter, DrawsShadowedTextAndLinkAreas) {
-    CFixedTextMetrics metrics;  // kind 0: 8 px a letter, lines 18 px apart
+    CSimTextMetrics metrics;  // kind 0: 8 px a letter, lines 18 px apart
     BalloonDrawing drawing =
         Paint(kLinkBalloon, "<LINK=a.org>ab</LINK>c<BR>d<BR>x<LINK=b.org>e</LINK>", metrics);
     TextFont normal{16, false, false};
@@ -64,7 +64,7 @@ TEST(BalloonPainter, DrawsShadowedTextAndLinkAreas) {
 }
 
 TEST(BalloonPainter, LinksCarryOverLinesAndScrolledLines) {
-    CFixedTextMetrics metrics;  // kind 1: 6 px a letter, lines 14 px apart
+    CSimTextMetrics metrics;  // kind 1: 6 px a letter, lines 14 px apart
     // A link running over a line break continues at the start of the next line.
     BalloonDrawing spread = Paint(kTypingBalloon, "a<LINK=a.org>b<BR>c</LINK>d", metrics);
     std::vector<BalloonLinkArea> spreadAreas = {{0, Rect{50, 37, 56, 49}},

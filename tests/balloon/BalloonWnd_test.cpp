@@ -5,13 +5,62 @@
 #include <new>
 #include <random>
 
-#include "balloon/BalloonFakes.h"
 #include "balloon/BalloonGeometry.h"
-#include "balloon/FixedTextMetrics.h"
+#include "balloon/BalloonOwner.h"
+#include "balloon/BalloonPictures.h"
+#include "sim/SimBalloonWindows.h"
+#include "sim/SimTextMetrics.h"
 #include "support/TestEnv.h"
 
 namespace nuv {
 namespace {
+
+// Counts what the balloon tells its owner.
+class FakeBalloonOwner : public IBalloonOwner {
+  public:
+    void OnTextShown(CBalloonWnd&) override { ++textShown; }
+    void OnBalloonClosed(CBalloonWnd&) override { ++closed; }
+    void OpenLink(const std::string& url) override { opened.push_back(url); }
+
+    int textShown = 0;
+    int closed = 0;
+    std::vector<std::string> opened;
+};
+
+// Pictures by path; the shape lists one rectangle per row run that is not transparent.
+class FakeBalloonPictures : public IBalloonPictures {
+  public:
+    Image LoadObjectPicture(const std::string& path) override {
+        objectRequests.push_back(path);
+        auto it = files.find(path);
+        return it == files.end() ? Image() : it->second;
+    }
+    Image LoadBitmapFile(const std::string& path) override {
+        bitmapRequests.push_back(path);
+        auto it = files.find(path);
+        return it == files.end() ? Image() : it->second;
+    }
+    std::vector<Rect> MakeShape(const Image& picture, Pixel transparent) override {
+        std::vector<Rect> rects;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width();) {
+                if (picture.At(x, y) == transparent) {
+                    ++x;
+                    continue;
+                }
+                int left = x;
+                while (x < picture.width() && picture.At(x, y) != transparent)
+                    ++x;
+                rects.push_back(Rect{left, y, x, y + 1});
+            }
+        }
+        return rects;
+    }
+
+    std::map<std::string, Image> files;
+    std::vector<std::string> objectRequests;
+    std::vector<std::string> bitmapRequests;
+};
 
 using Lines = std::vector<std::string>;
 
@@ -36,7 +85,7 @@ class BalloonWndTest : public ::testing::Test {
     BalloonWndTest() { pictures.files[".\\PETS\\OBJ.BCF"] = ObjectPicture(); }
 
     CBalloonWnd& Open(int kind, const std::string& text) {
-        auto window = std::make_unique<test::FakeBalloonWindow>();
+        auto window = std::make_unique<CSimBalloonWindow>(sim);
         fake = window.get();
         balloon = std::make_unique<CBalloonWnd>(owner, kind, "OBJ.BCF", std::move(window), metrics,
                                                 pictures);
@@ -47,7 +96,7 @@ class BalloonWndTest : public ::testing::Test {
 
     // Fires timer `id` if it is running, as the system would.
     bool Fire(int id) {
-        if (fake->timers.count(id) == 0) return false;
+        if (!fake->HasTimer(id)) return false;
         balloon->OnTimer(id);
         return true;
     }
@@ -61,10 +110,11 @@ class BalloonWndTest : public ::testing::Test {
     }
 
     test::MemoryEnv env;
-    CFixedTextMetrics metrics;
-    test::FakeBalloonOwner owner;
-    test::FakeBalloonPictures pictures;
-    test::FakeBalloonWindow* fake = nullptr;
+    CSimContext sim;
+    CSimTextMetrics metrics;
+    FakeBalloonOwner owner;
+    FakeBalloonPictures pictures;
+    CSimBalloonWindow* fake = nullptr;
     std::unique_ptr<CBalloonWnd> balloon;
 };
 
@@ -110,10 +160,10 @@ TEST_F(BalloonWndTest, WithoutItsPictureTheBalloonIsAPlainRectangle) {
 }
 
 TEST_F(BalloonWndTest, RefusesUnknownKindsAndRefusedWindows) {
-    auto window = std::make_unique<test::FakeBalloonWindow>();
+    auto window = std::make_unique<CSimBalloonWindow>(sim);
     CBalloonWnd unknown(owner, 3, "OBJ.BCF", std::move(window), metrics, pictures);
     EXPECT_FALSE(unknown.Create());
-    auto refusing = std::make_unique<test::FakeBalloonWindow>();
+    auto refusing = std::make_unique<CSimBalloonWindow>(sim);
     refusing->refuseCreate = true;
     CBalloonWnd refused(owner, kLinkBalloon, "OBJ.BCF", std::move(refusing), metrics, pictures);
     EXPECT_FALSE(refused.Create());
@@ -131,7 +181,7 @@ TEST_F(BalloonWndTest, LinkBalloonShowsItsWholeTextOnTheFirstTick) {
     EXPECT_EQ(balloon.GetShownLines(), (Lines{"one", "two"}));
     EXPECT_TRUE(balloon.IsTextComplete());
     EXPECT_EQ(owner.textShown, 1);
-    EXPECT_FALSE(fake->timers.count(CBalloonWnd::kTypingTimer));
+    EXPECT_FALSE(fake->HasTimer(CBalloonWnd::kTypingTimer));
     EXPECT_TRUE(fake->HasTimer(CBalloonWnd::kCloseTimer, 5000));
     EXPECT_EQ(owner.closed, 0);
     ASSERT_TRUE(Fire(CBalloonWnd::kCloseTimer));
@@ -144,12 +194,12 @@ TEST_F(BalloonWndTest, TypingBalloonTakesOneTickPerJamo) {
     const std::pair<const char*, int> cases[] = {
         {"a", 1}, {"가", 2}, {"각", 3}, {"a가각", 6}, {"<TAB>", 1}, {"a<BR>b", 3}, {"", 1}};
     for (auto [text, ticks] : cases) {
-        owner = test::FakeBalloonOwner();
+        owner = FakeBalloonOwner();
         Open(kTypingBalloon, text);
         EXPECT_EQ(TicksToComplete(), ticks) << text;
         EXPECT_EQ(owner.textShown, 1) << text;
         EXPECT_TRUE(fake->HasTimer(CBalloonWnd::kCloseTimer, 5000)) << text;
-        EXPECT_FALSE(fake->timers.count(CBalloonWnd::kTypingTimer)) << text;
+        EXPECT_FALSE(fake->HasTimer(CBalloonWnd::kTypingTimer)) << text;
     }
 }
 
@@ -174,7 +224,7 @@ TEST_F(BalloonWndTest, MessageBalloonClosesFiveSecondsAfterCreation) {
     EXPECT_EQ(balloon.GetShownLines(), (Lines{"Level up!", "<LINK=x>"}));
     EXPECT_TRUE(balloon.GetAddresses().empty());
     EXPECT_EQ(fake->drawing.runs.size(), 2u);
-    EXPECT_FALSE(fake->timers.count(CBalloonWnd::kTypingTimer));
+    EXPECT_FALSE(fake->HasTimer(CBalloonWnd::kTypingTimer));
     EXPECT_TRUE(fake->HasTimer(CBalloonWnd::kCloseTimer, 5000));
     ASSERT_TRUE(Fire(CBalloonWnd::kCloseTimer));
     EXPECT_EQ(owner.closed, 1);
@@ -183,7 +233,7 @@ TEST_F(BalloonWndTest, MessageBalloonClosesFiveSecondsAfterCreation) {
 
 TEST_F(BalloonWndTest, EscapeAndEnterCloseAndReportOnce) {
     for (BalloonKey key : {BalloonKey::kEscape, BalloonKey::kEnter}) {
-        owner = test::FakeBalloonOwner();
+        owner = FakeBalloonOwner();
         CBalloonWnd& balloon = Open(kTypingBalloon, "abc");
         Fire(CBalloonWnd::kTypingTimer);
         balloon.OnKey(key);
@@ -201,15 +251,15 @@ TEST_F(BalloonWndTest, EscapeAndEnterCloseAndReportOnce) {
 }
 
 TEST_F(BalloonWndTest, TheOwnerMayDeleteTheBalloonWhenItCloses) {
-    struct DeletingOwner : test::FakeBalloonOwner {
+    struct DeletingOwner : FakeBalloonOwner {
         std::unique_ptr<CBalloonWnd>* held = nullptr;
         void OnBalloonClosed(CBalloonWnd& b) override {
-            test::FakeBalloonOwner::OnBalloonClosed(b);
+            FakeBalloonOwner::OnBalloonClosed(b);
             held->reset();
         }
     } deleting;
     deleting.held = &balloon;
-    auto window = std::make_unique<test::FakeBalloonWindow>();
+    auto window = std::make_unique<CSimBalloonWindow>(sim);
     fake = window.get();
     balloon = std::make_unique<CBalloonWnd>(deleting, kMessageBalloon, "OBJ.BCF", std::move(window),
                                             metrics, pictures);
@@ -311,7 +361,7 @@ class ThrowingMetrics : public ITextMetrics {
 
 TEST_F(BalloonWndTest, AnExceptionInsideAnEventClosesTheBalloon) {
     ThrowingMetrics throwing;
-    auto window = std::make_unique<test::FakeBalloonWindow>();
+    auto window = std::make_unique<CSimBalloonWindow>(sim);
     fake = window.get();
     balloon = std::make_unique<CBalloonWnd>(owner, kTypingBalloon, "OBJ.BCF", std::move(window),
                                             throwing, pictures);

@@ -29,7 +29,7 @@ BENCHMARK(BM_TimerTick)->Repetitions(9)->ReportAggregatesOnly(true);
 void BM_EngineTick(benchmark::State& state) {
     SimPet pet;
     if (!pet.started()) state.SkipWithError("the bench pet did not start");
-    CPet& engine = pet.desktop().dialog().pet();
+    CPetEngine& engine = pet.desktop().dialog().pet().Engine();
     int shapes = pet.desktop().ShapeChanges();
     for (auto _ : state)
         engine.Tick();

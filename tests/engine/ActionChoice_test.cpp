@@ -21,7 +21,7 @@ void SetCounters(CPet& pet, int s0, int s1, int s2, int s3) {
 std::set<int> Picks(CPet& pet, int draws = 400) {
     std::set<int> ids;
     for (int i = 0; i < draws; ++i)
-        ids.insert(pet.PickNextAction());
+        ids.insert(pet.Engine().PickNextAction());
     return ids;
 }
 
@@ -49,7 +49,8 @@ TEST(NeedFlags, FollowTheSumAndEachCounter) {
     };
     for (const Case& c : cases) {
         SetCounters(pet, c.s0, c.s1, c.s2, c.s3);
-        EXPECT_EQ(pet.GetNeedFlags(), c.flags) << c.s0 << " " << c.s1 << " " << c.s2 << " " << c.s3;
+        EXPECT_EQ(pet.Engine().GetNeedFlags(), c.flags)
+            << c.s0 << " " << c.s1 << " " << c.s2 << " " << c.s3;
     }
 }
 
@@ -146,7 +147,7 @@ class ActionEffects : public ::testing::Test {
 
 TEST_F(ActionEffects, CountersStayWithinZeroAndStatMax) {
     SetCounters(sim.pet(), 9990, 5, 10000, 0);
-    int flags = sim.pet().ApplyActionEffects(Effects(100, -100, 1, -1, 0));
+    int flags = sim.pet().Engine().ApplyActionEffects(Effects(100, -100, 1, -1, 0));
     EXPECT_EQ(state().PetS0, 10000);
     EXPECT_EQ(state().PetS1, 0);
     EXPECT_EQ(state().PetS2, 10000);
@@ -155,7 +156,7 @@ TEST_F(ActionEffects, CountersStayWithinZeroAndStatMax) {
     // Extreme values in the state file or the script do not wrap around.
     SetCounters(sim.pet(), 2147483647, -2147483647, 0, 0);
     state().PetPoint = 2147483647;
-    sim.pet().ApplyActionEffects(Effects(2147483647, -2147483647, 0, 0, 2147483647));
+    sim.pet().Engine().ApplyActionEffects(Effects(2147483647, -2147483647, 0, 0, 2147483647));
     EXPECT_EQ(state().PetS0, 10000);
     EXPECT_EQ(state().PetS1, 0);
     EXPECT_EQ(state().PetPoint, 1000);
@@ -163,13 +164,13 @@ TEST_F(ActionEffects, CountersStayWithinZeroAndStatMax) {
 
 TEST_F(ActionEffects, PointsStayWithinTheLevelAndTheLastThreshold) {
     state().PetPoint = 20;
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, -50));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, -50));
     EXPECT_EQ(state().PetPoint, 0);
     state().PetLevel = 2;
     state().PetPoint = 500;
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, -400));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, -400));
     EXPECT_EQ(state().PetPoint, 300);  // not below the threshold of the level
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, 5000));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, 5000));
     EXPECT_EQ(state().PetPoint, 1000);
     EXPECT_EQ(state().PetLevel, 2);  // the last level is never left
     EXPECT_EQ(sim.report.Count("level"), 0);
@@ -178,7 +179,7 @@ TEST_F(ActionEffects, PointsStayWithinTheLevelAndTheLastThreshold) {
 TEST_F(ActionEffects, LevelUpOpensBalloon207AndAtTheLastLevel206) {
     int saves = sim.report.Count("save");
     state().PetPoint = 95;
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, 10));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, 10));
     EXPECT_EQ(state().PetLevel, 1);
     EXPECT_EQ(BalloonTexts(), (std::vector<std::string>{"Level up"}));
     EXPECT_EQ(sim.report.Named("level").back()["level"], 1);
@@ -192,9 +193,9 @@ TEST_F(ActionEffects, LevelUpOpensBalloon207AndAtTheLastLevel206) {
     // One level an action, even when the points pass two thresholds.
     state().PetLevel = 0;
     state().PetPoint = 0;
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, 900));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, 900));
     EXPECT_EQ(state().PetLevel, 1);
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, 0));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, 0));
     EXPECT_EQ(state().PetLevel, 2);
     EXPECT_EQ(BalloonTexts(),
               (std::vector<std::string>{"Level up", "Level up", "Level up", "Top level"}));
@@ -204,12 +205,12 @@ TEST_F(ActionEffects, LevelUpOpensBalloon207AndAtTheLastLevel206) {
 TEST_F(ActionEffects, ALevelOutsideTheLevelsIsTakenAsTheNearestOne) {
     state().PetLevel = 12;
     state().PetPoint = 5;
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, 1));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, 1));
     EXPECT_EQ(state().PetLevel, 2);
     EXPECT_EQ(state().PetPoint, 300);
     state().PetLevel = -4;
     state().PetPoint = 5;
-    sim.pet().ApplyActionEffects(Effects(0, 0, 0, 0, 1));
+    sim.pet().Engine().ApplyActionEffects(Effects(0, 0, 0, 0, 1));
     EXPECT_EQ(state().PetLevel, 0);
     EXPECT_EQ(state().PetPoint, 6);
 }
@@ -217,7 +218,7 @@ TEST_F(ActionEffects, ALevelOutsideTheLevelsIsTakenAsTheNearestOne) {
 TEST_F(ActionEffects, EveryChangeIsSavedAndReadBack) {
     SetCounters(sim.pet(), 1234, 2345, 3456, 4567);
     state().PetPoint = 42;
-    sim.pet().ApplyActionEffects(Effects(1, 1, 1, 1, 1));
+    sim.pet().Engine().ApplyActionEffects(Effects(1, 1, 1, 1, 1));
     CPetInfo saved;
     ASSERT_TRUE(saved.LoadPetStateFile(sim.env.files, ".\\DATA\\CAT.CFG"));
     ASSERT_TRUE(saved.SetPetInfosPart());
@@ -252,7 +253,7 @@ TEST(ActionStart, AGameWithoutItsCursorRecordStillStarts) {
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
     sim.StartAction(ActionId::kStroke);
-    EXPECT_EQ(sim.pet().GetActionId(), ActionId::kStroke);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kStroke);
     EXPECT_EQ(sim.report.Count("cursor"), 0);
     sim.RunFor(5000);
 }

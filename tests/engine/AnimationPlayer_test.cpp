@@ -79,30 +79,30 @@ TEST(AnimationPlayer, DrawFrameBeforeTheFirstTickShowsTheFirstFrame) {
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
     sim.StartAction(150);
-    EXPECT_EQ(sim.pet().framePos(), -1);
-    EXPECT_EQ(sim.pet().FrameSource(), (Rect{60, 60, 80, 80}));
+    EXPECT_EQ(sim.pet().Engine().framePos(), -1);
+    EXPECT_EQ(sim.pet().Engine().FrameSource(), (Rect{60, 60, 80, 80}));
     sim.RunFor(240);
-    EXPECT_EQ(sim.pet().framePos(), 1);
-    EXPECT_EQ(sim.pet().FrameSource(), (Rect{140, 0, 160, 20}));
+    EXPECT_EQ(sim.pet().Engine().framePos(), 1);
+    EXPECT_EQ(sim.pet().Engine().FrameSource(), (Rect{140, 0, 160, 20}));
 }
 
 TEST(AnimationPlayer, ReplacedSequencesComeBackAsTheyWere) {
     SimHarness sim;
     ASSERT_TRUE(sim.Start());
     CPet& pet = sim.pet();
-    pet.PlaySequence({13});
-    EXPECT_EQ(pet.curAnim()->id, 13);
-    EXPECT_EQ(pet.framePos(), 0);
-    pet.PlaySequence({14, 15});
+    pet.Engine().PlaySequence({13});
+    EXPECT_EQ(pet.Engine().curAnim()->id, 13);
+    EXPECT_EQ(pet.Engine().framePos(), 0);
+    pet.Engine().PlaySequence({14, 15});
     EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{14, 15}));
-    pet.RestoreSequence();
+    pet.Engine().RestoreSequence();
     EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{1, 2}));
-    EXPECT_EQ(pet.curAnim()->id, 1);
-    pet.RestoreSequence();  // nothing saved: nothing changes
+    EXPECT_EQ(pet.Engine().curAnim()->id, 1);
+    pet.Engine().RestoreSequence();  // nothing saved: nothing changes
     EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{1, 2}));
 
     // A new action restores the list of the action it replaces.
-    pet.PlaySequence({20});
+    pet.Engine().PlaySequence({20});
     sim.StartAction(150);
     EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{1, 2}));
 }
@@ -167,7 +167,7 @@ TEST(AnimationPlayer, BadAnimationDataNeverStopsThePet) {
         ASSERT_TRUE(sim.Start()) << c.what;
         sim.RunFor(30000);
         EXPECT_GE(sim.report.Count("action"), 5) << c.what;
-        Rect source = sim.pet().FrameSource();
+        Rect source = sim.pet().Engine().FrameSource();
         EXPECT_TRUE(source.IsEmpty() || (source.left >= 0 && source.top >= 0 &&
                                          source.right <= 200 && source.bottom <= 80))
             << c.what;
@@ -188,14 +188,14 @@ TEST(AnimationPlayer, AFrameOutsideTheTableKeepsTheLastShape) {
     sim.RunFor(120);  // frame 40: no region
     EXPECT_EQ(sim.desktop->ShapeChanges(), changes);
     EXPECT_EQ(sim.desktop->Shape(), shown);
-    EXPECT_TRUE(sim.pet().FrameSource().IsEmpty());
+    EXPECT_TRUE(sim.pet().Engine().FrameSource().IsEmpty());
 }
 
 TEST(AnimationPlayer, AMissingActionFallsBackTo100) {
     SimHarness sim;
     ASSERT_TRUE(sim.Start());
-    EXPECT_EQ(sim.pet().StartAction(4321, true, false), 100);
-    EXPECT_EQ(sim.pet().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().StartAction(4321, true, false), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
     EXPECT_EQ(sim.report.Named("action").back()["id"], 100);
 }
 

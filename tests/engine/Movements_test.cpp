@@ -25,14 +25,14 @@ class Movements : public ::testing::Test {
         sim.reset();  // one harness at a time: each installs its files and clock
         sim = std::make_unique<SimHarness>(pet, Traced());
         ASSERT_TRUE(sim->Start());
-        sim->desktop->Move(left, kStand);
+        sim->desktop->window().Move(left, kStand);
         sim->StartAction(id);
     }
     // Runs timer-2 ticks until the action changes (at most `limit` ticks); the window's place
     // after each tick.
     std::vector<Point> TicksWhile(int id, int limit = 1000) {
         std::vector<Point> places;
-        for (int i = 0; i < limit && sim->pet().GetActionId() == id; ++i) {
+        for (int i = 0; i < limit && sim->pet().Engine().GetActionId() == id; ++i) {
             sim->RunFor(120);
             places.push_back({sim->Window().left, sim->Window().top});
         }
@@ -91,10 +91,10 @@ TEST_F(Movements, ThePairOfWalksSharesOneClock) {
     uint64_t start = sim->desktop->Now();
     int turns = 0;
     for (int i = 0; i < 1000; ++i) {
-        int id = sim->pet().GetActionId();
+        int id = sim->pet().Engine().GetActionId();
         if (id != 140 && id != 141) break;
         sim->RunFor(120);
-        if (sim->pet().GetActionId() != id) ++turns;
+        if (sim->pet().Engine().GetActionId() != id) ++turns;
         EXPECT_GE(sim->Window().left, 0);
         EXPECT_LE(sim->Window().right, kWidth);
     }
@@ -128,7 +128,7 @@ TEST_F(Movements, TheRunsInsertHopsAndDashesAndComeBackFromThem) {
     pet.Action(142).duration = pet.Action(143).duration = 120;
     StartIn(pet, 142, 500);
     for (int i = 0; i < 2000; ++i) {
-        int id = sim->pet().GetActionId();
+        int id = sim->pet().Engine().GetActionId();
         if (id != 142 && id != 143) break;
         sim->RunFor(120);
     }
@@ -192,7 +192,7 @@ TEST_F(Movements, ARunEndsWithItsClosingAnimation) {
         StartIn(pet, id, 400);
         std::size_t first = sim->report.events.size();
         TicksWhile(id, 400);
-        ASSERT_NE(sim->pet().GetActionId(), id);
+        ASSERT_NE(sim->pet().Engine().GetActionId(), id);
         int lastAnim = -1;
         for (std::size_t i = first; i < LastActionIndex(); ++i) {
             const SimEvent& e = sim->report.events[i];
@@ -244,10 +244,10 @@ TEST_F(Movements, AGlideStaysOnTheDesktopAndLandsOnTheGround) {
         sim.reset();
         sim = std::make_unique<SimHarness>(pet, options);
         ASSERT_TRUE(sim->Start());
-        sim->desktop->Move(500, kStand);
+        sim->desktop->window().Move(500, kStand);
         sim->StartAction(ActionId::kGlide);
         std::vector<Point> places = TicksWhile(144, 5000);
-        ASSERT_NE(sim->pet().GetActionId(), ActionId::kGlide) << seed;
+        ASSERT_NE(sim->pet().Engine().GetActionId(), ActionId::kGlide) << seed;
         EXPECT_EQ(sim->Window().top, kStand) << seed;
         int highest = kStand;
         for (Point p : places) {

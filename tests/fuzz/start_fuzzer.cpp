@@ -122,8 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.name = "Fuzz";
     options.events = Input(size);
     options.files = &files;
-    nuv::ISimReporter reporter;
-    nuv::CSimDesktop desktop(options, &reporter);
+    nuv::IPetEvents nobody;
+    nuv::CSimDesktop desktop(options, &nobody);
     desktop.Run();
     return 0;
 }

@@ -283,8 +283,8 @@ TEST(CatchTheCursor, AnotherActionEndsTheHang) {
     scene.mark = scene.sim.report.events.size();
     scene.sim.Input(SimInput::kCommand, 230);
     EXPECT_FALSE(scene.sim.desktop->HookInstalled());
-    EXPECT_FALSE(scene.sim.pet().hookActive());
-    EXPECT_EQ(scene.sim.pet().GetActionId(), 530);
+    EXPECT_FALSE(scene.sim.pet().Engine().hookActive());
+    EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), 530);
     EXPECT_EQ(scene.Texts("cursor"), (std::vector<std::string>{"null", ".\\PETS\\C3.CUR"}));
     Rect before = scene.sim.Window();
     scene.MoveCursor(700, 300);

@@ -39,12 +39,12 @@ class GameScene {
         sim.RunFor(kTickMs);
         CPet& pet = sim.pet();
         TickState state;
-        state.action = pet.GetActionId();
-        state.animation = pet.curAnim() ? pet.curAnim()->id : -1;
-        state.subState = pet.subState();
-        state.framePos = pet.framePos();
+        state.action = pet.Engine().GetActionId();
+        state.animation = pet.Engine().curAnim() ? pet.Engine().curAnim()->id : -1;
+        state.subState = pet.Engine().subState();
+        state.framePos = pet.Engine().framePos();
         state.window = sim.Window();
-        state.hook = pet.hookActive();
+        state.hook = pet.Engine().hookActive();
         ticks.push_back(state);
         return ticks.back();
     }

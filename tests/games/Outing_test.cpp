@@ -113,7 +113,7 @@ TEST(Outing, AnotherActionTakesTheObjectAwayAndShowsThePet) {
     scene.StartGame(301);
     ASSERT_TRUE(scene.TickUntilStage(6, 300));
     scene.sim.Input(SimInput::kCommand, CommandId::kTag);
-    EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTag);
+    EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kTag);
     EXPECT_EQ(scene.ObjectEvents().back()[0], 0);
     EXPECT_EQ(scene.Visibility(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(scene.sim.desktop->Visible());

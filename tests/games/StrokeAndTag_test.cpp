@@ -58,7 +58,7 @@ TEST(Stroke, EachStrokePlaysTheStrokeAnimationOnceAndOnlyDuringTheGame) {
     scene.StartGame(530);
     scene.Tick();
     scene.sim.Input(SimInput::kSetCursor);
-    EXPECT_EQ(scene.sim.pet().subState(), 1);
+    EXPECT_EQ(scene.sim.pet().Engine().subState(), 1);
     EXPECT_EQ(scene.Tick().animation, 52);
     EXPECT_EQ(scene.Tick().animation, 50);  // the game's own list again
 }

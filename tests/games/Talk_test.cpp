@@ -54,7 +54,7 @@ TEST(Talk, TheNeedsChooseWhatThePetSays) {
         ASSERT_EQ(balloons.size(), 1u) << c.s0 << " " << c.s1 << " " << c.s2 << " " << c.s3;
         EXPECT_EQ(balloons[0]["kind"], 1);
         EXPECT_EQ(c.said.count(balloons[0].texts[0]), 1u) << balloons[0].texts[0];
-        EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTalkNeeds);
+        EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kTalkNeeds);
     }
 }
 
@@ -134,7 +134,7 @@ TEST(Talk, NothingToSayMovesOnAtOnce) {
         scene.Tick();
         EXPECT_TRUE(scene.Events("balloon").empty()) << c.talk;
         EXPECT_EQ(scene.Actions().size(), 2u) << c.talk;
-        EXPECT_NE(scene.sim.pet().GetActionId(), c.talk);
+        EXPECT_NE(scene.sim.pet().Engine().GetActionId(), c.talk);
     }
 }
 
@@ -167,7 +167,7 @@ TEST(AdvertisementTalk, LinkOpensInTheBrowserFromItsAreaOnly) {
     scene.Tick();
     std::vector<SimEvent> shown = scene.Events("balloon_shown");
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].texts, (std::vector<std::string>{"Visit us", "link:www.example.org"}));
+    EXPECT_EQ(shown[0].texts, (std::vector<std::string>{"Visit us", "www.example.org"}));
 
     for (auto [x, y] : {std::pair{91, 45}, {108, 45}, {100, 36}, {100, 53}, {60, 45}}) {
         scene.sim.Input(SimInput::kBalloonClick, x, y);
@@ -179,7 +179,7 @@ TEST(AdvertisementTalk, LinkOpensInTheBrowserFromItsAreaOnly) {
     EXPECT_EQ(scene.Texts("open"),
               (std::vector<std::string>{"http://www.example.org", "http://www.example.org"}));
     EXPECT_TRUE(scene.Events("balloon_closed").empty());  // a click never closes it
-    EXPECT_EQ(scene.sim.pet().GetActionId(), ActionId::kTalkAdvertisement);
+    EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kTalkAdvertisement);
 
     scene.sim.Input(SimInput::kBalloonKey, 1);
     EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);
@@ -197,8 +197,7 @@ TEST(AdvertisementTalk, LinkOnTheSecondLineOpensItsOwnAddress) {
     scene.Tick();
     ASSERT_EQ(scene.Events("balloon_shown").size(), 1u);
     EXPECT_EQ(scene.Events("balloon_shown")[0].texts,
-              (std::vector<std::string>{"one", "see here now", "link:a.example.org",
-                                        "link:example.org/b"}));
+              (std::vector<std::string>{"one", "see here now", "a.example.org", "example.org/b"}));
     scene.sim.Input(SimInput::kBalloonClick, 80, 60);   // "here": x 76..108, y 55..71
     scene.sim.Input(SimInput::kBalloonClick, 50, 40);   // "one": x 44..68, y 37..53
     scene.sim.Input(SimInput::kBalloonClick, 112, 60);  // " now" is no link

@@ -7,32 +7,29 @@
 #include "formats/BcfImage.h"
 #include "formats/BmpDecoder.h"
 #include "shape/Region.h"
+#include "support/SimHarness.h"
 #include "support/TestEnv.h"
 
 namespace nuv::test {
 namespace {
 
-struct WindowLog {
-    std::vector<std::pair<Point, Size>> places;
-    std::vector<Rect> sources;
-    Image picture;
-    Region shape;
-    std::vector<bool> shows;
-};
-
-class FakeObjectWindow : public IObjectWindow {
-  public:
-    explicit FakeObjectWindow(WindowLog* log) : log_(log) {}
-    void Place(Point position, Size size) override { log_->places.push_back({position, size}); }
-    void SetPicture(const Image& picture, const Region& shape, const Rect& source) override {
-        log_->picture = picture;
-        log_->shape = shape;
-        log_->sources.push_back(source);
+// An object window on the simulated desktop; its shows and hides are told as events.
+struct ObjectScene {
+    explicit ObjectScene(IFileSystem& files) {
+        auto created = std::make_unique<CSimObjectWindow>(sim);
+        window = created.get();
+        object = std::make_unique<CObjectWnd>(std::move(created), files);
     }
-    void Show(bool visible) override { log_->shows.push_back(visible); }
-
-  private:
-    WindowLog* log_;
+    std::vector<bool> Shows() const {
+        std::vector<bool> shows;
+        for (const SimEvent& e : report.Named("object"))
+            shows.push_back(e["show"] == 1);
+        return shows;
+    }
+    RecordingReporter report;
+    CSimContext sim{&report};
+    CSimObjectWindow* window = nullptr;
+    std::unique_ptr<CObjectWnd> object;
 };
 
 constexpr Pixel kRed = MakePixel(200, 0, 0);
@@ -61,34 +58,34 @@ ObjectDesc Desc(Rect source) {
 TEST(ObjectWnd, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
     MemoryEnv env;
     PutObjectImage(env.files);
-    WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
+    ObjectScene scene(env.files);
+    CObjectWnd& object = *scene.object;
+    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
-    ASSERT_EQ(log.places.size(), 1u);
-    EXPECT_EQ(log.places[0].first.x, 7);
-    EXPECT_EQ(log.places[0].first.y, 700);
-    EXPECT_EQ(log.places[0].second.width, 20);
-    EXPECT_EQ(log.places[0].second.height, 10);
+    EXPECT_EQ(log.places, 1);
+    EXPECT_EQ(log.position, (Point{7, 700}));
+    EXPECT_EQ(log.size, (Size{20, 10}));
     ASSERT_EQ(log.picture.width(), 20);
     ASSERT_EQ(log.picture.height(), 10);
     EXPECT_EQ(log.picture.At(0, 0), kRed);
     EXPECT_EQ(log.shape.Area(), 20 * 10 - 1);  // the green pixel is cut away
     EXPECT_FALSE(log.shape.Contains(5, 5));
-    EXPECT_TRUE(log.shows.empty());  // hidden until shown
+    EXPECT_TRUE(scene.Shows().empty());  // hidden until shown
     object.ShowObject(true);
     object.ShowObject(false);
-    EXPECT_EQ(log.shows, (std::vector<bool>{true, false}));
+    EXPECT_EQ(scene.Shows(), (std::vector<bool>{true, false}));
 }
 
 TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
     MemoryEnv env;
     PutObjectImage(env.files);
-    WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
+    ObjectScene scene(env.files);
+    CObjectWnd& object = *scene.object;
+    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
     object.SetSourceRect(35, 0, 45, 20);  // another size, with the green column at x 5
-    EXPECT_EQ(log.places.size(), 1u);
-    EXPECT_EQ(log.sources.back(), (Rect{35, 0, 45, 20}));
+    EXPECT_EQ(log.places, 1);
+    EXPECT_EQ(log.source, (Rect{35, 0, 45, 20}));
     EXPECT_EQ(object.Desc().source, (Rect{35, 0, 45, 20}));
     ASSERT_EQ(log.picture.width(), 10);
     EXPECT_EQ(log.picture.At(0, 0), kBlue);
@@ -99,8 +96,9 @@ TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
 TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
     MemoryEnv env;
     PutObjectImage(env.files);
-    WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
+    ObjectScene scene(env.files);
+    CObjectWnd& object = *scene.object;
+    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({10, 10, 30, 20}));
     EXPECT_EQ(log.shape, Region(Rect{0, 0, 20, 10}));
     object.SetSourceRect(40, 0, 41, 20);
@@ -109,10 +107,11 @@ TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
 
 TEST(ObjectWnd, MissingImageLeavesTheWindowWithoutPictureOrShape) {
     MemoryEnv env;
-    WindowLog log;
-    CObjectWnd object(std::make_unique<FakeObjectWindow>(&log), env.files);
+    ObjectScene scene(env.files);
+    CObjectWnd& object = *scene.object;
+    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
-    EXPECT_EQ(log.places.size(), 1u);
+    EXPECT_EQ(log.places, 1);
     EXPECT_TRUE(log.picture.empty());
     EXPECT_TRUE(log.shape.IsEmpty());
     EXPECT_FALSE(env.log.messages().empty());  // the loader says why

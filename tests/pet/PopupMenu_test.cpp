@@ -192,7 +192,7 @@ TEST_F(PopupMenu, TheOptionsSubmenuReflectsTheSwitchesAndThePets) {
     pet.texts.push_back("313;Register;");
     pet.texts.push_back("314;Start with the desktop;");
     Start(pet);
-    sim->desktop->SetStartWithDesktop(true);
+    sim->desktop->system().SetStartWithDesktop(true);
     MenuModel twoPets = Menu();
     const std::vector<MenuItem>& two = twoPets.items[3].items;
     EXPECT_EQ(two[2].text, "Start with the desktop");

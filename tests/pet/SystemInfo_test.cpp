@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "pet/SystemInfo.h"
+#include "sim/SimCursors.h"
+#include "sim/SimSystem.h"
+#include "support/SimHarness.h"
 #include "support/TestEnv.h"
 
 namespace nuv::test {
@@ -50,57 +53,34 @@ TEST(WindowsVersionName, NamesTheVersionsOfTheTable) {
     }
 }
 
-// Services that count what is asked of them.
-class FakeSystem : public ISystemServices, public ISystemCursors {
-  public:
-    uint32_t versionError = 0;
-    OsVersion version;
-    int saves = 0, restores = 0;
-    std::vector<std::string> applied;
-
-    uint32_t GetVersion(OsVersion* v) override {
-        if (versionError) return versionError;
-        *v = version;
-        return 0;
-    }
-    bool OpenInternetLibrary() override { return false; }
-    int GetDragFullWindows() override { return 0; }
-    void SetDragFullWindows(int) override {}
-    void PlaySoundFile(const std::string&) override {}
-    void OpenUrl(const std::string&) override {}
-    bool StartsWithDesktop() override { return false; }
-    bool SetStartWithDesktop(bool) override { return false; }
-
-    void SaveCursors() override { ++saves; }
-    bool ApplyCursorFile(const std::string& path) override {
-        applied.push_back(path);
-        return true;
-    }
-    bool ApplyCursorResource(int id) override {
-        applied.push_back("resource:" + std::to_string(id));
-        return true;
-    }
-    void RestoreCursors() override { ++restores; }
-    bool LoadHoverCursor(const std::string&) override { return true; }
-    void ShowHoverCursor() override {}
-    void DestroyHoverCursor() override {}
-};
-
+// The simulated desktop's services; the cursors it applies are told as events.
 class SystemInfo : public ::testing::Test {
   protected:
-    SystemInfo() { info.AttachSystem(&fake, &fake, nullptr); }
+    SystemInfo() {
+        system.internet = false;
+        info.AttachSystem(system, cursors, NoDesktop());
+    }
+    std::vector<std::string> Applied() const {
+        std::vector<std::string> applied;
+        for (const SimEvent& e : report.Named("cursor"))
+            applied.push_back(e.texts[0]);
+        return applied;
+    }
     MemoryEnv env;
-    FakeSystem fake;
+    RecordingReporter report;
+    CSimContext sim{&report};
+    CSimSystem system{sim};
+    CSimCursors cursors{sim};
     CSystemInfo info;
 };
 
 TEST_F(SystemInfo, AFailedVersionQueryIsLoggedAndGivesNoName) {
-    fake.versionError = 87;
+    system.versionError = 87;
     EXPECT_EQ(info.GetWindowType(), "");
     EXPECT_TRUE(env.log.Contains(
         "GetWindowType() - 시스템으로부터 OS 버전을 얻어오지 못했습니다. Error = 87"));
-    fake.versionError = 0;
-    fake.version = Version(OsVersion::kWindowsNt, 4, 0);
+    system.versionError = 0;
+    system.version = Version(OsVersion::kWindowsNt, 4, 0);
     EXPECT_EQ(info.GetWindowType(), "Windows NT 4.0");
     EXPECT_EQ(info.IsInternetAvailable(), 0);
 }
@@ -108,34 +88,34 @@ TEST_F(SystemInfo, AFailedVersionQueryIsLoggedAndGivesNoName) {
 TEST_F(SystemInfo, ASecondReplacementKeepsTheUsersCursors) {
     info.SetCursorFromResource(136);
     info.SetCursorFromFile(".\\PETS\\C0.CUR");
-    EXPECT_EQ(fake.saves, 1);
-    EXPECT_EQ(fake.applied, (std::vector<std::string>{"resource:136", ".\\PETS\\C0.CUR"}));
+    EXPECT_EQ(cursors.saves, 1);
+    EXPECT_EQ(Applied(), (std::vector<std::string>{"resource:136", ".\\PETS\\C0.CUR"}));
     EXPECT_TRUE(info.CursorsReplaced());
     info.RestoreSystemCursors();
-    EXPECT_EQ(fake.restores, 1);
+    EXPECT_EQ(cursors.restores, 1);
     EXPECT_FALSE(info.CursorsReplaced());
 
     // Restoring again, or with nothing saved, does nothing.
     info.RestoreSystemCursors();
-    EXPECT_EQ(fake.restores, 1);
+    EXPECT_EQ(cursors.restores, 1);
 
     // A later replacement saves anew.
     info.SetCursorFromResource(168);
-    EXPECT_EQ(fake.saves, 2);
+    EXPECT_EQ(cursors.saves, 2);
 }
 
 TEST_F(SystemInfo, TheUsersCursorsComeBackWhenThePetGoes) {
     {
         CSystemInfo pet;
-        pet.AttachSystem(&fake, &fake, nullptr);
+        pet.AttachSystem(system, cursors, NoDesktop());
         pet.SetCursorFromResource(136);
     }
-    EXPECT_EQ(fake.restores, 1);
+    EXPECT_EQ(cursors.restores, 1);
     {
         CSystemInfo pet;
-        pet.AttachSystem(&fake, &fake, nullptr);
+        pet.AttachSystem(system, cursors, NoDesktop());
     }
-    EXPECT_EQ(fake.restores, 1);
+    EXPECT_EQ(cursors.restores, 1);
 }
 
 }  // namespace

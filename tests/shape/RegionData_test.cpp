@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sim/SimLoadingWindow.h"
 #include "support/PictureFiles.h"
 #include "support/TestEnv.h"
 
@@ -124,35 +125,20 @@ TEST(SetRegionData, NoPathAndUnreadableFile) {
                                       "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 32"}));
 }
 
-// Records what the loading window is told; each report lets 700 ms pass.
-class RecordingWindow : public ILoadingWindow {
-  public:
-    explicit RecordingWindow(ManualClock& clock) : clock_(clock) {}
-    void Open(int range) override { calls.push_back("open " + std::to_string(range)); }
-    void Report(int seconds, int percentage, int position) override {
-        calls.push_back(std::to_string(seconds) + "s " + std::to_string(percentage) + "% " +
-                        std::to_string(position));
-        clock_.Advance(700);
-    }
-    void Close() override { calls.push_back("close"); }
-    std::vector<std::string> calls;
-
-  private:
-    ManualClock& clock_;
-};
-
 TEST(SetRegionData, LoadingWindowFollowsEachFrame) {
     test::MemoryEnv env;
-    env.clock.SetTicks(0xFFFFFF00u);  // the tick count wraps during the load
+    CSimContext sim;
+    sim.clock.SetTicks(0xFFFFFF00u);  // the tick count wraps during the load
     env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{{0, 0, 1}, {0, 1, 1}}, {}, {}}));
-    RecordingWindow window(env.clock);
+    CSimLoadingWindow window(sim);
+    window.msPerReport = 700;
     CRegionData data;
-    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock, window));
+    ASSERT_TRUE(data.SetRegionData(env.files, kPath, sim.clock, window));
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{"open 3", "0s 0% 1", "0s 33% 2", "1s 66% 3", "close"}));
     window.calls.clear();
     env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{}}));
-    EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock, window));
+    EXPECT_FALSE(data.SetRegionData(env.files, kPath, sim.clock, window));
     EXPECT_EQ(window.calls, (std::vector<std::string>{"open 3", "0s 0% 1", "close"}));
 }
 

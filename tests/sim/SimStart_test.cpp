@@ -15,7 +15,7 @@ TEST(SimStart, PetStandsOnTheGroundAndAnimates) {
     int before = sim.desktop->ShapeChanges();
     sim.RunFor(1000);
     EXPECT_GT(sim.desktop->ShapeChanges(), before + 5);
-    EXPECT_EQ(sim.pet().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
 }
 
 }  // namespace

@@ -130,10 +130,11 @@ class RandomUser {
 class SaveReader : public RecordingReporter {
   public:
     explicit SaveReader(MemoryFileSystem& files) : files_(files) {}
-    void OnSave(uint64_t t, bool ok) override {
-        RecordingReporter::OnSave(t, ok);
+    void OnEvent(const PetEvent& event) override {
+        RecordingReporter::OnEvent(event);
+        if (!event.Is("save")) return;
         ++saves;
-        if (!ok || !Readable()) ++failures;
+        if (events.back()["ok"] != 1 || !Readable()) ++failures;
     }
     int saves = 0;
     int failures = 0;
@@ -167,16 +168,16 @@ class Soak : public ::testing::Test {
         ASSERT_LE(s.PetPoint, 1000);
         ASSERT_GE(s.PetLevel, 0);
         ASSERT_LE(s.PetLevel, 2);
-        ASSERT_NE(pet.curAction(), nullptr);
+        ASSERT_NE(pet.Engine().curAction(), nullptr);
         // Outside a drag and the hanging on the cursor the visible pet stays on the desktop:
         // the cursor games may take its centre to the screen's edge, and a falling glide may
         // end one pixel low for a tick.
         Rect w = desktop.WindowRect();
-        if (!desktop.dialog().dragging() && !pet.hookActive() && desktop.Visible()) {
-            ASSERT_GE(w.left, -10) << pet.GetActionId();
-            ASSERT_LE(w.right, 1024 + 10) << pet.GetActionId();
-            ASSERT_GE(w.top, 0) << pet.GetActionId();
-            ASSERT_LE(w.bottom, 738 + 31) << pet.GetActionId();
+        if (!desktop.dialog().dragging() && !pet.Engine().hookActive() && desktop.Visible()) {
+            ASSERT_GE(w.left, -10) << pet.Engine().GetActionId();
+            ASSERT_LE(w.right, 1024 + 10) << pet.Engine().GetActionId();
+            ASSERT_GE(w.top, 0) << pet.Engine().GetActionId();
+            ASSERT_LE(w.bottom, 738 + 31) << pet.Engine().GetActionId();
         }
     }
     // Lives `hours` with random input; the events of the run (name, action, time).

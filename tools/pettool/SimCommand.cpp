@@ -5,6 +5,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <variant>
 
 #include "app/PetMainDlg.h"
 #include "base/Log.h"
@@ -100,10 +101,11 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
 }
 
 // The start-up's log lines, which the simulated desktop hands over with the start.
-class StartLog : public ISimReporter {
+class StartLog : public IPetEvents {
   public:
-    void OnStart(uint64_t, bool, const Rect&, const std::vector<std::string>& log) override {
-        lines = log;
+    void OnEvent(const PetEvent& event) override {
+        if (!event.Is("start")) return;
+        if (auto* log = std::get_if<std::vector<std::string>>(event.Find("log"))) lines = *log;
     }
     std::vector<std::string> lines;
 };

@@ -1,5 +1,7 @@
 #include "pettool/SimJsonReporter.h"
 
+#include <variant>
+
 #include "pet/MenuModel.h"
 #include "pet/Pet.h"
 
@@ -36,127 +38,35 @@ Json MenuItems(const std::vector<MenuItem>& items, const MenuModel& menu) {
     return list;
 }
 
-}  // namespace
+// A field's value as JSON: texts as UTF-8, a rectangle as [left, top, right, bottom].
+struct ToJson {
+    Json operator()(bool v) const { return v; }
+    Json operator()(int v) const { return v; }
+    Json operator()(const std::string& v) const { return Utf8(v); }
+    Json operator()(const std::vector<std::string>& v) const { return Utf8List(v); }
+    Json operator()(const Rect& r) const { return {r.left, r.top, r.right, r.bottom}; }
+    Json operator()(std::nullptr_t) const { return nullptr; }
+    Json operator()(const MenuModel* menu) const { return MenuItems(menu->items, *menu); }
+};
 
-Json SimJsonReporter::Event(uint64_t t, const char* name) {
+Json Event(uint64_t t, const char* name) {
     Json event;
     event["t"] = t;
     event["ev"] = name;
     return event;
 }
 
-void SimJsonReporter::OnStart(uint64_t t, bool ok, const Rect& window,
-                              const std::vector<std::string>& log) {
-    Json e = Event(t, "start");
-    e["ok"] = ok;
-    e["x"] = window.left;
-    e["y"] = window.top;
-    e["w"] = window.Width();
-    e["h"] = window.Height();
-    if (!ok) e["log"] = Utf8List(log);
+}  // namespace
+
+void SimJsonReporter::OnEvent(const PetEvent& event) {
+    Json e = Event(event.time, event.kind);
+    for (const PetEvent::Field& field : event.fields) {
+        // The start's log is printed only when the start failed.
+        if (event.Is("start") && std::string_view(field.name) == "log" && e.value("ok", false))
+            continue;
+        e[field.name] = std::visit(ToJson{}, field.value);
+    }
     PrintJson(e);
-}
-
-void SimJsonReporter::OnAction(uint64_t t, int id, int previous, Point position) {
-    Json e = Event(t, "action");
-    e["id"] = id;
-    e["prev"] = previous;
-    e["x"] = position.x;
-    e["y"] = position.y;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnTick(uint64_t t, int timer, int animation, int frame, Point position) {
-    Json e = Event(t, "tick");
-    e["timer"] = timer;
-    e["anim"] = animation;
-    e["frame"] = frame;
-    e["x"] = position.x;
-    e["y"] = position.y;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnBalloon(uint64_t t, int kind, const std::string& text, Point position) {
-    Json e = Event(t, "balloon");
-    e["kind"] = kind;
-    e["text"] = Utf8(text);
-    e["x"] = position.x;
-    e["y"] = position.y;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnBalloonShown(uint64_t t, const std::vector<std::string>& lines,
-                                     const std::vector<std::string>& links) {
-    Json e = Event(t, "balloon_shown");
-    e["lines"] = Utf8List(lines);
-    e["links"] = Utf8List(links);
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnBalloonClosed(uint64_t t) {
-    PrintJson(Event(t, "balloon_closed"));
-}
-
-void SimJsonReporter::OnOpenUrl(uint64_t t, const std::string& url) {
-    Json e = Event(t, "open");
-    e["url"] = Utf8(url);
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnObject(uint64_t t, bool shown, const Rect& source, Point position) {
-    Json e = Event(t, "object");
-    e["show"] = shown;
-    e["rect"] = {source.left, source.top, source.right, source.bottom};
-    e["x"] = position.x;
-    e["y"] = position.y;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnLevel(uint64_t t, int level) {
-    Json e = Event(t, "level");
-    e["level"] = level;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnSave(uint64_t t, bool ok) {
-    Json e = Event(t, "save");
-    e["ok"] = ok;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnSound(uint64_t t, const std::string& file) {
-    Json e = Event(t, "sound");
-    e["file"] = Utf8(file);
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnCursor(uint64_t t, const std::optional<std::string>& set) {
-    Json e = Event(t, "cursor");
-    e["set"] = set ? Json(Utf8(*set)) : Json(nullptr);
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnMenu(uint64_t t, const MenuModel& menu) {
-    Json e = Event(t, "menu");
-    e["items"] = MenuItems(menu.items, menu);
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnMessage(uint64_t t, const std::string& text, const std::string& caption) {
-    Json e = Event(t, "message");
-    e["text"] = Utf8(text);
-    e["caption"] = Utf8(caption);
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnWindowVisible(uint64_t t, bool visible) {
-    Json e = Event(t, "window");
-    e["visible"] = visible;
-    PrintJson(e);
-}
-
-void SimJsonReporter::OnExit(uint64_t t) {
-    PrintJson(Event(t, "exit"));
 }
 
 Json SimJsonReporter::EndEvent(uint64_t t, const Rect& window, const CPet& pet) {
@@ -164,7 +74,7 @@ Json SimJsonReporter::EndEvent(uint64_t t, const Rect& window, const CPet& pet) 
     Json e = Event(t, "end");
     e["x"] = window.left;
     e["y"] = window.top;
-    e["action"] = pet.GetActionId();
+    e["action"] = pet.Engine().GetActionId();
     e["state"] = {{"PetLevel", s.PetLevel}, {"PetPoint", s.PetPoint}, {"PetS0", s.PetS0},
                   {"PetS1", s.PetS1},       {"PetS2", s.PetS2},       {"PetS3", s.PetS3}};
     return e;
