@@ -147,7 +147,7 @@ TEST_F(DragDrop, AnUpwardThrowWithoutSidewaysMovementTurnsAtTheTop) {
 }
 
 TEST_F(DragDrop, ACommandDuringAFlightPutsThePetBackOnItsNormalTimer) {
-    for (int command : {230, 9022}) {
+    for (int command : {CommandId::kStroke, CommandId::kToggleSound}) {
         Flick({500, 300}, {420, 290});  // a long flight: up at 10 px a tick from y 285
         ASSERT_EQ(sim.pet().Engine().GetActionId(), ActionId::kThrown);
         sim.RunFor(200);
@@ -230,7 +230,7 @@ TEST_F(DragDrop, AQuickReleaseIsADropNotAThrowFromAnOldSample) {
 
 // During the outings (300..399) and the chase games the pet is not picked up.
 TEST_F(DragDrop, ClicksDuringOutingsAndChaseGamesDoNotDragThePet) {
-    for (int action : {300, 540, 550}) {
+    for (int action : {ActionId::kNeedsHighestFirst, ActionId::kTag, ActionId::kFastTag}) {
         sim.StartAction(action);
         Rect before = sim.Window();
         Point cursor = sim.desktop->screen().GetCursorPos();
@@ -238,8 +238,8 @@ TEST_F(DragDrop, ClicksDuringOutingsAndChaseGamesDoNotDragThePet) {
         EXPECT_FALSE(sim.dialog().dragging()) << action;
         EXPECT_NE(sim.pet().Engine().GetActionId(), ActionId::kDragged) << action;
         EXPECT_EQ(sim.desktop->screen().GetCursorPos(), cursor) << action;
-        if (action == 300) {
-            EXPECT_EQ(sim.pet().Engine().GetActionId(), 300);
+        if (action == ActionId::kNeedsHighestFirst) {
+            EXPECT_EQ(sim.pet().Engine().GetActionId(), action);
             EXPECT_EQ(sim.Window(), before);
         }
     }
@@ -250,7 +250,7 @@ TEST_F(DragDrop, EveryCaptureChangeCorrectsTheEdgesButOnlyADragDrops) {
     sim.dialog().OnCaptureChanged();
     EXPECT_EQ(sim.Window().left, 0);
     EXPECT_EQ(sim.Window().top, 10);
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(PickNextAction, ChoosesTheRangeOfTheNeeds) {
 
 TEST(PickNextAction, FallsBackTo100WhenTheRangeIsEmptyOrTooLight) {
     TinyPet pet;
-    pet.Action(100).weights = {0, 0, 0};
+    pet.Action(ActionId::kFirst).weights = {0, 0, 0};
     pet.Action(150).weights = {10, 10, 10};  // far below any draw above 9
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
@@ -93,7 +93,7 @@ TEST(PickNextAction, FallsBackTo100WhenTheRangeIsEmptyOrTooLight) {
 
 TEST(PickNextAction, UsesTheLastColumnAtAndAboveTheLastLevel) {
     TinyPet pet;
-    pet.Action(100).weights = {0, 0, 0};
+    pet.Action(ActionId::kFirst).weights = {0, 0, 0};
     pet.Action(150).weights = {0, 0, 10000};
     pet.Action(151).weights = {10000, 0, 0};
     SimHarness sim(pet);
@@ -205,7 +205,7 @@ TEST_F(ActionEffects, LevelUpOpensBalloon207AndAtTheLastLevel206) {
 
 TEST(LevelTexts, MissingTextsOpenNoEmptyBalloon) {
     TinyPet pet;
-    pet.Action(100).deltaPoint = 10;
+    pet.Action(ActionId::kFirst).deltaPoint = 10;
     pet.state.level = 1;
     pet.state.point = 295;  // two levels up: texts 207 and 206
     pet.texts.erase(std::remove_if(pet.texts.begin(), pet.texts.end(),

@@ -14,6 +14,7 @@
 
 #include "formats/ComplementedFile.h"
 #include "ports/StdFileSystem.h"
+#include "script/PetIds.h"
 #include "support/TinyPet.h"
 
 namespace nuv::test {
@@ -172,7 +173,7 @@ TEST_F(PettoolSim, SimReportsTheStartActionsSavesAndTheEnd) {
 
 TEST_F(PettoolSim, TheSameArgumentsGiveTheSameOutput) {
     TinyPet pet;
-    pet.Action(100).weights = {5000, 5000, 5000};
+    pet.Action(ActionId::kFirst).weights = {5000, 5000, 5000};
     for (int id : {140, 141, 142, 143, 144})
         pet.Action(id).weights = {1000, 1000, 1000};
     Install(pet);
@@ -245,7 +246,7 @@ TEST_F(PettoolSim, ARunEndingMidDragPutsTheCursorsBackBeforeTheEnd) {
     ToolRun run = Run("sim", "--seconds 2 --events '" + EventsPath() + "'");
     ASSERT_EQ(run.exitCode, 0) << run.out;
     ASSERT_GE(run.events.size(), 2u);
-    EXPECT_EQ(Named(run, "action").back()["id"], 701);
+    EXPECT_EQ(Named(run, "action").back()["id"], ActionId::kDragged);
     EXPECT_EQ(run.events.end()[-2]["ev"], "cursor");
     EXPECT_EQ(run.events.end()[-2]["set"], nullptr);
     EXPECT_EQ(run.events.back()["ev"], "end");

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "host/PosixFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TestEnv.h"
 
@@ -53,6 +54,24 @@ TEST_F(StdFileSystemTest, WritesAppendsAndReplaces) {
     EXPECT_EQ(size, 6u);
     EXPECT_EQ(files.DeleteFile(".\\DATA\\A.CFG"), kErrorSuccess);
     EXPECT_FALSE(files.FileExists(".\\DATA\\A.CFG"));
+}
+
+TEST_F(StdFileSystemTest, ReplacementsShareOneDeferredFolderSync) {
+    PosixFileSystem files(root_);
+    int scheduled = 0;
+    files.DeferFolderSyncs([&] { ++scheduled; });
+    for (std::string name : {"A", "B"}) {
+        ASSERT_TRUE(files.WriteFile(".\\DATA\\" + name + ".TMP", name, true).ok());
+        EXPECT_EQ(files.ReplaceFile(".\\DATA\\" + name + ".TMP", ".\\DATA\\" + name + ".CFG"),
+                  kErrorSuccess);
+    }
+    EXPECT_EQ(scheduled, 1);
+    EXPECT_TRUE(files.FolderSyncsPending());
+    files.SyncFolders();
+    EXPECT_FALSE(files.FolderSyncsPending());
+    EXPECT_EQ(files.ReplaceFile(".\\DATA\\NONE.TMP", ".\\DATA\\C.CFG"), kErrorFileNotFound);
+    EXPECT_FALSE(files.FolderSyncsPending());  // nothing replaced: nothing to sync
+    EXPECT_EQ(files.ReadFile(".\\DATA\\B.CFG").data, "B");
 }
 
 TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
