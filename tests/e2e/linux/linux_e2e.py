@@ -87,6 +87,8 @@ def talking_root(root, pettool, work):
 
 
 class LinuxTest(base.Test):
+    COUNTS_GDI = False
+
     def __init__(self, args):
         super().__init__(args)
         self.screen = LinuxScreen(os.environ["DISPLAY"], self.out)
@@ -418,23 +420,6 @@ class LinuxTest(base.Test):
             check(after is not None and after == before,
                   f"the cursor stayed changed after SIGTERM: {after and after[:4]} vs {before[:4]}")
             print(f"   ended with status {code}; cursor {after[:4]} as before")
-        finally:
-            run_.stop()
-
-    def run_without_config(self):
-        self.step("a root without .\\DATA\\PET.CFG shows the start-up error")
-        root = fresh_copy(self.args.root, self.work, "noconfig", without=["DATA\\PET.CFG"])
-        run_ = LinuxRun(self.args.exe, root, self.screen)
-        try:
-            box = self.screen.wait_window(lambda w: w.name == "설정 오류", 20,
-                                          "message box '설정 오류'")
-            time.sleep(0.3)
-            self.screen.shot("start-error")
-            self.screen.keys("Return", window=box)
-            code = run_.wait_end(5)
-            check(code == 1, f"the failed start ended with status {code}")
-            check("InitPet() - CFG 파일의 내용을 읽는데 실패했습니다." in read_log(root),
-                  "the log lacks the reason of the failed start")
         finally:
             run_.stop()
 
