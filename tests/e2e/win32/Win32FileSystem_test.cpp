@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "../../ports/FileSystemContract.h"
@@ -24,26 +25,9 @@ class Win32FileSystemTest : public ::testing::Test {
         ASSERT_TRUE(CreateDirectoryW(root_.c_str(), nullptr));
         files_ = Win32FileSystem(root_);
     }
-    void TearDown() override { RemoveTree(root_); }
-
-    static void RemoveTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
-                std::wstring path = folder + L"\\" + name;
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(path);
-                } else {
-                    DeleteFileW(path.c_str());
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
     }
 
     std::wstring Host(const std::wstring& name) const { return root_ + L"\\" + name; }
@@ -97,6 +81,7 @@ TEST_F(Win32FileSystemTest, ReadOnlyFilesRefuseWrites) {
     ASSERT_TRUE(files_.WriteFile(".\\PET.TMP", "new", false).ok());
     EXPECT_EQ(files_.ReplaceFile(".\\PET.TMP", ".\\PET.CFG"), kErrorAccessDenied);
     EXPECT_EQ(files_.ReadFile(".\\PET.CFG").data, "kept");
+    SetFileAttributesW(Host(L"PET.CFG").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(Win32FileSystemTest, PathsThatAreNotCodePage949AreRefused) {
