@@ -179,7 +179,7 @@ class LinuxTest(base.Test):
         deadline = time.monotonic() + 5  # the text is typed in
         while True:
             shot = self.screen.shot("balloon")
-            yellow = self.text_pixels(shot, balloon, base.YELLOW)
+            yellow = self.pixels(shot, balloon, lambda p: p == base.YELLOW)
             if yellow > 50 or time.monotonic() > deadline:
                 break
             time.sleep(0.2)
@@ -191,14 +191,9 @@ class LinuxTest(base.Test):
         print(f"   balloon {balloon}: {yellow} pixels of text")
 
     @staticmethod
-    def dark_pixels(shot, w):
+    def pixels(shot, w, test):
         return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
-                   if shot.inside(x, y) and sum(shot.at(x, y)) < 150)
-
-    @staticmethod
-    def text_pixels(shot, w, colour):
-        return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
-                   if shot.inside(x, y) and shot.at(x, y) == colour)
+                   if shot.inside(x, y) and test(shot.at(x, y)))
 
     def watch_cursor(self, seconds):
         """True when the cursor has the size of one of the pet's .cur files within `seconds`."""
@@ -359,7 +354,7 @@ class LinuxTest(base.Test):
                 counts = []
                 for _ in range(8):
                     shot = self.screen.shot()
-                    counts.append(self.dark_pixels(shot, balloon))
+                    counts.append(self.pixels(shot, balloon, lambda p: sum(p) < 150))
                     time.sleep(0.1)
                 blue = [(x, y) for y in range(balloon.y, balloon.bottom)
                         for x in range(balloon.x, balloon.x + balloon.width)
