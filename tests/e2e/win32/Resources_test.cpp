@@ -104,10 +104,16 @@ TEST(ResourcesTest, IconsCursorsVersionAndManifestLoad) {
             DestroyIcon(icon);
         }
     }
-    for (int id : {IDC_DRAG_CURSOR, IDC_CATCH_CURSOR}) {
+    const struct {
+        int id;
+        DWORD x, y;  // the hot spot
+    } cursors[] = {{IDC_DRAG_CURSOR, 15, 16}, {IDC_CATCH_CURSOR, 2, 3}};
+    for (const auto& c : cursors) {
         ICONINFO info = {};
-        ASSERT_TRUE(GetIconInfo(LoadCursorW(Module(), MAKEINTRESOURCEW(id)), &info)) << id;
+        ASSERT_TRUE(GetIconInfo(LoadCursorW(Module(), MAKEINTRESOURCEW(c.id)), &info)) << c.id;
         EXPECT_FALSE(info.fIcon);
+        EXPECT_EQ(info.xHotspot, c.x);
+        EXPECT_EQ(info.yHotspot, c.y);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
     }
