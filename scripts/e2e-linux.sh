@@ -5,7 +5,7 @@
 #
 #   NUV_E2E_PET_ROOT   a ready pet root; default: the sample pets' root the build packs
 #   NUV_E2E_WM         "none", "openbox" or "both" (default)
-#   NUV_E2E_ONLY       runs to make, of main,talk,sigterm,without_config (default: all)
+#   NUV_E2E_ONLY       runs to make, of main,catch_polling,talk,sigterm,without_config (default: all)
 #
 # Screenshots and the roots of the runs stay in build/e2e-linux/<wm>/.
 set -euo pipefail

@@ -6,6 +6,7 @@
 
 #include "balloon/BalloonWnd.h"
 #include "base/Log.h"
+#include "engine/Ground.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/FileSystem.h"

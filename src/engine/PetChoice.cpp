@@ -4,13 +4,15 @@
 #include <climits>
 
 #include "base/Random.h"
-#include "pet/Pet.h"
+#include "engine/PetEngine.h"
+#include "formats/PetInfo.h"
+#include "ports/PetPorts.h"
 #include "script/PetIds.h"
 
 namespace nuv {
 
 int CPetEngine::GetNeedFlags() const {
-    const PetInfos& s = pet_.GetPetInfos();
+    const PetInfos& s = state_.GetPetInfos();
     long long total = (long long)s.PetS0 + s.PetS1 + s.PetS2 + s.PetS3;
     if (total <= 10000) return kNeedsHighest;
     if (total <= 20000) return kNeedsHigh;
@@ -19,11 +21,12 @@ int CPetEngine::GetNeedFlags() const {
 }
 
 int CPetEngine::ClampLevel() const {
-    return std::clamp(pet_.GetPetInfos().PetLevel, 0, std::max(pet_.Config().levelCount - 1, 0));
+    return std::clamp(state_.GetPetInfos().PetLevel, 0,
+                      std::max(script_.Config().levelCount - 1, 0));
 }
 
 int CPetEngine::PickNextAction() {
-    const int statMax = pet_.Config().statMax;
+    const int statMax = script_.Config().statMax;
     if (statMax <= 0) return ActionId::kFirst;
     int flags = GetNeedFlags();
     int lo = ActionId::kOrdinaryFirst, hi = ActionId::kOrdinaryLast;
@@ -32,7 +35,7 @@ int CPetEngine::PickNextAction() {
     } else if (flags & kNeedsHighest) {
         lo = ActionId::kNeedsHighestFirst, hi = ActionId::kNeedsHighestLast;
     } else if (random_.Next() % 2 == 1) {
-        const PetInfos& s = pet_.GetPetInfos();
+        const PetInfos& s = state_.GetPetInfos();
         const int counters[4] = {s.PetS0, s.PetS1, s.PetS2, s.PetS3};
         const int bits[4] = {kNeedS0, kNeedS1, kNeedS2, kNeedS3};
         int r = random_.Next() % statMax;
@@ -49,7 +52,7 @@ int CPetEngine::PickNextAction() {
     int r = random_.Next() % statMax;
     int column = std::min(ClampLevel(), kActionWeights - 1);
     long long c = -1;
-    for (const ActEntry& action : pet_.Actions()) {
+    for (const ActEntry& action : script_.Actions()) {
         if (action.id < lo || action.id > hi) continue;
         c += action.weights[column];
         if (c >= r) return action.id;
@@ -67,8 +70,8 @@ int AddClamped(int value, int delta, int lo, int hi) {
 }  // namespace
 
 int CPetEngine::ApplyActionEffects(const ActEntry& action) {
-    const ScriptConfig& config = pet_.Config();
-    PetInfos& s = pet_.GetPetInfos();
+    const ScriptConfig& config = script_.Config();
+    PetInfos& s = state_.GetPetInfos();
     const int statMax = config.statMax;
     s.PetS0 = AddClamped(s.PetS0, action.deltaS0, 0, statMax);
     s.PetS1 = AddClamped(s.PetS1, action.deltaS1, 0, statMax);

@@ -2,18 +2,26 @@
 
 #include "engine/PetEngine.h"
 
-#include "pet/ObjectWnd.h"
-#include "pet/Pet.h"
+#include "base/Paths.h"
+#include "engine/ObjectWnd.h"
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
+#include "ports/PetPorts.h"
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
 #include "script/PetIds.h"
+#include "shape/RegionData.h"
 
 namespace nuv {
 
-CPetEngine::CPetEngine(CPet& pet, const PetPorts& ports)
-    : pet_(pet), ports_(ports), clock_(*ports.clock) {}
+CPetEngine::CPetEngine(CAniScript& script, const CRegionData& shapes, CPetInfo& state,
+                       IPetServices& pet, const PetPorts& ports)
+    : script_(script),
+      shapes_(shapes),
+      state_(state),
+      pet_(pet),
+      ports_(ports),
+      clock_(*ports.clock) {}
 
 CPetEngine::~CPetEngine() = default;
 
@@ -116,8 +124,8 @@ int CPetEngine::StartAction(int id, bool resetClock, bool keepReturn) {
     if (curAction_ && curAction_->id == ActionId::kOuting) EndOuting();
     int previous = curAction_ ? curAction_->id : -1;
 
-    const ActEntry* action = pet_.FindAction(id);
-    if (!action) action = pet_.FindAction(ActionId::kFirst);
+    const ActEntry* action = script_.FindAction(id);
+    if (!action) action = script_.FindAction(ActionId::kFirst);
     if (!action) return previous;  // only a pet that failed its start has no first action
     curAction_ = action;
     animPos_ = 0;
@@ -125,7 +133,7 @@ int CPetEngine::StartAction(int id, bool resetClock, bool keepReturn) {
     if (!keepReturn) returnAction_ = -1;
     if (resetClock) actionStart_ = clock_.TickCount();
     if (action->id == ActionId::kDropped) speed_ = 5;
-    curAnim_ = action->animations.empty() ? nullptr : pet_.FindAnimation(action->animations[0]);
+    curAnim_ = action->animations.empty() ? nullptr : script_.FindAnimation(action->animations[0]);
     ports_.events->OnEvent({"action", {{"id", action->id}, {"prev", previous}}});
 
     if (!ReplaceCursorsForAction(action->id)) ApplyActionEffects(*action);
@@ -146,7 +154,7 @@ bool CPetEngine::ReplaceCursorsForAction(int id) {
         record = 4;
     else
         return false;
-    const std::vector<CurEntry>& cursors = pet_.Cursors().records;
+    const std::vector<CurEntry>& cursors = script_.Cursors().records;
     if (record < int(cursors.size())) {
         pet_.SetCursorFromFile(JoinPath(".\\PETS\\", cursors[record].file, ""));
     }
@@ -154,7 +162,7 @@ bool CPetEngine::ReplaceCursorsForAction(int id) {
 }
 
 std::vector<int>* CPetEngine::CurrentList() {
-    return curAction_ ? pet_.ActionAnimations(curAction_->id) : nullptr;
+    return curAction_ ? script_.ActionAnimations(curAction_->id) : nullptr;
 }
 
 int CPetEngine::LastListId() {
@@ -177,7 +185,7 @@ int CPetEngine::AdvanceFrame() {
     }
     std::vector<int>* list = CurrentList();
     curAnim_ =
-        list && animPos_ < int(list->size()) ? pet_.FindAnimation((*list)[animPos_]) : nullptr;
+        list && animPos_ < int(list->size()) ? script_.FindAnimation((*list)[animPos_]) : nullptr;
     return result;
 }
 
@@ -191,7 +199,7 @@ int CPetEngine::CurrentFrameNumber() const {
 bool CPetEngine::ShowFrameRegion() {
     int frame = CurrentFrameNumber();
     if (frame < 0) return false;
-    std::optional<Region> region = pet_.GetRegionHandle(frame);
+    std::optional<Region> region = shapes_.GetRegionHandle(frame);
     if (!region) return false;
     ports_.window->SetShape(*region);
     return true;
@@ -199,9 +207,9 @@ bool CPetEngine::ShowFrameRegion() {
 
 Rect CPetEngine::FrameSource() const {
     int frame = CurrentFrameNumber();
-    if (frame < 0 || frame >= pet_.count()) return {};  // no such frame: the last one stays
-    Size size = pet_.GetFrameSize();
-    int perRow = pet_.framesPerRow() > 0 ? pet_.framesPerRow() : 1;
+    if (frame < 0 || frame >= shapes_.count()) return {};  // no such frame: the last one stays
+    Size size = script_.GetFrameSize();
+    int perRow = shapes_.framesPerRow() > 0 ? shapes_.framesPerRow() : 1;
     // 64 bits: the frame size comes from the script.
     int64_t x = int64_t(frame % perRow) * size.width, y = int64_t(frame / perRow) * size.height;
     if (size.width <= 0 || size.height <= 0 || x + size.width > pet_.SheetSize().width ||
@@ -221,7 +229,7 @@ void CPetEngine::PlaySequence(std::initializer_list<int> animations) {
     if (!list) return;
     if (!savedSequence_) savedSequence_ = *list;
     list->assign(animations.begin(), animations.end());
-    curAnim_ = list->empty() ? nullptr : pet_.FindAnimation(list->front());
+    curAnim_ = list->empty() ? nullptr : script_.FindAnimation(list->front());
     animPos_ = 0;
     framePos_ = 0;
 }
@@ -230,7 +238,7 @@ void CPetEngine::RestoreSequence() {
     if (!savedSequence_) return;
     if (std::vector<int>* list = CurrentList()) {
         *list = std::move(*savedSequence_);
-        curAnim_ = list->empty() ? nullptr : pet_.FindAnimation(list->front());
+        curAnim_ = list->empty() ? nullptr : script_.FindAnimation(list->front());
     }
     savedSequence_.reset();
     animPos_ = 0;

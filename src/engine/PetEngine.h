@@ -10,13 +10,15 @@
 
 #include "base/Geometry.h"
 #include "base/Random.h"
+#include "engine/PetServices.h"
 #include "ports/Desktop.h"
 #include "script/AniScript.h"
 
 namespace nuv {
 
-class CPet;
 class CObjectWnd;
+class CPetInfo;
+class CRegionData;
 class IClock;
 struct PetPorts;
 
@@ -42,8 +44,10 @@ enum PetTimer { kTimerTick = 2, kTimerDrag = 4, kTimerSample = 8 };
 
 class CPetEngine {
   public:
-    // Plays `pet` (its script, shapes and state) through `ports`; both outlive the engine.
-    CPetEngine(CPet& pet, const PetPorts& ports);
+    // Plays the pet's `script`, `shapes` and `state` through `ports`, asking `pet` for what
+    // only the pet does; all of them outlive the engine.
+    CPetEngine(CAniScript& script, const CRegionData& shapes, CPetInfo& state, IPetServices& pet,
+               const PetPorts& ports);
     ~CPetEngine();
     CPetEngine(const CPetEngine&) = delete;
     CPetEngine& operator=(const CPetEngine&) = delete;
@@ -128,7 +132,10 @@ class CPetEngine {
     // A draw of the form (random number + tick count) for the program's weighted choices.
     uint32_t DrawSeed();
 
-    CPet& pet_;
+    CAniScript& script_;
+    const CRegionData& shapes_;
+    CPetInfo& state_;
+    IPetServices& pet_;
     const PetPorts& ports_;
     IClock& clock_;
     CRandom random_;

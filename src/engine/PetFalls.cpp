@@ -1,6 +1,8 @@
 // Drops, throws and hanging on the cursor.
 
-#include "pet/Pet.h"
+#include "engine/Ground.h"
+#include "engine/PetEngine.h"
+#include "ports/PetPorts.h"
 #include "ports/PetWindow.h"
 #include "script/PetIds.h"
 
@@ -60,7 +62,7 @@ void CPetEngine::ThrowHandler() {
 
 void CPetEngine::OnHookCursor(int x, int y) {
     if (!hookActive_) return;
-    Size frame = pet_.GetFrameSize();
+    Size frame = script_.GetFrameSize();
     ports_.window->MoveResize(x - frame.width / 2, y, frame.width, frame.height);
     ports_.window->Repaint();
 }

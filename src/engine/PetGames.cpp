@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "pet/Pet.h"
+#include "engine/Ground.h"
+#include "engine/PetEngine.h"
 #include "ports/Desktop.h"
+#include "ports/PetPorts.h"
 #include "ports/SystemServices.h"
 #include "script/PetIds.h"
 
@@ -64,7 +66,7 @@ void CPetEngine::CatchHandler() {
         subState_ = kApproach;
     }
     if (subState_ == kUnderCursor) {
-        if (pet.top - cursor.y <= Desktop().ground / 2 - pet_.GetFrameSize().height - 30) {
+        if (pet.top - cursor.y <= Desktop().ground / 2 - script_.GetFrameSize().height - 30) {
             subState_ = kJumpUp;
             PlaySequence({AnimId::kJumpStart});
         } else {

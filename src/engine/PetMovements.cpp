@@ -1,8 +1,10 @@
 // Walking, running, gliding, hopping and leaping along the desktop.
 
 #include "base/Random.h"
-#include "pet/Pet.h"
+#include "engine/Ground.h"
+#include "engine/PetEngine.h"
 #include "ports/Clock.h"
+#include "ports/PetPorts.h"
 #include "script/PetIds.h"
 
 namespace nuv {

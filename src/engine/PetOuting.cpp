@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "pet/ObjectWnd.h"
-#include "pet/Pet.h"
+#include "base/Paths.h"
+#include "engine/Ground.h"
+#include "engine/ObjectWnd.h"
+#include "engine/PetEngine.h"
+#include "formats/PetInfo.h"
 #include "ports/FileSystem.h"
+#include "ports/PetPorts.h"
 #include "ports/PetWindow.h"
 #include "script/PetIds.h"
 
@@ -43,12 +47,12 @@ void CPetEngine::EndOuting() {
 }
 
 void CPetEngine::OutingHandler() {
-    const std::vector<ObjEntry>& objects = pet_.Objects().records;
+    const std::vector<ObjEntry>& objects = script_.Objects().records;
     if (objects.size() < 5) return StartNextAction();
     const ObjEntry& r3 = objects[3];
     const ObjEntry& r4 = objects[4];
     DesktopSize desktop = Desktop();
-    const int frameWidth = pet_.GetFrameSize().width;
+    const int frameWidth = script_.GetFrameSize().width;
 
     if (AdvanceFrame() == kSequenceCompleted) {
         // The meeting goes on even when the time ran out on the way: only the time away
@@ -72,9 +76,9 @@ void CPetEngine::OutingHandler() {
     if (subState_ == kOutStart) {
         subState_ = kWalkToObject;
         objectWnd_ =
-            std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow(), pet_.files());
+            std::make_unique<CObjectWnd>(ports_.objects->CreateObjectWindow(), *ports_.files);
         ObjectDesc desc;
-        desc.imagePath = JoinPath(".\\PETS\\", pet_.Objects().objectImage, "");
+        desc.imagePath = JoinPath(".\\PETS\\", script_.Objects().objectImage, "");
         desc.source = Piece(r4.left, r4.top, r3.width, r3.height);
         desc.position = {
             0, int(std::clamp<int64_t>(int64_t(desktop.ground) - r3.height, INT32_MIN, INT32_MAX))};
@@ -107,7 +111,7 @@ void CPetEngine::OutingHandler() {
         speed_ = 10;
         if (pet.left + 10 >= (desktop.width - frameWidth) / 2) {
             RestoreSequence();
-            PetInfos& infos = pet_.GetPetInfos();
+            PetInfos& infos = state_.GetPetInfos();
             infos.PetS0 = infos.PetS1 = infos.PetS2 = infos.PetS3 = 5000;
             StartNextAction();
             return;

@@ -2,7 +2,6 @@
 
 #include "base/TextFunctions.h"
 #include "engine/PetEngine.h"
-#include "pet/Pet.h"
 #include "script/PetIds.h"
 
 namespace nuv {
@@ -42,11 +41,11 @@ const std::string* CPetEngine::PickNeedMessage() {
         lo = TextId::kTalkNeedFirst + TextId::kTalkNeedStep * need;
         hi = lo + TextId::kTalkNeedSpan;
     }
-    return pet_.PickMessage(lo, hi, DrawSeed());
+    return script_.PickMessage(lo, hi, DrawSeed());
 }
 
 void CPetEngine::TextBalloon(int textId, std::initializer_list<long long> numbers) {
-    const std::string* format = pet_.FindText(textId);
+    const std::string* format = script_.FindText(textId);
     if (!format) return;  // nothing to say: no balloon rather than an empty one
     pet_.OpenBalloon(2, SafeFormat(*format, {}, numbers));
 }

@@ -76,10 +76,12 @@ void GtkPetWindow::ReleaseSheet() {
     copyGc_ = nullptr;
     pixmap_ = 0;
     copySerial_ = 0;
+    windowHoldsCopy_ = false;
 }
 
 void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
     paint_ = cr;
+    windowHoldsCopy_ = false;  // the toolkit paints the window this time
 }
 
 void GtkPetWindow::EndPaintFrame() {
@@ -110,6 +112,7 @@ void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
     gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
     gtk_window_resize(GTK_WINDOW(context_.petWindow), width > 0 ? width : 1,
                       height > 0 ? height : 1);
+    windowHoldsCopy_ = false;
 }
 
 void GtkPetWindow::SetShape(const Region& shape) {
@@ -143,6 +146,7 @@ void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
         XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
                                 int(boxes.size()), ShapeSet, YXBanded);
     }
+    windowHoldsCopy_ = false;
 }
 
 void GtkPetWindow::Repaint() {
@@ -173,7 +177,10 @@ GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer da
     auto* event = static_cast<XEvent*>(xevent);
     if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
     const bool painted = self->copySerial_ && long(event->xexpose.serial - self->copySerial_) < 0;
-    if (event->xexpose.count == 0 && !painted) self->QueuePaint();
+    if (event->xexpose.count == 0 && !painted) {
+        self->windowHoldsCopy_ = false;
+        self->QueuePaint();
+    }
     return GDK_FILTER_REMOVE;
 }
 
@@ -193,6 +200,7 @@ gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
 void GtkPetWindow::Show(bool visible) {
     if (!context_.petWindow || visible == visible_) return;
     visible_ = visible;
+    windowHoldsCopy_ = false;
     if (visible) {
         gtk_window_move(GTK_WINDOW(context_.petWindow), rect_.left, rect_.top);
         gtk_widget_show(context_.petWindow);
@@ -301,6 +309,8 @@ bool GtkPetWindow::UploadSheet(GdkWindow* window, const Image& sheet) {
 void GtkPetWindow::PaintFromSheet(const Rect& source) {
     if (!sheet_ || !context_.petWindow) return;
     if (directPaint_ && pixmap_) {
+        // The pet paints at every tick; a frame the window shows already is not sent again.
+        if (windowHoldsCopy_ && source == copiedSource_) return;
         int64_t start = NowUs();
         GdkWindow* window = gtk_widget_get_window(context_.petWindow);
         Display* display = GDK_WINDOW_XDISPLAY(window);
@@ -312,6 +322,8 @@ void GtkPetWindow::PaintFromSheet(const Rect& source) {
         copySerial_ = NextRequest(display);
         XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
                   source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
+        copiedSource_ = source;
+        windowHoldsCopy_ = true;
         timings_.paint.Add(NowUs() - start);
         return;
     }

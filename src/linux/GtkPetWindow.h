@@ -82,6 +82,8 @@ class GtkPetWindow : public IPetWindow {
     unsigned long pixmap_ = 0;      // the X pixmap under sheet_, when it is one
     void* copyGc_ = nullptr;        // the X graphics context copying frames from it
     unsigned long copySerial_ = 0;  // the X request number of the last whole-frame copy
+    Rect copiedSource_;             // the part of the sheet it copied
+    bool windowHoldsCopy_ = false;  // no shape, size or exposure has changed the window since
     guint paintSource_ = 0;
     int timerDepth_ = -1;        // the loop depth of a timer's call; its frames go out after it
     bool paintPending_ = false;  // a frame waits for the timer's call to end

@@ -37,6 +37,9 @@ PetPorts CPetShell::Ports() {
     ports.objects = &objects_;
     ports.clock = &clock_;
     ports.files = context_.files;
+    // Runs that are to be compared (speed measurements) can start the pet's draws alike.
+    if (const char* seed = g_getenv("NUVPET_SEED"))
+        ports.randomSeed = g_ascii_strtoull(seed, nullptr, 10);
     return ports;
 }
 

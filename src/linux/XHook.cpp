@@ -11,6 +11,7 @@ namespace nuv::gtk {
 namespace {
 
 constexpr uintptr_t kHookMouseMove = 4;
+constexpr guint kPollMs = 10;  // the pointer's sampling while a catch runs without XInput 2
 
 Display* XDisplay() {
     GdkDisplay* display = gdk_display_get_default();
@@ -21,18 +22,22 @@ Display* XDisplay() {
 
 XHook::~XHook() {
     UnInstallHook();
+    if (pollSource_) g_source_remove(pollSource_);
     if (filtering_) gdk_window_remove_filter(nullptr, Filter, this);
 }
 
 void XHook::InitHooksDll() {
     Display* display = XDisplay();
-    if (!display || opcode_ >= 0) return;
+    if (!display || opcode_ >= 0 || polling_) return;
     // GDK has asked for a version of its own already: a lower one would be refused.
     int event = 0, error = 0, major = 2, minor = 4;
-    if (!XQueryExtension(display, "XInputExtension", &opcode_, &event, &error) ||
+    // NUVPET_NO_XINPUT2 takes the way of servers without it (tests of the fallback).
+    if (g_getenv("NUVPET_NO_XINPUT2") ||
+        !XQueryExtension(display, "XInputExtension", &opcode_, &event, &error) ||
         XIQueryVersion(display, &major, &minor) != Success) {
         opcode_ = -1;
-        WriteLog("XHook::InitHooksDll() - XInput 2가 없어 펫 창 위의 커서만 따라갑니다.");
+        polling_ = true;
+        WriteLog("XHook::InitHooksDll() - XInput 2가 없어 커서 위치를 주기적으로 읽습니다.");
         return;
     }
     gdk_window_add_filter(nullptr, Filter, this);
@@ -51,25 +56,41 @@ void XHook::Select(bool rawMotion) {
 
 void XHook::InstallHook() {
     if (installed_) return;
+    if (polling_) {
+        polled_ = {-1, -1};
+        pollSource_ = g_timeout_add(kPollMs, OnPoll, this);
+    }
     Select(true);
     installed_ = true;
 }
 
 void XHook::UnInstallHook() {
     if (!installed_) return;
+    if (pollSource_) g_source_remove(pollSource_);
+    pollSource_ = 0;
     Select(false);
     installed_ = false;
 }
 
-void XHook::ReportPointer() {
+// Without XInput 2 the pointer is read on a timer while the hook is installed; a move is
+// reported as a raw motion event would report it.
+gboolean XHook::OnPoll(gpointer data) {
+    auto* self = static_cast<XHook*>(data);
+    if (self->context_.dialog) self->ReportPointer(true);
+    return G_SOURCE_CONTINUE;
+}
+
+void XHook::ReportPointer(bool movesOnly) {
     Display* display = XDisplay();
     Window root = 0, child = 0;
     int x = 0, y = 0, windowX = 0, windowY = 0;
     unsigned mask = 0;
-    if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &windowX,
-                       &windowY, &mask)) {
+    if (!display || !XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y,
+                                   &windowX, &windowY, &mask)) {
         return;
     }
+    if (movesOnly && polled_ == Point{x, y}) return;
+    polled_ = {x, y};
     auto packed = intptr_t(uint32_t(uint16_t(x)) | uint32_t(uint16_t(y)) << 16);
     context_.dialog->OnHookMessage(kHookMouseMove, packed);
 }
@@ -81,7 +102,7 @@ GdkFilterReturn XHook::Filter(GdkXEvent* xevent, GdkEvent*, gpointer data) {
         event->xcookie.evtype != XI_RawMotion) {
         return GDK_FILTER_CONTINUE;
     }
-    if (self->installed_ && self->context_.dialog) self->ReportPointer();
+    if (self->installed_ && self->context_.dialog) self->ReportPointer(false);
     return GDK_FILTER_REMOVE;
 }
 

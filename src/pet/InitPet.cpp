@@ -1,5 +1,6 @@
 #include "base/Cp949.h"
 #include "base/Log.h"
+#include "engine/Ground.h"
 #include "formats/BcfImage.h"
 #include "pet/Pet.h"
 #include "ports/Clock.h"

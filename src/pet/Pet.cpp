@@ -29,7 +29,7 @@ CPet::CPet(const PetPorts& ports)
       files_(*ports.files),
       balloonPictures_(files_),
       menuIcons_(kMenuIconSlots),
-      engine_(*this, ports_) {
+      engine_(*this, *this, *this, *this, ports_) {
     AttachTray(*ports.tray);
     AttachSystem(*ports.system, *ports.cursors, *ports.desktop);
 }

@@ -8,15 +8,15 @@
 #include "balloon/BalloonOwner.h"
 #include "balloon/BalloonPictureFiles.h"
 #include "engine/PetEngine.h"
+#include "engine/PetServices.h"
 #include "formats/Image.h"
 #include "formats/PetConfig.h"
 #include "formats/PetFile.h"
 #include "formats/PetInfo.h"
-#include "pet/Ground.h"
 #include "pet/MenuModel.h"
-#include "pet/PetPorts.h"
 #include "pet/SystemInfo.h"
 #include "pet/TrayIcon.h"
+#include "ports/PetPorts.h"
 #include "script/AniScript.h"
 #include "shape/RegionData.h"
 
@@ -31,7 +31,8 @@ class CPet : public CAniScript,
              public CSystemInfo,
              public CPetInfo,
              public CPetFile,
-             public IBalloonOwner {
+             public IBalloonOwner,
+             public IPetServices {
   public:
     explicit CPet(const PetPorts& ports);
     ~CPet() override;
@@ -42,7 +43,7 @@ class CPet : public CAniScript,
     // it stops once the window is placed and the menu icons are made (a check of the pet).
     bool InitPet(bool run = true);
     bool LoadPetConfig();
-    bool SavePetFiles();
+    bool SavePetFiles() override;
     void SetTopMost(bool on);
     void RenamePet();
     void ShowPetChangeNotice();
@@ -51,14 +52,14 @@ class CPet : public CAniScript,
     // Marks entry `index` of PET.CFG's pet list active and every other one inactive.
     void MakeActivePet(int index);
     void RegisterUser();
-    void PlayPetSound(int index);
+    void PlayPetSound(int index) override;
     const std::string& PetName() const;
 
     // Balloons.
     // Opens a balloon of `kind` (0 link, 1 typing, 2 message) beside the pet; null when it
     // cannot be made. It becomes the open balloon and lives until it closes itself.
-    CBalloonWnd* OpenBalloon(int kind, const std::string& text);
-    CBalloonWnd* openBalloon() const { return openBalloon_; }
+    CBalloonWnd* OpenBalloon(int kind, const std::string& text) override;
+    CBalloonWnd* openBalloon() const override { return openBalloon_; }
     void CloseBalloon();
     // IBalloonOwner
     void OnTextShown(CBalloonWnd& balloon) override;
@@ -83,7 +84,16 @@ class CPet : public CAniScript,
     // The picture sheet while the pet starts; empty once the window holds it.
     const Image& Sheet() const { return sheet_; }
     // The picture sheet's size, kept once the window holds it.
-    Size SheetSize() const { return sheetSize_; }
+    Size SheetSize() const override { return sheetSize_; }
+    // IPetServices, answered by the parts of the pet that hold them.
+    const std::string* PickAdMessage(uint32_t draw) const override {
+        return CPetFile::PickAdMessage(draw);
+    }
+    void SetCursorFromResource(int id) override { CSystemInfo::SetCursorFromResource(id); }
+    void SetCursorFromFile(const std::string& path) override {
+        CSystemInfo::SetCursorFromFile(path);
+    }
+    void RestoreSystemCursors() override { CSystemInfo::RestoreSystemCursors(); }
     // The file system the pet reads and writes its files on.
     IFileSystem& files() const { return files_; }
 

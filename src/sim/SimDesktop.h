@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "pet/PetPorts.h"
+#include "ports/PetPorts.h"
 #include "sim/SimBalloonWindows.h"
 #include "sim/SimContext.h"
 #include "sim/SimCursors.h"

@@ -26,7 +26,7 @@ bool Has(const std::string& text, const std::string& part) {
 // A pet whose first action raises it a level, so that a balloon is open after the start.
 TinyPet LevelUpPet() {
     TinyPet pet;
-    pet.Action(100).deltaPoint = 100;
+    pet.Action(ActionId::kFirst).deltaPoint = 100;
     return pet;
 }
 
@@ -122,7 +122,7 @@ TEST(Commands, EveryOtherCommandClosesTheBalloonAndPutsThePetOnTheGround) {
     EXPECT_EQ(sim.pet().openBalloon(), nullptr);
     EXPECT_EQ(sim.Window().left, 100);
     EXPECT_EQ(sim.Window().top, kGround - kSize + 30);
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
     EXPECT_FALSE(sim.desktop->Ended());
 }
 
@@ -205,14 +205,14 @@ class PetChange : public ::testing::Test {
         dog.name = "DOG";
         dog.state.type = "DOG";
         dog.state.name = "Mong";
-        dog.Action(100).duration = 7;
+        dog.Action(ActionId::kFirst).duration = 7;
         dog.Install(sim.env.files);
         Cat().Install(sim.env.files);  // PET.CFG again, with CAT active
     }
     static TinyPet Cat() {
         TinyPet cat;
         cat.otherPets = {"DOG"};
-        cat.Action(301).duration = 1000;  // an outing that stays away
+        cat.Action(ActionId::kOuting).duration = 1000;  // an outing that stays away
         return cat;
     }
     void SetUp() override { ASSERT_TRUE(sim.Start()); }
@@ -227,7 +227,7 @@ TEST_F(PetChange, TheChosenPetStartsInTheSameWindow) {
 
     EXPECT_EQ(sim.pet().PetName(), "DOG");
     EXPECT_EQ(sim.pet().GetPetInfos().PetName, "Mong");
-    EXPECT_EQ(sim.pet().FindAction(100)->duration, 7);
+    EXPECT_EQ(sim.pet().FindAction(ActionId::kFirst)->duration, 7);
     EXPECT_TRUE(Has(CommonFile(sim), "Ps(0,CAT,X,False)"));
     EXPECT_TRUE(Has(CommonFile(sim), "Ps(1,DOG,X,True)"));
     EXPECT_TRUE(sim.pet().IconShown());

@@ -147,7 +147,7 @@ TEST_F(DragDrop, AnUpwardThrowWithoutSidewaysMovementTurnsAtTheTop) {
 }
 
 TEST_F(DragDrop, ACommandDuringAFlightPutsThePetBackOnItsNormalTimer) {
-    for (int command : {230, 9022}) {
+    for (int command : {CommandId::kStroke, CommandId::kToggleSound}) {
         Flick({500, 300}, {420, 290});  // a long flight: up at 10 px a tick from y 285
         ASSERT_EQ(sim.pet().Engine().GetActionId(), ActionId::kThrown);
         sim.RunFor(200);
@@ -229,18 +229,18 @@ TEST_F(DragDrop, AQuickReleaseIsADropNotAThrowFromAnOldSample) {
 }
 
 TEST_F(DragDrop, ClicksDuringActions300To399DoNothing) {
-    sim.StartAction(300);
+    sim.StartAction(ActionId::kNeedsHighestFirst);
     Rect before = sim.Window();
     Point cursor = sim.desktop->screen().GetCursorPos();
     PickUp();
     EXPECT_FALSE(sim.dialog().dragging());
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), 300);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kNeedsHighestFirst);
     EXPECT_EQ(sim.Window(), before);
     EXPECT_EQ(sim.desktop->screen().GetCursorPos(), cursor);
 }
 
 TEST_F(DragDrop, ClicksDuringTheChaseGamesDoNotDragThePet) {
-    for (int game : {540, 550}) {
+    for (int game : {ActionId::kTag, ActionId::kFastTag}) {
         sim.StartAction(game);
         Point cursor = sim.desktop->screen().GetCursorPos();
         PickUp();
@@ -255,7 +255,7 @@ TEST_F(DragDrop, EveryCaptureChangeCorrectsTheEdgesButOnlyADragDrops) {
     sim.dialog().OnCaptureChanged();
     EXPECT_EQ(sim.Window().left, 0);
     EXPECT_EQ(sim.Window().top, 10);
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
 }
 
 }  // namespace

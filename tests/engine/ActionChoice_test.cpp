@@ -79,7 +79,7 @@ TEST(PickNextAction, ChoosesTheRangeOfTheNeeds) {
 
 TEST(PickNextAction, FallsBackTo100WhenTheRangeIsEmptyOrTooLight) {
     TinyPet pet;
-    pet.Action(100).weights = {0, 0, 0};
+    pet.Action(ActionId::kFirst).weights = {0, 0, 0};
     pet.Action(150).weights = {10, 10, 10};  // far below any draw above 9
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
@@ -92,7 +92,7 @@ TEST(PickNextAction, FallsBackTo100WhenTheRangeIsEmptyOrTooLight) {
 
 TEST(PickNextAction, UsesTheLastColumnAtAndAboveTheLastLevel) {
     TinyPet pet;
-    pet.Action(100).weights = {0, 0, 0};
+    pet.Action(ActionId::kFirst).weights = {0, 0, 0};
     pet.Action(150).weights = {0, 0, 10000};
     pet.Action(151).weights = {10000, 0, 0};
     SimHarness sim(pet);

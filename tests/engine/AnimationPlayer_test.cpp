@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/ComplementedFile.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -45,8 +46,8 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 TEST(AnimationPlayer, PlaysEachFrameOfEachAnimationInTurn) {
     TinyPet pet;
-    pet.Action(100).animations = {1, 2};
-    pet.Action(100).duration = 1;
+    pet.Action(ActionId::kFirst).animations = {1, 2};
+    pet.Action(ActionId::kFirst).duration = 1;
     SimHarness sim(pet, Traced());
     ASSERT_TRUE(sim.Start());
     sim.RunUntil(1200);
@@ -64,8 +65,8 @@ TEST(AnimationPlayer, PlaysEachFrameOfEachAnimationInTurn) {
 TEST(AnimationPlayer, AOneFrameActionEndsAtTheFirstTickWhoseTimeIsUp) {
     TinyPet pet;
     pet.animations[1] = {4};
-    pet.Action(100).animations = {1};
-    pet.Action(100).duration = 1;
+    pet.Action(ActionId::kFirst).animations = {1};
+    pet.Action(ActionId::kFirst).duration = 1;
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
     sim.RunUntil(3000);
@@ -94,23 +95,23 @@ TEST(AnimationPlayer, ReplacedSequencesComeBackAsTheyWere) {
     EXPECT_EQ(pet.Engine().curAnim()->id, 13);
     EXPECT_EQ(pet.Engine().framePos(), 0);
     pet.Engine().PlaySequence({14, 15});
-    EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{14, 15}));
+    EXPECT_EQ(*pet.ActionAnimations(ActionId::kFirst), (std::vector<int>{14, 15}));
     pet.Engine().RestoreSequence();
-    EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{1, 2}));
+    EXPECT_EQ(*pet.ActionAnimations(ActionId::kFirst), (std::vector<int>{1, 2}));
     EXPECT_EQ(pet.Engine().curAnim()->id, 1);
     pet.Engine().RestoreSequence();  // nothing saved: nothing changes
-    EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{1, 2}));
+    EXPECT_EQ(*pet.ActionAnimations(ActionId::kFirst), (std::vector<int>{1, 2}));
 
     // A new action restores the list of the action it replaces.
     pet.Engine().PlaySequence({20});
     sim.StartAction(150);
-    EXPECT_EQ(*pet.ActionAnimations(100), (std::vector<int>{1, 2}));
+    EXPECT_EQ(*pet.ActionAnimations(ActionId::kFirst), (std::vector<int>{1, 2}));
 }
 
 TEST(AnimationPlayer, ASoundPlaysWhenItsFrameHasBeenShown) {
     TinyPet pet;
-    pet.Action(100).animations = {1};
-    pet.Action(100).duration = 1;
+    pet.Action(ActionId::kFirst).animations = {1};
+    pet.Action(ActionId::kFirst).duration = 1;
     SimHarness sim(pet);
     EditScript(sim, pet, [](std::string s) { return Replace(s, "\r\n1;a1;;", "\r\n1;a1;0,1;"); });
     ASSERT_TRUE(sim.Start());
@@ -130,7 +131,7 @@ TEST(AnimationPlayer, NoSoundWhenSwitchedOffOrOutOfReach) {
         for (const char* field : fields) {
             TinyPet pet;
             pet.state.onSound = onSound;
-            pet.Action(100).animations = {1};
+            pet.Action(ActionId::kFirst).animations = {1};
             SimHarness sim(pet);
             EditScript(sim, pet, [field](std::string s) {
                 return Replace(s, "\r\n1;a1;;", std::string("\r\n1;a1;") + field);
@@ -160,7 +161,7 @@ TEST(AnimationPlayer, BadAnimationDataNeverStopsThePet) {
     for (const Case& c : cases) {
         TinyPet pet;
         pet.animations[1] = c.frames;
-        pet.Action(100).animations = c.actionList;
+        pet.Action(ActionId::kFirst).animations = c.actionList;
         pet.Action(150).animations = c.actionList;
         pet.Action(150).weights = {5000, 5000, 5000};
         SimHarness sim(pet, Traced());
@@ -179,7 +180,7 @@ TEST(AnimationPlayer, BadAnimationDataNeverStopsThePet) {
 TEST(AnimationPlayer, AFrameOutsideTheTableKeepsTheLastShape) {
     TinyPet pet;
     pet.animations[1] = {3, 40};
-    pet.Action(100).animations = {1};
+    pet.Action(ActionId::kFirst).animations = {1};
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
     sim.RunFor(120);
@@ -195,7 +196,7 @@ TEST(AnimationPlayer, AMissingActionFallsBackTo100) {
     SimHarness sim;
     ASSERT_TRUE(sim.Start());
     EXPECT_EQ(sim.pet().Engine().StartAction(4321, true, false), 100);
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
     EXPECT_EQ(sim.report.Named("action").back()["id"], 100);
 }
 

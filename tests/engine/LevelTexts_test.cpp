@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -11,7 +12,7 @@ namespace {
 
 TinyPet PetAboutToLevel(int level, int point) {
     TinyPet pet;
-    pet.Action(100).deltaPoint = 10;
+    pet.Action(ActionId::kFirst).deltaPoint = 10;
     pet.state.level = level;
     pet.state.point = point;
     return pet;

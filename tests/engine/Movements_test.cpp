@@ -85,8 +85,8 @@ TEST_F(Movements, AWalkRightTurnsAtTheEdgeIntoTheLeftWalk) {
 
 TEST_F(Movements, ThePairOfWalksSharesOneClock) {
     TinyPet pet;
-    pet.Action(140).duration = 30;
-    pet.Action(141).duration = 30;
+    pet.Action(ActionId::kWalkLeft).duration = 30;
+    pet.Action(ActionId::kWalkRight).duration = 30;
     StartIn(pet, 140, 100);
     uint64_t start = sim->desktop->Now();
     int turns = 0;
@@ -106,7 +106,7 @@ TEST_F(Movements, ThePairOfWalksSharesOneClock) {
 
 TEST_F(Movements, TheRunHopsGo135PixelsUpAndDown) {
     TinyPet pet;
-    pet.Action(142).animations = {21, 23, 25};
+    pet.Action(ActionId::kRunLeft).animations = {21, 23, 25};
     StartIn(pet, 142, 500);
     std::vector<Point> places = Ticks(14);
     std::vector<int> ups;
@@ -123,9 +123,9 @@ TEST_F(Movements, TheRunHopsGo135PixelsUpAndDown) {
 
 TEST_F(Movements, TheRunsInsertHopsAndDashesAndComeBackFromThem) {
     TinyPet pet;
-    pet.Action(142).animations = {17};
-    pet.Action(143).animations = {18};
-    pet.Action(142).duration = pet.Action(143).duration = 120;
+    pet.Action(ActionId::kRunLeft).animations = {17};
+    pet.Action(ActionId::kRunRight).animations = {18};
+    pet.Action(ActionId::kRunLeft).duration = pet.Action(ActionId::kRunRight).duration = 120;
     StartIn(pet, 142, 500);
     for (int i = 0; i < 2000; ++i) {
         int id = sim->pet().Engine().GetActionId();
@@ -164,7 +164,7 @@ TEST_F(Movements, TheRunsInsertHopsAndDashesAndComeBackFromThem) {
 
 TEST_F(Movements, ARunHittingTheLeftEdgeTurnsIntoTheRightRun) {
     TinyPet pet;
-    pet.Action(142).animations = {17};
+    pet.Action(ActionId::kRunLeft).animations = {17};
     StartIn(pet, 142, 25);
     std::vector<Point> places = TicksWhile(142);
     ASSERT_EQ(places.size(), 4u);
@@ -176,7 +176,7 @@ TEST_F(Movements, ARunHittingTheLeftEdgeTurnsIntoTheRightRun) {
 
 TEST_F(Movements, ARunHittingTheRightEdgeTurnsIntoTheLeftRun) {
     TinyPet pet;
-    pet.Action(143).animations = {18};
+    pet.Action(ActionId::kRunRight).animations = {18};
     StartIn(pet, 143, kWidth - kSize - 25);
     std::vector<Point> places = TicksWhile(143);
     ASSERT_EQ(places.size(), 4u);
@@ -187,7 +187,7 @@ TEST_F(Movements, ARunHittingTheRightEdgeTurnsIntoTheLeftRun) {
 TEST_F(Movements, ARunEndsWithItsClosingAnimation) {
     for (int id : {142, 143}) {
         TinyPet pet;
-        pet.Action(id).animations = {id == 142 ? 17 : 18};
+        pet.Action(id).animations = {id == ActionId::kRunLeft ? 17 : 18};
         pet.Action(id).duration = 2;
         StartIn(pet, id, 400);
         std::size_t first = sim->report.events.size();
@@ -198,7 +198,7 @@ TEST_F(Movements, ARunEndsWithItsClosingAnimation) {
             const SimEvent& e = sim->report.events[i];
             if (e.name == "tick") lastAnim = int(e["anim"]);
         }
-        EXPECT_EQ(lastAnim, id == 142 ? 118 : 60) << id;
+        EXPECT_EQ(lastAnim, id == ActionId::kRunLeft ? 118 : 60) << id;
         for (const SimEvent& e : sim->report.Named("tick")) {
             EXPECT_GE(e["x"], 0);
             EXPECT_LE(e["x"] + kSize, kWidth);

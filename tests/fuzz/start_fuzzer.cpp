@@ -11,6 +11,7 @@
 #include "formats/BmpDecoder.h"
 #include "formats/ComplementedFile.h"
 #include "fuzz/FuzzFiles.h"
+#include "script/PetIds.h"
 #include "sim/SimDesktop.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 using nuv::Image;
 using nuv::MakePixel;
 using nuv::SimInput;
+namespace CommandId = nuv::CommandId;
 
 constexpr int kFrame = 128, kPerRow = 16, kFrames = 205;
 
@@ -80,7 +82,11 @@ void PutPictures(nuv::MemoryFileSystem& files) {
 
 // Moves, a drag, the menu, one menu command (chosen by the input), a balloon click and keys.
 std::vector<SimInput> Input(std::size_t seed) {
-    const int commands[] = {210, 220, 230, 240, 250, 9021, 9022, 9023, 9024, 9025, 9026, 903};
+    const int commands[] = {
+        CommandId::kCatchAndCarry, CommandId::kCatchAndBounce, CommandId::kStroke,
+        CommandId::kTag,           CommandId::kFastTag,        CommandId::kToggleOnTop,
+        CommandId::kToggleSound,   CommandId::kRename,         CommandId::kChangePet,
+        CommandId::kAbout,         CommandId::kRegistration,   CommandId::kExit};
     int command = commands[seed % (sizeof commands / sizeof *commands)];
     return {{300, SimInput::kCursor, 300, 600},
             {700, SimInput::kLButton, 20, 20},
@@ -94,7 +100,7 @@ std::vector<SimInput> Input(std::size_t seed) {
             {4300, SimInput::kRelease},
             {5000, SimInput::kBalloonClick, 60, 50},
             {5500, SimInput::kTray, 1},
-            {6000, SimInput::kCommand, 210},
+            {6000, SimInput::kCommand, CommandId::kCatchAndCarry},
             {7000, SimInput::kKey, 0}};
 }
 

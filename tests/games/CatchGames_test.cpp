@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "games/GameScene.h"
+#include "script/PetIds.h"
 
 namespace nuv::test {
 namespace {
@@ -35,7 +36,7 @@ TEST(CatchTheCursor, CursorRightAboveTheCentreNeedsNoApproachStep) {
     ASSERT_TRUE(scene.Start());
     Rect start = scene.sim.Window();
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(145);
+    scene.StartGame(ActionId::kCatchCursor);
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.animation == 72; }, 20));
     EXPECT_FALSE(scene.Played(17));
     EXPECT_FALSE(scene.Played(18));
@@ -54,7 +55,7 @@ TEST(CatchTheCursor, ApproachGoesInStepsOfTwentyAndTheRestUnderTheCursor) {
         ASSERT_TRUE(scene.Start());
         int left = scene.sim.Window().left;
         scene.MoveCursor(scene.CentreX() + c.offset, 700);
-        scene.StartGame(145);
+        scene.StartGame(ActionId::kCatchCursor);
         ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.animation == 72; }, 30));
         EXPECT_EQ(scene.HorizontalSteps(0, left), c.steps) << c.offset;
         EXPECT_TRUE(scene.Played(c.chase)) << c.offset;
@@ -66,7 +67,7 @@ TEST(CatchTheCursor, CursorOutOfReachMakesThePetLookUpInsteadOfJumping) {
     GameScene far(CatchPet(145, 10));
     ASSERT_TRUE(far.Start());
     far.MoveCursor(far.CentreX(), kPetTop - kReach - 1);
-    far.StartGame(145);
+    far.StartGame(ActionId::kCatchCursor);
     for (int i = 0; i < 40; ++i)
         far.Tick();
     EXPECT_FALSE(far.Played(72));
@@ -80,7 +81,7 @@ TEST(CatchTheCursor, CursorOutOfReachMakesThePetLookUpInsteadOfJumping) {
     GameScene near(CatchPet(145, 10));
     ASSERT_TRUE(near.Start());
     near.MoveCursor(near.CentreX(), kPetTop - kReach);
-    near.StartGame(145);
+    near.StartGame(ActionId::kCatchCursor);
     EXPECT_TRUE(near.TickUntil([](const TickState& s) { return s.animation == 72; }, 10));
 }
 
@@ -88,7 +89,7 @@ TEST(CatchTheCursor, MissedJumpComesBackToTheGroundAndLooksAgain) {
     GameScene scene(CatchPet(145, 10));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 600);  // in reach, above the jump's highest point
-    scene.StartGame(145);
+    scene.StartGame(ActionId::kCatchCursor);
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.animation == 121; }, 40));
     std::size_t jump = 0;
     while (scene.ticks[jump].subState != 5)
@@ -104,7 +105,7 @@ TEST(CatchTheCursor, HangingPetIsCarriedByTheCursorUntilTheTimeIsUpThenFallsToTh
     GameScene scene(CatchPet(145, 4));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(145);
+    scene.StartGame(ActionId::kCatchCursor);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     EXPECT_EQ(scene.ticks.back().animation, 74);
     EXPECT_TRUE(scene.sim.desktop->HookInstalled());
@@ -140,7 +141,7 @@ TEST(CatchTheCursor, PetCarriedBelowTheGroundComesUpToItWhenReleased) {
     GameScene scene(CatchPet(145, 2));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(145);
+    scene.StartGame(ActionId::kCatchCursor);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     scene.MoveCursor(500, 760);  // the pet's bottom at 780, below G + 30
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 100));
@@ -152,7 +153,7 @@ TEST(CatchTheCursor, CarryGameRewardsTheCatchAndSaysSoAfterTheLanding) {
     GameScene scene(CatchPet(510, 30));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX() + 50, 700);
-    scene.StartGame(510);
+    scene.StartGame(ActionId::kCatchAndCarry);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     EXPECT_EQ(scene.State().PetS0, 9000 + 11);  // the effects come with the catch
     EXPECT_EQ(scene.State().PetPoint, 5);
@@ -187,7 +188,7 @@ TEST(CatchTheCursor, FallAnimationGoesOnFromItsThirdFrameAndAlwaysShowsAFrame) {
         GameScene scene(pet);
         ASSERT_TRUE(scene.Start());
         scene.MoveCursor(scene.CentreX(), 700);
-        scene.StartGame(510);
+        scene.StartGame(ActionId::kCatchAndCarry);
         ASSERT_TRUE(scene.TickUntil(Hanging, 30));
         scene.MoveCursor(500, 0);  // a long fall
         ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.animation == 125; }, 20));
@@ -210,7 +211,7 @@ TEST(CatchTheCursor, CarryGameWhoseTimeRanOutStillEndsAfterTheLanding) {
     GameScene scene(CatchPet(510, 1));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);  // caught at 1.08 s, the hang ends after 1.5 s
-    scene.StartGame(510);
+    scene.StartGame(ActionId::kCatchAndCarry);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.subState == 8; }, 40));
     EXPECT_TRUE(scene.TickUntilAction(610, 20));
@@ -223,7 +224,7 @@ TEST(CatchTheCursor, BounceWalkAfterTheCatchTurnsAtTheEdgeAndEndsWithItsBalloon)
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(520);
+    scene.StartGame(ActionId::kCatchAndBounce);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     EXPECT_EQ(scene.ticks.back().animation, 137);
     EXPECT_EQ(scene.State().PetS1, 9000);  // nothing yet
@@ -266,7 +267,7 @@ TEST(CatchTheCursor, BounceGameWhoseTimeRanOutDuringTheHangFallsWith125AndStillW
     GameScene scene(CatchPet(520, 1));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(520);
+    scene.StartGame(ActionId::kCatchAndBounce);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 20));
     EXPECT_EQ(scene.ticks.back().animation, 125);
@@ -278,13 +279,13 @@ TEST(CatchTheCursor, AnotherActionEndsTheHang) {
     GameScene scene(CatchPet(510, 30));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(510);
+    scene.StartGame(ActionId::kCatchAndCarry);
     ASSERT_TRUE(scene.TickUntil(Hanging, 30));
     scene.mark = scene.sim.report.events.size();
-    scene.sim.Input(SimInput::kCommand, 230);
+    scene.sim.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_FALSE(scene.sim.desktop->HookInstalled());
     EXPECT_FALSE(scene.sim.pet().Engine().hookActive());
-    EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), 530);
+    EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kStroke);
     EXPECT_EQ(scene.Texts("cursor"), (std::vector<std::string>{"null", ".\\PETS\\C3.CUR"}));
     Rect before = scene.sim.Window();
     scene.MoveCursor(700, 300);
@@ -297,15 +298,15 @@ TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(520);
+    scene.StartGame(ActionId::kCatchAndBounce);
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.window.left == 0; }, 100));
     scene.Tick();
     scene.Tick();  // two steps into the bounce
-    scene.sim.Input(SimInput::kCommand, 230);
+    scene.sim.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
 
     scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(520);
+    scene.StartGame(ActionId::kCatchAndBounce);
     ASSERT_TRUE(scene.TickUntilStage(9, 60));
     ASSERT_TRUE(scene.TickUntilAction(620, 80));
     int lowest = 0;
@@ -325,7 +326,7 @@ TEST(CatchTheCursor, CursorBeyondTheDesktopIsFollowedOnlyToTheEdge) {
     GameScene scene(CatchPet(145, 20));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(1100, 700);
-    scene.StartGame(145);
+    scene.StartGame(ActionId::kCatchCursor);
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.window.right == 1024; }, 100));
     for (int i = 0; i < 20; ++i)
         EXPECT_LE(scene.Tick().window.right, 1024);

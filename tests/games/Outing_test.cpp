@@ -30,7 +30,7 @@ class OutingScene : public GameScene {
 
     static TinyPet OutingPet(int seconds) {
         TinyPet pet;
-        pet.Action(301).duration = seconds;
+        pet.Action(ActionId::kOuting).duration = seconds;
         pet.state.s0 = 1000;
         pet.state.s1 = 2000;
         pet.state.s2 = 3000;
@@ -57,7 +57,7 @@ class OutingScene : public GameScene {
 TEST(Outing, PetMeetsTheObjectLeavesAndComesBackToTheMiddleWithItsNeedsMet) {
     OutingScene scene(20);
     ASSERT_TRUE(scene.Start());
-    scene.StartGame(301);
+    scene.StartGame(ActionId::kOuting);
     ASSERT_TRUE(scene.TickUntilStage(3, 40));
     EXPECT_EQ(scene.sim.Window().left, 0);  // walked to the edge in steps of 10, then 6
     EXPECT_EQ(scene.HorizontalSteps(0, 246).back(), -6);
@@ -100,7 +100,7 @@ TEST(Outing, PetMeetsTheObjectLeavesAndComesBackToTheMiddleWithItsNeedsMet) {
 TEST(Outing, OutingWhoseTimeRunsOutOnTheWayStillGoesToTheEnd) {
     OutingScene scene(1);
     ASSERT_TRUE(scene.Start());
-    scene.StartGame(301);
+    scene.StartGame(ActionId::kOuting);
     ASSERT_TRUE(scene.TickUntilAction(100, 400));
     EXPECT_EQ(scene.ObjectEvents().size(), 3u);
     EXPECT_EQ(scene.Visibility(), (std::vector<int>{0, 1}));
@@ -110,7 +110,7 @@ TEST(Outing, OutingWhoseTimeRunsOutOnTheWayStillGoesToTheEnd) {
 TEST(Outing, AnotherActionTakesTheObjectAwayAndShowsThePet) {
     OutingScene scene(60);
     ASSERT_TRUE(scene.Start());
-    scene.StartGame(301);
+    scene.StartGame(ActionId::kOuting);
     ASSERT_TRUE(scene.TickUntilStage(6, 300));
     scene.sim.Input(SimInput::kCommand, CommandId::kTag);
     EXPECT_EQ(scene.sim.pet().Engine().GetActionId(), ActionId::kTag);
@@ -135,7 +135,7 @@ TEST(Outing, ObjectPiecesNoPictureCanHoldLeaveTheObjectWithoutPicture) {
     for (const Case& c : cases) {
         OutingScene scene(1, c.record4);
         ASSERT_TRUE(scene.Start());
-        scene.StartGame(301);
+        scene.StartGame(ActionId::kOuting);
         ASSERT_TRUE(scene.TickUntilAction(100, 400)) << c.record4;
         EXPECT_TRUE(scene.sim.env.log.Contains(c.log)) << c.record4;
         EXPECT_EQ(scene.State().PetS0, 5000);  // the outing went on without its picture
@@ -146,7 +146,7 @@ TEST(Outing, PetWithoutTheObjectRecordsGoesOnAtOnce) {
     OutingScene scene(20, "");
     ASSERT_TRUE(scene.Start());
     ASSERT_EQ(scene.sim.pet().Objects().records.size(), 4u);
-    scene.StartGame(301);
+    scene.StartGame(ActionId::kOuting);
     scene.Tick();
     EXPECT_EQ(scene.Actions(), (std::vector<int>{301, 100}));
     EXPECT_TRUE(scene.Events("object").empty());

@@ -21,7 +21,7 @@ TinyPet GamePet(int id, int seconds) {
 }
 
 bool Stroked(GameScene& scene, int strokes) {
-    scene.StartGame(530);
+    scene.StartGame(ActionId::kStroke);
     for (int i = 0; i < strokes; ++i)
         scene.sim.Input(SimInput::kSetCursor);
     return scene.TickUntil([](const TickState& s) { return s.action != ActionId::kStroke; }, 40);
@@ -55,7 +55,7 @@ TEST(Stroke, EachStrokePlaysTheStrokeAnimationOnceAndOnlyDuringTheGame) {
     GameScene scene(GamePet(530, 10));
     ASSERT_TRUE(scene.Start());
     scene.sim.Input(SimInput::kSetCursor);  // not stroking yet: nothing counts
-    scene.StartGame(530);
+    scene.StartGame(ActionId::kStroke);
     scene.Tick();
     scene.sim.Input(SimInput::kSetCursor);
     EXPECT_EQ(scene.sim.pet().Engine().subState(), 1);
@@ -67,7 +67,7 @@ TEST(Tag, EveryClickAppliesTheEffectsAgainWithoutDraggingThePet) {
     GameScene scene(GamePet(540, 30));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(900, 300);  // far away: the pet stands
-    scene.StartGame(540);
+    scene.StartGame(ActionId::kTag);
     scene.Tick();
     Rect before = scene.sim.Window();
     scene.sim.Input(SimInput::kLButton, 5, 5);
@@ -90,7 +90,7 @@ TEST(Tag, FastTagIsCaughtWithItsOwnAnimationAndReportsAllFiveChanges) {
     GameScene scene(GamePet(550, 30));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(900, 300);
-    scene.StartGame(550);
+    scene.StartGame(ActionId::kFastTag);
     scene.Tick();
     scene.sim.Input(SimInput::kLButton, 5, 5);
     EXPECT_EQ(scene.Tick().animation, 128);
@@ -106,7 +106,7 @@ TEST(Tag, TimeUpWithoutACatchGoesOnWithTheCursorsRestored) {
     GameScene scene(GamePet(540, 1));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(900, 300);
-    scene.StartGame(540);
+    scene.StartGame(ActionId::kTag);
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTag; }, 20));
     EXPECT_EQ(scene.Actions(), (std::vector<int>{540, 100}));
     EXPECT_TRUE(scene.Events("balloon").empty());
@@ -124,7 +124,7 @@ TEST(Tag, ThePetRunsFromTheCursorByDistanceAndFastTagDoublesEveryStep) {
         {300, 0, 108, 0},   {-250, -200, 110, 0}, {150, 0, 107, -20}, {-150, 0, 109, 20},
         {0, -100, 109, 20}, {50, 0, 92, -10},     {-50, 0, 87, 10},
     };
-    for (int game : {540, 550}) {
+    for (int game : {ActionId::kTag, ActionId::kFastTag}) {
         for (const Case& c : cases) {
             GameScene scene(GamePet(game, 30));
             ASSERT_TRUE(scene.Start());
@@ -132,7 +132,7 @@ TEST(Tag, ThePetRunsFromTheCursorByDistanceAndFastTagDoublesEveryStep) {
             scene.StartGame(game);
             for (int i = 0; i < 3; ++i)
                 scene.Tick();  // the first list ends on the third tick
-            int factor = game == 550 ? 2 : 1;
+            int factor = game == ActionId::kFastTag ? 2 : 1;
             EXPECT_EQ(scene.ticks[2].animation, c.animation) << game << " " << c.dx << "," << c.dy;
             EXPECT_EQ(scene.ticks[2].window.left - 246, c.step * factor)
                 << game << " " << c.dx << "," << c.dy;
@@ -144,7 +144,7 @@ TEST(Tag, NearPetStepsAwaySlowlyThenPauses) {
     GameScene scene(GamePet(540, 30));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(256 + 50, 758);
-    scene.StartGame(540);
+    scene.StartGame(ActionId::kTag);
     for (int i = 0; i < 6; ++i)
         scene.Tick();
     std::vector<int> animations, lefts;
@@ -157,7 +157,7 @@ TEST(Tag, NearPetStepsAwaySlowlyThenPauses) {
 }
 
 TEST(Tag, RunningPetStopsExactlyAtTheDesktopEdges) {
-    for (int game : {540, 550}) {
+    for (int game : {ActionId::kTag, ActionId::kFastTag}) {
         for (int side : {-1, 1}) {  // the cursor on the right sends the pet left
             GameScene scene(GamePet(game, 60));
             ASSERT_TRUE(scene.Start());

@@ -16,8 +16,8 @@ TinyPet TalkPet(int s0, int s1, int s2, int s3) {
     pet.state.s1 = s1;
     pet.state.s2 = s2;
     pet.state.s3 = s3;
-    pet.Action(146).duration = 1;
-    pet.Action(149).duration = 1;
+    pet.Action(ActionId::kTalkNeeds).duration = 1;
+    pet.Action(ActionId::kTalkAdvertisement).duration = 1;
     return pet;
 }
 
@@ -142,10 +142,11 @@ TEST(Talk, BalloonOpenFromElsewhereKeepsTheTalkSilent) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
     pet.state.level = 1;
     pet.state.point = 100;
-    pet.Action(146).deltaPoint = 200;  // reaches the last level: two balloons at once
+    pet.Action(ActionId::kTalkNeeds).deltaPoint =
+        200;  // reaches the last level: two balloons at once
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
-    scene.StartGame(146);
+    scene.StartGame(ActionId::kTalkNeeds);
     ASSERT_TRUE(
         scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTalkNeeds; }, 100));
     EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Level up", "Top level"}));
@@ -223,7 +224,7 @@ TEST(AdvertisementTalk, LinksThatAreNoWebAddressesOpenNothing) {
 
 TEST(Talk, DraggingATalkingPetClosesItsBalloonWithoutAnyOtherAction) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
-    pet.Action(100).deltaS0 = 100;  // what the talk would move on to
+    pet.Action(ActionId::kFirst).deltaS0 = 100;  // what the talk would move on to
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
     Talk(scene, 146);
@@ -249,7 +250,8 @@ TEST(Talk, MenuOptionDuringATalkClosesTheBalloonAndThePetSaysSomethingNew) {
 
 TEST(Talk, ExitDuringATalkOpensNoBalloonOnTheWayOut) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
-    pet.Action(100).deltaPoint = 60;  // the start gives 60; the action after a talk would level up
+    pet.Action(ActionId::kFirst).deltaPoint =
+        60;  // the start gives 60; the action after a talk would level up
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
     Talk(scene, 146);

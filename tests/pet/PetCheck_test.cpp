@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "pet/PetCheck.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -34,10 +35,12 @@ TEST(PetCheck, MissingTextsAndActionsAreNamed) {
     TinyPet pet = TinyPet();
     pet.texts.erase(std::remove(pet.texts.begin(), pet.texts.end(), "207;Level up;"),
                     pet.texts.end());
-    pet.actions.erase(
-        std::remove_if(pet.actions.begin(), pet.actions.end(),
-                       [](const TinyAction& a) { return a.id == 702 || a.id == 630; }),
-        pet.actions.end());
+    pet.actions.erase(std::remove_if(pet.actions.begin(), pet.actions.end(),
+                                     [](const TinyAction& a) {
+                                         return a.id == ActionId::kDropped ||
+                                                a.id == ActionId::kStrokeReward;
+                                     }),
+                      pet.actions.end());
     std::vector<std::string> warnings = Warnings(pet);
     EXPECT_TRUE(Has(warnings, "text 207 (level up) is missing"));
     EXPECT_TRUE(Has(warnings, "action 702 is missing"));

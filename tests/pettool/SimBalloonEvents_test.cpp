@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "script/PetIds.h"
 #include "sim/MemoryFileSystem.h"
 #include "support/TinyPet.h"
 
@@ -93,7 +94,7 @@ class PettoolSimBalloons : public ::testing::Test {
 // A pet that always chooses `id` after its first action.
 TinyPet ChoosingPet(int id) {
     TinyPet pet;
-    pet.Action(100).weights = {0, 0, 0};
+    pet.Action(ActionId::kFirst).weights = {0, 0, 0};
     pet.Action(id).weights = {10000, 10000, 10000};
     return pet;
 }
@@ -151,9 +152,9 @@ TEST_F(PettoolSimBalloons, TypingBalloonReportsItsHangulTextWhenTypedAndClosesFi
 
 TEST_F(PettoolSimBalloons, StrokeSuccessShowsItsMessageBalloonAtOnce) {
     TinyPet pet;
-    pet.Action(530).duration = 2;
-    pet.Action(530).deltaS2 = 13;
-    pet.Action(530).deltaPoint = 5;
+    pet.Action(ActionId::kStroke).duration = 2;
+    pet.Action(ActionId::kStroke).deltaS2 = 13;
+    pet.Action(ActionId::kStroke).deltaPoint = 5;
     WritePet(pet);
     std::string events = "100 command 230\n";
     for (int i = 0; i < 46; ++i)
@@ -174,7 +175,7 @@ TEST_F(PettoolSimBalloons, StrokeSuccessShowsItsMessageBalloonAtOnce) {
 
 TEST_F(PettoolSimBalloons, OutingReportsItsObjectWindowAndThePetLeavingAndComingBack) {
     TinyPet pet = ChoosingPet(301);
-    pet.Action(301).duration = 1;
+    pet.Action(ActionId::kOuting).duration = 1;
     pet.state.s0 = pet.state.s1 = pet.state.s2 = pet.state.s3 = 2000;  // the greatest needs
     WritePet(pet);
     SimRun run = Sim("", 40);

@@ -16,6 +16,7 @@
 
 #include "formats/ComplementedFile.h"
 #include "ports/StdFileSystem.h"
+#include "script/PetIds.h"
 #include "support/TinyPet.h"
 
 namespace nuv::test {
@@ -179,7 +180,7 @@ TEST_F(PettoolSim, SimReportsTheStartActionsSavesAndTheEnd) {
 
 TEST_F(PettoolSim, TheSameArgumentsGiveTheSameOutput) {
     TinyPet pet;
-    pet.Action(100).weights = {5000, 5000, 5000};
+    pet.Action(ActionId::kFirst).weights = {5000, 5000, 5000};
     for (int id : {140, 141, 142, 143, 144})
         pet.Action(id).weights = {1000, 1000, 1000};
     Install(pet);
@@ -265,8 +266,8 @@ TEST_F(PettoolSim, EventsDragAndDropThePet) {
     ASSERT_EQ(run.exitCode, 0) << run.out;
     std::vector<Json> actions = Named(run, "action");
     ASSERT_GE(actions.size(), 4u);
-    auto at =
-        std::find_if(actions.begin(), actions.end(), [](const Json& a) { return a["id"] == 701; });
+    auto at = std::find_if(actions.begin(), actions.end(),
+                           [](const Json& a) { return a["id"] == ActionId::kDragged; });
     ASSERT_NE(at, actions.end());
     EXPECT_EQ((*at)["t"], 1000);
     EXPECT_EQ((*at)["prev"], 100);

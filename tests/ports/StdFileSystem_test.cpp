@@ -48,6 +48,24 @@ TEST_F(StdFileSystemTest, AReplacementKeepsTheStoredName) {
     EXPECT_TRUE(fs::exists(root_ / "Data" / "a.cfg"));
 }
 
+TEST_F(StdFileSystemTest, ReplacementsShareOneDeferredFolderSync) {
+    PosixFileSystem files(root_);
+    int scheduled = 0;
+    files.DeferFolderSyncs([&] { ++scheduled; });
+    for (std::string name : {"A", "B"}) {
+        ASSERT_TRUE(files.WriteFile(".\\DATA\\" + name + ".TMP", name, true).ok());
+        EXPECT_EQ(files.ReplaceFile(".\\DATA\\" + name + ".TMP", ".\\DATA\\" + name + ".CFG"),
+                  kErrorSuccess);
+    }
+    EXPECT_EQ(scheduled, 1);
+    EXPECT_TRUE(files.FolderSyncsPending());
+    files.SyncFolders();
+    EXPECT_FALSE(files.FolderSyncsPending());
+    EXPECT_EQ(files.ReplaceFile(".\\DATA\\NONE.TMP", ".\\DATA\\C.CFG"), kErrorFileNotFound);
+    EXPECT_FALSE(files.FolderSyncsPending());  // nothing replaced: nothing to sync
+    EXPECT_EQ(files.ReadFile(".\\DATA\\B.CFG").data, "B");
+}
+
 TEST_F(StdFileSystemTest, PathsFromTheHostRootIgnoreTheRootFolder) {
     std::ofstream(root_ / "Data" / "Pet.cfg") << "abc";
     ASSERT_TRUE(root_.is_absolute());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "script/AniScript.h"
+#include "script/PetIds.h"
 #include "script/ScriptFixture.h"
 #include "support/TestEnv.h"
 
@@ -89,7 +90,7 @@ TEST(SetActListPart, ReadsWeightsEffectsAndAnimations) {
         "140; walk; 1; 2; 3; 4; 5; 6; 7; 8; 9;\n";
     CAniScript script;
     ASSERT_TRUE(ReadLists(script, parts));
-    const ActEntry* stand = script.FindAction(100);
+    const ActEntry* stand = script.FindAction(ActionId::kFirst);
     ASSERT_NE(stand, nullptr);
     EXPECT_EQ(stand->name, "stand");
     EXPECT_EQ(stand->weights, (std::array<int, 10>{50, 40, 30}));
@@ -100,7 +101,7 @@ TEST(SetActListPart, ReadsWeightsEffectsAndAnimations) {
     EXPECT_EQ(stand->deltaPoint, 1);
     EXPECT_EQ(stand->duration, 10);
     EXPECT_EQ(stand->animations, (std::vector<int>{10, 11}));
-    const ActEntry* walk = script.FindAction(140);
+    const ActEntry* walk = script.FindAction(ActionId::kWalkLeft);
     ASSERT_NE(walk, nullptr);
     EXPECT_EQ(walk->duration, 9);
     EXPECT_TRUE(walk->animations.empty());
@@ -146,20 +147,20 @@ TEST(FindRecords, TheEarlierOfTwoEqualNumbersWins) {
     CAniScript script;
     ASSERT_TRUE(ReadLists(script, parts));
     EXPECT_EQ(script.FindAnimation(10)->name, "first");
-    EXPECT_EQ(script.FindAction(100)->name, "first");
+    EXPECT_EQ(script.FindAction(ActionId::kFirst)->name, "first");
 }
 
 TEST(FindRecords, AnActionsAnimationsCanBeReplacedForAWhile) {
     test::MemoryEnv env;
     CAniScript script;
     ASSERT_TRUE(ReadLists(script, ScriptParts()));
-    std::vector<int>* animations = script.ActionAnimations(100);
+    std::vector<int>* animations = script.ActionAnimations(ActionId::kFirst);
     ASSERT_NE(animations, nullptr);
     std::vector<int> saved = *animations;
     *animations = {11};
-    EXPECT_EQ(script.FindAction(100)->animations, (std::vector<int>{11}));
+    EXPECT_EQ(script.FindAction(ActionId::kFirst)->animations, (std::vector<int>{11}));
     *animations = saved;
-    EXPECT_EQ(script.FindAction(100)->animations, (std::vector<int>{10, 11}));
+    EXPECT_EQ(script.FindAction(ActionId::kFirst)->animations, (std::vector<int>{10, 11}));
     EXPECT_EQ(script.ActionAnimations(999), nullptr);
 }
 

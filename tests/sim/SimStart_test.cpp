@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -15,7 +16,7 @@ TEST(SimStart, PetStandsOnTheGroundAndAnimates) {
     int before = sim.desktop->ShapeChanges();
     sim.RunFor(1000);
     EXPECT_GT(sim.desktop->ShapeChanges(), before + 5);
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), 100);
+    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "formats/PetConfig.h"
 #include "formats/PetInfo.h"
+#include "script/PetIds.h"
 #include "support/SimHarness.h"
 
 namespace nuv::test {
@@ -46,7 +47,7 @@ TinyPet BusyPet() {
     }
     for (int id : {140, 141, 142, 143})
         pet.Action(id).duration = 6;
-    pet.Action(301).duration = 20;
+    pet.Action(ActionId::kOuting).duration = 20;
     return pet;
 }
 
@@ -206,7 +207,7 @@ class Soak : public ::testing::Test {
         EXPECT_GT(report.saves, int(hours) * 200);
         EXPECT_EQ(report.failures, 0);
         EXPECT_FALSE(desktop.Ended());
-        desktop.Post({desktop.Now(), SimInput::kCommand, 903, 0});
+        desktop.Post({desktop.Now(), SimInput::kCommand, CommandId::kExit, 0});
         desktop.RunUntil(desktop.Now());
         EXPECT_TRUE(desktop.Ended());
         EXPECT_EQ(report.failures, 0);

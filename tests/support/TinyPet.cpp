@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "formats/BmpDecoder.h"
 #include "formats/ComplementedFile.h"
+#include "script/PetIds.h"
 #include "support/PictureFiles.h"
 
 namespace nuv::test {
@@ -62,29 +63,29 @@ TinyPet::TinyPet() {
             frames.push_back((id * 3 + f) % frameCount);
         animations[id] = frames;
     }
-    SetAction({100, {10000, 10000, 10000}, 0, 0, 0, 0, 0, 1, {1, 2}});
+    SetAction({ActionId::kFirst, {10000, 10000, 10000}, 0, 0, 0, 0, 0, 1, {1, 2}});
     for (int id : {140, 141, 142, 143, 144, 145, 146, 149, 200, 300, 301, 410, 420, 430,
                    440, 510, 520, 530, 540, 550, 610, 620, 630, 640, 701, 702, 705}) {
         SetAction({id, {0, 0, 0}, 0, 0, 0, 0, 0, 10, {3}});
     }
-    Action(140).animations = {15};
-    Action(141).animations = {16};
-    Action(142).animations = {17};
-    Action(143).animations = {18};
-    Action(144).animations = {36};
-    Action(145).animations = {70, 71};
-    Action(146).animations = {30};
-    Action(149).animations = {30};
-    Action(301).animations = {84};
-    Action(510).animations = {70, 71};
-    Action(520).animations = {70, 71};
-    Action(530).animations = {50};
-    Action(540).animations = {108};
-    Action(550).animations = {108};
-    Action(701).animations = {5};
-    Action(701).duration = 0;
-    Action(702).animations = {6};
-    Action(705).animations = {7};
+    Action(ActionId::kWalkLeft).animations = {15};
+    Action(ActionId::kWalkRight).animations = {16};
+    Action(ActionId::kRunLeft).animations = {17};
+    Action(ActionId::kRunRight).animations = {18};
+    Action(ActionId::kGlide).animations = {36};
+    Action(ActionId::kCatchCursor).animations = {70, 71};
+    Action(ActionId::kTalkNeeds).animations = {30};
+    Action(ActionId::kTalkAdvertisement).animations = {30};
+    Action(ActionId::kOuting).animations = {84};
+    Action(ActionId::kCatchAndCarry).animations = {70, 71};
+    Action(ActionId::kCatchAndBounce).animations = {70, 71};
+    Action(ActionId::kStroke).animations = {50};
+    Action(ActionId::kTag).animations = {108};
+    Action(ActionId::kFastTag).animations = {108};
+    Action(ActionId::kDragged).animations = {5};
+    Action(ActionId::kDragged).duration = 0;
+    Action(ActionId::kDropped).animations = {6};
+    Action(ActionId::kThrown).animations = {7};
     menu = {"1;910;Games;0;-1;0;0;0;",   "2;210;Catch;1;-1;0;0;0;", "3;230;Stroke;2;-1;0;0;0;",
             "4;911;;-1;-1;0;0;0;",       "5;999;;-1;-1;0;0;0;",     "6;901;Status;3;-1;0;0;0;",
             "7;902;Options;4;-1;0;0;0;", "8;903;Exit;5;-1;0;0;0;"};

@@ -27,19 +27,42 @@ namespace {
 
 namespace lx = nuv::gtk;
 
+struct Program {
+    lx::CPetShell* shell;
+    nuv::PosixFileSystem* files;
+};
+
 gboolean OnStopSignal(gpointer data) {
-    auto* shell = static_cast<lx::CPetShell*>(data);
-    shell->Stop();
+    auto* program = static_cast<Program*>(data);
+    program->shell->Stop();
     // A modal window's own loop would hold the stop back: the cursors are back already, so
-    // the program ends here.
-    if (g_main_depth() > shell->MainLoopDepth()) _exit(0);
+    // the program ends here, its saved files in place.
+    if (g_main_depth() > program->shell->MainLoopDepth()) {
+        program->files->SyncFolders();
+        _exit(0);
+    }
     return G_SOURCE_CONTINUE;
+}
+
+gboolean OnSyncFolders(gpointer data) {
+    static_cast<nuv::PosixFileSystem*>(data)->SyncFolders();
+    return G_SOURCE_REMOVE;
 }
 
 std::string ProgramPath(const char* argv0) {
     char path[PATH_MAX] = {};
     ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
     return n > 0 ? std::string(path, std::size_t(n)) : std::string(argv0);
+}
+
+// Without a session bus the accessibility bridge would launch one (dbus-launch, a process of
+// its own) that no assistive tool listens on: with no bus to reach, the bridge stays off.
+void SkipAccessibilityWithoutSessionBus() {
+    if (g_getenv("DBUS_SESSION_BUS_ADDRESS")) return;
+    gchar* socket = g_build_filename(g_get_user_runtime_dir(), "bus", nullptr);
+    const bool bus = g_file_test(socket, G_FILE_TEST_EXISTS);
+    g_free(socket);
+    if (!bus) g_setenv("NO_AT_BRIDGE", "1", FALSE);
 }
 
 void PrintUsage() {
@@ -71,6 +94,7 @@ int main(int argc, char** argv) {
     gdk_set_allowed_backends("x11");
     // The program draws with cairo only: without OpenGL, GDK loads no GL driver (tens of MiB).
     g_setenv("GDK_GL", "disable", FALSE);
+    SkipAccessibilityWithoutSessionBus();
     int gtkArgc = 1;
     if (!gtk_init_check(&gtkArgc, &argv)) {
         std::fprintf(stderr, "nuvpet: no X11 display (is DISPLAY set?)\n");
@@ -89,17 +113,22 @@ int main(int argc, char** argv) {
         return 3;
     }
 
+    // The state files saved at one tick share one sync of their folder, right after it.
+    host.DeferFolderSyncs(
+        [&host] { g_idle_add_full(G_PRIORITY_HIGH, OnSyncFolders, &host, nullptr); });
     lx::RestoreCursorsOnCrash(program.c_str());
     lx::RestoreCursorsLeftChanged();
     int result;
     {
         lx::CPetShell shell(host, files);
-        guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &shell),
-                           g_unix_signal_add(SIGINT, OnStopSignal, &shell),
-                           g_unix_signal_add(SIGHUP, OnStopSignal, &shell)};
+        Program running = {&shell, &host};
+        guint signals[] = {g_unix_signal_add(SIGTERM, OnStopSignal, &running),
+                           g_unix_signal_add(SIGINT, OnStopSignal, &running),
+                           g_unix_signal_add(SIGHUP, OnStopSignal, &running)};
         result = shell.Run();
         for (guint source : signals)
             g_source_remove(source);
     }
+    host.DeferFolderSyncs(nullptr);  // syncs what the last save left
     return result;
 }

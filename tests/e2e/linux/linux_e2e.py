@@ -7,10 +7,10 @@ On a fresh copy of the pet root the program must show the pet on the ground line
 pixels of one of its frames and an X shape equal to that frame's, animate it, let it be dragged
 200 pixels up and land, be thrown, open its menu on a right click and from the tray icon with
 the gauges, play the stroke game with its cursor on the whole screen and the catch game
-following the pointer, and end through the menu's exit: the end picture, both configuration
-files rewritten and readable. A second start on the same root is refused without touching its
-files; on a root whose pet talks in link balloons, the Hangul text is typed in and the link
-opens in the (fake) browser; SIGTERM during a game ends the program with the cursors put back.
+following the pointer (also with the pointer polled, as without XInput 2), and end through
+the menu's exit: the end picture, both configuration files rewritten and readable. A second
+start on the same root is refused without touching its files; on a root whose pet talks in
+link balloons, the Hangul text is typed in and the link opens in the (fake) browser; SIGTERM during a game ends the program with the cursors put back.
 The display is prepared by e2e-linux.sh (tray host, named root cursor, fake browser).
 """
 
@@ -46,11 +46,12 @@ class LinuxScreen(Screen):
 
 
 class LinuxRun(base.Run):
-    def __init__(self, exe, root, screen, wrapper=()):
+    def __init__(self, exe, root, screen, wrapper=(), env=None):
         self.root, self.screen = root, screen
         self.started = time.monotonic()
         self.process = subprocess.Popen([*wrapper, exe, root], stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                                        env=env)
 
 
 base.Run = LinuxRun
@@ -334,6 +335,24 @@ class LinuxTest(base.Test):
         finally:
             run_.stop()
 
+    def run_catch_polling(self):
+        self.step("without XInput 2 the catch game reads the pointer on a timer")
+        root = fresh_copy(self.args.root, self.work, "polling")
+        self.screen.move(5, self.screen.height // 2)
+        time.sleep(0.2)
+        self.background = self.screen.shot()
+        run_ = LinuxRun(self.args.exe, root, self.screen,
+                        env=dict(os.environ, NUVPET_NO_XINPUT2="1"))
+        try:
+            if not self.pet.state["PetName"]:
+                base.answer_name_box(self.screen, self.pet, base.FIRST_NAME)
+            self.pet_window(20)
+            self.catch_game()
+            check(read_log(root).count("XInput 2가 없어") == 1,
+                  "the log does not say once that the pointer is polled")
+        finally:
+            run_.stop()
+
     def run_talk(self):
         self.step("talk balloons typed in Hangul, a link balloon whose link opens")
         root = talking_root(self.args.root, self.args.pettool, self.work)
@@ -421,7 +440,7 @@ class LinuxTest(base.Test):
     def main(self):
         started = time.monotonic()
         steps = self.args.only.split(",") if self.args.only else [
-            "main", "talk", "sigterm", "without_config"]
+            "main", "catch_polling", "talk", "sigterm", "without_config"]
         for step in steps:
             getattr(self, "run_" + step)()
         self.summary["total_s"] = round(time.monotonic() - started, 1)
@@ -436,7 +455,8 @@ def main(argv):
     parser.add_argument("--root", required=True)
     parser.add_argument("--pettool", required=True)
     parser.add_argument("--out", required=True)
-    parser.add_argument("--only", default="", help="runs to make: main,talk,sigterm,without_config")
+    parser.add_argument("--only", default="",
+                        help="runs to make: main,catch_polling,talk,sigterm,without_config")
     args = parser.parse_args(argv[1:])
     try:
         LinuxTest(args).main()

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """nuvpet beside the classic X11 desktop toys, on one virtual display of one size.
 
-Usage: speed.py --exe nuvpet --root PET_ROOT [--seconds N]
+Usage: speed.py --exe nuvpet --root PET_ROOT [--seconds N] [--runs N] [--baseline OTHER_NUVPET]
        speed.py --exe nuvpet --root PET_ROOT --soak MINUTES
 
 Runs nuvpet, oneko and xpenguins -n 1 one after the other for N seconds each (default 60) on a
@@ -10,7 +10,9 @@ time used (percent of one core), the resident memory at the end and its growth o
 half of the run; for nuvpet also the X resources it holds at the start and the end (xrestop
 when installed), the time from its start to its first frame and the cost of a frame change
 (shape plus paint), from its log. nuvpet's pet is named first, in a run of its own, as on a
-user's first start.
+user's first start; its random draws start from one seed (NUVPET_SEED) in every run, so that
+runs and builds compare. --runs repeats the round; --baseline measures another build of nuvpet
+(an earlier one) in each round too, before this one.
 With --soak, nuvpet alone runs for MINUTES while the pointer moves, and its resident memory
 and X resources (xrestop) are printed every minute.
 """
@@ -123,17 +125,31 @@ def soak(args, env, root):
     process.wait(10)
 
 
+def measure_round(args, env, root, results):
+    programs = [("nuvpet", [os.path.abspath(args.exe), root])]
+    if args.baseline:
+        programs.insert(0, ("nuvpet (baseline)", [os.path.abspath(args.baseline), root]))
+    for name, command in (("oneko", ["/usr/games/oneko"]),
+                          ("xpenguins -n 1", ["xpenguins", "-n", "1"])):
+        if shutil.which(command[0]):
+            programs.append((name, command))
+    for name, command in programs:
+        results.setdefault(name, []).append(measure(command, args.seconds, env))
+
+
 def main(argv):
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
     parser.add_argument("--root", required=True)
     parser.add_argument("--seconds", type=float, default=60)
+    parser.add_argument("--runs", type=int, default=1, help="rounds of measurements")
+    parser.add_argument("--baseline", help="another nuvpet measured in each round too")
     parser.add_argument("--soak", type=int, default=0, help="minutes of nuvpet alone")
     args = parser.parse_args(argv[1:])
     display = ":57" if not args.soak else ":56"
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    env = dict(os.environ, DISPLAY=display, NO_AT_BRIDGE="1")
+    env = dict(os.environ, DISPLAY=display, NO_AT_BRIDGE="1", NUVPET_SEED="1")
     work = tempfile.mkdtemp()
     try:
         time.sleep(1.5)
@@ -144,17 +160,16 @@ def main(argv):
         if args.soak:
             soak(args, env, root)
             return 0
-        results = {"nuvpet": measure([os.path.abspath(args.exe), root], args.seconds, env)}
-        for name, command in (("oneko", ["/usr/games/oneko"]),
-                              ("xpenguins -n 1", ["xpenguins", "-n", "1"])):
-            if shutil.which(command[0]):
-                results[name] = measure(command, args.seconds, env)
+        results = {}
+        for _ in range(args.runs):
+            measure_round(args, env, root, results)
         text = open(log, "rb").read().decode("cp949", errors="replace")
         timings = [line for line in text.splitlines() if "[ Frame Timings :" in line]
+        for name, runs in results.items():
+            cpu = [figures["cpu_percent"] for figures in runs]
+            print(f"{name:18} cpu % {cpu} (mean {sum(cpu) / len(cpu):.3f}), last run {runs[-1]}")
         if timings:
-            results["nuvpet"]["timings"] = timings[-1].split(": ", 1)[1]
-        for name, figures in results.items():
-            print(f"{name:16} {figures}")
+            print(f"nuvpet's last run: {timings[-1].split(': ', 1)[1]}")
     finally:
         xvfb.terminate()
         shutil.rmtree(work, ignore_errors=True)

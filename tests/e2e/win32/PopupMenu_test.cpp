@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pet/MenuModel.h"
+#include "script/PetIds.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"
 #include "win32/Win32PopupMenu.h"
@@ -81,13 +82,16 @@ class PopupMenuTest : public ::testing::Test {
         MenuItem name = Command(0, "이름: 몽실이");
         name.enabled = false;
         status.items = {name, MenuItem::Separator(), Gauge(0), Gauge(1)};
-        MenuItem top = Command(9021, "항상 위에");
+        MenuItem top = Command(CommandId::kToggleOnTop, "항상 위에");
         top.checked = true;
-        MenuItem change = Command(9024, "친구 바꾸기...");
+        MenuItem change = Command(CommandId::kChangePet, "친구 바꾸기...");
         change.enabled = false;
-        model_.items = {Submenu("놀이", {Command(210, "잡기", 1), Command(230, "쓰다듬기", 2)}, 0),
+        model_.items = {Submenu("놀이",
+                                {Command(CommandId::kCatchAndCarry, "잡기", 1),
+                                 Command(CommandId::kStroke, "쓰다듬기", 2)},
+                                0),
                         MenuItem::Separator(), status, Submenu("설정", {top, change}),
-                        Command(903, "종료", 6)};
+                        Command(CommandId::kExit, "종료", 6)};
         for (const char* label : {"배부름 ", "즐거움 "}) {
             GaugePicture gauge;
             gauge.label = label;
@@ -111,13 +115,13 @@ TEST_F(PopupMenuTest, ItemsFollowTheModel) {
     ASSERT_EQ(GetMenuItemCount(top), 5);
     EXPECT_EQ(TextAt(top, 0), L"놀이");
     EXPECT_TRUE(InfoAt(top, 1).fType & MFT_SEPARATOR);
-    EXPECT_EQ(GetMenuItemID(top, 4), 903u);
+    EXPECT_EQ(GetMenuItemID(top, 4), UINT(CommandId::kExit));
     EXPECT_EQ(TextAt(top, 4), L"종료");
 
     HMENU games = GetSubMenu(top, 0);
     ASSERT_NE(games, nullptr);
     EXPECT_EQ(GetMenuItemCount(games), 2);
-    EXPECT_EQ(GetMenuItemID(games, 1), 230u);
+    EXPECT_EQ(GetMenuItemID(games, 1), UINT(CommandId::kStroke));
     EXPECT_EQ(TextAt(games, 1), L"쓰다듬기");
 
     HMENU options = GetSubMenu(top, 3);

@@ -1,4 +1,4 @@
-#include "pet/ObjectWnd.h"
+#include "engine/ObjectWnd.h"
 
 #include "base/Log.h"
 #include "formats/BcfImage.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "formats/Image.h"
 #include "ports/NullPorts.h"
 #include "ports/PetEvents.h"
 

@@ -1,6 +1,6 @@
 // The object window: a picture cut from an object image, shaped by its transparent colour.
 
-#include "pet/ObjectWnd.h"
+#include "engine/ObjectWnd.h"
 
 #include <gtest/gtest.h>
 
