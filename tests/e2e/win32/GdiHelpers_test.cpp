@@ -27,7 +27,7 @@ bool AnyContains(const std::vector<Rect>& rects, int x, int y) {
     return false;
 }
 
-TEST(DibImageTest, ImageBecomesATopDownDibWithTheSamePixels) {
+TEST(DibImageTest, ImageBecomesATopDownDibWithTheSamePixelsAndNothingEmpty) {
     const Image image = SampleImage();
     OwnedGdi<HBITMAP> dib(ImageToDib(image));
     ASSERT_TRUE(dib);
@@ -46,9 +46,8 @@ TEST(DibImageTest, ImageBecomesATopDownDibWithTheSamePixels) {
     EXPECT_EQ(GetPixel(memory, 0, 1), RGB(1, 2, 3));
     SelectObject(memory, old);
     DeleteMemoryDC(memory);
-}
 
-TEST(DibImageTest, EmptyImagesAndBadBitmapsGiveNothing) {
+    // Empty images and bad bitmaps give nothing.
     const long live = CurrentGdiCounts().Live();
     EXPECT_EQ(ImageToDib(Image()), nullptr);
     EXPECT_EQ(ImageToDib(Image(0, 5)), nullptr);
