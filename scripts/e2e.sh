@@ -4,8 +4,7 @@
 # tests/e2e/pet_e2e.py on it. Exits non-zero on any failure.
 #
 #   NUV_E2E_PET_ROOT     a ready pet root; default: the sample pets' root the build packs
-#   NUV_E2E_PET_SOURCES  pet sources to pack instead (a folder with pet.manifest), for example
-#                        the small test pet: python3 tests/e2e/pet/make_test_pet.py DIR
+#   NUV_E2E_PET_SOURCES  pet sources to pack instead (a folder with pet.manifest)
 #   NUV_E2E_I686=0       skips the i686 build (it is built to keep it compiling; 32-bit Wine
 #                        is not here to run it)
 #

@@ -9,7 +9,7 @@
 #   bash scripts/run.sh --windows  NuvPet.exe under Wine (with --fresh too, in any order)
 #
 #   NUV_PET_SOURCES   pet sources to pack (a folder with pet.manifest); default: the sample
-#                     pets the native build makes (pets/), else the test pet of tests/e2e/pet/
+#                     pets the native build makes (pets/)
 #   NUV_RUN_SECONDS   how long the pet runs on a virtual display (default 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,16 +47,11 @@ if [ $fresh = 1 ] || [ ! -f "$pet_root/DATA/PET.CFG" ]; then
     rm -rf "$pet_root"
     mkdir -p "$out"
     sources=${NUV_PET_SOURCES:-}
-    if [ -z "$sources" ] && [ -f pets/CMakeLists.txt ]; then
+    if [ -z "$sources" ]; then
         # The sample pets: the native build draws and packs them.
         cmake --build --preset native -j2 --target petroot >/dev/null
         cp -r build/native/petroot "$pet_root"
     else
-        if [ -z "$sources" ]; then
-            sources=$out/pet-src
-            rm -rf "$sources"
-            python3 tests/e2e/pet/make_test_pet.py "$sources"
-        fi
         "$pettool" pack "$sources" "$pet_root"
     fi
 fi

@@ -4,8 +4,7 @@
 # Run by the `package` target with -D: SOURCE_DIR, BINARY_DIR, VERSION, ARCH, EXE, DLL, STRIP,
 # PET_ROOT (a ready pet root, optional), PET_SOURCES (pet sources to pack, optional),
 # PETTOOL (a pettool of the build machine, optional: built when missing). Without a root or
-# sources the pet is the sample pets (pets/, made by a build for this machine) when the
-# sources have them, else the test pet of tests/e2e/pet/.
+# sources the pet is the sample pets (pets/, made by a build for this machine).
 cmake_minimum_required(VERSION 3.20)
 
 set(name NuvPET-${VERSION}-${ARCH})
@@ -27,7 +26,7 @@ if(PET_ROOT)
     message(FATAL_ERROR "package: ${PET_ROOT} is no pet root (no DATA/PET.CFG)")
   endif()
   file(COPY ${PET_ROOT}/ DESTINATION ${stage})
-elseif(NOT PET_SOURCES AND EXISTS ${SOURCE_DIR}/pets/CMakeLists.txt)
+elseif(NOT PET_SOURCES)
   # The sample pets: drawn and packed by a build for this machine.
   message(STATUS "package: building the sample pets on this machine")
   set(tools ${BINARY_DIR}/host-tools)
@@ -44,11 +43,6 @@ else()
         -DNUV_BUILD_TESTS=OFF -DNUV_BUILD_BENCHMARKS=OFF)
     run(${CMAKE_COMMAND} --build ${tools} --target pettool -j2)
     set(PETTOOL ${tools}/tools/pettool)
-  endif()
-  if(NOT PET_SOURCES)
-    find_package(Python3 REQUIRED COMPONENTS Interpreter)
-    set(PET_SOURCES ${work}/pet-src)
-    run(${Python3_EXECUTABLE} ${SOURCE_DIR}/tests/e2e/pet/make_test_pet.py ${PET_SOURCES})
   endif()
   message(STATUS "package: packing the pet of ${PET_SOURCES}")
   run(${PETTOOL} pack ${PET_SOURCES} ${stage})

@@ -4,6 +4,8 @@ windows with their absolute places, window shapes and the cursor's picture."""
 import ctypes
 import ctypes.util
 
+from screen import Window as ScreenWindow
+
 _x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
 _xcursor = ctypes.CDLL(ctypes.util.find_library("Xcursor"))
 _xext = ctypes.CDLL(ctypes.util.find_library("Xext"))
@@ -78,19 +80,6 @@ _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p
 _x11.XSetErrorHandler(_ERROR_HANDLER)
 
 
-class XWindow:
-    def __init__(self, wid, name, x, y, width, height, klass):
-        self.id, self.name, self.x, self.y = hex(wid), name, x, y
-        self.width, self.height, self.klass, self.xid = width, height, klass, wid
-
-    @property
-    def bottom(self):
-        return self.y + self.height
-
-    def __repr__(self):
-        return f"<window {self.name!r} {self.width}x{self.height}+{self.x}+{self.y}>"
-
-
 class Display:
     def __init__(self, name):
         self.dpy = _x11.XOpenDisplay(name.encode())
@@ -145,8 +134,10 @@ class Display:
             x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
             _x11.XTranslateCoordinates(self.dpy, window, self.root, 0, 0, ctypes.byref(x),
                                        ctypes.byref(y), ctypes.byref(child))
-            out.append(XWindow(window, self._name(window), x.value, y.value, attributes.width,
-                               attributes.height, program))
+            found = ScreenWindow(hex(window), self._name(window), x.value, y.value,
+                                 attributes.width, attributes.height)
+            found.xid = window
+            out.append(found)
         return out
 
     def shape(self, window, kind=0):

@@ -66,15 +66,23 @@ TEST_F(DialogsTest, TypedAndPastedFieldSeparatorsAreRefused) {
     });
     EXPECT_EQ(dialogs_.InputBox("이름 짓기", "?"), "abcdef") << "the caret stays after the text";
     EXPECT_EQ(answer, L"abcde");
+    // The registration's fields refuse it too, and hold no more than their record's bytes.
     UserInfo user;
     std::vector<std::wstring> fields;
+    std::wstring name, email;
     test::WindowRobot registration(L"Registration User Info", [&](HWND box) {
         for (int id : {IDC_REG_NAME, IDC_REG_LOGIN_ID, IDC_REG_PASSWORD, IDC_REG_EMAIL})
             fields.push_back(TypedAndPasted(GetDlgItem(box, id)));
+        SetDlgItemTextW(box, IDC_REG_NAME, L"가나다라마바사아자차카");  // 22 bytes
+        SetDlgItemTextW(box, IDC_REG_EMAIL, std::wstring(40, L'e').c_str());
+        name = ItemText(box, IDC_REG_NAME);
+        email = ItemText(box, IDC_REG_EMAIL);
         Press(box, IDC_REG_CANCEL);
     });
-    dialogs_.RegisterUser(user);
+    EXPECT_FALSE(dialogs_.RegisterUser(user));
     EXPECT_EQ(fields, std::vector<std::wstring>(4, L"abcde"));
+    EXPECT_EQ(name, L"가나다라마바사아자");
+    EXPECT_EQ(email, std::wstring(28, L'e'));
 }
 
 TEST_F(DialogsTest, EveryDialogShowsItsTextsInAFaceWithHangul) {
@@ -111,31 +119,27 @@ TEST_F(DialogsTest, EveryDialogShowsItsTextsInAFaceWithHangul) {
     }
 }
 
+// The answer as typed (blanks are an answer); nothing without an answer or when cancelled.
 TEST_F(DialogsTest, InputBoxAsksAndReturnsTheAnswerAsTyped) {
-    std::wstring question;
-    test::WindowRobot robot(L"이름 짓기", [&](HWND box) {
-        question = ItemText(box, IDC_INPUT_QUESTION);
-        SetDlgItemTextW(box, IDC_INPUT_ANSWER, L" 나비 ");
-        Press(box, IDC_INPUT_OK);
-    });
-    std::optional<std::string> answer = dialogs_.InputBox("이름 짓기", "이름을 지어 주세요.");
-    EXPECT_TRUE(robot.acted());
-    EXPECT_EQ(question, L"이름을 지어 주세요.");
-    ASSERT_TRUE(answer.has_value());
-    EXPECT_EQ(*answer, " 나비 ") << "blanks are an answer";
-}
-
-TEST_F(DialogsTest, InputBoxWithoutAnAnswerOrCancelledGivesNothing) {
-    {
-        test::WindowRobot robot(L"질문", [](HWND box) { Press(box, IDC_INPUT_OK); });
-        EXPECT_FALSE(dialogs_.InputBox("질문", "?").has_value());
-    }
-    {
-        test::WindowRobot robot(L"질문", [](HWND box) {
-            SetDlgItemTextW(box, IDC_INPUT_ANSWER, L"x");
-            Press(box, IDC_INPUT_CANCEL);
+    const struct {
+        const wchar_t* typed;
+        int button;
+        const char* answer;  // null: none
+    } cases[] = {{L" 나비 ", IDC_INPUT_OK, " 나비 "},
+                 {L"", IDC_INPUT_OK, nullptr},
+                 {L"x", IDC_INPUT_CANCEL, nullptr}};
+    for (const auto& c : cases) {
+        std::wstring question;
+        test::WindowRobot robot(L"이름 짓기", [&](HWND box) {
+            question = ItemText(box, IDC_INPUT_QUESTION);
+            SetDlgItemTextW(box, IDC_INPUT_ANSWER, c.typed);
+            Press(box, c.button);
         });
-        EXPECT_FALSE(dialogs_.InputBox("질문", "?").has_value());
+        std::optional<std::string> answer = dialogs_.InputBox("이름 짓기", "이름을 지어 주세요.");
+        EXPECT_TRUE(robot.acted());
+        EXPECT_EQ(question, L"이름을 지어 주세요.");
+        EXPECT_EQ(answer.has_value(), c.answer != nullptr);
+        if (c.answer) EXPECT_EQ(answer.value_or(""), c.answer);
     }
 }
 
@@ -190,21 +194,6 @@ TEST_F(DialogsTest, RegistrationShowsTheRecordAndRefusesAnEmptyPassword) {
     EXPECT_EQ(user.UserBirthDate, "19990731");
 }
 
-TEST_F(DialogsTest, RegistrationFieldsHoldTheirBytes) {
-    UserInfo user;
-    std::wstring name, email;
-    test::WindowRobot robot(L"Registration User Info", [&](HWND box) {
-        SetDlgItemTextW(box, IDC_REG_NAME, L"가나다라마바사아자차카");  // 22 bytes
-        SetDlgItemTextW(box, IDC_REG_EMAIL, std::wstring(40, L'e').c_str());
-        name = ItemText(box, IDC_REG_NAME);
-        email = ItemText(box, IDC_REG_EMAIL);
-        Press(box, IDC_REG_CANCEL);
-    });
-    EXPECT_FALSE(dialogs_.RegisterUser(user));
-    EXPECT_EQ(name, L"가나다라마바사아자");
-    EXPECT_EQ(email, std::wstring(28, L'e'));
-}
-
 TEST_F(DialogsTest, TimedPictureIsCentredSizedToThePictureAndClosesOnTime) {
     test::PictureFolder folder;
     folder.Put("END.BCF", Image(120, 80, MakePixel(250, 200, 100)));
@@ -227,15 +216,12 @@ TEST_F(DialogsTest, TimedPictureIsCentredSizedToThePictureAndClosesOnTime) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     EXPECT_NEAR((window.left + window.right) / 2.0, (area.left + area.right) / 2.0, 1.0);
     EXPECT_NEAR((window.top + window.bottom) / 2.0, (area.top + area.bottom) / 2.0, 1.0);
-}
-
-TEST_F(DialogsTest, TimedPictureWithoutItsPictureStillClosesOnTime) {
-    test::PictureFolder folder;
-    const DWORD start = GetTickCount();
+    // Without its picture it still closes on time.
+    const DWORD again = GetTickCount();
     EXPECT_EQ(RunTimedPictureDialog(context_.instance, nullptr, folder.files(),
                                     ".\\PETS\\MISSING.BCF", 1),
               1);
-    EXPECT_LT(GetTickCount() - start, 2500u);
+    EXPECT_LT(GetTickCount() - again, 2500u);
 }
 
 }  // namespace

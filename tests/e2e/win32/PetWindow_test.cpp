@@ -17,14 +17,6 @@ INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }
 
-std::vector<Rect> WindowShape(HWND window) {
-    HRGN region = NewRectRegion(0, 0, 0, 0);
-    std::vector<Rect> rects;
-    if (GetWindowRgn(window, region) != ERROR) rects = RegionToRects(region);
-    DeleteGdiObject(region);
-    return rects;
-}
-
 class PetWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -56,13 +48,13 @@ TEST_F(PetWindowTest, ShapeIsTheRegionAndAnEqualShapeMakesNoNewRegion) {
     Region shape(Rect{0, 0, 40, 10});
     shape |= Rect{10, 10, 20, 30};
     window_.SetShape(shape);
-    EXPECT_EQ(WindowShape(context_.petWindow), shape.Rects());
+    EXPECT_EQ(test::WindowShape(context_.petWindow), shape.Rects());
     const long regions = CurrentGdiCounts().created[int(GdiKind::kRegion)];
     window_.SetShape(shape);
     EXPECT_EQ(CurrentGdiCounts().created[int(GdiKind::kRegion)], regions);
     Region other(Rect{5, 5, 15, 15});
     window_.SetShape(other);
-    EXPECT_EQ(WindowShape(context_.petWindow), other.Rects());
+    EXPECT_EQ(test::WindowShape(context_.petWindow), other.Rects());
     EXPECT_EQ(CurrentGdiCounts().Live(GdiKind::kRegion), 0) << "the window owns its region";
 }
 

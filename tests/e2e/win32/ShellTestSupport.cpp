@@ -8,6 +8,7 @@
 #include "ports/FileSystem.h"
 #include "win32/DibImage.h"
 #include "win32/GdiObjects.h"
+#include "win32/RegionHandle.h"
 #include "win32/Win32FileSystem.h"
 
 namespace nuv::win32::test {
@@ -173,6 +174,14 @@ Image CaptureClient(HWND window) {
     DeleteMemoryDC(memory);
     ReleaseDC(window, dc);
     return image;
+}
+
+std::vector<Rect> WindowShape(HWND window) {
+    HRGN region = NewRectRegion(0, 0, 0, 0);
+    std::vector<Rect> rects;
+    if (GetWindowRgn(window, region) != ERROR) rects = RegionToRects(region);
+    DeleteGdiObject(region);
+    return rects;
 }
 
 }  // namespace nuv::win32::test

@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "base/Geometry.h"
 #include "formats/Image.h"
 #include "ports/FileSystem.h"
 #include "win32/WinApi.h"
@@ -54,5 +56,8 @@ std::wstring MissingGlyphs(HWND window);
 
 // The client-area pixels of a window as the screen shows them.
 Image CaptureClient(HWND window);
+
+// The rectangles of a window's region; none when it has none.
+std::vector<Rect> WindowShape(HWND window);
 
 }  // namespace nuv::win32::test

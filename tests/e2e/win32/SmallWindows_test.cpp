@@ -39,14 +39,6 @@ struct Recorder : IBalloonWindowEvents {
     }
 };
 
-std::vector<Rect> WindowShape(HWND window) {
-    HRGN region = NewRectRegion(0, 0, 0, 0);
-    std::vector<Rect> rects;
-    if (GetWindowRgn(window, region) != ERROR) rects = RegionToRects(region);
-    DeleteGdiObject(region);
-    return rects;
-}
-
 class SmallWindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -80,7 +72,7 @@ TEST_F(SmallWindowsTest, BalloonIsAHiddenBorderedToolWindowOfTheGivenSize) {
 
     std::vector<Rect> shape = {{5, 0, 200, 150}, {90, 150, 120, 170}};
     balloon->SetShape(shape);
-    EXPECT_EQ(WindowShape(window), shape);
+    EXPECT_EQ(test::WindowShape(window), shape);
     balloon->MoveTo(300, 100);
     balloon->Show();
     GetWindowRect(window, &rect);
@@ -177,28 +169,26 @@ TEST_F(SmallWindowsTest, BalloonPicturesComposeWithTheGreenKey) {
 }
 
 TEST_F(SmallWindowsTest, ObjectWindowTakesPlaceShapeAndPicture) {
-    {
-        Win32ObjectWindows factory(context_);
-        std::unique_ptr<IObjectWindow> object = factory.CreateObjectWindow();
-        HWND window = static_cast<Win32ObjectWindow*>(object.get())->hwnd();
-        ASSERT_NE(window, nullptr);
-        object->Place({50, 60}, {30, 20});
-        RECT rect = {};
-        GetWindowRect(window, &rect);
-        EXPECT_EQ(rect.left, 50);
-        EXPECT_EQ(rect.right - rect.left, 30);
-        Region shape(Rect{0, 0, 30, 10});
-        object->SetPicture(Image(30, 20, MakePixel(5, 6, 7)), shape, {0, 0, 30, 20});
-        EXPECT_EQ(WindowShape(window), shape.Rects());
-        object->Show(true);
-        EXPECT_TRUE(IsWindowVisible(window));
-        UpdateWindow(window);
-        EXPECT_EQ(test::CaptureClient(window).At(3, 3), MakePixel(5, 6, 7));
-        object->Show(false);
-        EXPECT_FALSE(IsWindowVisible(window));
-        object.reset();
-        EXPECT_FALSE(IsWindow(window));
-    }
+    Win32ObjectWindows factory(context_);
+    std::unique_ptr<IObjectWindow> object = factory.CreateObjectWindow();
+    HWND window = static_cast<Win32ObjectWindow*>(object.get())->hwnd();
+    ASSERT_NE(window, nullptr);
+    object->Place({50, 60}, {30, 20});
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 50);
+    EXPECT_EQ(rect.right - rect.left, 30);
+    Region shape(Rect{0, 0, 30, 10});
+    object->SetPicture(Image(30, 20, MakePixel(5, 6, 7)), shape, {0, 0, 30, 20});
+    EXPECT_EQ(test::WindowShape(window), shape.Rects());
+    object->Show(true);
+    EXPECT_TRUE(IsWindowVisible(window));
+    UpdateWindow(window);
+    EXPECT_EQ(test::CaptureClient(window).At(3, 3), MakePixel(5, 6, 7));
+    object->Show(false);
+    EXPECT_FALSE(IsWindowVisible(window));
+    object.reset();
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(SmallWindowsTest, LoadingWindowShowsProgressAndGoes) {

@@ -34,7 +34,7 @@ TEST(ServicesTest, VersionInternetAndDragSetting) {
     EXPECT_EQ(services.GetDragFullWindows(), before);
 }
 
-TEST(CursorsTest, SavedCopiesComeBackOnceAndMissingFilesChangeNothing) {
+TEST(CursorsTest, SavedCopiesComeBackOnceEvenAtAnUnexpectedEnd) {
     ShellContext context;
     context.instance = GetModuleHandleW(nullptr);
     Win32Cursors cursors(context);
@@ -49,18 +49,17 @@ TEST(CursorsTest, SavedCopiesComeBackOnceAndMissingFilesChangeNothing) {
     EXPECT_FALSE(cursors.LoadHoverCursor(".\\PETS\\NO-SUCH.CUR"));
     cursors.ShowHoverCursor();
     cursors.DestroyHoverCursor();
-}
 
-TEST(CursorsTest, AnUnexpectedEndRestoresTheRegisteredCursors) {
-    ShellContext context;
-    context.instance = GetModuleHandleW(nullptr);
-    Win32Cursors cursors(context);
+    // An unexpected end restores the registered cursors.
     RegisterCursorsForExit(&cursors);
     cursors.SaveCursors();
     cursors.ApplyCursorResource(IDC_CATCH_CURSOR);
     RestoreCursorsOnExit();
     EXPECT_FALSE(cursors.HasSavedCursors());
     RestoreCursorsOnExit();  // registered once: the second call finds nothing
+
+    Win32Tray tray(context);
+    EXPECT_TRUE(tray.Remove()) << "removing an icon never added succeeds";
 }
 
 TEST(LastResortTest, AnEscapedExceptionIsLoggedCursorsComeBackAndTheStartUpErrorShows) {
@@ -142,9 +141,8 @@ TEST(PetRootLockTest, ASecondProgramOnTheRootIsRefusedUntilTheFirstEnds) {
     }
     PetRootLock again;
     EXPECT_TRUE(again.Acquire(root));
-}
 
-TEST(PetRootLockTest, TheRefusalShowsTheProgramsText) {
+    // The refusal shows the program's text.
     std::wstring text, missing = L"?";
     test::WindowRobot robot(L"NuvPET", [&](HWND box) {
         wchar_t shown[128] = {};
@@ -156,13 +154,6 @@ TEST(PetRootLockTest, TheRefusalShowsTheProgramsText) {
     ShowAlreadyRunning(GetModuleHandleW(nullptr));
     EXPECT_EQ(text, L"이 펫은 이미 실행 중입니다.");
     EXPECT_EQ(missing, L"");
-}
-
-TEST(TrayTest, RemovingWithoutAddingSucceeds) {
-    ShellContext context;
-    context.instance = GetModuleHandleW(nullptr);
-    Win32Tray tray(context);
-    EXPECT_TRUE(tray.Remove());
 }
 
 TEST(FontsTest, OneFontPerKindKeptUntilCleared) {
