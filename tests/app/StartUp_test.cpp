@@ -150,40 +150,29 @@ TEST(StartUp, ACancelledFirstRunNameEndsTheProgramBeforeTheRegions) {
     EXPECT_FALSE(Logged(sim, "[ Window Region Data File Read : '.\\PETS\\CAT.RGN' ]"));
 }
 
+// The name box takes no ';': what is saved reads back the same.
 TEST(StartUp, AFirstRunNameIsCutTo19BytesWithoutSplittingACharacter) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"abcdefghijklmnopqrstuvwxy", "abcdefghijklmnopqrs"},
+        {"abcdefghijklmnopq\xea\xb0\x80", "abcdefghijklmnopq\xb0\xa1"},  // a two-byte syllable
+        {"abcdefghijklmnopqr\xea\xb0\x80", "abcdefghijklmnopqr"},        // it would be split at 19
+        {"ab;cd", "abcd"},
+        {";", nullptr},  // nothing left: no name
+    };
     TinyPet pet;
     pet.state.name = "";
-    SimOptions options = SimHarness::DefaultOptions();
-    options.name = "abcdefghijklmnopqrstuvwxy";  // 25 bytes
-    {
+    for (const auto& [typed, kept] : cases) {
+        SimOptions options = SimHarness::DefaultOptions();
+        options.name = typed;
         SimHarness sim(pet, options);
-        ASSERT_TRUE(sim.Start());
-        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqrs");
-    }
-    options.name = "abcdefghijklmnopq\xea\xb0\x80";  // 17 bytes and a two-byte Hangul syllable
-    {
-        SimHarness sim(pet, options);
-        ASSERT_TRUE(sim.Start());
-        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopq\xb0\xa1");
-    }
-    options.name = "abcdefghijklmnopqr\xea\xb0\x80";  // the syllable would be split at 19
-    {
-        SimHarness sim(pet, options);
-        ASSERT_TRUE(sim.Start());
-        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcdefghijklmnopqr");
-    }
-    options.name = "ab;cd";  // the name box takes no ';': what is saved reads back the same
-    {
-        SimHarness sim(pet, options);
-        ASSERT_TRUE(sim.Start());
-        EXPECT_EQ(sim.pet().GetPetInfos().PetName, "abcd");
+        if (!kept) {
+            ExpectFailedStart(sim);
+            continue;
+        }
+        ASSERT_TRUE(sim.Start()) << typed;
+        EXPECT_EQ(sim.pet().GetPetInfos().PetName, kept);
         std::string saved = Complement(sim.env.files.Get(".\\DATA\\CAT.CFG"));
-        EXPECT_NE(saved.find("PetName;abcd\r\n"), std::string::npos) << saved;
-    }
-    options.name = ";";  // nothing left: no name
-    {
-        SimHarness sim(pet, options);
-        ExpectFailedStart(sim);
+        EXPECT_NE(saved.find(std::string("PetName;") + kept + "\r\n"), std::string::npos) << saved;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonOwner.h"
 #include "balloon/BalloonPictures.h"
+#include "shape/ColorKey.h"
 #include "sim/SimBalloonWindows.h"
 #include "sim/SimTextMetrics.h"
 #include "support/TestEnv.h"
@@ -27,7 +28,7 @@ class FakeBalloonOwner : public IBalloonOwner {
     std::vector<std::string> opened;
 };
 
-// Pictures by path; the shape lists one rectangle per row run that is not transparent.
+// Pictures by path, with the requests for them; shapes as the pet makes them.
 class FakeBalloonPictures : public IBalloonPictures {
   public:
     Image LoadObjectPicture(const std::string& path) override {
@@ -41,20 +42,7 @@ class FakeBalloonPictures : public IBalloonPictures {
         return it == files.end() ? Image() : it->second;
     }
     std::vector<Rect> MakeShape(const Image& picture, Pixel transparent) override {
-        std::vector<Rect> rects;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width();) {
-                if (picture.At(x, y) == transparent) {
-                    ++x;
-                    continue;
-                }
-                int left = x;
-                while (x < picture.width() && picture.At(x, y) != transparent)
-                    ++x;
-                rects.push_back(Rect{left, y, x, y + 1});
-            }
-        }
-        return rects;
+        return MakeColorKeyRegion(picture, transparent).Rects();
     }
 
     std::map<std::string, Image> files;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "formats/ComplementedFile.h"
@@ -200,6 +201,22 @@ TEST_F(ActionEffects, LevelUpOpensBalloon207AndAtTheLastLevel206) {
     EXPECT_EQ(BalloonTexts(),
               (std::vector<std::string>{"Level up", "Level up", "Level up", "Top level"}));
     EXPECT_EQ(sim.pet().openBalloon() != nullptr, true);
+}
+
+TEST(LevelTexts, MissingTextsOpenNoEmptyBalloon) {
+    TinyPet pet;
+    pet.Action(ActionId::kFirst).deltaPoint = 10;
+    pet.state.level = 1;
+    pet.state.point = 295;  // two levels up: texts 207 and 206
+    pet.texts.erase(std::remove_if(pet.texts.begin(), pet.texts.end(),
+                                   [](const std::string& t) {
+                                       return t.rfind("206;", 0) == 0 || t.rfind("207;", 0) == 0;
+                                   }),
+                    pet.texts.end());
+    SimHarness sim(pet);
+    ASSERT_TRUE(sim.Start());
+    EXPECT_EQ(sim.report.Count("level"), 1);
+    EXPECT_EQ(sim.report.Count("balloon"), 0);
 }
 
 TEST_F(ActionEffects, ALevelOutsideTheLevelsIsTakenAsTheNearestOne) {

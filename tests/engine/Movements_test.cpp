@@ -57,30 +57,34 @@ class Movements : public ::testing::Test {
     std::unique_ptr<SimHarness> sim;
 };
 
-TEST_F(Movements, AWalkLeftTurnsAtTheEdgeAndWalksOnAsTheRightWalk) {
-    StartIn(TinyPet(), 140, 7);
-    std::vector<Point> places = TicksWhile(140);
-    ASSERT_EQ(places.size(), 4u);
-    EXPECT_EQ(places[0].x, 1);  // 6 a tick
-    EXPECT_EQ(places[1].x, 0);  // the last step shortened; the turn (13) plays
-    EXPECT_EQ(places[3].x, 0);
-    EXPECT_EQ(LastAction()["id"], 141);
-    EXPECT_EQ(LastAction()["prev"], 140);
-    std::vector<Point> right = Ticks(2);
-    EXPECT_EQ(right[0].x, 5);
-    EXPECT_EQ(right[1].x, 10);
-    for (Point p : right)
-        EXPECT_EQ(p.y, kStand);
-}
-
-TEST_F(Movements, AWalkRightTurnsAtTheEdgeIntoTheLeftWalk) {
-    StartIn(TinyPet(), 141, kWidth - kSize - 7);
-    std::vector<Point> places = TicksWhile(141);
-    ASSERT_EQ(places.size(), 4u);
-    EXPECT_EQ(places[0].x + kSize, kWidth - 2);
-    EXPECT_EQ(places[1].x + kSize, kWidth);
-    EXPECT_EQ(LastAction()["id"], 140);
-    EXPECT_EQ(Ticks(1)[0].x + kSize, kWidth - 6);
+// Walks step 6 px a tick and runs 20; the last step is shortened to the edge, the turn plays
+// on the spot and the mirrored action goes on from there.
+TEST_F(Movements, WalksAndRunsTurnAtTheEdgeIntoTheirMirroredAction) {
+    struct Case {
+        int id, animation, left, first, edge, turned, after;
+    };
+    constexpr int kRight = kWidth - kSize;
+    const Case cases[] = {
+        {ActionId::kWalkLeft, 0, 7, 1, 0, ActionId::kWalkRight, 5},
+        {ActionId::kWalkRight, 0, kRight - 7, kRight - 2, kRight, ActionId::kWalkLeft, kRight - 6},
+        {ActionId::kRunLeft, 17, 25, 5, 0, ActionId::kRunRight, 20},
+        {ActionId::kRunRight, 18, kRight - 25, kRight - 5, kRight, ActionId::kRunLeft, kRight - 20},
+    };
+    for (const Case& c : cases) {
+        TinyPet pet;
+        if (c.animation) pet.Action(c.id).animations = {c.animation};
+        StartIn(pet, c.id, c.left);
+        std::vector<Point> places = TicksWhile(c.id);
+        ASSERT_EQ(places.size(), 4u) << c.id;
+        EXPECT_EQ(places[0].x, c.first) << c.id;
+        EXPECT_EQ(places[1].x, c.edge) << c.id;
+        EXPECT_EQ(places[3].x, c.edge) << c.id;
+        EXPECT_EQ(LastAction()["id"], c.turned);
+        EXPECT_EQ(LastAction()["prev"], c.id);
+        Point after = Ticks(1)[0];
+        EXPECT_EQ(after.x, c.after) << c.id;
+        EXPECT_EQ(after.y, kStand) << c.id;
+    }
 }
 
 TEST_F(Movements, ThePairOfWalksSharesOneClock) {
@@ -160,28 +164,6 @@ TEST_F(Movements, TheRunsInsertHopsAndDashesAndComeBackFromThem) {
     }
     EXPECT_GE(hops, 10);
     EXPECT_GE(dashes, 5);
-}
-
-TEST_F(Movements, ARunHittingTheLeftEdgeTurnsIntoTheRightRun) {
-    TinyPet pet;
-    pet.Action(ActionId::kRunLeft).animations = {17};
-    StartIn(pet, 142, 25);
-    std::vector<Point> places = TicksWhile(142);
-    ASSERT_EQ(places.size(), 4u);
-    EXPECT_EQ(places[0].x, 5);
-    EXPECT_EQ(places[1].x, 0);
-    EXPECT_EQ(LastAction()["id"], 143);
-    EXPECT_EQ(Ticks(1)[0].x, 20);
-}
-
-TEST_F(Movements, ARunHittingTheRightEdgeTurnsIntoTheLeftRun) {
-    TinyPet pet;
-    pet.Action(ActionId::kRunRight).animations = {18};
-    StartIn(pet, 143, kWidth - kSize - 25);
-    std::vector<Point> places = TicksWhile(143);
-    ASSERT_EQ(places.size(), 4u);
-    EXPECT_EQ(places[1].x + kSize, kWidth);
-    EXPECT_EQ(LastAction()["id"], 142);
 }
 
 TEST_F(Movements, ARunEndsWithItsClosingAnimation) {

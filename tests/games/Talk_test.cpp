@@ -187,41 +187,6 @@ TEST(AdvertisementTalk, LinkOpensInTheBrowserFromItsAreaOnly) {
     EXPECT_EQ(scene.Actions(), (std::vector<int>{149, 100}));
 }
 
-TEST(AdvertisementTalk, LinkOnTheSecondLineOpensItsOwnAddress) {
-    TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
-    pet.adverts = {
-        "1;10;<LINK=a.example.org>one</LINK><BR>see <LINK=example.org/b>here</LINK> now;"};
-    GameScene scene(pet);
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 149);
-    scene.Tick();
-    scene.Tick();
-    ASSERT_EQ(scene.Events("balloon_shown").size(), 1u);
-    EXPECT_EQ(scene.Events("balloon_shown")[0].texts,
-              (std::vector<std::string>{"one", "see here now", "a.example.org", "example.org/b"}));
-    scene.sim.Input(SimInput::kBalloonClick, 80, 60);   // "here": x 76..108, y 55..71
-    scene.sim.Input(SimInput::kBalloonClick, 50, 40);   // "one": x 44..68, y 37..53
-    scene.sim.Input(SimInput::kBalloonClick, 112, 60);  // " now" is no link
-    EXPECT_EQ(scene.Texts("open"),
-              (std::vector<std::string>{"http://example.org/b", "http://a.example.org"}));
-}
-
-TEST(AdvertisementTalk, LinksThatAreNoWebAddressesOpenNothing) {
-    for (const char* address :
-         {"C:\\WINDOWS\\CALC.EXE", "ftp:example.org", "javascript:alert(1)", "mailto:a@b.c"}) {
-        TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
-        pet.adverts = {std::string("1;10;<LINK=") + address + ">go</LINK>;"};
-        GameScene scene(pet);
-        ASSERT_TRUE(scene.Start());
-        Talk(scene, 149);
-        scene.Tick();
-        scene.Tick();
-        ASSERT_EQ(scene.Events("balloon_shown").size(), 1u) << address;
-        scene.sim.Input(SimInput::kBalloonClick, 50, 45);
-        EXPECT_TRUE(scene.Events("open").empty()) << address;
-    }
-}
-
 TEST(Talk, DraggingATalkingPetClosesItsBalloonWithoutAnyOtherAction) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
     pet.Action(ActionId::kFirst).deltaS0 = 100;  // what the talk would move on to

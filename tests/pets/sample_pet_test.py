@@ -3,7 +3,6 @@
 
 Usage: sample_pet_test.py PETTOOL ROOT check
        sample_pet_test.py PETTOOL ROOT sim
-       sample_pet_test.py PETTOOL ROOT games EVENTS
        sample_pet_test.py PETTOOL ROOT lists PETS PETSRC
        sample_pet_test.py PETTOOL ROOT golden EVENTS... GOLDEN
 
@@ -11,9 +10,9 @@ check: `pettool check` starts 토리, and 보리 in a copy of the root where it 
        with no warning.
 sim:   24 virtual hours of 토리 with seed 1: every range of the action choice is visited, the
        pet levels up, no tick shows a missing animation, all three balloon kinds open.
-games: the menu's five games played by the events file are all won.
 golden: 200 virtual seconds of 토리 with seed 1 playing the events files one after the other
-       print exactly the JSON lines of GOLDEN (games, drag, menus, balloons, tray).
+       print exactly the JSON lines of GOLDEN: the menu's five games won with their cursors
+       and result balloons, then drag, menus, balloons and the tray.
 lists: the lists kept in pets/ for reading are the ones tools/petart writes into PETSRC.
 Every run works on a fresh copy of the pet root, as the pet writes its files: `check` may
 write nothing but the log, which the test verifies.
@@ -135,23 +134,6 @@ def sim(pettool, root):
         print("at the end: %s" % json.dumps(end[0]["state"]))
 
 
-def games(pettool, root, events_file):
-    events, _, missing = events_of([pettool, "sim", root, "--seconds", "150", "--seed", "1",
-                                    "--name", "토리", "--events", events_file, "--trace"])
-    expect(missing == 0, "%d ticks showed a missing animation" % missing)
-    actions = [e["id"] for e in events if e["ev"] == "action"]
-    for game, reward in ((510, 610), (520, 620), (530, 630), (540, 640), (550, 630)):
-        expect(game in actions, "game %d never started" % game)
-        won = any(a == game and b == reward for a, b in zip(actions, actions[1:]))
-        expect(won, "game %d was not followed by its reward %d" % (game, reward))
-    cursors = {e["set"] for e in events if e["ev"] == "cursor" and e["set"]}
-    for name in ("ACORN", "LEAF", "STROKE", "TAG", "FASTTAG"):
-        expect(".\\PETS\\%s.CUR" % name in cursors, "cursor %s.CUR never set" % name)
-    results = [e["text"] for e in events if e["ev"] == "balloon" and e["kind"] == 2]
-    expect(len(results) == 5, "%d result balloons: %s" % (len(results), results))
-    expect(all("%" not in text for text in results), "an unformatted result: %s" % results)
-
-
 def lists(pets, petsrc):
     for pet in ("tori", "bori"):
         for name in ("animations.txt", "sounds.txt", "pictures.txt"):
@@ -180,7 +162,7 @@ def golden(pettool, root, events_files, expected_path):
 
 
 def main(argv):
-    if len(argv) < 4 or argv[3] not in ("check", "sim", "games", "lists", "golden"):
+    if len(argv) < 4 or argv[3] not in ("check", "sim", "lists", "golden"):
         sys.stderr.write(__doc__.split("\n\n")[1] + "\n")
         return 2
     pettool, built, mode = argv[1], argv[2], argv[3]
@@ -193,8 +175,6 @@ def main(argv):
             expect(tree_digest(root, skip=("ETCS",)) == before, "check wrote more than its log")
         elif mode == "sim":
             sim(pettool, root)
-        elif mode == "games":
-            games(pettool, root, argv[4])
         elif mode == "golden":
             golden(pettool, root, argv[4:-1], argv[-1])
         else:

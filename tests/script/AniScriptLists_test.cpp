@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "script/AniScript.h"
 #include "script/PetIds.h"
 #include "script/ScriptFixture.h"
@@ -35,25 +37,15 @@ TEST(SetAniListPart, ReadsEachField) {
         "13; odd; ; 1,,-2, +3 ,x4,5x, \n";
     CAniScript script;
     ASSERT_TRUE(ReadLists(script, parts));
-    const AniEntry* walk = script.FindAnimation(10);
-    ASSERT_NE(walk, nullptr);
-    EXPECT_EQ(walk->name, "walk");
-    EXPECT_EQ(walk->soundIndex, 2);
-    EXPECT_EQ(walk->soundFrame, 3);
-    EXPECT_EQ(walk->frames, (std::vector<int>{0, 1, 2, 1}));
-    EXPECT_EQ(walk->comment, "slow walk");
-
-    const AniEntry* idle = script.FindAnimation(11);
-    ASSERT_NE(idle, nullptr);
-    EXPECT_EQ(idle->soundIndex, -1);
-    EXPECT_EQ(idle->soundFrame, -1);
-    EXPECT_EQ(idle->frames, (std::vector<int>{5}));
-
-    const AniEntry* x = script.FindAnimation(12);
-    ASSERT_NE(x, nullptr);
-    EXPECT_EQ(x->soundIndex, 4);
-    EXPECT_EQ(x->soundFrame, 0);
-    EXPECT_TRUE(x->frames.empty());
+    auto fields = [&script](int id) {
+        const AniEntry* a = script.FindAnimation(id);
+        return a ? std::make_tuple(a->name, a->soundIndex, a->soundFrame, a->frames, a->comment)
+                 : std::make_tuple(std::string("none"), 0, 0, std::vector<int>(), std::string());
+    };
+    using Fields = decltype(fields(0));
+    EXPECT_EQ(fields(10), (Fields{"walk", 2, 3, {0, 1, 2, 1}, "slow walk"}));
+    EXPECT_EQ(fields(11), (Fields{"idle", -1, -1, {5}, ""}));
+    EXPECT_EQ(fields(12), (Fields{"x", 4, 0, {}, ""}));
     // Each element reads as a number on its own: empty or junk ones are 0.
     EXPECT_EQ(script.FindAnimation(13)->frames, (std::vector<int>{1, 0, -2, 3, 0, 5, 0}));
     EXPECT_EQ(script.FindAnimation(14), nullptr);
@@ -94,12 +86,9 @@ TEST(SetActListPart, ReadsWeightsEffectsAndAnimations) {
     ASSERT_NE(stand, nullptr);
     EXPECT_EQ(stand->name, "stand");
     EXPECT_EQ(stand->weights, (std::array<int, 10>{50, 40, 30}));
-    EXPECT_EQ(stand->deltaS0, 0);
-    EXPECT_EQ(stand->deltaS1, -1);
-    EXPECT_EQ(stand->deltaS2, 0);
-    EXPECT_EQ(stand->deltaS3, 0);
-    EXPECT_EQ(stand->deltaPoint, 1);
-    EXPECT_EQ(stand->duration, 10);
+    EXPECT_EQ(std::tie(stand->deltaS0, stand->deltaS1, stand->deltaS2, stand->deltaS3,
+                       stand->deltaPoint, stand->duration),
+              std::make_tuple(0, -1, 0, 0, 1, 10));
     EXPECT_EQ(stand->animations, (std::vector<int>{10, 11}));
     const ActEntry* walk = script.FindAction(ActionId::kWalkLeft);
     ASSERT_NE(walk, nullptr);

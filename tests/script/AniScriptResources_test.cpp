@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "script/AniScript.h"
 #include "script/ScriptFixture.h"
 #include "support/TestEnv.h"
@@ -137,12 +139,8 @@ TEST(SetObjListPart, ReadsTheImageAndRecordsWithFiveSeparators) {
     EXPECT_EQ(script.Objects().objectImage, "OBJ.BCF");
     ASSERT_EQ(script.Objects().records.size(), 2u);
     const ObjEntry& ball = script.Objects().records[0];
-    EXPECT_EQ(ball.id, 1);
-    EXPECT_EQ(ball.width, 32);
-    EXPECT_EQ(ball.height, 24);
-    EXPECT_EQ(ball.left, 8);
-    EXPECT_EQ(ball.top, 16);
-    EXPECT_EQ(ball.value, 7);
+    EXPECT_EQ(std::tie(ball.id, ball.width, ball.height, ball.left, ball.top, ball.value),
+              std::make_tuple(1, 32, 24, 8, 16, 7));
     EXPECT_EQ(ball.name, "ball");
     EXPECT_EQ(script.Objects().records[1].id, 3);
 }
@@ -180,11 +178,9 @@ TEST(SetMnuListPart, ReadsEveryLineAsItIs) {
     EXPECT_EQ(script.MenuItems()[1].command, 999);
     EXPECT_EQ(script.MenuItems()[1].caption, "");
     const MnuEntry& play = script.MenuItems()[2];
-    EXPECT_EQ(play.iconIndex, 3);
-    EXPECT_EQ(play.statSumLow, 100);
-    EXPECT_EQ(play.statSumHigh, 20000);
-    EXPECT_EQ(play.pointLow, 5);
-    EXPECT_EQ(play.pointHigh, 900);
+    EXPECT_EQ(
+        std::tie(play.iconIndex, play.statSumLow, play.statSumHigh, play.pointLow, play.pointHigh),
+        std::make_tuple(3, 100, 20000, 5, 900));
 }
 
 TEST(SetSndListPart, ReadsEveryLineAsItIs) {
@@ -194,9 +190,9 @@ TEST(SetSndListPart, ReadsEveryLineAsItIs) {
     CAniScript script = Loaded(parts);
     EXPECT_TRUE(script.SetSndListPart());
     ASSERT_EQ(script.Sounds().size(), 2u);
-    EXPECT_EQ(script.Sounds()[0].name, "meow");
-    EXPECT_EQ(script.Sounds()[0].file, "MEOW.WAV");
-    EXPECT_EQ(script.Sounds()[0].remark, "야옹");
+    const SndEntry& meow = script.Sounds()[0];
+    EXPECT_EQ(std::tie(meow.name, meow.file, meow.remark),
+              std::make_tuple("meow", "MEOW.WAV", "야옹"));
     EXPECT_EQ(script.Sounds()[1].id, 2);
     EXPECT_EQ(script.Sounds()[1].file, "");
 }
