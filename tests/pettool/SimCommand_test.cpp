@@ -22,11 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-    std::vector<std::string> lines;
+struct ToolRun : ToolOutput {
     std::vector<Json> events;  // sim: one per line
 };
 
@@ -52,16 +48,7 @@ class PettoolSim : public ::testing::Test {
 
     // Runs "pettool ARGS" with the pet root as first argument.
     ToolRun Run(const std::string& command, const std::string& args = "") {
-        ToolOutput output = RunPettool(root_, command + " '" + root_.string() + "' " + args);
-        ToolRun run;
-        run.exitCode = output.exitCode;
-        run.out = output.out;
-        run.err = output.err;
-        std::size_t start = 0;
-        for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos;
-             start = end + 1) {
-            run.lines.push_back(run.out.substr(start, end - start));
-        }
+        ToolRun run{RunPettool(root_, command + " '" + root_.string() + "' " + args), {}};
         if (command == "sim") {
             for (const std::string& l : run.lines)
                 run.events.push_back(Json::parse(l, nullptr, false));

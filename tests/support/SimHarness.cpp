@@ -33,8 +33,9 @@ void RecordingReporter::OnEvent(const PetEvent& event) {
     }
 }
 
-SimOptions SimHarness::DefaultOptions() {
+SimOptions SimHarness::DefaultOptions(bool trace) {
     SimOptions options;
+    options.trace = trace;
     options.seconds = 3600;
     options.desktop = {1024, 738};
     return options;
