@@ -207,15 +207,23 @@ TEST(CatchTheCursor, FallAnimationGoesOnFromItsThirdFrameAndAlwaysShowsAFrame) {
     }
 }
 
-TEST(CatchTheCursor, CarryGameWhoseTimeRanOutStillEndsAfterTheLanding) {
-    GameScene scene(CatchPet(510, 1));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);  // caught at 1.08 s, the hang ends after 1.5 s
-    scene.StartGame(ActionId::kCatchAndCarry);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.subState == 8; }, 40));
-    EXPECT_TRUE(scene.TickUntilAction(610, 20));
-    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Caught 11 5"}));
+// Caught at 1.08 s of a 1 s game: the hang ends in the fall (125), the game still ends in full.
+TEST(CatchTheCursor, GameWhoseTimeRanOutDuringTheHangFallsAndStillEnds) {
+    struct Case {
+        int game, next;
+        const char* balloon;
+    };
+    for (const Case& c : {Case{510, 610, "Caught 11 5"}, Case{520, 620, "Walked 12 5"}}) {
+        GameScene scene(CatchPet(c.game, 1));
+        ASSERT_TRUE(scene.Start());
+        scene.MoveCursor(scene.CentreX(), 700);
+        scene.StartGame(c.game);
+        ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+        ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 20));
+        EXPECT_EQ(scene.ticks.back().animation, 125) << c.game;
+        EXPECT_TRUE(scene.TickUntilAction(c.next, 60)) << c.game;
+        EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{c.balloon}));
+    }
 }
 
 TEST(CatchTheCursor, BounceWalkAfterTheCatchTurnsAtTheEdgeAndEndsWithItsBalloon) {
@@ -263,18 +271,6 @@ TEST(CatchTheCursor, BounceWalkAfterTheCatchTurnsAtTheEdgeAndEndsWithItsBalloon)
               (std::vector<std::string>{".\\PETS\\C4.CUR", "null", "resource:168", "null"}));
 }
 
-TEST(CatchTheCursor, BounceGameWhoseTimeRanOutDuringTheHangFallsWith125AndStillWalks) {
-    GameScene scene(CatchPet(520, 1));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(ActionId::kCatchAndBounce);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 20));
-    EXPECT_EQ(scene.ticks.back().animation, 125);
-    EXPECT_TRUE(scene.TickUntilAction(620, 60));
-    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Walked 12 5"}));
-}
-
 TEST(CatchTheCursor, AnotherActionEndsTheHang) {
     GameScene scene(CatchPet(510, 30));
     ASSERT_TRUE(scene.Start());
@@ -315,12 +311,6 @@ TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
     EXPECT_EQ(lowest, 738 + 30);
     EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
 }
-
-}  // namespace
-}  // namespace nuv::test
-
-namespace nuv::test {
-namespace {
 
 TEST(CatchTheCursor, CursorBeyondTheDesktopIsFollowedOnlyToTheEdge) {
     GameScene scene(CatchPet(145, 20));
