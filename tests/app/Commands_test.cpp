@@ -102,28 +102,22 @@ TEST(Commands, EscapeAndEnterNeverEndTheProgram) {
     EXPECT_GT(sim.report.Count("action"), 0);
 }
 
-TEST(Commands, Command904ChangesNothing) {
-    SimHarness sim(LevelUpPet());
-    ASSERT_TRUE(sim.Start());
-    ASSERT_NE(sim.pet().openBalloon(), nullptr);
-    sim.desktop->window().Move(100, 300);
-    sim.Input(SimInput::kCommand, CommandId::kIgnored);
-    EXPECT_NE(sim.pet().openBalloon(), nullptr);
-    EXPECT_EQ(sim.Window().top, 300);
-    EXPECT_FALSE(sim.desktop->Ended());
-}
-
-TEST(Commands, EveryOtherCommandClosesTheBalloonAndPutsThePetOnTheGround) {
-    SimHarness sim(LevelUpPet());
-    ASSERT_TRUE(sim.Start());
-    ASSERT_NE(sim.pet().openBalloon(), nullptr);
-    sim.desktop->window().Move(100, 300);
-    sim.Input(SimInput::kCommand, 12345);  // no command of the program: only the prologue
-    EXPECT_EQ(sim.pet().openBalloon(), nullptr);
-    EXPECT_EQ(sim.Window().left, 100);
-    EXPECT_EQ(sim.Window().top, kGround - kSize + 30);
-    EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
-    EXPECT_FALSE(sim.desktop->Ended());
+// Command 904 changes nothing; any other (12345 is none of the program's: only the prologue)
+// closes the balloon and puts the pet on the ground.
+TEST(Commands, EveryCommandBut904ClosesTheBalloonAndPutsThePetOnTheGround) {
+    for (int command : {CommandId::kIgnored, 12345}) {
+        bool ignored = command == CommandId::kIgnored;
+        SimHarness sim(LevelUpPet());
+        ASSERT_TRUE(sim.Start());
+        ASSERT_NE(sim.pet().openBalloon(), nullptr);
+        sim.desktop->window().Move(100, 300);
+        sim.Input(SimInput::kCommand, command);
+        EXPECT_EQ(sim.pet().openBalloon() != nullptr, ignored) << command;
+        EXPECT_EQ(sim.Window().left, 100);
+        EXPECT_EQ(sim.Window().top, ignored ? 300 : kGround - kSize + 30) << command;
+        EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
+        EXPECT_FALSE(sim.desktop->Ended());
+    }
 }
 
 TEST(Commands, GameCommandsStartTheirGames) {
@@ -286,22 +280,17 @@ TEST_F(PetChange, APetThatCannotStartGivesWayToThePreviousOne) {
     EXPECT_EQ(sim.report.Named("action").back()["id"], 100);
 }
 
-TEST_F(PetChange, ACancelledChoiceChangesNothing) {
+TEST_F(PetChange, ACancelledChoiceOrTheActivePetChangesNothing) {
     std::string config = sim.env.files.Get(".\\DATA\\PET.CFG");
-    int saves = sim.report.Count("save");
-    sim.Input(SimInput::kCommand, CommandId::kChangePet);
-    EXPECT_EQ(sim.pet().PetName(), "CAT");
-    EXPECT_EQ(sim.report.Count("save"), saves);
-    EXPECT_EQ(sim.env.files.Get(".\\DATA\\PET.CFG"), config);
-    EXPECT_EQ(sim.report.Count("message"), 0);
-}
-
-TEST_F(PetChange, ChoosingTheActivePetChangesNothing) {
-    int starts = sim.report.Count("action");
+    int saves = sim.report.Count("save"), starts = sim.report.Count("action");
+    sim.Input(SimInput::kCommand, CommandId::kChangePet);  // cancelled
     sim.Post(sim.desktop->Now(), SimInput::kChoose, 0);
     sim.Input(SimInput::kCommand, CommandId::kChangePet);
     EXPECT_EQ(sim.pet().PetName(), "CAT");
+    EXPECT_EQ(sim.report.Count("save"), saves);
     EXPECT_EQ(sim.report.Count("action"), starts);
+    EXPECT_EQ(sim.env.files.Get(".\\DATA\\PET.CFG"), config);
+    EXPECT_EQ(sim.report.Count("message"), 0);
 }
 
 TEST(Commands, TrayRightClickOpensTheMenuAndLeftClickDoesNot) {

@@ -10,15 +10,9 @@ namespace {
 
 constexpr int kGround = 738, kWidth = 1024, kSize = 20;
 
-SimOptions Traced() {
-    SimOptions options = SimHarness::DefaultOptions();
-    options.trace = true;
-    return options;
-}
-
 class DragDrop : public ::testing::Test {
   protected:
-    DragDrop() : sim(TinyPet(), Traced()) {}
+    DragDrop() : sim(TinyPet(), SimHarness::DefaultOptions(true)) {}
     void SetUp() override { ASSERT_TRUE(sim.Start()); }
 
     // Picks the pet up with a click at client (5, 5): the cursor jumps to client (50, 15).

@@ -86,6 +86,10 @@ def read_log(root):
         return f.read().decode("cp949", errors="replace")
 
 
+def gdi_counts(log):
+    return [line for line in log.splitlines() if "[ GDI Objects :" in line]
+
+
 class Pet:
     """What the test knows of the pet root: script, state, pictures."""
 
@@ -258,6 +262,14 @@ class Test:
             time.sleep(0.05)
         raise Failure(f"the pet window never showed one of the frames exactly (see {shot.path})")
 
+    def start(self, root, **options):
+        """A run on `root` up to its pet's window; the name box answered on a first run."""
+        run_ = Run(self.args.exe, root, self.screen, **options)
+        if not self.pet.state["PetName"]:
+            answer_name_box(self.screen, self.pet, FIRST_NAME)
+        self.pet_window(20)
+        return run_
+
     def on_ground(self, window):
         return window.bottom == self.ground + GROUND_MARGIN
 
@@ -265,8 +277,7 @@ class Test:
         root = self.main_root = fresh_copy(self.args.root, self.work, "main 루트")
         cfg_times = {n: os.path.getmtime(os.path.join(root, "DATA", n))
                      for n in ("PET.CFG", self.pet.name + ".CFG")}
-        self.screen.move(5, self.screen.height // 2)
-        self.background = self.screen.shot()
+        self.clear_pointer()
         run_ = Run(self.args.exe, root, self.screen)
         try:
             self.appears(run_)
@@ -279,6 +290,12 @@ class Test:
             self.exit(run_, root, cfg_times)
         finally:
             run_.stop()
+
+    def clear_pointer(self):
+        """The pointer out of the way; the screen without the pet, to compare with."""
+        self.screen.move(5, self.screen.height // 2)
+        time.sleep(0.2)
+        self.background = self.screen.shot()
 
     def appears(self, run_):
         if not self.pet.state["PetName"]:
@@ -340,15 +357,20 @@ class Test:
         menu = self.open_menu()
         time.sleep(0.3)
         self.screen.shot("menu")
+        status, shot = self.status_submenu(menu, "menu-status")
+        time.sleep(0.3)
+        print(f"   status submenu {status} ({shot.path})")
+
+    def status_submenu(self, menu, name):
+        """Opens the status submenu of an open menu, checks its gauges and closes the menu."""
         self.screen.keys(*self.pet.submenu_keys(901), window=menu)
         time.sleep(0.4)
-        shot = self.screen.shot("menu-status")
+        shot = self.screen.shot(name)
         status = [w for w in self.screen.windows() if w.height > 4 * 16 and w.width >= 220]
-        check(status, "the status submenu with its gauges did not open")
+        check(status, f"the status submenu with its gauges did not open ({name})")
         self.screen.keys("Escape", "Escape", window=menu)
-        check(self.screen.wait_gone(menu, 3), "the menu stays open after Escape")
-        time.sleep(0.3)
-        print(f"   status submenu {status[0]} ({shot.path})")
+        check(self.screen.wait_gone(menu, 3), f"the menu stays open after Escape ({name})")
+        return status[0], shot
 
     def options_submenu(self):
         """Opens the menu and its options submenu (first item selected): the menu, the submenu
@@ -408,7 +430,7 @@ class Test:
         self.step("the stroke game ends with a balloon")
         menu = self.open_menu()
         self.screen.keys(*self.pet.menu_keys(230), window=menu)
-        time.sleep(0.3)
+        self.game_starts()
         started = time.monotonic()
         window, frame, _ = self.matched_frame()
         px, py = inside_point(self.pet, frame)
@@ -419,13 +441,23 @@ class Test:
         seconds = self.pet.durations.get(530, 10) + 5 - (time.monotonic() - started)
         balloon = self.screen.wait_window(lambda w: (w.width, w.height) == (182, 183),
                                           max(seconds, 3), "balloon of the stroke game")
-        time.sleep(0.4)
-        shot = self.screen.shot("balloon")
-        yellow = sum(1 for y in range(balloon.y, balloon.bottom)
-                     for x in range(balloon.x, balloon.x + balloon.width)
-                     if shot.inside(x, y) and shot.at(x, y) == YELLOW)
+        deadline = time.monotonic() + 5  # the text may be typed in
+        while True:
+            time.sleep(0.2)
+            shot = self.screen.shot("balloon")
+            yellow = self.pixels(shot, balloon, lambda p: p == YELLOW)
+            if yellow > 50 or time.monotonic() > deadline:
+                break
         check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels)")
         print(f"   balloon {balloon}, {yellow} pixels of text")
+
+    def game_starts(self):
+        time.sleep(0.3)
+
+    @staticmethod
+    def pixels(shot, w, test):
+        return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
+                   if shot.inside(x, y) and test(shot.at(x, y)))
 
     def tray_menu(self):
         self.step("the tray icon opens the menu")
@@ -494,7 +526,7 @@ class Test:
         print(f"   gone {gone:.1f} s after the exit; both files rewritten and readable")
 
     def log_figures(self, log):
-        gdi = [line for line in log.splitlines() if "[ GDI Objects :" in line]
+        gdi = gdi_counts(log)
         check(gdi, "the log has no GDI count")
         check("live 0," in gdi[-1], f"GDI objects left: {gdi[-1]}")
         peak = int(gdi[-1].split("peak ")[1].split(";")[0])
@@ -539,7 +571,7 @@ class Test:
             log = read_log(root)
             check("InitPet() - CFG 파일의 내용을 읽는데 실패했습니다." in log,
                   "the log lacks the reason of the failed start")
-            gdi = [line for line in log.splitlines() if "[ GDI Objects :" in line]
+            gdi = gdi_counts(log)
             check(not self.COUNTS_GDI or "live 0," in gdi[-1],
                   "GDI objects left after the failed start")
         finally:
@@ -548,11 +580,8 @@ class Test:
     def run_close_request(self):
         self.step("a close request ends the program without the end picture")
         root = fresh_copy(self.args.root, self.work, "close")
-        run_ = Run(self.args.exe, root, self.screen)
+        run_ = self.start(root)
         try:
-            if not self.pet.state["PetName"]:
-                answer_name_box(self.screen, self.pet, FIRST_NAME)
-            self.pet_window(20)
             self.second_start(run_, root)
             asked = time.monotonic()
             subprocess.run(["wine", "taskkill", "/im", "NuvPet.exe"], capture_output=True,
@@ -565,8 +594,7 @@ class Test:
                 time.sleep(0.05)
             code = run_.wait_end(0.1)
             check(code == 0, f"the close request ended the program with status {code}")
-            log = read_log(root)
-            gdi = [line for line in log.splitlines() if "[ GDI Objects :" in line]
+            gdi = gdi_counts(read_log(root))
             check(gdi and "live 0," in gdi[-1], "GDI objects left after a close request")
             print(f"   gone {time.monotonic() - asked:.1f} s after the request")
         finally:
@@ -613,20 +641,20 @@ class Test:
         print(json.dumps(self.summary, indent=2, ensure_ascii=False))
 
 
-def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--root", required=True)
-    parser.add_argument("--pettool", required=True)
-    parser.add_argument("--out", required=True)
+def main(argv, test=Test, name="e2e", doc=__doc__, only=None):
+    parser = argparse.ArgumentParser(description=doc.split("\n\n")[0])
+    for option in ("--exe", "--root", "--pettool", "--out"):
+        parser.add_argument(option, required=True)
+    if only:
+        parser.add_argument("--only", default="", help=f"runs to make: {only}")
     args = parser.parse_args(argv[1:])
     try:
-        Test(args).main()
+        test(args).main()
     except (Failure, AssertionError) as failure:
         subprocess.run(["import", "-window", "root", os.path.join(args.out, "failure.png")])
-        print(f"e2e: FAIL: {failure}", file=sys.stderr)
+        print(f"{name}: FAIL: {failure}", file=sys.stderr)
         return 1
-    print("e2e: PASS")
+    print(f"{name}: PASS")
     return 0
 
 

@@ -9,12 +9,6 @@
 namespace nuv::test {
 namespace {
 
-SimOptions Traced() {
-    SimOptions options = SimHarness::DefaultOptions();
-    options.trace = true;
-    return options;
-}
-
 // The (animation, frame) of each tick of timer 2 up to `ms`.
 std::vector<std::pair<int, int>> Frames(const SimHarness& sim) {
     std::vector<std::pair<int, int>> frames;
@@ -48,7 +42,7 @@ TEST(AnimationPlayer, PlaysEachFrameOfEachAnimationInTurn) {
     TinyPet pet;
     pet.Action(ActionId::kFirst).animations = {1, 2};
     pet.Action(ActionId::kFirst).duration = 1;
-    SimHarness sim(pet, Traced());
+    SimHarness sim(pet, SimHarness::DefaultOptions(true));
     ASSERT_TRUE(sim.Start());
     sim.RunUntil(1200);
     // Two animations of two frames: the fifth tick completes the list and stands at its
@@ -164,7 +158,7 @@ TEST(AnimationPlayer, BadAnimationDataNeverStopsThePet) {
         pet.Action(ActionId::kFirst).animations = c.actionList;
         pet.Action(150).animations = c.actionList;
         pet.Action(150).weights = {5000, 5000, 5000};
-        SimHarness sim(pet, Traced());
+        SimHarness sim(pet, SimHarness::DefaultOptions(true));
         ASSERT_TRUE(sim.Start()) << c.what;
         sim.RunFor(30000);
         EXPECT_GE(sim.report.Count("action"), 5) << c.what;

@@ -12,18 +12,12 @@ namespace {
 
 constexpr int kGround = 738, kWidth = 1024, kSize = 20, kStand = kGround - kSize + 30;
 
-SimOptions Traced() {
-    SimOptions options = SimHarness::DefaultOptions();
-    options.trace = true;
-    return options;
-}
-
 class Movements : public ::testing::Test {
   protected:
     // Starts `pet` with the window's left edge at `left`, on the ground, in action `id`.
     void StartIn(TinyPet pet, int id, int left) {
         sim.reset();  // one harness at a time: each installs its files and clock
-        sim = std::make_unique<SimHarness>(pet, Traced());
+        sim = std::make_unique<SimHarness>(pet, SimHarness::DefaultOptions(true));
         ASSERT_TRUE(sim->Start());
         sim->desktop->window().Move(left, kStand);
         sim->StartAction(id);
@@ -221,7 +215,7 @@ TEST_F(Movements, TheLeapMoves120PixelsLeftUnlessTheEdgeStopsIt) {
 TEST_F(Movements, AGlideStaysOnTheDesktopAndLandsOnTheGround) {
     for (uint32_t seed : {1u, 2u, 3u, 4u, 5u}) {
         TinyPet pet;
-        SimOptions options = Traced();
+        SimOptions options = SimHarness::DefaultOptions(true);
         options.seed = seed;
         sim.reset();
         sim = std::make_unique<SimHarness>(pet, options);

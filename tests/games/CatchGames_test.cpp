@@ -15,24 +15,20 @@ namespace {
 constexpr int kPetTop = 748;
 constexpr int kReach = 738 / 2 - 20 - 30;
 
-TinyPet CatchPet(int id, int seconds) {
-    TinyPet pet;
-    TinyAction& game = pet.Action(id);
-    game.duration = seconds;
-    game.deltaS0 = 11;
-    game.deltaS1 = 12;
-    game.deltaS2 = 13;
-    game.deltaS3 = 14;
-    game.deltaPoint = 5;
-    return pet;
-}
-
 bool Hanging(const TickState& s) {
     return s.hook;
 }
 
+// Starts the pet and `game` with the cursor right above it; ticks until the pet hangs on it.
+bool StartHanging(GameScene& scene, int game) {
+    if (!scene.Start()) return false;
+    scene.MoveCursor(scene.CentreX(), 700);
+    scene.StartGame(game);
+    return scene.TickUntil(Hanging, 30);
+}
+
 TEST(CatchTheCursor, CursorRightAboveTheCentreNeedsNoApproachStep) {
-    GameScene scene(CatchPet(145, 10));
+    GameScene scene(GamePet(145, 10));
     ASSERT_TRUE(scene.Start());
     Rect start = scene.sim.Window();
     scene.MoveCursor(scene.CentreX(), 700);
@@ -51,7 +47,7 @@ TEST(CatchTheCursor, ApproachGoesInStepsOfTwentyAndTheRestUnderTheCursor) {
         std::vector<int> steps;
     };
     for (const Case& c : {Case{50, 18, {20, 20, 10}}, Case{-45, 17, {-20, -20, -5}}}) {
-        GameScene scene(CatchPet(145, 10));
+        GameScene scene(GamePet(145, 10));
         ASSERT_TRUE(scene.Start());
         int left = scene.sim.Window().left;
         scene.MoveCursor(scene.CentreX() + c.offset, 700);
@@ -64,7 +60,7 @@ TEST(CatchTheCursor, ApproachGoesInStepsOfTwentyAndTheRestUnderTheCursor) {
 }
 
 TEST(CatchTheCursor, CursorOutOfReachMakesThePetLookUpInsteadOfJumping) {
-    GameScene far(CatchPet(145, 10));
+    GameScene far(GamePet(145, 10));
     ASSERT_TRUE(far.Start());
     far.MoveCursor(far.CentreX(), kPetTop - kReach - 1);
     far.StartGame(ActionId::kCatchCursor);
@@ -78,7 +74,7 @@ TEST(CatchTheCursor, CursorOutOfReachMakesThePetLookUpInsteadOfJumping) {
     }
     EXPECT_GE(looks, 5);
 
-    GameScene near(CatchPet(145, 10));
+    GameScene near(GamePet(145, 10));
     ASSERT_TRUE(near.Start());
     near.MoveCursor(near.CentreX(), kPetTop - kReach);
     near.StartGame(ActionId::kCatchCursor);
@@ -86,7 +82,7 @@ TEST(CatchTheCursor, CursorOutOfReachMakesThePetLookUpInsteadOfJumping) {
 }
 
 TEST(CatchTheCursor, MissedJumpComesBackToTheGroundAndLooksAgain) {
-    GameScene scene(CatchPet(145, 10));
+    GameScene scene(GamePet(145, 10));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX(), 600);  // in reach, above the jump's highest point
     scene.StartGame(ActionId::kCatchCursor);
@@ -102,11 +98,8 @@ TEST(CatchTheCursor, MissedJumpComesBackToTheGroundAndLooksAgain) {
 }
 
 TEST(CatchTheCursor, HangingPetIsCarriedByTheCursorUntilTheTimeIsUpThenFallsToTheGround) {
-    GameScene scene(CatchPet(145, 4));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(ActionId::kCatchCursor);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+    GameScene scene(GamePet(145, 4));
+    ASSERT_TRUE(StartHanging(scene, ActionId::kCatchCursor));
     EXPECT_EQ(scene.ticks.back().animation, 74);
     EXPECT_TRUE(scene.sim.desktop->HookInstalled());
     EXPECT_TRUE(scene.Events("cursor").empty());  // 145 keeps the user's cursors
@@ -138,11 +131,8 @@ TEST(CatchTheCursor, HangingPetIsCarriedByTheCursorUntilTheTimeIsUpThenFallsToTh
 }
 
 TEST(CatchTheCursor, PetCarriedBelowTheGroundComesUpToItWhenReleased) {
-    GameScene scene(CatchPet(145, 2));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(ActionId::kCatchCursor);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+    GameScene scene(GamePet(145, 2));
+    ASSERT_TRUE(StartHanging(scene, ActionId::kCatchCursor));
     scene.MoveCursor(500, 760);  // the pet's bottom at 780, below G + 30
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 100));
     EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
@@ -150,7 +140,7 @@ TEST(CatchTheCursor, PetCarriedBelowTheGroundComesUpToItWhenReleased) {
 }
 
 TEST(CatchTheCursor, CarryGameRewardsTheCatchAndSaysSoAfterTheLanding) {
-    GameScene scene(CatchPet(510, 30));
+    GameScene scene(GamePet(510, 30));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(scene.CentreX() + 50, 700);
     scene.StartGame(ActionId::kCatchAndCarry);
@@ -183,13 +173,10 @@ TEST(CatchTheCursor, CarryGameRewardsTheCatchAndSaysSoAfterTheLanding) {
 
 TEST(CatchTheCursor, FallAnimationGoesOnFromItsThirdFrameAndAlwaysShowsAFrame) {
     for (int frames : {4, 2}) {
-        TinyPet pet = CatchPet(510, 30);
+        TinyPet pet = GamePet(510, 30);
         pet.animations[125] = std::vector<int>(frames, 9);
         GameScene scene(pet);
-        ASSERT_TRUE(scene.Start());
-        scene.MoveCursor(scene.CentreX(), 700);
-        scene.StartGame(ActionId::kCatchAndCarry);
-        ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+        ASSERT_TRUE(StartHanging(scene, ActionId::kCatchAndCarry));
         scene.MoveCursor(500, 0);  // a long fall
         ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.animation == 125; }, 20));
         std::vector<int> positions;
@@ -207,25 +194,27 @@ TEST(CatchTheCursor, FallAnimationGoesOnFromItsThirdFrameAndAlwaysShowsAFrame) {
     }
 }
 
-TEST(CatchTheCursor, CarryGameWhoseTimeRanOutStillEndsAfterTheLanding) {
-    GameScene scene(CatchPet(510, 1));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);  // caught at 1.08 s, the hang ends after 1.5 s
-    scene.StartGame(ActionId::kCatchAndCarry);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return s.subState == 8; }, 40));
-    EXPECT_TRUE(scene.TickUntilAction(610, 20));
-    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Caught 11 5"}));
+// Caught at 1.08 s of a 1 s game: the hang ends in the fall (125), the game still ends in full.
+TEST(CatchTheCursor, GameWhoseTimeRanOutDuringTheHangFallsAndStillEnds) {
+    struct Case {
+        int game, next;
+        const char* balloon;
+    };
+    for (const Case& c : {Case{510, 610, "Caught 11 5"}, Case{520, 620, "Walked 12 5"}}) {
+        GameScene scene(GamePet(c.game, 1));
+        ASSERT_TRUE(StartHanging(scene, c.game));
+        ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 20));
+        EXPECT_EQ(scene.ticks.back().animation, 125) << c.game;
+        EXPECT_TRUE(scene.TickUntilAction(c.next, 60)) << c.game;
+        EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{c.balloon}));
+    }
 }
 
 TEST(CatchTheCursor, BounceWalkAfterTheCatchTurnsAtTheEdgeAndEndsWithItsBalloon) {
-    TinyPet pet = CatchPet(520, 30);
+    TinyPet pet = GamePet(520, 30);
     pet.animations[120] = std::vector<int>(40, 7);
     GameScene scene(pet);
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(ActionId::kCatchAndBounce);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+    ASSERT_TRUE(StartHanging(scene, ActionId::kCatchAndBounce));
     EXPECT_EQ(scene.ticks.back().animation, 137);
     EXPECT_EQ(scene.State().PetS1, 9000);  // nothing yet
     ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 20));
@@ -263,24 +252,9 @@ TEST(CatchTheCursor, BounceWalkAfterTheCatchTurnsAtTheEdgeAndEndsWithItsBalloon)
               (std::vector<std::string>{".\\PETS\\C4.CUR", "null", "resource:168", "null"}));
 }
 
-TEST(CatchTheCursor, BounceGameWhoseTimeRanOutDuringTheHangFallsWith125AndStillWalks) {
-    GameScene scene(CatchPet(520, 1));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(ActionId::kCatchAndBounce);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
-    ASSERT_TRUE(scene.TickUntil([](const TickState& s) { return !s.hook; }, 20));
-    EXPECT_EQ(scene.ticks.back().animation, 125);
-    EXPECT_TRUE(scene.TickUntilAction(620, 60));
-    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Walked 12 5"}));
-}
-
 TEST(CatchTheCursor, AnotherActionEndsTheHang) {
-    GameScene scene(CatchPet(510, 30));
-    ASSERT_TRUE(scene.Start());
-    scene.MoveCursor(scene.CentreX(), 700);
-    scene.StartGame(ActionId::kCatchAndCarry);
-    ASSERT_TRUE(scene.TickUntil(Hanging, 30));
+    GameScene scene(GamePet(510, 30));
+    ASSERT_TRUE(StartHanging(scene, ActionId::kCatchAndCarry));
     scene.mark = scene.sim.report.events.size();
     scene.sim.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_FALSE(scene.sim.desktop->HookInstalled());
@@ -293,7 +267,7 @@ TEST(CatchTheCursor, AnotherActionEndsTheHang) {
 }
 
 TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
-    TinyPet pet = CatchPet(520, 60);
+    TinyPet pet = GamePet(520, 60);
     pet.animations[120] = std::vector<int>(40, 7);
     GameScene scene(pet);
     ASSERT_TRUE(scene.Start());
@@ -316,14 +290,8 @@ TEST(CatchTheCursor, BounceCutShortLeavesTheNextBounceWalkOnTheGround) {
     EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
 }
 
-}  // namespace
-}  // namespace nuv::test
-
-namespace nuv::test {
-namespace {
-
 TEST(CatchTheCursor, CursorBeyondTheDesktopIsFollowedOnlyToTheEdge) {
-    GameScene scene(CatchPet(145, 20));
+    GameScene scene(GamePet(145, 20));
     ASSERT_TRUE(scene.Start());
     scene.MoveCursor(1100, 700);
     scene.StartGame(ActionId::kCatchCursor);

@@ -17,6 +17,16 @@ inline std::vector<int> Box(const Rect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The tiny pet whose game `id` lasts `seconds` and rewards 11, 12, 13, 14 and 5 points.
+inline TinyPet GamePet(int id, int seconds) {
+    TinyPet pet;
+    TinyAction& game = pet.Action(id);
+    game.duration = seconds;
+    game.deltaS0 = 11, game.deltaS1 = 12, game.deltaS2 = 13, game.deltaS3 = 14;
+    game.deltaPoint = 5;
+    return pet;
+}
+
 struct TickState {
     int action = -1;
     int animation = -1;

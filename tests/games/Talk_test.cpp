@@ -25,14 +25,18 @@ bool BalloonOrNextAction(const TickState& s) {
     return s.action != ActionId::kTalkNeeds && s.action != ActionId::kTalkAdvertisement;
 }
 
-// Starts the talk `id` and ticks until its balloon opens or another action starts.
-void Talk(GameScene& scene, int id) {
+// Starts the pet and, `wait` ms later, the talk `id`; ticks until its balloon opens or another
+// action starts.
+bool Talk(GameScene& scene, int id, uint64_t wait = 0) {
+    if (!scene.Start()) return false;
+    if (wait) scene.sim.RunFor(wait);
     scene.StartGame(id);
     scene.TickUntil(
         [&scene](const TickState& s) {
             return BalloonOrNextAction(s) || !scene.Events("balloon").empty();
         },
         20);
+    return true;
 }
 
 TEST(Talk, TheNeedsChooseWhatThePetSays) {
@@ -48,8 +52,7 @@ TEST(Talk, TheNeedsChooseWhatThePetSays) {
     };
     for (const Case& c : cases) {
         GameScene scene(TalkPet(c.s0, c.s1, c.s2, c.s3));
-        ASSERT_TRUE(scene.Start());
-        Talk(scene, 146);
+        ASSERT_TRUE(Talk(scene, 146));
         std::vector<SimEvent> balloons = scene.Events("balloon");
         ASSERT_EQ(balloons.size(), 1u) << c.s0 << " " << c.s1 << " " << c.s2 << " " << c.s3;
         EXPECT_EQ(balloons[0]["kind"], 1);
@@ -64,9 +67,7 @@ TEST(Talk, BothLowNeedsAreSpokenOfInTurn) {
         SimOptions options = SimHarness::DefaultOptions();
         options.seed = seed;
         GameScene scene(TalkPet(9000, 5000, 9000, 5000), options);
-        ASSERT_TRUE(scene.Start());
-        scene.sim.RunFor(seed * 37);  // another tick count for the message draw
-        Talk(scene, 146);
+        ASSERT_TRUE(Talk(scene, 146, seed * 37));  // another tick count for the message draw
         for (const std::string& text : scene.Texts("balloon"))
             said.insert(text);
     }
@@ -75,8 +76,7 @@ TEST(Talk, BothLowNeedsAreSpokenOfInTurn) {
 
 TEST(Talk, TypingBalloonKeepsTheTalkGoingUntilItCloses) {
     GameScene scene(TalkPet(9000, 9000, 9000, 9000));
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 146);
+    ASSERT_TRUE(Talk(scene, 146));
     ASSERT_TRUE(
         scene.TickUntil([](const TickState& s) { return s.action != ActionId::kTalkNeeds; }, 200));
     std::vector<SimEvent> shown = scene.Events("balloon_shown");
@@ -95,8 +95,7 @@ TEST(Talk, LongTypedTextReportsTheLinesLeftAfterTheScroll) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
     pet.messages = {"201;10000;1<BR>2<BR>3<BR>4<BR>5<BR>6<BR>7<BR>8;"};
     GameScene scene(pet);
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 146);
+    ASSERT_TRUE(Talk(scene, 146));
     ASSERT_TRUE(scene.TickUntil(
         [&scene](const TickState&) { return !scene.Events("balloon_shown").empty(); }));
     EXPECT_EQ(scene.Events("balloon_shown")[0].texts,
@@ -106,8 +105,7 @@ TEST(Talk, LongTypedTextReportsTheLinesLeftAfterTheScroll) {
 TEST(Talk, EscapeOrEnterClosesTheBalloonAndTheTalkMovesOnAtOnce) {
     for (int key : {0, 1}) {
         GameScene scene(TalkPet(9000, 9000, 9000, 9000));
-        ASSERT_TRUE(scene.Start());
-        Talk(scene, 146);
+        ASSERT_TRUE(Talk(scene, 146));
         scene.Tick();
         scene.sim.Input(SimInput::kBalloonKey, key);
         EXPECT_EQ(scene.Events("balloon_closed").size(), 1u) << key;
@@ -159,8 +157,7 @@ TEST(Talk, BalloonOpenFromElsewhereKeepsTheTalkSilent) {
 // x 92..108 and y 37..53.
 TEST(AdvertisementTalk, LinkOpensInTheBrowserFromItsAreaOnly) {
     GameScene scene(TalkPet(9000, 9000, 9000, 9000));
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 149);
+    ASSERT_TRUE(Talk(scene, 149));
     std::vector<SimEvent> balloons = scene.Events("balloon");
     ASSERT_EQ(balloons.size(), 1u);
     EXPECT_EQ(balloons[0]["kind"], 0);
@@ -191,8 +188,7 @@ TEST(Talk, DraggingATalkingPetClosesItsBalloonWithoutAnyOtherAction) {
     TinyPet pet = TalkPet(9000, 9000, 9000, 9000);
     pet.Action(ActionId::kFirst).deltaS0 = 100;  // what the talk would move on to
     GameScene scene(pet);
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 146);
+    ASSERT_TRUE(Talk(scene, 146));
     scene.Tick();
     int before = scene.State().PetS0;
     scene.sim.Input(SimInput::kLButton, 5, 5);
@@ -203,8 +199,7 @@ TEST(Talk, DraggingATalkingPetClosesItsBalloonWithoutAnyOtherAction) {
 
 TEST(Talk, MenuOptionDuringATalkClosesTheBalloonAndThePetSaysSomethingNew) {
     GameScene scene(TalkPet(9000, 9000, 9000, 9000));
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 146);
+    ASSERT_TRUE(Talk(scene, 146));
     scene.Tick();
     scene.sim.Input(SimInput::kCommand, CommandId::kToggleSound);  // sound off
     EXPECT_EQ(scene.Events("balloon_closed").size(), 1u);
@@ -218,8 +213,7 @@ TEST(Talk, ExitDuringATalkOpensNoBalloonOnTheWayOut) {
     pet.Action(ActionId::kFirst).deltaPoint =
         60;  // the start gives 60; the action after a talk would level up
     GameScene scene(pet);
-    ASSERT_TRUE(scene.Start());
-    Talk(scene, 146);
+    ASSERT_TRUE(Talk(scene, 146));
     scene.Tick();
     scene.sim.Input(SimInput::kCommand, CommandId::kExit);
     EXPECT_TRUE(scene.sim.desktop->Ended());

@@ -25,10 +25,7 @@ using Json = nlohmann::ordered_json;
 
 const fs::path kData = NUV_TEST_DATA_DIR;
 
-struct DumpRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
+struct DumpRun : test::ToolOutput {
     Json json;
 };
 
@@ -36,11 +33,7 @@ class DumpCommandTest : public ::testing::Test {
   protected:
     // Runs "pettool dump `file`" in the work folder.
     DumpRun Dump(const std::string& file) {
-        test::ToolOutput output = test::RunPettool(work_, "dump '" + file + "'");
-        DumpRun run;
-        run.exitCode = output.exitCode;
-        run.out = output.out;
-        run.err = output.err;
+        DumpRun run{test::RunPettool(work_, "dump '" + file + "'"), {}};
         if (!run.out.empty()) run.json = Json::parse(run.out, nullptr, false);
         return run;
     }

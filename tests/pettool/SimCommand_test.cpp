@@ -22,11 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-    std::vector<std::string> lines;
+struct ToolRun : ToolOutput {
     std::vector<Json> events;  // sim: one per line
 };
 
@@ -52,16 +48,7 @@ class PettoolSim : public ::testing::Test {
 
     // Runs "pettool ARGS" with the pet root as first argument.
     ToolRun Run(const std::string& command, const std::string& args = "") {
-        ToolOutput output = RunPettool(root_, command + " '" + root_.string() + "' " + args);
-        ToolRun run;
-        run.exitCode = output.exitCode;
-        run.out = output.out;
-        run.err = output.err;
-        std::size_t start = 0;
-        for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos;
-             start = end + 1) {
-            run.lines.push_back(run.out.substr(start, end - start));
-        }
+        ToolRun run{RunPettool(root_, command + " '" + root_.string() + "' " + args), {}};
         if (command == "sim") {
             for (const std::string& l : run.lines)
                 run.events.push_back(Json::parse(l, nullptr, false));
@@ -139,16 +126,6 @@ TEST_F(PettoolSim, CheckFailsWithTheReasonInTheLog) {
         EXPECT_EQ(line.rfind("warning: ", 0), std::string::npos);
 }
 
-TEST_F(PettoolSim, CheckAnswersTheFirstRunNameBox) {
-    TinyPet pet;
-    pet.state.name = "";
-    Install(pet);
-    ToolRun run = Run("check");
-    EXPECT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_TRUE(HasLine(run, "[ Registration New Pet Name ]"));
-    EXPECT_EQ(Run("check", "--name ''").exitCode, 1);
-}
-
 TEST_F(PettoolSim, SimReportsTheStartActionsSavesAndTheEnd) {
     Install(TinyPet());
     ToolRun run = Run("sim", "--seconds 10");
@@ -200,10 +177,15 @@ TEST_F(PettoolSim, SimPlacesThePetOnTheGivenDesktopAndDate) {
     EXPECT_NE(Decoded("CAT.CFG").find("PetStartDate;20300102\r\n"), std::string::npos);
 }
 
+// check answers the first run's name box; sim cancels it without --name.
 TEST_F(PettoolSim, AFailedStartPrintsItsLogAndExits1) {
     TinyPet pet;
-    pet.state.name = "";  // the name box is cancelled without --name
+    pet.state.name = "";
     Install(pet);
+    ToolRun check = Run("check");
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_TRUE(HasLine(check, "[ Registration New Pet Name ]"));
+    EXPECT_EQ(Run("check", "--name ''").exitCode, 1);
     ToolRun run = Run("sim");
     EXPECT_EQ(run.exitCode, 1);
     std::vector<Json> start = Named(run, "start");

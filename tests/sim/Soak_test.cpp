@@ -115,12 +115,7 @@ class RandomUser {
 
   private:
     void Add(uint64_t t, SimInput::Verb verb, int a = 0, int b = 0) {
-        SimInput input;
-        input.time = t;
-        input.verb = verb;
-        input.a = a;
-        input.b = b;
-        desktop_.Post(input);
+        desktop_.Post({t, verb, a, b});
     }
 
     CSimDesktop& desktop_;

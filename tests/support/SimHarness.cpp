@@ -33,8 +33,9 @@ void RecordingReporter::OnEvent(const PetEvent& event) {
     }
 }
 
-SimOptions SimHarness::DefaultOptions() {
+SimOptions SimHarness::DefaultOptions(bool trace) {
     SimOptions options;
+    options.trace = trace;
     options.seconds = 3600;
     options.desktop = {1024, 738};
     return options;
@@ -47,12 +48,7 @@ SimHarness::SimHarness(const TinyPet& pet, SimOptions options) : options_(option
 }
 
 void SimHarness::Post(uint64_t at, SimInput::Verb verb, int a, int b) {
-    SimInput input;
-    input.time = at;
-    input.verb = verb;
-    input.a = a;
-    input.b = b;
-    desktop->Post(input);
+    desktop->Post({at, verb, a, b});
 }
 
 void SimHarness::Input(SimInput::Verb verb, int a, int b) {

@@ -41,8 +41,8 @@ class RecordingReporter : public IPetEvents {
 // The tiny pet installed in memory and a simulated desktop to run it on.
 class SimHarness {
   public:
+    static SimOptions DefaultOptions(bool trace = false);  // traced: every tick reported
     explicit SimHarness(const TinyPet& pet = TinyPet(), SimOptions options = DefaultOptions());
-    static SimOptions DefaultOptions();
 
     bool Start() { return desktop->Start(); }
     void RunFor(uint64_t ms) { desktop->RunUntil(desktop->Now() + ms); }

@@ -37,21 +37,8 @@ void Put(IFileSystem& files, const std::string& path, std::string_view data) {
 
 // Frame counts the movement tables need.
 int FramesOf(int id) {
-    switch (id) {
-        case 78:
-            return 12;
-        case 66:
-            return 15;
-        case 36:
-            return 4;
-        case 21:
-        case 22:
-        case 23:
-        case 24:
-            return 7;
-        default:
-            return 2;
-    }
+    if (id >= 21 && id <= 24) return 7;
+    return id == 78 ? 12 : id == 66 ? 15 : id == 36 ? 4 : 2;
 }
 
 }  // namespace
@@ -73,19 +60,18 @@ TinyPet::TinyPet() {
     Action(ActionId::kRunLeft).animations = {17};
     Action(ActionId::kRunRight).animations = {18};
     Action(ActionId::kGlide).animations = {36};
-    Action(ActionId::kCatchCursor).animations = {70, 71};
     Action(ActionId::kTalkNeeds).animations = {30};
     Action(ActionId::kTalkAdvertisement).animations = {30};
     Action(ActionId::kOuting).animations = {84};
-    Action(ActionId::kCatchAndCarry).animations = {70, 71};
-    Action(ActionId::kCatchAndBounce).animations = {70, 71};
+    for (int id : {ActionId::kCatchCursor, ActionId::kCatchAndCarry, ActionId::kCatchAndBounce})
+        Action(id).animations = {70, 71};
     Action(ActionId::kStroke).animations = {50};
     Action(ActionId::kTag).animations = {108};
     Action(ActionId::kFastTag).animations = {108};
     Action(ActionId::kDragged).animations = {5};
-    Action(ActionId::kDragged).duration = 0;
     Action(ActionId::kDropped).animations = {6};
     Action(ActionId::kThrown).animations = {7};
+    Action(ActionId::kDragged).duration = 0;
     menu = {"1;910;Games;0;-1;0;0;0;",   "2;210;Catch;1;-1;0;0;0;", "3;230;Stroke;2;-1;0;0;0;",
             "4;911;;-1;-1;0;0;0;",       "5;999;;-1;-1;0;0;0;",     "6;901;Status;3;-1;0;0;0;",
             "7;902;Options;4;-1;0;0;0;", "8;903;Exit;5;-1;0;0;0;"};
@@ -198,17 +184,11 @@ void TinyPet::Install(IFileSystem& files) const {
         icons.Set(0, y, kPureGreen);
     Put(files, ".\\PETS\\ICON.BCF", Bcf(icons));
     Image bar(80, 16, MakePixel(255, 255, 0));
-    for (int x = 16; x < 32; ++x) {
+    for (int x = 16; x < 80; ++x) {
+        const Pixel colours[] = {MakePixel(255, 255, 255), MakePixel(0, 200, 0),
+                                 MakePixel(255, 255, 0), MakePixel(200, 0, 0)};
         for (int y = 0; y < 16; ++y)
-            bar.Set(x, y, MakePixel(255, 255, 255));
-    }
-    for (int x = 32; x < 48; ++x) {
-        for (int y = 0; y < 16; ++y)
-            bar.Set(x, y, MakePixel(0, 200, 0));
-    }
-    for (int x = 64; x < 80; ++x) {
-        for (int y = 0; y < 16; ++y)
-            bar.Set(x, y, MakePixel(200, 0, 0));
+            bar.Set(x, y, colours[x / 16 - 1]);
     }
     Put(files, ".\\PETS\\PETBAR00.BCF", Bcf(bar));
     Image objects(300, 520, MakePixel(250, 250, 250));

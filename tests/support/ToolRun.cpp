@@ -28,6 +28,10 @@ ToolOutput RunPettool(const std::filesystem::path& dir, const std::string& args)
     int status = ::pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.err = ReadFileBytes(errPath);
+    for (std::size_t start = 0, end; (end = result.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        result.lines.push_back(result.out.substr(start, end - start));
+    }
     std::filesystem::remove(errPath);
 #endif
     return result;

@@ -3,13 +3,15 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace nuv::test {
 
 struct ToolOutput {
     int exitCode = -1;
-    std::string out;  // standard output
-    std::string err;  // standard error
+    std::string out;                 // standard output
+    std::string err;                 // standard error
+    std::vector<std::string> lines;  // of the standard output
 };
 
 // Runs `pettool ARGS` (ARGS as a shell would split them) in the folder `dir`.

@@ -21,24 +21,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolResult {
-    int exitCode = -1;
-    std::string out;
-};
-
 class PettoolPictures : public ::testing::Test {
   protected:
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }
-    std::string Read(const std::string& name) {
-        std::ifstream in(dir_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    ToolResult Run(const std::string& args) {
-        test::ToolOutput output = test::RunPettool(dir_, args);
-        return {output.exitCode, output.out};
-    }
+    std::string Read(const std::string& name) { return test::ReadFileBytes(dir_ / name); }
+    test::ToolOutput Run(const std::string& args) { return test::RunPettool(dir_, args); }
 
     test::TempFolder folder_{"nuv-pictures"};
     fs::path dir_ = folder_.path();
@@ -70,7 +59,7 @@ TEST_F(PettoolPictures, TopngWritesThePicture) {
 // `dump` hands .RGN and .BCF files to the picture dumps.
 TEST_F(PettoolPictures, DumpRegionAndPictureFiles) {
     Write("CAT.RGN", test::MakeRgn(2, 2, 4, 2, {{{0, 0, 4}, {0, 1, 4}}, {{5, 1, 2}}}));
-    ToolResult rgn = Run("dump CAT.RGN");
+    test::ToolOutput rgn = Run("dump CAT.RGN");
     if (rgn.exitCode == 2 && rgn.out.empty()) GTEST_SKIP() << "dump does not reach region files";
     EXPECT_EQ(rgn.exitCode, 0);
     EXPECT_EQ(rgn.out,
@@ -79,7 +68,7 @@ TEST_F(PettoolPictures, DumpRegionAndPictureFiles) {
               R"("log":[],"ok":true})"
               "\n");
     Write("CUT.RGN", test::MakeRgn(2, 2, 4, 2, {{}}));
-    ToolResult cut = Run("dump CUT.RGN");
+    test::ToolOutput cut = Run("dump CUT.RGN");
     EXPECT_EQ(cut.exitCode, 1);
     EXPECT_NE(cut.out.find(R"("count":0)"), std::string::npos);
     // pettool prints UTF-8.
@@ -92,12 +81,12 @@ TEST_F(PettoolPictures, DumpRegionAndPictureFiles) {
     recipe.colorsUsed = 1;
     recipe.bits = test::PackRows({{0, 0, 0}, {0, 0, 0}}, 8);
     Write("PETLOAD.BCF", std::string(kBcfLeadSize, 'x') + test::MakeBmp(recipe));
-    ToolResult bcf = Run("dump PETLOAD.BCF");
+    test::ToolOutput bcf = Run("dump PETLOAD.BCF");
     EXPECT_EQ(bcf.exitCode, 0);
     EXPECT_EQ(bcf.out, R"({"width":3,"height":2,"bitsPerPixel":8,"log":[],"ok":true})"
                        "\n");
     Write("SHORT.BCF", "BM");
-    ToolResult bad = Run("dump SHORT.BCF");
+    test::ToolOutput bad = Run("dump SHORT.BCF");
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out,
               R"({"width":null,"height":null,"bitsPerPixel":null,"log":["LoadBCFImage() - )"

@@ -14,7 +14,6 @@ link balloons, the Hangul text is typed in and the link opens in the (fake) brow
 The display is prepared by e2e-linux.sh (tray host, named root cursor, fake browser).
 """
 
-import argparse
 import json
 import os
 import re
@@ -154,47 +153,24 @@ class LinuxTest(base.Test):
         self.screen.move(5, self.screen.height // 2)
 
     def stroke_game(self):
-        self.step("the stroke game with its cursor ends with a balloon typed in")
         before = read_cursor(self.screen.display)
-        menu = self.open_menu()
-        self.screen.keys(*self.pet.menu_keys(230), window=menu)
-        self.screen.move(5, self.screen.height // 2)
-        self.game_cursor_seen = self.watch_cursor(3)
-        started = time.monotonic()
-        window, frame, _ = self.matched_frame()
-        if not self.game_cursor_seen and os.environ.get("NUV_E2E_WM_RUNNING"):
-            # A window manager's own desktop cursor is not one of the theme's named cursors:
-            # the game cursor shows over the pet.
-            print("   the desktop's cursor is the window manager's: the cursor over the pet")
-            px, py = inside_point(self.pet, frame)
-            self.screen.move(window.x + px, window.y + py)
-            self.game_cursor_seen = self.watch_cursor(2)
-        px, py = inside_point(self.pet, frame)
-        for i in range(60):
-            self.screen.move(window.x + px + (i % 2) * 10 - 5, window.y + py + (i % 3) * 4)
-            time.sleep(0.03)
-        self.screen.move(5, self.screen.height // 2)
-        seconds = self.pet.durations.get(530, 10) + 5 - (time.monotonic() - started)
-        balloon = self.screen.wait_window(lambda w: (w.width, w.height) == (182, 183),
-                                          max(seconds, 3), "balloon of the stroke game")
-        deadline = time.monotonic() + 5  # the text is typed in
-        while True:
-            shot = self.screen.shot("balloon")
-            yellow = self.pixels(shot, balloon, lambda p: p == base.YELLOW)
-            if yellow > 50 or time.monotonic() > deadline:
-                break
-            time.sleep(0.2)
-        check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels)")
+        super().stroke_game()
         check(self.game_cursor_seen, "the stroke game's cursor never showed on the desktop")
         time.sleep(1.0)
         after = read_cursor(self.screen.display)
         check(after[:2] == before[:2], f"the cursor was not put back: {after[:4]} vs {before[:4]}")
-        print(f"   balloon {balloon}: {yellow} pixels of text")
 
-    @staticmethod
-    def pixels(shot, w, test):
-        return sum(1 for y in range(w.y, w.bottom) for x in range(w.x, w.x + w.width)
-                   if shot.inside(x, y) and test(shot.at(x, y)))
+    def game_starts(self):
+        self.screen.move(5, self.screen.height // 2)
+        self.game_cursor_seen = self.watch_cursor(3)
+        if not self.game_cursor_seen and os.environ.get("NUV_E2E_WM_RUNNING"):
+            # A window manager's own desktop cursor is not one of the theme's named cursors:
+            # the game cursor shows over the pet.
+            print("   the desktop's cursor is the window manager's: the cursor over the pet")
+            window, frame, _ = self.matched_frame()
+            px, py = inside_point(self.pet, frame)
+            self.screen.move(window.x + px, window.y + py)
+            self.game_cursor_seen = self.watch_cursor(2)
 
     def watch_cursor(self, seconds):
         """True when the cursor has the size of one of the pet's .cur files within `seconds`."""
@@ -217,14 +193,8 @@ class LinuxTest(base.Test):
         self.screen.click(x, y, 3)
         menu = self.screen.wait_window(lambda w: w.height > 100 and w.width > 60, 5,
                                        "menu from the tray icon")
-        self.screen.keys(*self.pet.submenu_keys(901), window=menu)
-        time.sleep(0.4)
-        self.screen.shot("tray-menu-status")
-        status = [w for w in self.screen.windows() if w.height > 4 * 16 and w.width >= 220]
-        check(status, "the status submenu with its gauges did not open from the tray")
-        self.screen.keys("Escape", "Escape", window=menu)
-        check(self.screen.wait_gone(menu, 3), "the tray's menu stays open after Escape")
-        print(f"   tray icon {icon}; status submenu {status[0]}")
+        status, _ = self.status_submenu(menu, "tray-menu-status")
+        print(f"   tray icon {icon}; status submenu {status}")
 
     def autostart(self, root):
         self.step("the options' start with the desktop writes and removes the autostart entry")
@@ -314,9 +284,7 @@ class LinuxTest(base.Test):
         root = fresh_copy(self.args.root, self.work, "main")
         cfg_times = {n: os.path.getmtime(os.path.join(root, "DATA", n))
                      for n in ("PET.CFG", self.pet.name + ".CFG")}
-        self.screen.move(5, self.screen.height // 2)
-        time.sleep(0.2)
-        self.background = self.screen.shot()
+        self.clear_pointer()
         self.default_cursor = read_cursor(self.screen.display)
         run_ = LinuxRun(self.args.exe, root, self.screen)
         try:
@@ -338,15 +306,9 @@ class LinuxTest(base.Test):
     def run_catch_polling(self):
         self.step("without XInput 2 the catch game reads the pointer on a timer")
         root = fresh_copy(self.args.root, self.work, "polling")
-        self.screen.move(5, self.screen.height // 2)
-        time.sleep(0.2)
-        self.background = self.screen.shot()
-        run_ = LinuxRun(self.args.exe, root, self.screen,
-                        env=dict(os.environ, NUVPET_NO_XINPUT2="1"))
+        self.clear_pointer()
+        run_ = self.start(root, env=dict(os.environ, NUVPET_NO_XINPUT2="1"))
         try:
-            if not self.pet.state["PetName"]:
-                base.answer_name_box(self.screen, self.pet, base.FIRST_NAME)
-            self.pet_window(20)
             self.catch_game()
             check(read_log(root).count("XInput 2가 없어") == 1,
                   "the log does not say once that the pointer is polled")
@@ -359,12 +321,9 @@ class LinuxTest(base.Test):
         opened = os.environ.get("NUV_E2E_BROWSER_LOG")
         if opened and os.path.exists(opened):
             os.remove(opened)
-        run_ = LinuxRun(self.args.exe, root, self.screen)
+        run_ = self.start(root)
         typed, address = None, ""
         try:
-            if not self.pet.state["PetName"]:
-                base.answer_name_box(self.screen, self.pet, base.FIRST_NAME)
-            self.pet_window(20)
             deadline = time.monotonic() + 90
             while time.monotonic() < deadline and not (typed and address):
                 balloon = self.screen.wait_window(
@@ -408,15 +367,10 @@ class LinuxTest(base.Test):
     def run_sigterm(self):
         self.step("SIGTERM during a game: the program ends and the cursors are back")
         root = fresh_copy(self.args.root, self.work, "sigterm")
-        self.screen.move(5, self.screen.height // 2)
-        time.sleep(0.2)
-        self.background = self.screen.shot()
+        self.clear_pointer()
         before = self.default_cursor = read_cursor(self.screen.display)
-        run_ = LinuxRun(self.args.exe, root, self.screen)
+        run_ = self.start(root)
         try:
-            if not self.pet.state["PetName"]:
-                base.answer_name_box(self.screen, self.pet, base.FIRST_NAME)
-            self.pet_window(20)
             menu = self.open_menu()
             self.screen.keys(*self.pet.menu_keys(230), window=menu)
             self.screen.move(5, self.screen.height // 2)
@@ -449,24 +403,6 @@ class LinuxTest(base.Test):
         print(json.dumps(self.summary, indent=2, ensure_ascii=False))
 
 
-def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--root", required=True)
-    parser.add_argument("--pettool", required=True)
-    parser.add_argument("--out", required=True)
-    parser.add_argument("--only", default="",
-                        help="runs to make: main,catch_polling,talk,sigterm,without_config")
-    args = parser.parse_args(argv[1:])
-    try:
-        LinuxTest(args).main()
-    except (Failure, AssertionError) as failure:
-        subprocess.run(["import", "-window", "root", os.path.join(args.out, "failure.png")])
-        print(f"e2e-linux: FAIL: {failure}", file=sys.stderr)
-        return 1
-    print("e2e-linux: PASS")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(base.main(sys.argv, LinuxTest, "e2e-linux", __doc__,
+                       only="main,catch_polling,talk,sigterm,without_config"))
