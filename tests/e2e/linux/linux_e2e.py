@@ -87,6 +87,7 @@ def talking_root(root, pettool, work):
 
 
 class LinuxTest(base.Test):
+    menu_slack = 8
     COUNTS_GDI = False
 
     def __init__(self, args):
