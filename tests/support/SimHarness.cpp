@@ -36,7 +36,7 @@ void RecordingReporter::OnEvent(const PetEvent& event) {
 SimOptions SimHarness::DefaultOptions() {
     SimOptions options;
     options.seconds = 3600;
-    options.desktop = {1024, 738};
+    options.desktop = {{0, 0, 1024, 738}};
     return options;
 }
 
