@@ -54,7 +54,7 @@ void CPetEngine::OutingHandler() {
     const ObjEntry& r3 = objects[3];
     const ObjEntry& r4 = objects[4];
     // The outing keeps to the monitor it began on, even while the pet is out of sight.
-    if (subState_ == kOutStart) outingArea_ = Desktop();
+    if (subState_ == kOutStart || outingArea_.right <= outingArea_.left) outingArea_ = Desktop();
     const Monitor& desktop = outingArea_;
     const int frameWidth = script_.GetFrameSize().width;
 
