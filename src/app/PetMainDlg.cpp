@@ -153,8 +153,7 @@ void CPetMainDlg::OnGetMinMaxInfo() {
 void CPetMainDlg::OnCaptureChanged() {
     Guard("OnCaptureChanged", [&] {
         Rect rect = ports_.window->GetRect();
-        DesktopSize desktop = pet_->GetDesktopSize();
-        Point kept = KeepOnDesktop(rect, desktop);
+        Point kept = KeepOnMonitor(rect, MonitorAt(pet_->GetMonitors(), Anchor(rect)));
         if (kept.x != rect.left || kept.y != rect.top) ports_.window->Move(kept.x, kept.y);
 
         if (!dragging_) return;
@@ -162,6 +161,18 @@ void CPetMainDlg::OnCaptureChanged() {
         dragging_ = false;
         pet_->RestoreSystemCursors();
         ThrowOrDrop(ports_.desktop->GetCursorPos());
+    });
+}
+
+void CPetMainDlg::OnDisplayChange() {
+    Guard("OnDisplayChange", [&] {
+        if (!pet_ || pet_->Engine().GetActionId() == ActionId::kOuting) return;
+        Rect rect = ports_.window->GetRect();
+        Monitors monitors = pet_->GetMonitors();
+        if (monitors.empty() || OnAnyMonitor(monitors, Anchor(rect))) return;
+        Monitor area = MonitorAt(monitors, Anchor(rect));
+        ports_.window->Move(KeptLeft(rect.left, rect.right, area.left, area.right),
+                            StandingTop(rect.Height(), area.ground));
     });
 }
 
@@ -247,7 +258,7 @@ bool CPetMainDlg::OnCommand(int id) {
 void CPetMainDlg::CommandPrologue() {
     pet_->CloseBalloon();
     Rect rect = ports_.window->GetRect();
-    DesktopSize desktop = pet_->GetDesktopSize();
+    Monitor desktop = MonitorAt(pet_->GetMonitors(), Anchor(rect));
     if (rect.bottom != desktop.ground) {
         ports_.window->Move(rect.left, StandingTop(rect.Height(), desktop.ground));
     }

@@ -45,6 +45,9 @@ class CPetMainDlg {
     void OnGetMinMaxInfo();
     // The mouse capture changed (WM_CAPTURECHANGED): edge correction and the end of a drag.
     void OnCaptureChanged();
+    // The monitors changed (WM_DISPLAYCHANGE, monitors-changed): a pet off every monitor comes
+    // back to the ground of the nearest one.
+    void OnDisplayChange();
     void OnTimer(int id);
     // True when the message was handled (no default processing).
     bool OnSetCursor();

@@ -1,5 +1,5 @@
 #pragma once
-// Where the pet may stand: inside the desktop, its bottom on or above the ground line.
+// Where the pet may stand: inside a monitor's work area, its bottom on or above the ground line.
 
 #include "base/Geometry.h"
 #include "ports/Desktop.h"
@@ -18,20 +18,37 @@ inline int DropToGround(int bottom, int ground) {
     return ground - bottom + kGroundMargin;
 }
 
-// The left edge that keeps [left, right) on a desktop `width` wide: `left` when it fits.
-inline int KeptLeft(int left, int right, int width) {
-    return left < 0 ? 0 : right > width ? width - (right - left) : left;
+// The left edge that keeps [left, right) between `minLeft` and `maxRight`: `left` when it fits.
+inline int KeptLeft(int left, int right, int minLeft, int maxRight) {
+    return left < minLeft ? minLeft : right > maxRight ? maxRight - (right - left) : left;
 }
 
-// The top that keeps [top, bottom) between the top of the desktop and the ground.
-inline int KeptTop(int top, int bottom, int ground) {
-    return top < 0 ? 0 : bottom - kGroundMargin > ground ? StandingTop(bottom - top, ground) : top;
+// The top that keeps [top, bottom) between the top of the work area and the ground.
+inline int KeptTop(int top, int bottom, const Monitor& area) {
+    return top < area.top                         ? area.top
+           : bottom - kGroundMargin > area.ground ? StandingTop(bottom - top, area.ground)
+                                                  : top;
 }
 
-// The position that keeps `rect` on the desktop: its own when it is there.
-inline Point KeepOnDesktop(const Rect& rect, const DesktopSize& desktop) {
-    return {KeptLeft(rect.left, rect.right, desktop.width),
-            KeptTop(rect.top, rect.bottom, desktop.ground)};
+// The position that keeps `rect` on the monitor: its own when it is there.
+inline Point KeepOnMonitor(const Rect& rect, const Monitor& area) {
+    return {KeptLeft(rect.left, rect.right, area.left, area.right),
+            KeptTop(rect.top, rect.bottom, area)};
 }
+
+// The point whose monitor is the pet's: its centre, raised above the ground line when the pet
+// stands with its centre in the margin below it.
+inline Point Anchor(const Rect& rect) {
+    int y = rect.top + rect.Height() / 2, feet = rect.bottom - kGroundMargin - 1;
+    return {rect.left + rect.Width() / 2, y < feet ? y : feet};
+}
+
+// The monitor under `p`, or the nearest one; an empty area when there is none.
+Monitor MonitorAt(const Monitors& monitors, Point p);
+// Whether `p` lies on some monitor.
+bool OnAnyMonitor(const Monitors& monitors, Point p);
+// The edges a thrown pet whose centre is `p` may fly between: the monitor at `p`, widened by
+// the monitors beside it that reach the height of `p`.
+Monitor ThrowSpan(const Monitors& monitors, Point p);
 
 }  // namespace nuv

@@ -3,6 +3,7 @@
 #include "engine/PetEngine.h"
 
 #include "base/Paths.h"
+#include "engine/Ground.h"
 #include "engine/ObjectWnd.h"
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
@@ -39,8 +40,8 @@ int CPetEngine::GetActionId() const {
     return curAction_ ? curAction_->id : -1;
 }
 
-DesktopSize CPetEngine::Desktop() const {
-    return ports_.desktop->GetDesktopSize();
+Monitor CPetEngine::Desktop() const {
+    return MonitorAt(ports_.desktop->GetMonitors(), Anchor(GetPetRect()));
 }
 
 void CPetEngine::Tick() {

@@ -125,7 +125,8 @@ class CPetEngine {
     std::vector<int>* CurrentList();
     int LastListId();
     int CurrentFrameNumber() const;
-    DesktopSize Desktop() const;
+    // The work area of the monitor under the pet's centre, or of the nearest one.
+    Monitor Desktop() const;
     int ClampLevel() const;
     // Replaces the system cursors for a cursor game; false for other actions.
     bool ReplaceCursorsForAction(int id);
@@ -154,6 +155,7 @@ class CPetEngine {
     int subState_ = 0;
     uint32_t subCounter_ = 0;
     std::unique_ptr<CObjectWnd> objectWnd_;
+    Monitor outingArea_;  // the monitor an outing keeps to; empty when none goes on
     // The bounce walk after a catch: its direction, whether it bounces, and the bounce step.
     bool bounceRight_ = false;
     bool bouncing_ = false;

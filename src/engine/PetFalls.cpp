@@ -37,22 +37,26 @@ void CPetEngine::ThrowHandler() {
     int vx = (moveFlags_ & kMoveLeft) ? -throwSpeedX_ : throwSpeedX_;
     int vy = (moveFlags_ & kMoveUp) ? -throwSpeedY_ : throwSpeedY_;
     Rect pet = GetPetRect();
-    DesktopSize desktop = Desktop();
-    if (pet.left + vx < 1) {
-        vx = -pet.left;
+    // The pet flies on over the monitors beside its own and lands on the one under its centre.
+    Monitors monitors = ports_.desktop->GetMonitors();
+    Point centre = Anchor(pet);
+    Monitor span = ThrowSpan(monitors, centre);
+    if (pet.left + vx < span.left + 1) {
+        vx = span.left - pet.left;
         moveFlags_ += kMoveLeft;
     }
-    if (pet.right + vx >= desktop.width) {
-        vx = desktop.width - pet.right;
+    if (pet.right + vx >= span.right) {
+        vx = span.right - pet.right;
         moveFlags_ -= kMoveLeft;
     }
-    if (pet.top + vy < 1) {
-        vy = -pet.top;
+    if (pet.top + vy < span.top + 1) {
+        vy = span.top - pet.top;
         moveFlags_ += kMoveUp;
     }
-    bool landed = pet.bottom + vy - kGroundMargin >= desktop.ground;
+    int ground = MonitorAt(monitors, {centre.x + vx, centre.y}).ground;
+    bool landed = pet.bottom + vy - kGroundMargin >= ground;
     if (landed) {
-        vy = DropToGround(pet.bottom, desktop.ground);
+        vy = DropToGround(pet.bottom, ground);
         Landed();
     }
     MovePetBy(vx, vy);

@@ -59,14 +59,16 @@ void CPetEngine::CatchHandler() {
         else
             speed_ = cx - 20 < cursor.x ? cursor.x - cx : -20;
         // A cursor beyond the desktop's edge is followed only to the edge.
-        int width = Desktop().width;
-        if (pet.left + speed_ < 0) speed_ = -pet.left;
-        if (pet.right + speed_ > width) speed_ = width - pet.right;
+        Monitor area = Desktop();
+        if (pet.left + speed_ < area.left) speed_ = area.left - pet.left;
+        if (pet.right + speed_ > area.right) speed_ = area.right - pet.right;
         MovePetBy(speed_, 0);
         subState_ = kApproach;
     }
     if (subState_ == kUnderCursor) {
-        if (pet.top - cursor.y <= Desktop().ground / 2 - script_.GetFrameSize().height - 30) {
+        Monitor area = Desktop();
+        int reach = (area.ground - area.top) / 2 - script_.GetFrameSize().height - 30;
+        if (pet.top - cursor.y <= reach) {
             subState_ = kJumpUp;
             PlaySequence({AnimId::kJumpStart});
         } else {
@@ -205,19 +207,19 @@ void CPetEngine::BounceWalk() {
     }
     if (curAnim_ && curAnim_->id == AnimId::kBounceWalk) {
         Rect pet = GetPetRect();
-        int width = Desktop().width;
+        Monitor area = Desktop();
         int step;
         if (!bounceRight_) {
             step = -10;
-            if (pet.left - 10 <= 0) {
-                step = -pet.left;
+            if (pet.left - 10 <= area.left) {
+                step = area.left - pet.left;
                 bouncing_ = true;
                 bounceRight_ = true;
             }
         } else {
             step = 10;
-            if (pet.right + 10 >= width) {
-                step = width - pet.right;
+            if (pet.right + 10 >= area.right) {
+                step = area.right - pet.right;
                 bouncing_ = true;
                 bounceRight_ = false;
             }
@@ -280,16 +282,16 @@ void CPetEngine::TagHandler() {
         FleeFromCursor();
     }
     Rect pet = GetPetRect();
-    int width = Desktop().width;
+    Monitor area = Desktop();
     int anim = curAnim_ ? curAnim_->id : -1;
     int factor = fast ? 2 : 1;
     speed_ = 0;
     if (anim == AnimId::kFleeLeft || anim == AnimId::kFleeNearLeft) {
         speed_ = (anim == AnimId::kFleeLeft ? -20 : -10) * factor;
-        if (pet.left + speed_ <= 0) speed_ = -pet.left;
+        if (pet.left + speed_ <= area.left) speed_ = area.left - pet.left;
     } else if (anim == AnimId::kFleeRight || anim == AnimId::kFleeNearRight) {
         speed_ = (anim == AnimId::kFleeRight ? 20 : 10) * factor;
-        if (pet.right + speed_ >= width) speed_ = width - pet.right;
+        if (pet.right + speed_ >= area.right) speed_ = area.right - pet.right;
     }
     MovePetBy(speed_, 0);
     ShowFrameRegion();
@@ -298,13 +300,14 @@ void CPetEngine::TagHandler() {
 void CPetEngine::FleeFromCursor() {
     Rect pet = GetPetRect();
     Point cursor = ports_.desktop->GetCursorPos();
-    DesktopSize desktop = Desktop();
+    Monitor desktop = Desktop();
+    int width = desktop.right - desktop.left, height = desktop.ground - desktop.top;
     int dx = (pet.left + pet.right) / 2 - cursor.x;
     int dy = (pet.top + pet.bottom) / 2 - cursor.y;
-    if (std::abs(dx) >= desktop.width / 4 || std::abs(dy) >= desktop.ground / 4) {
+    if (std::abs(dx) >= width / 4 || std::abs(dy) >= height / 4) {
         dx < 0 ? PlaySequence({AnimId::kFleeFarLeft, AnimId::kFleeFarLeft})
                : PlaySequence({AnimId::kFleeFarRight, AnimId::kFleeFarRight});
-    } else if (std::abs(dx) >= desktop.width / 8 || std::abs(dy) >= desktop.ground / 8) {
+    } else if (std::abs(dx) >= width / 8 || std::abs(dy) >= height / 8) {
         dx < 0 ? PlaySequence({AnimId::kFleeLeft}) : PlaySequence({AnimId::kFleeRight});
     } else {
         dx < 0 ? PlaySequence({AnimId::kFleeNearLeft, AnimId::kFleeNearLeftEnd})

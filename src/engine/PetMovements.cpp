@@ -42,12 +42,13 @@ void CPetEngine::WalkHandler(bool left) {
     }
     if (curAnim_ && curAnim_->id == walk) {
         Rect pet = GetPetRect();
+        Monitor area = Desktop();
         int step = left ? -6 : 5;
-        if (left && pet.left - 6 < 1) {
-            step = -pet.left;
+        if (left && pet.left - 6 < area.left + 1) {
+            step = area.left - pet.left;
             PlaySequence({turn});
-        } else if (!left && pet.right + 5 >= Desktop().width) {
-            step = Desktop().width - pet.right;
+        } else if (!left && pet.right + 5 >= area.right) {
+            step = area.right - pet.right;
             PlaySequence({turn});
         }
         MovePetBy(step, 0);
@@ -66,14 +67,14 @@ void CPetEngine::RunHandler(bool left) {
     int anim = curAnim_ ? curAnim_->id : -1;
     if (anim == run || anim == dash) {
         Rect pet = GetPetRect();
-        int width = Desktop().width;
+        Monitor area = Desktop();
         int step = left ? -20 : 20;
         bool hit = false;
-        if (left && pet.left - 20 < 1) {
-            step = -pet.left;
+        if (left && pet.left - 20 < area.left + 1) {
+            step = area.left - pet.left;
             hit = anim == run;
-        } else if (!left && pet.right + 20 >= width) {
-            step = width - pet.right;
+        } else if (!left && pet.right + 20 >= area.right) {
+            step = area.right - pet.right;
             hit = anim == run;
         }
         MovePetBy(step, 0);
@@ -180,7 +181,7 @@ bool CPetEngine::GlideSequenceStep() {
 
 void CPetEngine::GlideMove() {
     int anim = curAnim_ ? curAnim_->id : -1;
-    DesktopSize desktop = Desktop();
+    Monitor desktop = Desktop();
     if (anim == AnimId::kGlideTakeOff) {
         MovePetBy(0, TableAt(kTakeOff, framePos_));
         moveFlags_ = kMoveUp;
@@ -189,7 +190,7 @@ void CPetEngine::GlideMove() {
         bool hit = false;
         if (moveFlags_ & kMoveUp) {
             Rect pet = GetPetRect();
-            if (pet.top - speed_ < 1) speed_ = pet.top, hit = true;
+            if (pet.top - speed_ < desktop.top + 1) speed_ = pet.top - desktop.top, hit = true;
             MovePetBy(0, -speed_);
         }
         if (moveFlags_ & kMoveDown) {
@@ -204,12 +205,12 @@ void CPetEngine::GlideMove() {
         }
         if (moveFlags_ & kMoveLeft) {
             Rect pet = GetPetRect();
-            if (pet.left - speed_ < 1) speed_ = pet.left, hit = true;
+            if (pet.left - speed_ < desktop.left + 1) speed_ = pet.left - desktop.left, hit = true;
             MovePetBy(-speed_, 0);
         }
         if (moveFlags_ & kMoveRight) {
             Rect pet = GetPetRect();
-            if (pet.right + speed_ >= desktop.width) speed_ = desktop.width - pet.right, hit = true;
+            if (pet.right + speed_ >= desktop.right) speed_ = desktop.right - pet.right, hit = true;
             MovePetBy(speed_, 0);
         }
         if (hit) {
@@ -242,10 +243,11 @@ void CPetEngine::LeapHandler() {
     if (AdvanceFrame() == kSequenceCompleted) return StartNextAction();
     int step = TableAt(kLeap, framePos_);
     Rect pet = GetPetRect();
-    if (pet.left + step < 0)
-        step = -pet.left;
-    else if (pet.right + step > Desktop().width)
-        step = Desktop().width - pet.right;
+    Monitor area = Desktop();
+    if (pet.left + step < area.left)
+        step = area.left - pet.left;
+    else if (pet.right + step > area.right)
+        step = area.right - pet.right;
     MovePetBy(step, 0);
     ShowFrameRegion();
 }

@@ -42,7 +42,9 @@ void CPetEngine::EndOuting() {
     objectWnd_.reset();
     ports_.window->Show(true);
     Rect pet = GetPetRect();
-    int x = KeptLeft(pet.left, pet.right, Desktop().width);
+    Monitor area = outingArea_.right > outingArea_.left ? outingArea_ : Desktop();
+    outingArea_ = {};
+    int x = KeptLeft(pet.left, pet.right, area.left, area.right);
     if (x != pet.left) ports_.window->Move(x, pet.top);
 }
 
@@ -51,7 +53,9 @@ void CPetEngine::OutingHandler() {
     if (objects.size() < 5) return StartNextAction();
     const ObjEntry& r3 = objects[3];
     const ObjEntry& r4 = objects[4];
-    DesktopSize desktop = Desktop();
+    // The outing keeps to the monitor it began on, even while the pet is out of sight.
+    if (subState_ == kOutStart || outingArea_.right <= outingArea_.left) outingArea_ = Desktop();
+    const Monitor& desktop = outingArea_;
     const int frameWidth = script_.GetFrameSize().width;
 
     if (AdvanceFrame() == kSequenceCompleted) {
@@ -80,16 +84,16 @@ void CPetEngine::OutingHandler() {
         ObjectDesc desc;
         desc.imagePath = JoinPath(".\\PETS\\", script_.Objects().objectImage, "");
         desc.source = Piece(r4.left, r4.top, r3.width, r3.height);
-        desc.position = {
-            0, int(std::clamp<int64_t>(int64_t(desktop.ground) - r3.height, INT32_MIN, INT32_MAX))};
+        desc.position = {desktop.left, int(std::clamp<int64_t>(int64_t(desktop.ground) - r3.height,
+                                                               INT32_MIN, INT32_MAX))};
         objectWnd_->SetObject(desc);
         objectWnd_->ShowObject(true);
     }
     Rect pet = GetPetRect();
     if (subState_ == kWalkToObject) {
         speed_ = -10;
-        if (pet.left - 10 <= 0) {
-            speed_ = -pet.left;
+        if (pet.left - 10 <= desktop.left) {
+            speed_ = desktop.left - pet.left;
             subState_ = kMeetObject;
         }
         MovePetBy(speed_, 0);
@@ -100,16 +104,16 @@ void CPetEngine::OutingHandler() {
     }
     if (subState_ == kWalkAway) {
         speed_ = 10;
-        if (pet.left + 10 > desktop.width) {
+        if (pet.left + 10 > desktop.right) {
             subState_ = kAway;
-            ports_.window->Move(-frameWidth, pet.top);
+            ports_.window->Move(desktop.left - frameWidth, pet.top);
             ports_.window->Show(false);
         }
         MovePetBy(speed_, 0);
     }
     if (subState_ == kComeBack) {
         speed_ = 10;
-        if (pet.left + 10 >= (desktop.width - frameWidth) / 2) {
+        if (pet.left + 10 >= desktop.left + (desktop.right - desktop.left - frameWidth) / 2) {
             RestoreSequence();
             PetInfos& infos = state_.GetPetInfos();
             infos.PetS0 = infos.PetS1 = infos.PetS2 = infos.PetS3 = 5000;

@@ -22,24 +22,24 @@ GtkDesktop::~GtkDesktop() {
 
 // The usable desktop: the right edge and the bottom of the primary monitor's work area (above
 // a panel at the bottom of the screen).
-DesktopSize GtkDesktop::GetDesktopSize() {
+Monitors GtkDesktop::GetMonitors() {
     if (!watched_) WatchChanges();
     if (!sizeKnown_ || !watched_) {
         size_ = ReadDesktopSize();
         sizeKnown_ = true;
     }
-    return size_;
+    return {size_};
 }
 
-DesktopSize GtkDesktop::ReadDesktopSize() const {
-    DesktopSize size;
+Monitor GtkDesktop::ReadDesktopSize() const {
+    Monitor size;
     GdkDisplay* display = gdk_display_get_default();
     GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
     if (!monitor && display) monitor = gdk_display_get_monitor(display, 0);
     if (!monitor) return size;
     GdkRectangle area = {};
     gdk_monitor_get_workarea(monitor, &area);
-    size.width = area.x + area.width;
+    size.right = area.x + area.width;
     size.ground = area.y + area.height;
     return size;
 }

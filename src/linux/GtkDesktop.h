@@ -5,9 +5,9 @@
 
 namespace nuv::gtk {
 
-// The primary monitor's work area, and the pointer. The work area is read from the X server
-// once and again only after the root window's properties or the monitors change (the pet asks
-// at every step it takes).
+// The primary monitor's work area as the one monitor, and the pointer. The work area is read from
+// the X server once and again only after the root window's properties or the monitors change (the
+// pet asks at every step it takes).
 class GtkDesktop : public IDesktop {
   public:
     GtkDesktop() = default;
@@ -15,7 +15,7 @@ class GtkDesktop : public IDesktop {
     GtkDesktop(const GtkDesktop&) = delete;
     GtkDesktop& operator=(const GtkDesktop&) = delete;
 
-    DesktopSize GetDesktopSize() override;
+    Monitors GetMonitors() override;
     Point GetCursorPos() override;
     void SetCursorPos(Point screen) override;
 
@@ -23,9 +23,9 @@ class GtkDesktop : public IDesktop {
     static GdkFilterReturn OnRootEvent(GdkXEvent* xevent, GdkEvent* event, gpointer data);
     static void OnMonitorsChanged(GdkScreen* screen, gpointer data);
     void WatchChanges();
-    DesktopSize ReadDesktopSize() const;
+    Monitor ReadDesktopSize() const;
 
-    DesktopSize size_;
+    Monitor size_;
     bool sizeKnown_ = false;
     GdkScreen* watched_ = nullptr;  // the screen whose changes forget the size
 };

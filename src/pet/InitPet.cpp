@@ -113,8 +113,8 @@ bool CPet::PreparePet() {
     sheetSize_ = {sheet_.width(), sheet_.height()};
     sheet_ = Image();
     Size frame = GetFrameSize();
-    DesktopSize desktop = Desktop();
-    ports_.window->MoveResize(desktop.width / 4 - frame.width / 2,
+    Monitor desktop = Primary();
+    ports_.window->MoveResize(desktop.left + (desktop.right - desktop.left) / 4 - frame.width / 2,
                               desktop.ground - frame.height + kGroundMargin, frame.width,
                               frame.height);
 

@@ -110,7 +110,11 @@ class CPet : public CAniScript,
     std::vector<MenuItem> StatusItems(MenuModel& menu) const;
     std::vector<MenuItem> OptionItems() const;
 
-    DesktopSize Desktop() const { return ports_.desktop->GetDesktopSize(); }
+    // The primary monitor, where the pet first appears.
+    Monitor Primary() const {
+        Monitors monitors = ports_.desktop->GetMonitors();
+        return monitors.empty() ? Monitor{} : monitors.front();
+    }
     CBalloonWnd* MakeBalloon(int kind, const std::string& text);
 
     PetPorts ports_;

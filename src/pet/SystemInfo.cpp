@@ -60,8 +60,8 @@ int CSystemInfo::GetDragFullWindows() {
 void CSystemInfo::SetDragFullWindows(int value) {
     system_->SetDragFullWindows(value);
 }
-DesktopSize CSystemInfo::GetDesktopSize() {
-    return desktop_->GetDesktopSize();
+Monitors CSystemInfo::GetMonitors() {
+    return desktop_->GetMonitors();
 }
 
 void CSystemInfo::SaveCursorsOnce() {

@@ -1,19 +1,34 @@
 #pragma once
+#include <vector>
+
 #include "base/Geometry.h"
 
 namespace nuv {
 
-// Desktop width W and ground line G (the pet stands on the ground when its bottom is G + 30).
-struct DesktopSize {
-    int width = 0;
+// A monitor's work area in screen coordinates (negative left of or above the primary one):
+// its left, top and right edges and its ground line G, the bottom of the work area (the pet
+// stands on the ground when its bottom is G + 30); its scale is 1.0 at 96 DPI.
+struct Monitor {
+    int left = 0;
+    int top = 0;
+    int right = 0;
     int ground = 0;
+    double scale = 1.0;
+    bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < ground;
+    }
+    bool operator==(const Monitor& o) const {
+        return left == o.left && top == o.top && right == o.right && ground == o.ground &&
+               scale == o.scale;
+    }
 };
+using Monitors = std::vector<Monitor>;
 
 class IDesktop {
   public:
     virtual ~IDesktop() = default;
-    // W = full-screen client width; G = full-screen client height plus a caption's height.
-    virtual DesktopSize GetDesktopSize() = 0;
+    // The monitors' work areas, the primary one first; none when the system tells none.
+    virtual Monitors GetMonitors() = 0;
     virtual Point GetCursorPos() = 0;
     virtual void SetCursorPos(Point screen) = 0;
 };

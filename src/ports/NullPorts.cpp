@@ -37,7 +37,7 @@ class NullPetWindow : public IPetWindow {
 
 class NullDesktop : public IDesktop {
   public:
-    DesktopSize GetDesktopSize() override { return {}; }
+    Monitors GetMonitors() override { return {}; }
     Point GetCursorPos() override { return {}; }
     void SetCursorPos(Point) override {}
 };

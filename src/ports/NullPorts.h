@@ -19,7 +19,7 @@ class ITextMetrics;
 class IObjectWindows;
 
 IPetWindow& NoPetWindow();            // nowhere: an empty rectangle; the sheet is taken
-IDesktop& NoDesktop();                // a desktop of no size, the cursor at (0, 0)
+IDesktop& NoDesktop();                // no monitor, the cursor at (0, 0)
 ISystemServices& NoSystemServices();  // an unnamed system without internet, sound or links
 ISystemCursors& NoSystemCursors();    // no cursor can be loaded
 IHookLibrary& NoHookLibrary();

@@ -138,6 +138,10 @@ void CSimDesktop::Process(const SimInput& e) {
                 if (balloons_.Newest() == balloon) balloon->events()->OnLButtonDown(e.a, e.b);
             }
             break;
+        case SimInput::kMonitors:
+            screen_.monitors = e.monitors;
+            dlg.OnDisplayChange();
+            break;
         case SimInput::kBalloonKey:
             if (CSimBalloonWindow* balloon = balloons_.Newest())
                 balloon->events()->OnKey(e.a ? BalloonKey::kEnter : BalloonKey::kEscape);

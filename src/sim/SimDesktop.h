@@ -30,8 +30,8 @@ class CPetMainDlg;
 struct SimOptions {
     uint64_t seconds = 60;
     uint32_t seed = 1;
-    DesktopSize desktop{1024, 738};
-    std::optional<std::string> name;  // the first-run name; cancelled when not given
+    Monitors desktop{{0, 0, 1024, 738}};  // the primary monitor first
+    std::optional<std::string> name;      // the first-run name; cancelled when not given
     LocalTime start{2026, 1, 1, 12, 0, 0};
     std::vector<SimInput> events;
     bool trace = false;

@@ -1,5 +1,6 @@
 #include "sim/SimInput.h"
 
+#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -37,7 +38,14 @@ bool ParseLine(const std::string& line, SimInput* event, std::string* error) {
         return false;
     }
     event->time = uint64_t(time);
-    if (verb == "balloon") {
+    if (verb == "monitors") {
+        std::string list;
+        event->verb = SimInput::kMonitors;
+        if (!(in >> list) || !ParseMonitors(list, &event->monitors, error)) {
+            if (error->empty()) *error = "monitors needs X,Y,W,H[@SCALE];...";
+            return false;
+        }
+    } else if (verb == "balloon") {
         std::string what;
         in >> what;
         if (what == "click") {
@@ -95,7 +103,47 @@ bool ParseLine(const std::string& line, SimInput* event, std::string* error) {
     return true;
 }
 
+bool ParseMonitor(const std::string& text, Monitor* monitor) {
+    int x = 0, y = 0, w = 0, h = 0, used = 0;
+    double scale = 1.0;
+    const char* s = text.c_str();
+    bool whole = std::sscanf(s, "%d,%d,%d,%d%n", &x, &y, &w, &h, &used) == 4;
+    if (!whole) {
+        x = y = 0;
+        if (std::sscanf(s, "%d,%d%n", &w, &h, &used) != 2) return false;
+    }
+    if (s[used] == '@') {
+        int more = 0;
+        if (std::sscanf(s + used + 1, "%lf%n", &scale, &more) != 1) return false;
+        used += 1 + more;
+    }
+    if (s[used] != '\0' || w <= 0 || h <= 0 || !(scale > 0 && scale <= 8)) return false;
+    if (int64_t(x) + w > INT32_MAX || int64_t(y) + h > INT32_MAX) return false;
+    *monitor = {x, y, x + w, y + h, scale};
+    return true;
+}
+
 }  // namespace
+
+bool ParseMonitors(const std::string& text, Monitors* monitors, std::string* error) {
+    Monitors parsed;
+    std::istringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ';')) {
+        Monitor monitor;
+        if (!ParseMonitor(item, &monitor)) {
+            *error = "bad monitor '" + item + "' (expected X,Y,W,H[@SCALE] or W,G)";
+            return false;
+        }
+        parsed.push_back(monitor);
+    }
+    if (parsed.empty()) {
+        *error = "no monitor given";
+        return false;
+    }
+    *monitors = std::move(parsed);
+    return true;
+}
 
 bool ParseSimInput(const std::string& text, std::vector<SimInput>* events, std::string* error) {
     std::istringstream lines(text);

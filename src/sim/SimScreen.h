@@ -3,18 +3,16 @@
 
 namespace nuv {
 
-// The screen: a fixed desktop size and the cursor where it was put.
+// The screen: its monitors, which scripted input may change, and the cursor where it was put.
 class CSimScreen : public IDesktop {
   public:
-    explicit CSimScreen(DesktopSize size) : size_(size) {}
-    DesktopSize GetDesktopSize() override { return size_; }
+    explicit CSimScreen(Monitors monitors) : monitors(std::move(monitors)) {}
+    Monitors GetMonitors() override { return monitors; }
     Point GetCursorPos() override { return cursor; }
     void SetCursorPos(Point screen) override { cursor = screen; }
 
     Point cursor;
-
-  private:
-    DesktopSize size_;
+    Monitors monitors;
 };
 
 }  // namespace nuv

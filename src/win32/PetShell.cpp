@@ -171,6 +171,9 @@ INT_PTR CPetShell::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             dialog_->OnCaptureChanged();
             return FALSE;
+        case WM_DISPLAYCHANGE:
+            dialog_->OnDisplayChange();
+            return FALSE;
         case WM_TIMER:
             dialog_->OnTimer(int(wParam));
             return TRUE;

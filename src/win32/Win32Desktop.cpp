@@ -7,17 +7,17 @@ namespace nuv::win32 {
 // The usable desktop: its right edge and its bottom, the top of the task bar. On Windows these
 // are the full-screen client width and height plus a caption's height; Wine's metrics for a
 // full-screen window put that line below the screen, so the work area is asked directly.
-DesktopSize Win32Desktop::GetDesktopSize() {
+Monitors Win32Desktop::GetMonitors() {
     RECT area = {};
-    DesktopSize size;
+    Monitor size;
     if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0) && area.right > 0 && area.bottom > 0) {
-        size.width = area.right;
+        size.right = area.right;
         size.ground = area.bottom;
     } else {
-        size.width = GetSystemMetrics(SM_CXFULLSCREEN);
+        size.right = GetSystemMetrics(SM_CXFULLSCREEN);
         size.ground = GetSystemMetrics(SM_CYFULLSCREEN) + GetSystemMetrics(SM_CYCAPTION);
     }
-    return size;
+    return {size};
 }
 
 Point Win32Desktop::GetCursorPos() {

@@ -3,10 +3,10 @@
 
 namespace nuv::win32 {
 
-// The desktop's size from the system metrics, and the mouse cursor.
+// The desktop's work area from the system metrics as the one monitor, and the mouse cursor.
 class Win32Desktop : public IDesktop {
   public:
-    DesktopSize GetDesktopSize() override;
+    Monitors GetMonitors() override;
     Point GetCursorPos() override;
     void SetCursorPos(Point screen) override;
 };

@@ -190,7 +190,7 @@ TEST(StartUp, AnEmptyStartDateBecomesTodayAndIsSaved) {
 
 TEST(StartUp, PlacesThePetAtAQuarterOfTheDesktopOnTheGround) {
     SimOptions options = SimHarness::DefaultOptions();
-    options.desktop = {801, 590};
+    options.desktop = {{0, 0, 801, 590}};
     TinyPet pet;
     pet.frameWidth = 25;
     pet.frameHeight = 31;

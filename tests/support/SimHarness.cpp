@@ -37,7 +37,7 @@ SimOptions SimHarness::DefaultOptions(bool trace) {
     SimOptions options;
     options.trace = trace;
     options.seconds = 3600;
-    options.desktop = {1024, 738};
+    options.desktop = {{0, 0, 1024, 738}};
     return options;
 }
 

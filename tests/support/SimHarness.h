@@ -56,8 +56,8 @@ class SimHarness {
     Rect Window() const { return desktop->WindowRect(); }
     // Starts `id` as a menu command would, without the command's other effects.
     void StartAction(int id) { pet().Engine().StartAction(id, true, false); }
-    int Ground() const { return options_.desktop.ground; }
-    int Width() const { return options_.desktop.width; }
+    int Ground() const { return options_.desktop.front().ground; }
+    int Width() const { return options_.desktop.front().right; }
 
     MemoryEnv env;
     RecordingReporter report;

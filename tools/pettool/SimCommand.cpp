@@ -76,10 +76,9 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
             if (!value(&v) || !ParseInt(v, &n)) return out->error = "--seed needs S", false;
             out->options.seed = uint32_t(n);
         } else if (sim && arg == "--desktop") {
-            int w = 0, g = 0;
-            if (!value(&v) || std::sscanf(v.c_str(), "%d,%d", &w, &g) != 2 || w <= 0 || g <= 0)
-                return out->error = "--desktop needs W,G", false;
-            out->options.desktop = {w, g};
+            if (!value(&v)) return out->error = "--desktop needs X,Y,W,H[@SCALE];... or W,G", false;
+            if (!ParseMonitors(v, &out->options.desktop, &out->error))
+                return out->error = "--desktop: " + out->error, false;
         } else if (sim && arg == "--start") {
             if (!value(&v) || !ParseStart(v, &out->options.start))
                 return out->error = "--start needs \"YYYY-MM-DD HH:MM:SS\"", false;

@@ -25,12 +25,16 @@ void PrintUsage() {
         "                    every frame of the pet with its number, or its other pictures\n"
         "  check [ROOT] [--name NAME]\n"
         "                    starts the pet of ROOT and lists what its author must fix\n"
-        "  sim [ROOT] [--seconds N] [--seed S] [--desktop W,G] [--name NAME]\n"
+        "  sim [ROOT] [--seconds N] [--seed S] [--desktop MONITORS] [--name NAME]\n"
         "      [--start \"YYYY-MM-DD HH:MM:SS\"] [--events FILE] [--trace]\n"
         "                    runs the pet of ROOT on a simulated desktop, events as JSON lines\n"
         "      events FILE: one per line, \"MS VERB [ARGS]\", verbs cursor X Y, lbutton X Y,\n"
         "      release, rbutton X Y, command ID, tray lbutton|rbutton, key escape|enter,\n"
-        "      setcursor, choose N, close, balloon click X Y, balloon key escape|enter\n",
+        "      setcursor, choose N, close, balloon click X Y, balloon key escape|enter,\n"
+        "      monitors MONITORS (the monitors change)\n"
+        "      MONITORS: work areas X,Y,W,H[@SCALE] joined by ';', the primary first (ground\n"
+        "      line Y+H, scale 1 at 96 DPI), e.g. \"0,0,1024,738;1024,0,800,568@2\"; or W,G\n"
+        "      for one monitor at 0,0 (default 1024,738)\n",
         stderr);
 }
 

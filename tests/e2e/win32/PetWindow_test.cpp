@@ -121,8 +121,10 @@ TEST(DesktopTest, GroundLineIsTheBottomOfTheUsableDesktop) {
     RECT area = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     Win32Desktop desktop;
-    DesktopSize size = desktop.GetDesktopSize();
-    EXPECT_EQ(size.width, area.right);
+    Monitors monitors = desktop.GetMonitors();
+    ASSERT_EQ(monitors.size(), 1u);
+    Monitor size = monitors.front();
+    EXPECT_EQ(size.right, area.right);
     EXPECT_EQ(size.ground, area.bottom);
     desktop.SetCursorPos({123, 234});
     EXPECT_EQ(desktop.GetCursorPos(), (Point{123, 234}));
