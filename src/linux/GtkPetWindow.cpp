@@ -42,14 +42,14 @@ GtkWidget* GtkPetWindow::Create() {
     gtk_window_move(window, 0, 0);
     gtk_window_set_default_size(window, 1, 1);
     gtk_widget_realize(widget);
-    gdk_window_add_filter(gtk_widget_get_window(widget), OnExpose, this);
+    gdk_window_add_filter(gtk_widget_get_window(widget), OnXEvent, this);
     context_.petWindow = widget;
     return widget;
 }
 
 void GtkPetWindow::Destroy() {
     if (context_.petWindow) {
-        gdk_window_remove_filter(gtk_widget_get_window(context_.petWindow), OnExpose, this);
+        gdk_window_remove_filter(gtk_widget_get_window(context_.petWindow), OnXEvent, this);
     }
     if (paintSource_) g_source_remove(paintSource_);
     paintSource_ = 0;
@@ -169,19 +169,40 @@ void GtkPetWindow::QueuePaint() {
     paintSource_ = g_idle_add_full(G_PRIORITY_HIGH_IDLE, OnDirectPaint, this, nullptr);
 }
 
+GdkFilterReturn GtkPetWindow::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    auto* event = static_cast<XEvent*>(xevent);
+    if (event->type == Expose) return self->OnExpose(*event);
+    if (event->type == ConfigureNotify) return self->OnConfigure(*event);
+    return GDK_FILTER_CONTINUE;
+}
+
 // Uncovered parts of the window are painted from the sheet's pixmap too, past the toolkit.
 // An exposure the server made before it ran the last whole-frame copy (a new shape uncovers
 // parts of the window just before its frame goes out) is painted already.
-GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer data) {
-    auto* self = static_cast<GtkPetWindow*>(data);
-    auto* event = static_cast<XEvent*>(xevent);
-    if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
-    const bool painted = self->copySerial_ && long(event->xexpose.serial - self->copySerial_) < 0;
-    if (event->xexpose.count == 0 && !painted) {
-        self->windowHoldsCopy_ = false;
-        self->QueuePaint();
+GdkFilterReturn GtkPetWindow::OnExpose(const XEvent& xevent) {
+    const XExposeEvent& event = xevent.xexpose;
+    if (!pixmap_) return GDK_FILTER_CONTINUE;
+    const bool painted = copySerial_ && long(event.serial - copySerial_) < 0;
+    if (event.count == 0 && !painted) {
+        windowHoldsCopy_ = false;
+        QueuePaint();
     }
     return GDK_FILTER_REMOVE;
+}
+
+// The toolkit asks the X server where the window is (a round trip) for every move it is told
+// of. A move of our own to the place we asked for, the size unchanged, tells it nothing it
+// needs: nothing here reads the toolkit's idea of the window's position.
+GdkFilterReturn GtkPetWindow::OnConfigure(const XEvent& xevent) {
+    const XConfigureEvent& event = xevent.xconfigure;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    if (event.send_event || event.window != GDK_WINDOW_XID(window)) return GDK_FILTER_CONTINUE;
+    const int scale = gdk_window_get_scale_factor(window);
+    const bool ownMove = event.x == rect_.left * scale && event.y == rect_.top * scale;
+    const bool sameSize = event.width == gdk_window_get_width(window) * scale &&
+                          event.height == gdk_window_get_height(window) * scale;
+    return ownMove && sameSize ? GDK_FILTER_REMOVE : GDK_FILTER_CONTINUE;
 }
 
 gboolean GtkPetWindow::OnDirectPaint(gpointer data) {

@@ -10,6 +10,8 @@
 #include "linux/ShellContext.h"
 #include "ports/PetWindow.h"
 
+union _XEvent;  // Xlib's XEvent
+
 namespace nuv::gtk {
 
 class GtkPetWindow : public IPetWindow {
@@ -68,7 +70,9 @@ class GtkPetWindow : public IPetWindow {
     void OnTimer(int id);
     static gboolean OnStartDrag(gpointer data);
     static gboolean OnDirectPaint(gpointer data);
-    static GdkFilterReturn OnExpose(GdkXEvent* xevent, GdkEvent* event, gpointer data);
+    static GdkFilterReturn OnXEvent(GdkXEvent* xevent, GdkEvent* event, gpointer data);
+    GdkFilterReturn OnExpose(const _XEvent& event);
+    GdkFilterReturn OnConfigure(const _XEvent& event);
     void QueuePaint();
     void ApplyShape(const std::vector<Rect>& rects);
     void StartDrag();
