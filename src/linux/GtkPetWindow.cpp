@@ -53,6 +53,7 @@ void GtkPetWindow::Destroy() {
     }
     if (paintSource_) g_source_remove(paintSource_);
     paintSource_ = 0;
+    Loud();
     for (auto& [id, timer] : timers_) {
         g_source_destroy(&timer->source);
         g_source_unref(&timer->source);
@@ -100,10 +101,13 @@ void GtkPetWindow::Move(int x, int y) {
     if (!context_.petWindow) return;
     // A shown window moves at once (no pass through the toolkit's layout); a hidden one is
     // placed when it is shown.
-    if (visible_)
+    if (visible_) {
+        Quiet();
         gdk_window_move(gtk_widget_get_window(context_.petWindow), x, y);
-    else
+        if (timerDepth_ != g_main_depth()) Loud();  // a tick ends its batch itself
+    } else {
         gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+    }
 }
 
 void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
@@ -142,6 +146,7 @@ void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
                          static_cast<unsigned short>(r.Height())});
     }
     Display* display = GDK_WINDOW_XDISPLAY(window);
+    if (pixmap_) Quiet();  // the frame copied after the shape paints what it uncovers
     for (int kind : {ShapeBounding, ShapeInput}) {
         XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
                                 int(boxes.size()), ShapeSet, YXBanded);
@@ -208,14 +213,53 @@ GdkFilterReturn GtkPetWindow::OnConfigure(const XEvent& xevent) {
 gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
     auto* self = static_cast<GtkPetWindow*>(data);
     self->paintSource_ = 0;
-    if (!self->visible_ || !self->context_.dialog || !self->context_.petWindow) {
-        return G_SOURCE_REMOVE;
+    if (self->visible_ && self->context_.dialog && self->context_.petWindow) {
+        self->directPaint_ = true;
+        self->context_.dialog->OnPaint();
+        self->directPaint_ = false;
+        self->EndPaintFrame();
     }
-    self->directPaint_ = true;
-    self->context_.dialog->OnPaint();
-    self->directPaint_ = false;
-    self->EndPaintFrame();
+    self->Loud();
     return G_SOURCE_REMOVE;
+}
+
+// The X server tells every client that asks of each move and of each part of a window that a
+// new shape uncovers: for our own moves and the frame copied right after a new shape, the
+// window hears nothing (one event, one read and one pass of the event loop less per step).
+// The event mask is switched off and on within the same batch of requests.
+void GtkPetWindow::Quiet() {
+    if (quiet_ || !context_.petWindow) return;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    Display* display = GDK_WINDOW_XDISPLAY(window);
+    const int toolkitEvents = int(gdk_window_get_events(window));
+    if (toolkitEvents != toolkitEvents_) {  // the toolkit chose its events (again): read them
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, GDK_WINDOW_XID(window), &attributes)) return;
+        eventMask_ = attributes.your_event_mask;
+        toolkitEvents_ = toolkitEvents;
+    }
+    XSelectInput(display, GDK_WINDOW_XID(window),
+                 eventMask_ & ~(StructureNotifyMask | ExposureMask));
+    quiet_ = true;
+    // A loop run before the batch ends (a dialog's) hears the window again at once.
+    loudSource_ = g_idle_add_full(G_PRIORITY_HIGH, OnLoud, this, nullptr);
+}
+
+gboolean GtkPetWindow::OnLoud(gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    self->loudSource_ = 0;
+    self->Loud();
+    return G_SOURCE_REMOVE;
+}
+
+void GtkPetWindow::Loud() {
+    if (!quiet_) return;
+    quiet_ = false;
+    if (loudSource_) g_source_remove(loudSource_);
+    loudSource_ = 0;
+    if (!context_.petWindow) return;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    XSelectInput(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), eventMask_);
 }
 
 void GtkPetWindow::Show(bool visible) {
@@ -267,6 +311,7 @@ void GtkPetWindow::OnTimer(int id) {
         paintPending_ = false;
         OnDirectPaint(this);
     }
+    Loud();
 }
 
 void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {
