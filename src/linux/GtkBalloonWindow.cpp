@@ -3,6 +3,9 @@
 #include "linux/CairoPictures.h"
 #include "linux/FreedMemory.h"
 
+#include <cairo-xlib.h>
+#include <gdk/gdkx.h>
+
 #include <algorithm>
 
 namespace nuv::gtk {
@@ -27,6 +30,22 @@ cairo_surface_t* KeyedSurface(const Image& image) {
     }
     cairo_surface_mark_dirty(surface);
     return surface;
+}
+
+// `image` (taken) as a surface in the X server beside `like`: what is drawn from it later
+// stays there.
+cairo_surface_t* ServerCopy(cairo_surface_t* like, cairo_surface_t* image) {
+    if (!image) return nullptr;
+    cairo_surface_t* copy = cairo_surface_create_similar(like, cairo_surface_get_content(image),
+                                                         cairo_image_surface_get_width(image),
+                                                         cairo_image_surface_get_height(image));
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(image);
+    return copy;
 }
 
 bool SameScenery(const BalloonDrawing& a, const BalloonDrawing& b) {
@@ -62,6 +81,7 @@ GtkBalloonWindow::~GtkBalloonWindow() {
         GtkWidget* window = window_;
         window_ = nullptr;
         g_signal_handlers_disconnect_by_data(window, this);
+        ReleaseWindowSurface();
         gtk_widget_destroy(window);
     }
     ReleasePictures();
@@ -142,7 +162,8 @@ void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
     const Rect whole = {0, 0, client.width, client.height};
     if (!picture_ || !SameScenery(drawing, drawn_)) {
         ReleasePictures();
-        picture_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, client.width, client.height);
+        picture_ = gdk_window_create_similar_surface(
+            gtk_widget_get_window(window_), CAIRO_CONTENT_COLOR, client.width, client.height);
         damage = whole;
     }
     damage = {std::max(damage.left, 0), std::max(damage.top, 0),
@@ -151,8 +172,33 @@ void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
     extents_ = std::move(extents);
     if (damage.IsEmpty()) return;
     Paint(damage);
-    gtk_widget_queue_draw_area(window_, damage.left + 1, damage.top + 1, damage.Width(),
-                               damage.Height());
+    Present(damage);
+}
+
+// The new pixels go from the picture to the window within the X server, past the toolkit's
+// drawing (a buffer of its own and, without a window manager, a round trip per frame). A
+// hidden window is drawn whole when the toolkit shows it.
+void GtkBalloonWindow::Present(const Rect& area) {
+    if (!gtk_widget_get_mapped(window_)) return;
+    GdkWindow* window = gtk_widget_get_window(window_);
+    if (!windowSurface_) {
+        windowSurface_ = cairo_xlib_surface_create(
+            GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window),
+            GDK_VISUAL_XVISUAL(gdk_window_get_visual(window)), width_, height_);
+    }
+    cairo_t* cr = cairo_create(windowSurface_);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, picture_, 1, 1);
+    cairo_rectangle(cr, area.left + 1, area.top + 1, area.Width(), area.Height());
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(windowSurface_);
+}
+
+// Before the X window goes: the surface's picture on it is freed with it.
+void GtkBalloonWindow::ReleaseWindowSurface() {
+    if (windowSurface_) cairo_surface_destroy(windowSurface_);
+    windowSurface_ = nullptr;
 }
 
 // Draws the display list into the picture, inside `area` only.
@@ -164,14 +210,16 @@ void GtkBalloonWindow::Paint(const Rect& area) {
     cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
                          BlueOf(background.fill) / 255.0);
     cairo_paint(cr);
-    if (background.image && !backgroundPiece_) backgroundPiece_ = ImageToSurface(*background.image);
+    if (background.image && !backgroundPiece_)
+        backgroundPiece_ = ServerCopy(picture_, ImageToSurface(*background.image));
     if (backgroundPiece_) {
         cairo_set_source_surface(cr, backgroundPiece_, -background.source.x, -background.source.y);
         cairo_paint(cr);
     }
     if (keyedPictures_.empty()) {
         for (const BalloonPicture& picture : drawn_.pictures)
-            keyedPictures_.push_back(picture.image ? KeyedSurface(*picture.image) : nullptr);
+            keyedPictures_.push_back(
+                picture.image ? ServerCopy(picture_, KeyedSurface(*picture.image)) : nullptr);
     }
     for (std::size_t i = 0; i < drawn_.pictures.size(); ++i) {
         if (!keyedPictures_[i]) continue;
@@ -262,6 +310,7 @@ void GtkBalloonWindow::OnDestroy(GtkWidget*, gpointer data) {
     auto* self = static_cast<GtkBalloonWindow*>(data);
     IBalloonWindowEvents* events = self->events_;
     self->StopTimers();
+    self->ReleaseWindowSurface();
     self->window_ = nullptr;
     self->events_ = nullptr;
     self->shown_ = nullptr;

@@ -47,13 +47,16 @@ class GtkBalloonWindow : public IBalloonWindow {
     void PointerAt(double x, double y);
     void SetCursor(GdkCursor* cursor);
     void Paint(const Rect& area);
+    void Present(const Rect& area);
     void ReleasePictures();
+    void ReleaseWindowSurface();
 
     ShellContext& context_;
     PangoText& text_;
     GtkWidget* window_ = nullptr;
     IBalloonWindowEvents* events_ = nullptr;
-    cairo_surface_t* picture_ = nullptr;           // the client area as last drawn
+    cairo_surface_t* picture_ = nullptr;           // the client area as last drawn, in the X server
+    cairo_surface_t* windowSurface_ = nullptr;     // the X window, drawn on past the toolkit
     cairo_surface_t* backgroundPiece_ = nullptr;   // the background's image, once converted
     std::vector<cairo_surface_t*> keyedPictures_;  // the pictures', likewise
     BalloonDrawing drawn_;                         // what the picture shows
