@@ -53,13 +53,7 @@ const PangoFontDescription* PangoText::Font(const TextFont& font) {
     return description;
 }
 
-// The layout of the last text is kept: a run is measured and then drawn, a typed text
-// measured again and again.
 PangoLayout* PangoText::Layout(std::string_view text, const TextFont& font) {
-    if (hasLast_ && text == lastText_ && font == lastFont_) return layout_;
-    lastText_.assign(text);
-    lastFont_ = font;
-    hasLast_ = true;
     pango_layout_set_font_description(layout_, Font(font));
     std::string utf8 = Utf8(text);
     pango_layout_set_text(layout_, utf8.data(), int(utf8.size()));

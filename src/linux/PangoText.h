@@ -7,7 +7,6 @@
 #include <pango/pangocairo.h>
 
 #include <map>
-#include <string>
 #include <string_view>
 #include <tuple>
 
@@ -35,9 +34,6 @@ class PangoText : public ITextMetrics {
 
     PangoContext* context_ = nullptr;
     PangoLayout* layout_ = nullptr;
-    std::string lastText_;  // what layout_ holds
-    TextFont lastFont_;
-    bool hasLast_ = false;
     std::map<std::tuple<int, bool>, PangoFontDescription*> fonts_;
 };
 
