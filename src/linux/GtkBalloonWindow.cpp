@@ -1,6 +1,12 @@
 #include "linux/GtkBalloonWindow.h"
 
 #include "linux/CairoPictures.h"
+#include "linux/FreedMemory.h"
+
+#include <cairo-xlib.h>
+#include <gdk/gdkx.h>
+
+#include <algorithm>
 
 namespace nuv::gtk {
 namespace {
@@ -26,26 +32,44 @@ cairo_surface_t* KeyedSurface(const Image& image) {
     return surface;
 }
 
-void PaintBackground(cairo_t* cr, const BalloonBackground& background, Size client) {
-    cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
-                         BlueOf(background.fill) / 255.0);
+// `image` (taken) as a surface in the X server beside `like`: what is drawn from it later
+// stays there.
+cairo_surface_t* ServerCopy(cairo_surface_t* like, cairo_surface_t* image) {
+    if (!image) return nullptr;
+    cairo_surface_t* copy = cairo_surface_create_similar(like, cairo_surface_get_content(image),
+                                                         cairo_image_surface_get_width(image),
+                                                         cairo_image_surface_get_height(image));
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, image, 0, 0);
     cairo_paint(cr);
-    if (!background.image) return;
-    if (cairo_surface_t* piece = ImageToSurface(*background.image)) {
-        cairo_set_source_surface(cr, piece, -background.source.x, -background.source.y);
-        cairo_rectangle(cr, 0, 0, client.width, client.height);
-        cairo_fill(cr);
-        cairo_surface_destroy(piece);
-    }
+    cairo_destroy(cr);
+    cairo_surface_destroy(image);
+    return copy;
 }
 
-void PaintPicture(cairo_t* cr, const BalloonPicture& picture) {
-    if (!picture.image) return;
-    if (cairo_surface_t* keyed = KeyedSurface(*picture.image)) {
-        cairo_set_source_surface(cr, keyed, picture.at.x, picture.at.y);
-        cairo_paint(cr);
-        cairo_surface_destroy(keyed);
+bool SameScenery(const BalloonDrawing& a, const BalloonDrawing& b) {
+    const BalloonBackground &x = a.background, &y = b.background;
+    if (!(a.size == b.size && x.path == y.path && x.piece == y.piece && x.source == y.source &&
+          x.image == y.image && x.fill == y.fill && a.pictures.size() == b.pictures.size())) {
+        return false;
     }
+    for (std::size_t i = 0; i < a.pictures.size(); ++i) {
+        const BalloonPicture &p = a.pictures[i], &q = b.pictures[i];
+        if (!(p.path == q.path && p.at == q.at && p.image == q.image)) return false;
+    }
+    return true;
+}
+
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 }  // namespace
@@ -57,9 +81,11 @@ GtkBalloonWindow::~GtkBalloonWindow() {
         GtkWidget* window = window_;
         window_ = nullptr;
         g_signal_handlers_disconnect_by_data(window, this);
+        ReleaseWindowSurface();
         gtk_widget_destroy(window);
     }
-    if (picture_) cairo_surface_destroy(picture_);
+    ReleasePictures();
+    TrimHeapSoon();
 }
 
 bool GtkBalloonWindow::Create(int width, int height, IBalloonWindowEvents& events) {
@@ -111,21 +137,114 @@ void GtkBalloonWindow::BringToTop() {
     if (window) gdk_window_raise(window);
 }
 
+// A step of typing changes a run or two: only their pixels are drawn again and sent.
 void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
     if (!window_) return;
-    Size client = {width_ - 2, height_ - 2};
+    const Size client = {width_ - 2, height_ - 2};
+    if (client.width <= 0 || client.height <= 0) {
+        ReleasePictures();
+        return;
+    }
+    std::vector<Rect> extents;
+    extents.reserve(drawing.runs.size());
+    Rect damage;
+    for (std::size_t i = 0; i < drawing.runs.size(); ++i) {
+        const BalloonTextRun& run = drawing.runs[i];
+        const bool same = i < drawn_.runs.size() && drawn_.runs[i] == run;
+        extents.push_back(same ? extents_[i]
+                               : text_.Extent(run.text, run.font, run.at.x, run.at.y));
+        if (!same) damage = Union(damage, extents.back());
+    }
+    for (std::size_t i = 0; i < drawn_.runs.size(); ++i) {
+        if (i >= drawing.runs.size() || !(drawn_.runs[i] == drawing.runs[i]))
+            damage = Union(damage, extents_[i]);
+    }
+    const Rect whole = {0, 0, client.width, client.height};
+    if (!picture_ || !SameScenery(drawing, drawn_)) {
+        ReleasePictures();
+        picture_ = gdk_window_create_similar_surface(
+            gtk_widget_get_window(window_), CAIRO_CONTENT_COLOR, client.width, client.height);
+        damage = whole;
+    }
+    damage = {std::max(damage.left, 0), std::max(damage.top, 0),
+              std::min(damage.right, whole.right), std::min(damage.bottom, whole.bottom)};
+    drawn_ = drawing;
+    extents_ = std::move(extents);
+    if (damage.IsEmpty()) return;
+    Paint(damage);
+    Present(damage);
+}
+
+// The new pixels go from the picture to the window within the X server, past the toolkit's
+// drawing (a buffer of its own and, without a window manager, a round trip per frame). A
+// hidden window is drawn whole when the toolkit shows it.
+void GtkBalloonWindow::Present(const Rect& area) {
+    if (!gtk_widget_get_mapped(window_)) return;
+    GdkWindow* window = gtk_widget_get_window(window_);
+    if (!windowSurface_) {
+        windowSurface_ = cairo_xlib_surface_create(
+            GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window),
+            GDK_VISUAL_XVISUAL(gdk_window_get_visual(window)), width_, height_);
+    }
+    cairo_t* cr = cairo_create(windowSurface_);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, picture_, 1, 1);
+    cairo_rectangle(cr, area.left + 1, area.top + 1, area.Width(), area.Height());
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(windowSurface_);
+}
+
+// Before the X window goes: the surface's picture on it is freed with it.
+void GtkBalloonWindow::ReleaseWindowSurface() {
+    if (windowSurface_) cairo_surface_destroy(windowSurface_);
+    windowSurface_ = nullptr;
+}
+
+// Draws the display list into the picture, inside `area` only.
+void GtkBalloonWindow::Paint(const Rect& area) {
+    cairo_t* cr = cairo_create(picture_);
+    cairo_rectangle(cr, area.left, area.top, area.Width(), area.Height());
+    cairo_clip(cr);
+    const BalloonBackground& background = drawn_.background;
+    cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
+                         BlueOf(background.fill) / 255.0);
+    cairo_paint(cr);
+    if (background.image && !backgroundPiece_)
+        backgroundPiece_ = ServerCopy(picture_, ImageToSurface(*background.image));
+    if (backgroundPiece_) {
+        cairo_set_source_surface(cr, backgroundPiece_, -background.source.x, -background.source.y);
+        cairo_paint(cr);
+    }
+    if (keyedPictures_.empty()) {
+        for (const BalloonPicture& picture : drawn_.pictures)
+            keyedPictures_.push_back(
+                picture.image ? ServerCopy(picture_, KeyedSurface(*picture.image)) : nullptr);
+    }
+    for (std::size_t i = 0; i < drawn_.pictures.size(); ++i) {
+        if (!keyedPictures_[i]) continue;
+        cairo_set_source_surface(cr, keyedPictures_[i], drawn_.pictures[i].at.x,
+                                 drawn_.pictures[i].at.y);
+        cairo_paint(cr);
+    }
+    for (std::size_t i = 0; i < drawn_.runs.size(); ++i) {
+        const BalloonTextRun& run = drawn_.runs[i];
+        if (Overlap(extents_[i], area))
+            text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour);
+    }
+    cairo_destroy(cr);
+}
+
+void GtkBalloonWindow::ReleasePictures() {
     if (picture_) cairo_surface_destroy(picture_);
     picture_ = nullptr;
-    if (client.width <= 0 || client.height <= 0) return;
-    picture_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, client.width, client.height);
-    cairo_t* cr = cairo_create(picture_);
-    PaintBackground(cr, drawing.background, client);
-    for (const BalloonPicture& picture : drawing.pictures)
-        PaintPicture(cr, picture);
-    for (const BalloonTextRun& run : drawing.runs)
-        text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour);
-    cairo_destroy(cr);
-    gtk_widget_queue_draw(window_);
+    if (backgroundPiece_) cairo_surface_destroy(backgroundPiece_);
+    backgroundPiece_ = nullptr;
+    for (cairo_surface_t* keyed : keyedPictures_)
+        if (keyed) cairo_surface_destroy(keyed);
+    keyedPictures_.clear();
+    drawn_ = {};
+    extents_.clear();
 }
 
 gboolean GtkBalloonWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
@@ -191,6 +310,7 @@ void GtkBalloonWindow::OnDestroy(GtkWidget*, gpointer data) {
     auto* self = static_cast<GtkBalloonWindow*>(data);
     IBalloonWindowEvents* events = self->events_;
     self->StopTimers();
+    self->ReleaseWindowSurface();
     self->window_ = nullptr;
     self->events_ = nullptr;
     self->shown_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "linux/PangoText.h"
 #include "linux/ShellContext.h"
@@ -45,12 +46,21 @@ class GtkBalloonWindow : public IBalloonWindow {
     void StopTimers();
     void PointerAt(double x, double y);
     void SetCursor(GdkCursor* cursor);
+    void Paint(const Rect& area);
+    void Present(const Rect& area);
+    void ReleasePictures();
+    void ReleaseWindowSurface();
 
     ShellContext& context_;
     PangoText& text_;
     GtkWidget* window_ = nullptr;
     IBalloonWindowEvents* events_ = nullptr;
-    cairo_surface_t* picture_ = nullptr;
+    cairo_surface_t* picture_ = nullptr;           // the client area as last drawn, in the X server
+    cairo_surface_t* windowSurface_ = nullptr;     // the X window, drawn on past the toolkit
+    cairo_surface_t* backgroundPiece_ = nullptr;   // the background's image, once converted
+    std::vector<cairo_surface_t*> keyedPictures_;  // the pictures', likewise
+    BalloonDrawing drawn_;                         // what the picture shows
+    std::vector<Rect> extents_;                    // the pixels of each of its text runs
     GdkCursor* shown_ = nullptr;
     std::map<int, Timer*> timers_;
     int width_ = 0, height_ = 0;

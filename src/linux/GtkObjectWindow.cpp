@@ -1,6 +1,7 @@
 #include "linux/GtkObjectWindow.h"
 
 #include "linux/CairoPictures.h"
+#include "linux/FreedMemory.h"
 #include "shape/Region.h"
 
 namespace nuv::gtk {
@@ -22,6 +23,7 @@ GtkObjectWindow::GtkObjectWindow() {
 GtkObjectWindow::~GtkObjectWindow() {
     if (window_) gtk_widget_destroy(window_);
     if (picture_) cairo_surface_destroy(picture_);
+    TrimHeapSoon();
 }
 
 void GtkObjectWindow::Place(Point position, Size size) {

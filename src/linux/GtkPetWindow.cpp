@@ -42,17 +42,18 @@ GtkWidget* GtkPetWindow::Create() {
     gtk_window_move(window, 0, 0);
     gtk_window_set_default_size(window, 1, 1);
     gtk_widget_realize(widget);
-    gdk_window_add_filter(gtk_widget_get_window(widget), OnExpose, this);
+    gdk_window_add_filter(gtk_widget_get_window(widget), OnXEvent, this);
     context_.petWindow = widget;
     return widget;
 }
 
 void GtkPetWindow::Destroy() {
     if (context_.petWindow) {
-        gdk_window_remove_filter(gtk_widget_get_window(context_.petWindow), OnExpose, this);
+        gdk_window_remove_filter(gtk_widget_get_window(context_.petWindow), OnXEvent, this);
     }
     if (paintSource_) g_source_remove(paintSource_);
     paintSource_ = 0;
+    Loud();
     for (auto& [id, timer] : timers_) {
         g_source_destroy(&timer->source);
         g_source_unref(&timer->source);
@@ -100,10 +101,13 @@ void GtkPetWindow::Move(int x, int y) {
     if (!context_.petWindow) return;
     // A shown window moves at once (no pass through the toolkit's layout); a hidden one is
     // placed when it is shown.
-    if (visible_)
+    if (visible_) {
+        Quiet();
         gdk_window_move(gtk_widget_get_window(context_.petWindow), x, y);
-    else
+        if (timerDepth_ != g_main_depth()) Loud();  // a tick ends its batch itself
+    } else {
         gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+    }
 }
 
 void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
@@ -142,6 +146,7 @@ void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
                          static_cast<unsigned short>(r.Height())});
     }
     Display* display = GDK_WINDOW_XDISPLAY(window);
+    if (pixmap_) Quiet();  // the frame copied after the shape paints what it uncovers
     for (int kind : {ShapeBounding, ShapeInput}) {
         XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
                                 int(boxes.size()), ShapeSet, YXBanded);
@@ -169,32 +174,92 @@ void GtkPetWindow::QueuePaint() {
     paintSource_ = g_idle_add_full(G_PRIORITY_HIGH_IDLE, OnDirectPaint, this, nullptr);
 }
 
+GdkFilterReturn GtkPetWindow::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    auto* event = static_cast<XEvent*>(xevent);
+    if (event->type == Expose) return self->OnExpose(*event);
+    if (event->type == ConfigureNotify) return self->OnConfigure(*event);
+    return GDK_FILTER_CONTINUE;
+}
+
 // Uncovered parts of the window are painted from the sheet's pixmap too, past the toolkit.
 // An exposure the server made before it ran the last whole-frame copy (a new shape uncovers
 // parts of the window just before its frame goes out) is painted already.
-GdkFilterReturn GtkPetWindow::OnExpose(GdkXEvent* xevent, GdkEvent*, gpointer data) {
-    auto* self = static_cast<GtkPetWindow*>(data);
-    auto* event = static_cast<XEvent*>(xevent);
-    if (event->type != Expose || !self->pixmap_) return GDK_FILTER_CONTINUE;
-    const bool painted = self->copySerial_ && long(event->xexpose.serial - self->copySerial_) < 0;
-    if (event->xexpose.count == 0 && !painted) {
-        self->windowHoldsCopy_ = false;
-        self->QueuePaint();
+GdkFilterReturn GtkPetWindow::OnExpose(const XEvent& xevent) {
+    const XExposeEvent& event = xevent.xexpose;
+    if (!pixmap_) return GDK_FILTER_CONTINUE;
+    const bool painted = copySerial_ && long(event.serial - copySerial_) < 0;
+    if (event.count == 0 && !painted) {
+        windowHoldsCopy_ = false;
+        QueuePaint();
     }
     return GDK_FILTER_REMOVE;
+}
+
+// The toolkit asks the X server where the window is (a round trip) for every move it is told
+// of. A move of our own to the place we asked for, the size unchanged, tells it nothing it
+// needs: nothing here reads the toolkit's idea of the window's position.
+GdkFilterReturn GtkPetWindow::OnConfigure(const XEvent& xevent) {
+    const XConfigureEvent& event = xevent.xconfigure;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    if (event.send_event || event.window != GDK_WINDOW_XID(window)) return GDK_FILTER_CONTINUE;
+    const int scale = gdk_window_get_scale_factor(window);
+    const bool ownMove = event.x == rect_.left * scale && event.y == rect_.top * scale;
+    const bool sameSize = event.width == gdk_window_get_width(window) * scale &&
+                          event.height == gdk_window_get_height(window) * scale;
+    return ownMove && sameSize ? GDK_FILTER_REMOVE : GDK_FILTER_CONTINUE;
 }
 
 gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
     auto* self = static_cast<GtkPetWindow*>(data);
     self->paintSource_ = 0;
-    if (!self->visible_ || !self->context_.dialog || !self->context_.petWindow) {
-        return G_SOURCE_REMOVE;
+    if (self->visible_ && self->context_.dialog && self->context_.petWindow) {
+        self->directPaint_ = true;
+        self->context_.dialog->OnPaint();
+        self->directPaint_ = false;
+        self->EndPaintFrame();
     }
-    self->directPaint_ = true;
-    self->context_.dialog->OnPaint();
-    self->directPaint_ = false;
-    self->EndPaintFrame();
+    self->Loud();
     return G_SOURCE_REMOVE;
+}
+
+// The X server tells every client that asks of each move and of each part of a window that a
+// new shape uncovers: for our own moves and the frame copied right after a new shape, the
+// window hears nothing (one event, one read and one pass of the event loop less per step).
+// The event mask is switched off and on within the same batch of requests.
+void GtkPetWindow::Quiet() {
+    if (quiet_ || !context_.petWindow) return;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    Display* display = GDK_WINDOW_XDISPLAY(window);
+    const int toolkitEvents = int(gdk_window_get_events(window));
+    if (toolkitEvents != toolkitEvents_) {  // the toolkit chose its events (again): read them
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, GDK_WINDOW_XID(window), &attributes)) return;
+        eventMask_ = attributes.your_event_mask;
+        toolkitEvents_ = toolkitEvents;
+    }
+    XSelectInput(display, GDK_WINDOW_XID(window),
+                 eventMask_ & ~(StructureNotifyMask | ExposureMask));
+    quiet_ = true;
+    // A loop run before the batch ends (a dialog's) hears the window again at once.
+    loudSource_ = g_idle_add_full(G_PRIORITY_HIGH, OnLoud, this, nullptr);
+}
+
+gboolean GtkPetWindow::OnLoud(gpointer data) {
+    auto* self = static_cast<GtkPetWindow*>(data);
+    self->loudSource_ = 0;
+    self->Loud();
+    return G_SOURCE_REMOVE;
+}
+
+void GtkPetWindow::Loud() {
+    if (!quiet_) return;
+    quiet_ = false;
+    if (loudSource_) g_source_remove(loudSource_);
+    loudSource_ = 0;
+    if (!context_.petWindow) return;
+    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+    XSelectInput(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), eventMask_);
 }
 
 void GtkPetWindow::Show(bool visible) {
@@ -246,6 +311,7 @@ void GtkPetWindow::OnTimer(int id) {
         paintPending_ = false;
         OnDirectPaint(this);
     }
+    Loud();
 }
 
 void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {

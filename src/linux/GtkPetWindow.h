@@ -10,6 +10,8 @@
 #include "linux/ShellContext.h"
 #include "ports/PetWindow.h"
 
+union _XEvent;  // Xlib's XEvent
+
 namespace nuv::gtk {
 
 class GtkPetWindow : public IPetWindow {
@@ -68,7 +70,12 @@ class GtkPetWindow : public IPetWindow {
     void OnTimer(int id);
     static gboolean OnStartDrag(gpointer data);
     static gboolean OnDirectPaint(gpointer data);
-    static GdkFilterReturn OnExpose(GdkXEvent* xevent, GdkEvent* event, gpointer data);
+    static GdkFilterReturn OnXEvent(GdkXEvent* xevent, GdkEvent* event, gpointer data);
+    GdkFilterReturn OnExpose(const _XEvent& event);
+    GdkFilterReturn OnConfigure(const _XEvent& event);
+    void Quiet();
+    static gboolean OnLoud(gpointer data);
+    void Loud();
     void QueuePaint();
     void ApplyShape(const std::vector<Rect>& rects);
     void StartDrag();
@@ -88,6 +95,10 @@ class GtkPetWindow : public IPetWindow {
     int timerDepth_ = -1;        // the loop depth of a timer's call; its frames go out after it
     bool paintPending_ = false;  // a frame waits for the timer's call to end
     bool directPaint_ = false;
+    bool quiet_ = false;      // the window's move and exposure events are off for now
+    long eventMask_ = 0;      // the X events the toolkit asked for on the window
+    guint loudSource_ = 0;    // ends the quiet in a loop that runs before the batch ends
+    int toolkitEvents_ = -1;  // the toolkit's own mask that eventMask_ was read for
     cairo_t* paint_ = nullptr;
     Rect rect_;
     std::vector<Rect> shapeRects_;

@@ -2,6 +2,8 @@
 
 #include "linux/Utf8Text.h"
 
+#include <algorithm>
+
 namespace nuv::gtk {
 namespace {
 
@@ -80,6 +82,18 @@ void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, i
     cairo_move_to(cr, x, y);
     pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
+}
+
+Rect PangoText::Extent(std::string_view text, const TextFont& font, int x, int y) {
+    if (text.empty()) return {};
+    PangoRectangle ink, logical;
+    pango_layout_get_pixel_extents(Layout(text, font), &ink, &logical);
+    // A pixel around both: hinting and the underline may reach just past them.
+    const int left = std::min(ink.x, logical.x) - 1;
+    const int top = std::min(ink.y, logical.y) - 1;
+    const int right = std::max(ink.x + ink.width, logical.x + logical.width) + 1;
+    const int bottom = std::max(ink.y + ink.height, logical.y + logical.height) + 1;
+    return {x + left, y + top, x + right, y + bottom};
 }
 
 }  // namespace nuv::gtk

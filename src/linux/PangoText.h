@@ -25,6 +25,8 @@ class PangoText : public ITextMetrics {
     int TextWidth(std::string_view text, const TextFont& font) override;
     // Draws `text` (code page 949) with its top-left corner at (x, y).
     void Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y, Pixel colour);
+    // The pixels Draw may touch for the same text at (x, y).
+    Rect Extent(std::string_view text, const TextFont& font, int x, int y);
 
   private:
     PangoLayout* Layout(std::string_view text, const TextFont& font);
