@@ -96,19 +96,6 @@ class LinuxTest(base.Test):
         check(self.screen.x.name_root_cursor("left_ptr"), "the cursor theme has no left_ptr")
         self.ground = self.work_area_bottom()
 
-    def open_menu(self):
-        """A right click on the pet opens the menu with its bottom-left corner at the pointer, or,
-        where it would leave the screen on the right (the pet near the right edge), with its
-        bottom-right corner there."""
-        window, frame, _ = self.matched_frame()
-        px, py = inside_point(self.pet, frame)
-        x, y = window.x + px, window.y + py
-        self.screen.click(x, y, 3)
-        return self.screen.wait_window(
-            lambda w: w.bottom == y and (w.x == x or (w.x + w.width - 1 == x and
-                                                      x + w.width > self.screen.width)),
-            5, f"menu with its bottom-left (or, at the right edge, bottom-right) corner at {x},{y}")
-
     def work_area_bottom(self):
         out = subprocess.run(["xprop", "-root", "_NET_WORKAREA"], capture_output=True,
                              text=True).stdout
