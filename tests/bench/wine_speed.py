@@ -2,7 +2,7 @@
 """Speed of NuvPet.exe under Wine: start to first frame, CPU while the pet idles, the frame
 change, GDI objects and memory over a run.
 
-Usage: speed.py --exe NuvPet.exe --root PET_ROOT --pettool PETTOOL --out FOLDER
+Usage: wine_speed.py --exe NuvPet.exe --root PET_ROOT --pettool PETTOOL --out FOLDER
                 [--starts 5] [--idle 60]
 
 Each start runs on a fresh copy of the pet root with the Wine server already running; the
@@ -20,7 +20,7 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
 from pet_e2e import Pet, fresh_copy, inside_point, read_log  # noqa: E402
 from screen import Screen  # noqa: E402

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """nuvpet beside the classic X11 desktop toys, on one virtual display of one size.
 
-Usage: speed.py --exe nuvpet --root PET_ROOT [--seconds N] [--runs N] [--baseline OTHER_NUVPET]
-       speed.py --exe nuvpet --root PET_ROOT --soak MINUTES
+Usage: linux_speed.py --exe nuvpet --root PET_ROOT [--seconds N] [--runs N] [--baseline OTHER_NUVPET]
+       linux_speed.py --exe nuvpet --root PET_ROOT --soak MINUTES
 
 Runs nuvpet, oneko and xpenguins -n 1 one after the other for N seconds each (default 60) on a
 1024x768 Xvfb while the pointer moves (XTEST moves, as a mouse), and prints for each the CPU
