@@ -32,6 +32,15 @@ struct ObjectScene {
     std::unique_ptr<CObjectWnd> object;
 };
 
+// A fresh object window on an empty file system.
+class ObjectWndTest : public ::testing::Test {
+  protected:
+    MemoryEnv env;
+    ObjectScene scene{env.files};
+    CObjectWnd& object = *scene.object;
+    const CSimObjectWindow& log = *scene.window;
+};
+
 constexpr Pixel kRed = MakePixel(200, 0, 0);
 constexpr Pixel kBlue = MakePixel(0, 0, 200);
 
@@ -55,12 +64,8 @@ ObjectDesc Desc(Rect source) {
     return desc;
 }
 
-TEST(ObjectWnd, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
-    MemoryEnv env;
+TEST_F(ObjectWndTest, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
     PutObjectImage(env.files);
-    ObjectScene scene(env.files);
-    CObjectWnd& object = *scene.object;
-    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
     EXPECT_EQ(log.places, 1);
     EXPECT_EQ(log.position, (Point{7, 700}));
@@ -76,12 +81,8 @@ TEST(ObjectWnd, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
     EXPECT_EQ(scene.Shows(), (std::vector<bool>{true, false}));
 }
 
-TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
-    MemoryEnv env;
+TEST_F(ObjectWndTest, OtherPictureKeepsThePlaceAndSize) {
     PutObjectImage(env.files);
-    ObjectScene scene(env.files);
-    CObjectWnd& object = *scene.object;
-    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({0, 0, 20, 10}));
     object.SetSourceRect(35, 0, 45, 20);  // another size, with the green column at x 5
     EXPECT_EQ(log.places, 1);
@@ -93,23 +94,15 @@ TEST(ObjectWnd, OtherPictureKeepsThePlaceAndSize) {
     EXPECT_FALSE(log.shape.Contains(5, 10));
 }
 
-TEST(ObjectWnd, PictureWithoutOrOnlyOfTheKeyColour) {
-    MemoryEnv env;
+TEST_F(ObjectWndTest, PictureWithoutOrOnlyOfTheKeyColour) {
     PutObjectImage(env.files);
-    ObjectScene scene(env.files);
-    CObjectWnd& object = *scene.object;
-    const CSimObjectWindow& log = *scene.window;
     object.SetObject(Desc({10, 10, 30, 20}));
     EXPECT_EQ(log.shape, Region(Rect{0, 0, 20, 10}));
     object.SetSourceRect(40, 0, 41, 20);
     EXPECT_TRUE(log.shape.IsEmpty());
 }
 
-TEST(ObjectWnd, MissingImageLeavesTheWindowWithoutPictureOrShape) {
-    MemoryEnv env;
-    ObjectScene scene(env.files);
-    CObjectWnd& object = *scene.object;
-    const CSimObjectWindow& log = *scene.window;
+TEST_F(ObjectWndTest, MissingImageLeavesTheWindowWithoutPictureOrShape) {
     object.SetObject(Desc({0, 0, 20, 10}));
     EXPECT_EQ(log.places, 1);
     EXPECT_TRUE(log.picture.empty());
