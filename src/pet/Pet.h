@@ -66,6 +66,14 @@ class CPet : public CAniScript,
     void OnBalloonClosed(CBalloonWnd& balloon) override;
     void OpenLink(const std::string& url) override;
 
+    // The zoom the pet is drawn at (1 to 3), which its balloons follow, and the zoom setting
+    // the menu shows (0 Auto, else the zoom).
+    void SetZoom(int zoom, int setting) {
+        zoom_ = zoom;
+        zoomSetting_ = setting;
+    }
+    int zoom() const { return zoom_; }
+
     CPetEngine& Engine() { return engine_; }
     const CPetEngine& Engine() const { return engine_; }
 
@@ -128,6 +136,8 @@ class CPet : public CAniScript,
     Image sheet_;
     Size sheetSize_;
     bool destroying_ = false;
+    int zoom_ = 1;
+    int zoomSetting_ = 0;
     CPetEngine engine_;  // last: it plays the pet's data through the ports above
 };
 
