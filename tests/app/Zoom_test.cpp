@@ -176,7 +176,18 @@ TEST(Zoom, AutoFollowsTheScaleOfThePetsMonitorWithItsFeetInPlace) {
     EXPECT_EQ(large.bottom, right.ground + 2 * kGroundMargin);
     EXPECT_NEAR((large.left + large.right) / 2, 1500 + small.Width() / 2, 1);
     EXPECT_EQ(sim.report.Named("zoom").back()["zoom"], 2);
-    // 1x holds on every monitor and is kept for the next start.
+    // The menu shows the setting; 1x holds on every monitor and is kept for the next start.
+    sim.Input(SimInput::kRButton, 5, 5);
+    ASSERT_FALSE(sim.report.lastMenuItems.empty());
+    auto checked = [&](int command) {
+        for (const MenuItem& submenu : sim.report.lastMenuItems)
+            for (const MenuItem& item : submenu.items)
+                if (item.command == command) return item.checked;
+        return false;
+    };
+    EXPECT_TRUE(checked(CommandId::kZoomAuto));
+    EXPECT_FALSE(checked(CommandId::kZoom2));
+    sim.Input(SimInput::kKey, 0);
     sim.Input(SimInput::kCommand, CommandId::kZoom1);
     EXPECT_EQ(sim.dialog().zoom(), 1);
     EXPECT_EQ(sim.Window().bottom, right.ground + kGroundMargin);
