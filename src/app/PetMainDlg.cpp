@@ -92,8 +92,9 @@ bool CPetMainDlg::StartPet() {
     zoom_.SetZoom(zoomSetting_ != kAutoZoom ? zoomSetting_
                   : monitors.empty()        ? 1
                                             : AutoZoom(monitors.front().scale));
-    pet_->SetZoom(zoom_.zoom(), zoomSetting_);
+    ShareZoom();
     bool started = pet_->InitPet();
+    ShareZoom();  // a sheet too large for the zoom has lowered it
     if (!started) {
         ShowStartFailure();
         EndDialog();
@@ -373,8 +374,12 @@ void CPetMainDlg::ChooseZoom(int setting) {
     zoomSetting_ = setting;
     if (!shell_.settings->SetString(SettingKey::kZoom, ZoomSettingText(setting)))
         WriteLog("CPetMainDlg::OnCommand() - 확대 설정을 저장하지 못했습니다.");
-    pet_->SetZoom(zoom_.zoom(), zoomSetting_);
+    ShareZoom();
     ChangeZoom(ChosenZoom(ports_.window->GetRect()));
+}
+
+void CPetMainDlg::ShareZoom() {
+    pet_->SetZoom(zoom_.zoom(), zoomSetting_);
 }
 
 void CPetMainDlg::ChangeZoom(int zoom) {
@@ -382,10 +387,12 @@ void CPetMainDlg::ChangeZoom(int zoom) {
     if (zoom == before) return;
     Rect r = ports_.window->GetRect();
     Point feet = ZoomUp(Point{(r.left + r.right) / 2, r.bottom - kGroundMargin}, before);
+    Image sheet = pet_->ReadSheetAgain();
+    if (sheet.empty()) return;
     pet_->CloseBalloon();
-    int n = zoom_.SetZoom(zoom);
+    int n = zoom_.ChangeZoom(zoom, sheet);
     if (n == before) return;
-    pet_->SetZoom(n, zoomSetting_);
+    ShareZoom();
     feet = ZoomDown(feet, n);
     Rect moved{feet.x - r.Width() / 2, feet.y + kGroundMargin - r.Height(), 0, 0};
     moved.right = moved.left + r.Width();
@@ -416,6 +423,7 @@ void CPetMainDlg::ChangePet() {
     pet_->SavePetFiles();
     ReplacePet();
     if (pet_->InitPet()) {
+        ShareZoom();
         AddTrayIcon();
         ShowTitle();
         return;
@@ -439,7 +447,7 @@ void CPetMainDlg::ReplacePet() {
     pet_.reset();
     ports_.window->Show(true);  // the old pet may have been away on its outing
     pet_ = std::make_unique<CPet>(ports_);
-    pet_->SetZoom(zoom_.zoom(), zoomSetting_);
+    ShareZoom();
 }
 
 void CPetMainDlg::OnTrayNotify(int mouseMessage) {

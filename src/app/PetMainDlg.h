@@ -95,6 +95,8 @@ class CPetMainDlg {
     void ChooseZoom(int setting);
     // Draws the pet at `zoom`, its feet (bottom centre) kept in place on its monitor.
     void ChangeZoom(int zoom);
+    // Tells the pet the zoom (for its balloons) and the setting (for its menu).
+    void ShareZoom();
 
     PetPorts shell_;  // the shell's ports
     CZoomedPorts zoom_;

@@ -73,6 +73,9 @@ class CPet : public CAniScript,
         zoomSetting_ = setting;
     }
     int zoom() const { return zoom_; }
+    // The picture sheet read again (the window keeps only its zoomed copy), for a change of
+    // the zoom; empty, with a log line, when it can no longer be read or changed its size.
+    Image ReadSheetAgain() const;
 
     CPetEngine& Engine() { return engine_; }
     const CPetEngine& Engine() const { return engine_; }

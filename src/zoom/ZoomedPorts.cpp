@@ -120,16 +120,18 @@ CZoomedPorts::CZoomedPorts(const PetPorts& ports)
 
 CZoomedPorts::~CZoomedPorts() = default;
 
-int CZoomedPorts::SetZoom(int zoom) {
-    zoom = window_.FittingZoom(std::clamp(zoom, 1, kMaxZoom));
+int CZoomedPorts::ChangeZoom(int zoom, const Image& sheet) {
+    zoom =
+        CZoomedWindow::FittingZoom(std::clamp(zoom, 1, kMaxZoom), {sheet.width(), sheet.height()});
     if (zoom == zoom_) return zoom_;
     int previous = zoom_;
     zoom_ = zoom;
-    if (window_.Rezoom() != 0) {  // the system refuses the larger sheet: the zoom stays
+    if (window_.PrepareSheet(sheet) != 0) {
         zoom_ = previous;
-        window_.Rezoom();
+        window_.PrepareSheet(sheet);
         return zoom_;
     }
+    window_.Rezoom();
     for (CZoomedObjectWindow* window : objectWindows_)
         window->Rezoom();
     return zoom_;

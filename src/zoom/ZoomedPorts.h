@@ -4,10 +4,12 @@
 // menu's place go out multiplied by it. At zoom 1 every call passes through unchanged.
 // Balloons draw themselves at the zoom (CPet::SetZoom); dialogs are the system's.
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "ports/PetPorts.h"
+#include "zoom/Zoom.h"
 #include "zoom/ZoomedWindow.h"
 
 namespace nuv {
@@ -25,10 +27,13 @@ class CZoomedPorts {
     // The shell's ports with the window, desktop, menu and object windows zoomed.
     const PetPorts& Ports() const { return zoomed_; }
     int zoom() const { return zoom_; }
-    // Sets the zoom (1 to 3, lowered while the picture sheet would not fit) and gives the
-    // window and the object windows their pictures and shapes again at the new size. Their
-    // places are the caller's. Returns the zoom set.
-    int SetZoom(int zoom);
+    // Sets the zoom (1 to 3) before the picture sheet is given.
+    void SetZoom(int zoom) { zoom_ = std::clamp(zoom, 1, kMaxZoom); }
+    // Changes the zoom (1 to 3, lowered while the zoomed `sheet` would be too large): gives
+    // the window `sheet` and its last shape, and the object windows their pictures and shapes,
+    // again at the new size; their places are the caller's. When the system refuses the
+    // zoomed sheet, the zoom stays. Returns the zoom now.
+    int ChangeZoom(int zoom, const Image& sheet);
     // A client or screen point of the shell in pet pixels.
     Point ToPet(Point p) const;
 

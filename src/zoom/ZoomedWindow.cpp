@@ -32,18 +32,13 @@ void CZoomedWindow::SetShape(const Region& shape) {
 }
 
 uint32_t CZoomedWindow::PrepareSheet(const Image& sheet) {
-    sheet_ = sheet;
-    zoom_ = FittingZoom(zoom_);
-    return GiveSheet();
+    zoom_ = FittingZoom(zoom_, {sheet.width(), sheet.height()});
+    if (zoom_ == 1) return window_.PrepareSheet(sheet);
+    return window_.PrepareSheet(ZoomImage(sheet, zoom_));
 }
 
-uint32_t CZoomedWindow::GiveSheet() {
-    if (zoom_ == 1) return window_.PrepareSheet(sheet_);
-    return window_.PrepareSheet(ZoomImage(sheet_, zoom_));
-}
-
-int CZoomedWindow::FittingZoom(int zoom) const {
-    int64_t pixels = int64_t(sheet_.width()) * sheet_.height();
+int CZoomedWindow::FittingZoom(int zoom, Size size) {
+    int64_t pixels = int64_t(size.width) * size.height;
     while (zoom > 1 && pixels * zoom * zoom > kMaxZoomedSheetPixels)
         --zoom;
     return zoom;
@@ -61,10 +56,8 @@ void CZoomedWindow::BeginMoveLoop(Point screen) {
     window_.BeginMoveLoop(ZoomUp(screen, zoom_));
 }
 
-uint32_t CZoomedWindow::Rezoom() {
-    uint32_t error = sheet_.empty() ? 0 : GiveSheet();
+void CZoomedWindow::Rezoom() {
     if (shaped_) window_.SetShape(zoom_ == 1 ? shape_ : shape_.Zoomed(zoom_));
-    return error;
 }
 
 }  // namespace nuv

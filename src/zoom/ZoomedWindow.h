@@ -24,8 +24,8 @@ class CZoomedWindow : public IPetWindow {
     void SetForeground() override { window_.SetForeground(); }
     void StartTimer(int id, uint32_t periodMs) override { window_.StartTimer(id, periodMs); }
     void StopTimer(int id) override { window_.StopTimer(id); }
-    // The sheet is kept to be given again at another zoom; the zoom is lowered while the
-    // zoomed sheet would hold more pixels than a window may.
+    // Gives the sheet scaled to the zoom; the zoom is lowered first while the zoomed sheet
+    // would hold more pixels than a window may.
     uint32_t PrepareSheet(const Image& sheet) override;
     void PaintFromSheet(const Rect& source) override;
     Point ClientToScreen(Point client) override;
@@ -35,19 +35,15 @@ class CZoomedWindow : public IPetWindow {
     void HideFromTaskBar() override { window_.HideFromTaskBar(); }
     void EndDialog() override { window_.EndDialog(); }
 
-    // After a change of the zoom: the sheet and the last shape given again at the new size.
-    // Returns 0, or the system's error code of the sheet.
-    uint32_t Rezoom();
-    // The largest zoom, at most `zoom`, at which the sheet stays within the pixels one window
-    // may hold.
-    int FittingZoom(int zoom) const;
+    // After a change of the zoom: the last shape given again at the new size.
+    void Rezoom();
+    // The largest zoom, at most `zoom`, at which a sheet of `size` stays within the pixels
+    // one window may hold.
+    static int FittingZoom(int zoom, Size size);
 
   private:
-    uint32_t GiveSheet();
-
     IPetWindow& window_;
     int& zoom_;
-    Image sheet_;
     Region shape_;
     bool shaped_ = false;
 };

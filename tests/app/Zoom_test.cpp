@@ -55,18 +55,19 @@ TEST(Zoom, AnHourAtZoom2IsZoom1TimesTwo) {
     ASSERT_TRUE(one.Start());
     ASSERT_TRUE(two.Start());
     EXPECT_EQ(two.dialog().zoom(), 2);
-    // Every minute something else: a walk, a run, a glide, a talk, a throw.
-    const int lives[] = {ActionId::kWalkLeft,
-                         ActionId::kRunRight,
-                         ActionId::kGlide,
-                         ActionId::kTalkNeeds,
-                         0,
-                         ActionId::kWalkRight,
-                         ActionId::kRunLeft,
-                         ActionId::kTalkAdvertisement};
+    // Every minute something else: a walk, a run, a glide, a talk, a throw, an outing.
+    const std::vector<int> lives = {ActionId::kWalkLeft,
+                                    ActionId::kRunRight,
+                                    ActionId::kGlide,
+                                    ActionId::kTalkNeeds,
+                                    0,
+                                    ActionId::kWalkRight,
+                                    ActionId::kOuting,
+                                    ActionId::kRunLeft,
+                                    ActionId::kTalkAdvertisement};
     std::set<int> places;
     for (int minute = 0; minute < 60; ++minute) {
-        int life = lives[minute % 8];
+        int life = lives[minute % lives.size()];
         for (SimHarness* sim : {&one, &two}) {
             if (life) sim->StartAction(life);
             if (!life) Fling(*sim, sim == &one ? 1 : 2, 150, -40);
@@ -86,6 +87,7 @@ TEST(Zoom, AnHourAtZoom2IsZoom1TimesTwo) {
     }
     EXPECT_GT(places.size(), 10u);  // the pet went places
     EXPECT_GT(one.report.Count("balloon"), 0);
+    EXPECT_GT(one.report.Count("object"), 0);
     std::vector<SimEvent> zoomed = InPetPixels(two.report.events, 2), plain = one.report.events;
     ASSERT_EQ(zoomed.size(), plain.size());
     for (std::size_t i = 0; i < plain.size(); ++i) {
@@ -125,7 +127,7 @@ TEST(Zoom, TheWindowGetsTheFramesPixelsAndShapeNTimesAsLarge) {
     EXPECT_EQ(window.sheet, sheet);  // zoom 1 passes everything through
     EXPECT_EQ(window.shape, frame);
     for (int n : {3, 2}) {
-        zoomed.SetZoom(n);
+        zoomed.ChangeZoom(n, sheet);
         const Rect source{3, 1, 6, 4};
         pet.PaintFromSheet(source);
         ASSERT_EQ(window.lastPaint, ZoomUp(source, n));
