@@ -385,8 +385,9 @@ void CPetMainDlg::ShareZoom() {
 void CPetMainDlg::ChangeZoom(int zoom) {
     int before = zoom_.zoom();
     if (zoom == before) return;
-    Rect r = ports_.window->GetRect();
-    Point feet = ZoomUp(Point{(r.left + r.right) / 2, r.bottom - kGroundMargin}, before);
+    Rect r = ports_.window->GetRect();  // its size in pet pixels stays
+    Rect screen = shell_.window->GetRect();
+    Point feet{(screen.left + screen.right) / 2, screen.bottom - kGroundMargin * before};
     Image sheet = pet_->ReadSheetAgain();
     if (sheet.empty()) return;
     pet_->CloseBalloon();
@@ -397,7 +398,10 @@ void CPetMainDlg::ChangeZoom(int zoom) {
     Rect moved{feet.x - r.Width() / 2, feet.y + kGroundMargin - r.Height(), 0, 0};
     moved.right = moved.left + r.Width();
     moved.bottom = moved.top + r.Height();
-    Point kept = KeepOnMonitor(moved, MonitorAt(pet_->GetMonitors(), Anchor(moved)));
+    // Away on its outing the pet stays out of sight.
+    Point kept = pet_->Engine().GetActionId() == ActionId::kOuting
+                     ? Point{moved.left, moved.top}
+                     : KeepOnMonitor(moved, MonitorAt(pet_->GetMonitors(), Anchor(moved)));
     ports_.window->MoveResize(kept.x, kept.y, r.Width(), r.Height());
     ports_.window->Repaint();
     ports_.events->OnEvent({"zoom", {{"zoom", n}}});
