@@ -52,7 +52,6 @@ TEST_F(AdMessages, LoadEmptyOrMissingFilesFailAndClearTheList) {
     EXPECT_TRUE(file.AdMessages().empty());
     EXPECT_EQ(file.TotalWeight(), 0);
     EXPECT_FALSE(file.LoadAdMessages(env.files, ".\\DATA\\NONE.CMC"));
-    EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\NONE.CMC 파일을 열 수 없습니다."));
 
     // Lines without three separators load as an empty list, which gives nothing to show.
     EXPECT_TRUE(Load("1;10;Hello\n"));

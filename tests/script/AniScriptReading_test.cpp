@@ -44,13 +44,10 @@ TEST_F(ScriptReading, LoadScriptFileReadsTheComplementedFileAndEverySection) {
 }
 
 TEST_F(ScriptReading, LoadScriptFileFailsOnMissingEmptyOrUncomplementedFiles) {
+    // What is logged is ReadScriptFile's (see ComplementedFile.ReadLogsEachFailure).
     EXPECT_FALSE(script.LoadScriptFile(env.files, kScriptPath));
-    EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\PETS\\CAT.ANI 파일을 열 수 없습니다."));
-
     env.files.Put(kScriptPath, "");
     EXPECT_FALSE(script.LoadScriptFile(env.files, kScriptPath));
-    EXPECT_TRUE(
-        env.log.Contains("ReadScriptFile() - .\\PETS\\CAT.ANI 파일의 사이즈는 0 Byte입니다."));
 
     // Stored without the complement, the text reads as unreadable bytes.
     env.files.Put(kScriptPath, parts.Text());
@@ -135,10 +132,11 @@ TEST_F(ScriptReading, BracketsEndASectionAndTabsGoBeforeComments) {
     }
 }
 
-TEST_F(ScriptReading, AFailedReaderEmptiesOnlyItsOwnTable) {
+TEST_F(ScriptReading, AReaderReplacesOnlyItsOwnTableAndEmptiesItOnFailure) {
     ASSERT_TRUE(Loaded().ReadAllSections());
     parts.sounds = "";
-    EXPECT_FALSE(Loaded().SetSndListPart());
+    EXPECT_TRUE(Loaded().SetAniListPart());  // run again, it replaces its table
+    EXPECT_FALSE(script.SetSndListPart());
     EXPECT_TRUE(script.Sounds().empty());
     EXPECT_EQ(script.Texts().size(), 1u);
     EXPECT_EQ(script.Animations().size(), 2u);
@@ -155,14 +153,6 @@ TEST_F(ScriptReading, ResetEmptiesEveryTableAndTheBuffer) {
                 script.Header().headerShort.empty());
     EXPECT_EQ(script.Config().statMax, 0);
     EXPECT_EQ(script.GetFrameSize(), (Size{0, 0}));
-}
-
-TEST_F(ScriptReading, RunningAReaderAgainReplacesItsTable) {
-    ASSERT_TRUE(Loaded().ReadAllSections());
-    EXPECT_TRUE(script.SetTxtlistPart());
-    EXPECT_TRUE(script.SetAniListPart());
-    EXPECT_EQ(script.Texts().size(), 1u);
-    EXPECT_EQ(script.Animations().size(), 2u);
 }
 
 }  // namespace
