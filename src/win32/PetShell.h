@@ -38,6 +38,8 @@ class CPetShell {
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog(HWND dialog);
+    // The monitors, their DPI or the work area changed: read them again, bring the pet back.
+    void OnDisplayChange();
     void Paint();
     // The pet window's look at a message before it is dispatched; true when it is used up.
     bool PreTranslate(MSG& message);
