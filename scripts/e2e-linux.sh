@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Linux program end to end on a virtual display: builds nuvpet and pettool, packs the
 # sample pets' root and runs tests/e2e/linux/linux_e2e.py twice, without a window manager and
-# with openbox, each time with trayer as the tray host and a fake browser that records the address it gets.
+# with openbox, each time with trayer as the tray host and a fake browser that records the address it gets;
+# then once more on two monitors (Xorg's dummy driver: 1024x768 and 800x600 right of it).
 #
 #   NUV_E2E_PET_ROOT   a ready pet root; default: the sample pets' root the build packs
-#   NUV_E2E_WM         "none", "openbox" or "both" (default)
+#   NUV_E2E_WM         "none", "openbox", "both" (the two) or "monitors"; default: all three
 #   NUV_E2E_ONLY       runs to make, of main,catch_polling,talk,sigterm,without_config (default: all)
 #
 # Screenshots and the roots of the runs stay in build/e2e-linux/<wm>/.
@@ -51,10 +52,48 @@ cleanup() {
 }
 trap cleanup EXIT
 
-one_run() {
-    local wm=$1
+free_display() {
     local display=:$((70 + RANDOM % 20))
     while [ -e "/tmp/.X11-unix/X${display#:}" ]; do display=:$((70 + RANDOM % 20)); done
+    echo "$display"
+}
+
+# Xorg's dummy driver with its second output switched on beside the first: two monitors, as
+# GTK sees them (Xvfb's Xinerama heads all sit at 0,0).
+start_two_monitors() {
+    local display=$1
+    Xorg "$display" -config "$root/tests/e2e/linux/dummy-xorg.conf" -noreset -nolisten tcp \
+        -logfile "$out/xorg-${display#:}.log" >/dev/null 2>&1 &
+    server=$!
+    pids+=("$server")
+    export DISPLAY=$display
+    for _ in $(seq 100); do xrandr >/dev/null 2>&1 && break; sleep 0.1; done
+    xrandr --newmode 800x600_second 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync
+    xrandr --addmode DUMMY1 800x600_second
+    xrandr --output DUMMY1 --mode 800x600_second --right-of DUMMY0
+}
+
+monitors_run() {
+    local display
+    display=$(free_display)
+    start_two_monitors "$display"
+    xsetroot -solid '#3a6ea5'
+    echo "== the Linux program end to end on two monitors (display $DISPLAY)"
+    rm -rf "$out/monitors"
+    mkdir -p "$out/monitors"
+    local status=0
+    python3 tests/e2e/linux/linux_e2e.py --only two_monitors --exe "$exe" --root "$pet_root" \
+        --pettool "$pettool" --out "$out/monitors" || status=$?
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
+    return $status
+}
+
+one_run() {
+    local wm=$1
+    [ "$wm" = monitors ] && { monitors_run; return; }
+    local display
+    display=$(free_display)
     Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     local xvfb=$!
     pids+=("$xvfb")
@@ -84,10 +123,12 @@ one_run() {
     return $status
 }
 
-case "${NUV_E2E_WM:-both}" in
+case "${NUV_E2E_WM:-all}" in
     none) runs=(none) ;;
     openbox) runs=(openbox) ;;
-    *) runs=(none openbox) ;;
+    monitors) runs=(monitors) ;;
+    both) runs=(none openbox) ;;
+    *) runs=(none openbox monitors) ;;
 esac
 for wm in "${runs[@]}"; do
     if ! one_run "$wm"; then

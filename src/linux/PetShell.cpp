@@ -8,6 +8,7 @@ namespace nuv::gtk {
 CPetShell::CPetShell(StdFileSystem& host, IFileSystem& files)
     : context_{&host, &files},
       window_(context_),
+      desktop_(context_),
       services_(context_),
       cursors_(context_),
       hook_(context_),
@@ -44,6 +45,7 @@ PetPorts CPetShell::Ports() {
 }
 
 int CPetShell::Run() {
+    desktop_.UseDevicePixels();
     GtkWidget* window = window_.Create();
     ConnectSignals(window);
     dialog_ = std::make_unique<CPetMainDlg>(Ports());
