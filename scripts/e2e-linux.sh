@@ -15,6 +15,7 @@ cd "$root"
 started=$SECONDS
 
 bash scripts/deps.sh build linux
+source scripts/two-monitors.sh
 echo "== building nuvpet, pettool and the sample pets' root"
 cmake --preset native >/dev/null
 cmake --build --preset native -j2 --target nuvpet pettool petroot >/dev/null
@@ -58,34 +59,17 @@ free_display() {
     echo "$display"
 }
 
-# Xorg's dummy driver with its second output switched on beside the first: two monitors, as
-# GTK sees them (Xvfb's Xinerama heads all sit at 0,0).
-start_two_monitors() {
-    local display=$1
-    Xorg "$display" -config "$root/tests/e2e/linux/dummy-xorg.conf" -noreset -nolisten tcp \
-        -logfile "$out/xorg-${display#:}.log" >/dev/null 2>&1 &
-    server=$!
-    pids+=("$server")
-    export DISPLAY=$display
-    for _ in $(seq 100); do xrandr >/dev/null 2>&1 && break; sleep 0.1; done
-    xrandr --newmode 800x600_second 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync
-    xrandr --addmode DUMMY1 800x600_second
-    xrandr --output DUMMY1 --mode 800x600_second --right-of DUMMY0
-}
-
 monitors_run() {
-    local display
-    display=$(free_display)
-    start_two_monitors "$display"
-    xsetroot -solid '#3a6ea5'
+    start_two_monitors "$out"
+    pids+=("$two_monitors_pid")
     echo "== the Linux program end to end on two monitors (display $DISPLAY)"
     rm -rf "$out/monitors"
     mkdir -p "$out/monitors"
     local status=0
     python3 tests/e2e/linux/linux_e2e.py --only two_monitors --exe "$exe" --root "$pet_root" \
         --pettool "$pettool" --out "$out/monitors" || status=$?
-    kill "$server" 2>/dev/null || true
-    wait "$server" 2>/dev/null || true
+    kill "$two_monitors_pid" 2>/dev/null || true
+    wait "$two_monitors_pid" 2>/dev/null || true
     return $status
 }
 

@@ -33,20 +33,6 @@ from xwin import Display, read_cursor  # noqa: E402
 
 PROGRAM = "nuvpet"
 LINK_BLUE = (0, 0, 255)
-# The two-monitor X server of e2e-linux.sh: Xorg's dummy driver with a second output.
-FIRST_OUTPUT, SECOND_OUTPUT, SECOND_MODE = "DUMMY0", "DUMMY1", "800x600_second"
-
-
-def xrandr_monitors():
-    """The X server's monitors as (x, y, width, height), the primary one first."""
-    out = subprocess.run(["xrandr", "--listmonitors"], capture_output=True, text=True).stdout
-    found = []
-    for line in out.splitlines()[1:]:
-        m = re.search(r"(\d+)/\d+x(\d+)/\d+\+(-?\d+)\+(-?\d+)", line)
-        if m:
-            w, h, x, y = (int(v) for v in m.groups())
-            found.insert(0 if "*" in line else len(found), (x, y, w, h))
-    return found
 
 
 class LinuxScreen(Screen):
@@ -103,6 +89,7 @@ def talking_root(root, pettool, work):
 class LinuxTest(base.Test):
     menu_slack = 8
     COUNTS_GDI = False
+    SEES_MONITOR_CHANGES = True
 
     def __init__(self, args):
         super().__init__(args)
@@ -406,74 +393,9 @@ class LinuxTest(base.Test):
         finally:
             run_.stop()
 
-    def run_two_monitors(self):
-        self.step("two monitors: the pet dropped on the second one lands on its ground")
-        monitors = xrandr_monitors()
-        check(len(monitors) == 2, f"the display does not show two monitors: {monitors}")
-        first, second = monitors
-        root = fresh_copy(self.args.root, self.work, "monitors")
-        self.clear_pointer()
-        run_ = self.start(root)
-        try:
-            self.ground = first[1] + first[3]
-            self.screen.wait_window(lambda w: self.on_ground(w), 10, "pet on the first ground")
-            self.drag_to(second[0] + second[2] // 2, second[1] + second[3] // 3)
-            self.ground = second[1] + second[3]
-            landed = self.screen.wait_window(
-                lambda w: w.width == self.pet.width and self.on_ground(w), 10,
-                f"pet on the second monitor's ground {self.ground}")
-            self.screen.shot("second-monitor")
-            for _ in range(30):  # it walks there, turning at the monitor's edges
-                w = self.pet_window()
-                check(second[0] <= w.x and w.x + w.width <= second[0] + second[2],
-                      f"{w} left the second monitor {second}")
-                time.sleep(0.1)
-            print(f"   landed at {landed.x},{landed.y} on {second}; stayed on it for 3 s")
-            self.monitor_removed(run_, first, second)
-        finally:
-            run_.stop()
-
-    def drag_to(self, x, y):
-        window, frame, _ = self.matched_frame()
-        px, py = inside_point(self.pet, frame)
-        self.screen.xdotool("mousemove", window.x + px, window.y + py, "mousedown", 1)
-        time.sleep(0.4)
-        dx, dy = x - window.x - px, y - window.y - py
-        for _ in range(20):
-            self.screen.xdotool("mousemove_relative", "--", dx // 20, dy // 20)
-            time.sleep(0.04)
-        time.sleep(0.3)
-        self.screen.xdotool("mouseup", 1)
-
-    def monitor_removed(self, run_, first, second):
-        self.step("the second monitor switched off: the pet comes back to the first one")
-        subprocess.run(["xrandr", "--output", SECOND_OUTPUT, "--off"], check=True)
-        try:
-            self.ground = first[1] + first[3]
-            back = self.screen.wait_window(
-                lambda w: w.width == self.pet.width and self.on_ground(w) and
-                w.x + w.width <= first[0] + first[2], 10, "pet back on the first monitor")
-            check(run_.process.poll() is None, "the program ended")
-            print(f"   back at {back.x},{back.y}")
-        finally:
-            subprocess.run(["xrandr", "--output", SECOND_OUTPUT, "--mode", SECOND_MODE,
-                            "--right-of", FIRST_OUTPUT], check=True)
-        time.sleep(1)
-        check(run_.process.poll() is None, "the program ended when the monitor came back")
-        self.pet_window()
-
-    def main(self):
-        started = time.monotonic()
-        steps = self.args.only.split(",") if self.args.only else [
-            "main", "catch_polling", "talk", "sigterm", "without_config"]
-        for step in steps:
-            getattr(self, "run_" + step)()
-        self.summary["total_s"] = round(time.monotonic() - started, 1)
-        with open(os.path.join(self.out, "summary.json"), "w") as f:
-            json.dump(self.summary, f, indent=2, ensure_ascii=False)
-        print(json.dumps(self.summary, indent=2, ensure_ascii=False))
+    STEPS = "main,catch_polling,talk,sigterm,without_config"
 
 
 if __name__ == "__main__":
     sys.exit(base.main(sys.argv, LinuxTest, "e2e-linux", __doc__,
-                       only="main,catch_polling,talk,sigterm,without_config,two_monitors"))
+                       only=LinuxTest.STEPS + ",two_monitors,zoomed"))
