@@ -68,6 +68,12 @@ monitors_run() {
     local status=0
     python3 tests/e2e/linux/linux_e2e.py --only two_monitors --exe "$exe" --root "$pet_root" \
         --pettool "$pettool" --out "$out/monitors" || status=$?
+    if [ $status = 0 ]; then
+        echo "== the same at GDK_SCALE=2: the pet at 2x"
+        GDK_SCALE=2 python3 tests/e2e/linux/linux_e2e.py --only zoomed,two_monitors --zoom 2 \
+            --exe "$exe" --root "$pet_root" --pettool "$pettool" --out "$out/monitors-2x" ||
+            status=$?
+    fi
     kill "$two_monitors_pid" 2>/dev/null || true
     wait "$two_monitors_pid" 2>/dev/null || true
     return $status

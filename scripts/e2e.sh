@@ -68,4 +68,17 @@ echo "== the pet on two monitors (Xorg's dummy driver, a prefix of its own)"
     python3 tests/e2e/pet_e2e.py --only two_monitors --exe "$bin/NuvPet.exe" --root "$pet_root" \
         --pettool "$pettool" --out "$out/monitors"
 )
+echo "== the pet at 192 DPI: at 2x (a prefix of its own with LogPixels 192)"
+(
+    export NUV_WINE_DIR=$root/build/wine-dpi192
+    source scripts/wine-env.sh
+    if ! wine reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null | grep -q 0xc0; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+        wineserver -k  # the DPI is read as the server's programs start
+        wineserver -w
+    fi
+    rm -rf "$out/dpi192"
+    python3 tests/e2e/pet_e2e.py --only zoomed --zoom 2 --exe "$bin/NuvPet.exe" \
+        --root "$pet_root" --pettool "$pettool" --out "$out/dpi192"
+)
 echo "e2e: all passed in $((SECONDS - started)) s"

@@ -239,7 +239,6 @@ def xrandr_monitors():
     return found
 
 
-
 class Test:
     # How far the menu's corner may be from the click (a toolkit may flip it at an edge).
     menu_slack = 0
