@@ -11,6 +11,7 @@
 #include "ports/Dialogs.h"
 #include "ports/FileSystem.h"
 #include "ports/PetWindow.h"
+#include "ports/Settings.h"
 #include "ports/SystemServices.h"
 #include "script/PetIds.h"
 
@@ -29,7 +30,7 @@ constexpr int kThrowDistance = 70, kThrowRise = 7;
 }  // namespace
 
 CPetMainDlg::CPetMainDlg(const PetPorts& ports)
-    : ports_(ports), pet_(std::make_unique<CPet>(ports)) {}
+    : shell_(ports), zoom_(shell_), ports_(zoom_.Ports()), pet_(std::make_unique<CPet>(ports_)) {}
 
 CPetMainDlg::~CPetMainDlg() = default;
 
@@ -85,7 +86,15 @@ bool CPetMainDlg::CheckPet() {
 }
 
 bool CPetMainDlg::StartPet() {
+    // The pet starts on the primary monitor.
+    zoomSetting_ = ZoomSettingOf(shell_.settings->GetString(SettingKey::kZoom));
+    Monitors monitors = shell_.desktop->GetMonitors();
+    zoom_.SetZoom(zoomSetting_ != kAutoZoom ? zoomSetting_
+                  : monitors.empty()        ? 1
+                                            : AutoZoom(monitors.front().scale));
+    ShareZoom();
     bool started = pet_->InitPet();
+    ShareZoom();  // a sheet too large for the zoom has lowered it
     if (!started) {
         ShowStartFailure();
         EndDialog();
@@ -122,7 +131,8 @@ void CPetMainDlg::OnLButtonDown(int x, int y) {
         }
         int action = pet_->Engine().GetActionId();
         if (IsNeedsHighestAction(action)) return;
-        if (IsClickGame(action)) return pet_->Engine().OnGameClick(x, y);
+        Point p = zoom_.ToPet({x, y});
+        if (IsClickGame(action)) return pet_->Engine().OnGameClick(p.x, p.y);
         Point grip = ports_.window->ClientToScreen({50, 15});
         ports_.desktop->SetCursorPos(grip);
         ports_.window->BeginMoveLoop(grip);
@@ -130,7 +140,9 @@ void CPetMainDlg::OnLButtonDown(int x, int y) {
 }
 
 void CPetMainDlg::OnRButtonDown(int x, int y) {
-    Guard("OnRButtonDown", [&] { pet_->ShowPopupMenu(ports_.window->ClientToScreen({x, y})); });
+    Guard("OnRButtonDown", [&] {
+        pet_->ShowPopupMenu(ports_.window->ClientToScreen(zoom_.ToPet({x, y})));
+    });
 }
 
 void CPetMainDlg::OnGetMinMaxInfo() {
@@ -169,10 +181,12 @@ void CPetMainDlg::OnDisplayChange() {
         if (!pet_ || pet_->Engine().GetActionId() == ActionId::kOuting) return;
         Rect rect = ports_.window->GetRect();
         Monitors monitors = pet_->GetMonitors();
-        if (monitors.empty() || OnAnyMonitor(monitors, Anchor(rect))) return;
+        if (monitors.empty()) return;
+        if (OnAnyMonitor(monitors, Anchor(rect))) return FollowMonitorScale();
         Monitor area = MonitorAt(monitors, Anchor(rect));
         ports_.window->Move(KeptLeft(rect.left, rect.right, area.left, area.right),
                             StandingTop(rect.Height(), area.ground));
+        FollowMonitorScale();
     });
 }
 
@@ -199,9 +213,13 @@ void CPetMainDlg::OnTimer(int id) {
                 pet_->Engine().Tick();
                 if (!ended_) ports_.window->StartTimer(kTimerTick, 120);
                 break;
-            case kTimerDrag:
+            case kTimerDrag: {
+                int action = pet_->Engine().GetActionId();
                 pet_->Engine().Tick();
+                bool flying = action == ActionId::kDropped || action == ActionId::kThrown;
+                if (flying && pet_->Engine().GetActionId() != action) FollowMonitorScale();
                 break;
+            }
             case kTimerSample:
                 lastSample_ = ports_.desktop->GetCursorPos();
                 break;
@@ -235,9 +253,9 @@ void CPetMainDlg::OnHookMessage(uintptr_t wParam, intptr_t lParam) {
     Guard("OnHookMessage", [&] {
         if (wParam != 4 || !pet_->Engine().hookActive()) return;
         // Signed, as screens left of or above the main one have negative coordinates.
-        int x = int16_t(uintptr_t(lParam) & 0xFFFF),
-            y = int16_t((uintptr_t(lParam) >> 16) & 0xFFFF);
-        pet_->Engine().OnHookCursor(x, y);
+        Point p = zoom_.ToPet(
+            {int16_t(uintptr_t(lParam) & 0xFFFF), int16_t((uintptr_t(lParam) >> 16) & 0xFFFF)});
+        pet_->Engine().OnHookCursor(p.x, p.y);
     });
 }
 
@@ -265,8 +283,10 @@ void CPetMainDlg::CommandPrologue() {
     // A drop or throw still in flight ends here, the pet standing on the ground: otherwise it
     // would fly on from there, and live on at the flight's pace once a command started a game.
     int action = pet_->Engine().GetActionId();
-    if (!dragging_ && (action == ActionId::kDropped || action == ActionId::kThrown))
+    if (!dragging_ && (action == ActionId::kDropped || action == ActionId::kThrown)) {
         pet_->Engine().Landed();
+        FollowMonitorScale();
+    }
     ports_.hook->UnInstallHook();
     pet_->Engine().RestoreSequence();
 }
@@ -319,6 +339,12 @@ void CPetMainDlg::RunCommand(int id) {
         case CommandId::kRegistration:
             pet_->RegisterUser();
             break;
+        case CommandId::kZoomAuto:
+        case CommandId::kZoom1:
+        case CommandId::kZoom2:
+        case CommandId::kZoom3:
+            ChooseZoom(id - CommandId::kZoomAuto);
+            break;
         default:
             break;
     }
@@ -331,6 +357,54 @@ void CPetMainDlg::ToggleStartWithDesktop() {
     ports_.dialogs->MessageBox(start ? "컴퓨터를 켤 때 함께 시작하도록 설정하지 못했습니다."
                                      : "컴퓨터를 켤 때 함께 시작하는 설정을 지우지 못했습니다.",
                                kApplicationName, IDialogs::kExclamation, true);
+}
+
+int CPetMainDlg::ChosenZoom(const Rect& rect) {
+    if (zoomSetting_ != kAutoZoom) return zoomSetting_;
+    Monitors monitors = pet_->GetMonitors();
+    return monitors.empty() ? zoom_.zoom() : AutoZoom(MonitorAt(monitors, Anchor(rect)).scale);
+}
+
+void CPetMainDlg::FollowMonitorScale() {
+    if (zoomSetting_ == kAutoZoom) ChangeZoom(ChosenZoom(ports_.window->GetRect()));
+}
+
+// The choice is kept for the next start; a choice that cannot be kept still holds until then.
+void CPetMainDlg::ChooseZoom(int setting) {
+    zoomSetting_ = setting;
+    if (!shell_.settings->SetString(SettingKey::kZoom, ZoomSettingText(setting)))
+        WriteLog("CPetMainDlg::OnCommand() - 확대 설정을 저장하지 못했습니다.");
+    ShareZoom();
+    ChangeZoom(ChosenZoom(ports_.window->GetRect()));
+}
+
+void CPetMainDlg::ShareZoom() {
+    pet_->SetZoom(zoom_.zoom(), zoomSetting_);
+}
+
+void CPetMainDlg::ChangeZoom(int zoom) {
+    int before = zoom_.zoom();
+    if (zoom == before) return;
+    Rect r = ports_.window->GetRect();  // its size in pet pixels stays
+    Rect screen = shell_.window->GetRect();
+    Point feet{(screen.left + screen.right) / 2, screen.bottom - kGroundMargin * before};
+    Image sheet = pet_->ReadSheetAgain();
+    if (sheet.empty()) return;
+    pet_->CloseBalloon();
+    int n = zoom_.ChangeZoom(zoom, sheet);
+    if (n == before) return;
+    ShareZoom();
+    feet = ZoomDown(feet, n);
+    Rect moved{feet.x - r.Width() / 2, feet.y + kGroundMargin - r.Height(), 0, 0};
+    moved.right = moved.left + r.Width();
+    moved.bottom = moved.top + r.Height();
+    // Away on its outing the pet stays out of sight.
+    Point kept = pet_->Engine().GetActionId() == ActionId::kOuting
+                     ? Point{moved.left, moved.top}
+                     : KeepOnMonitor(moved, MonitorAt(pet_->GetMonitors(), Anchor(moved)));
+    ports_.window->MoveResize(kept.x, kept.y, r.Width(), r.Height());
+    ports_.window->Repaint();
+    ports_.events->OnEvent({"zoom", {{"zoom", n}}});
 }
 
 void CPetMainDlg::ExitSequence() {
@@ -353,6 +427,7 @@ void CPetMainDlg::ChangePet() {
     pet_->SavePetFiles();
     ReplacePet();
     if (pet_->InitPet()) {
+        ShareZoom();
         AddTrayIcon();
         ShowTitle();
         return;
@@ -376,6 +451,7 @@ void CPetMainDlg::ReplacePet() {
     pet_.reset();
     ports_.window->Show(true);  // the old pet may have been away on its outing
     pet_ = std::make_unique<CPet>(ports_);
+    ShareZoom();
 }
 
 void CPetMainDlg::OnTrayNotify(int mouseMessage) {

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "pet/Pet.h"
+#include "zoom/Zoom.h"
+#include "zoom/ZoomedPorts.h"
 
 namespace nuv {
 
@@ -62,6 +64,8 @@ class CPetMainDlg {
     void OnSysCommand(int id);
 
     CPet& pet() { return *pet_; }
+    // The zoom the pet is drawn at (1 to 3).
+    int zoom() const { return zoom_.zoom(); }
     bool dragging() const { return dragging_; }
     bool ended() const { return ended_; }
 
@@ -84,8 +88,20 @@ class CPetMainDlg {
     void ReplacePet();
     void EndDialog();
     void ThrowOrDrop(Point release);
+    // The zoom of the setting, or under Auto the zoom of the monitor at `rect` (pet pixels).
+    int ChosenZoom(const Rect& rect);
+    // Auto: the zoom follows the scale of the monitor the pet stands on.
+    void FollowMonitorScale();
+    void ChooseZoom(int setting);
+    // Draws the pet at `zoom`, its feet (bottom centre) kept in place on its monitor.
+    void ChangeZoom(int zoom);
+    // Tells the pet the zoom (for its balloons) and the setting (for its menu).
+    void ShareZoom();
 
-    PetPorts ports_;
+    PetPorts shell_;  // the shell's ports
+    CZoomedPorts zoom_;
+    PetPorts ports_;  // the pet's: in pet pixels
+    int zoomSetting_ = kAutoZoom;
     std::unique_ptr<CPet> pet_;
     bool dragging_ = false;
     Point lastSample_;

@@ -32,16 +32,16 @@ inline Rect BalloonPiece(int kind) {
                                    : Rect{24, 43, 24 + 233, 43 + 203};
 }
 
-// The normal font of `kind`, or its link font (the same, underlined).
-inline TextFont BalloonFont(int kind, bool link) {
+// The normal font of `kind`, or its link font (the same, underlined), at `zoom`.
+inline TextFont BalloonFont(int kind, bool link, int zoom = 1) {
     TextFont font;
-    font.height = kind == kLinkBalloon ? 16 : 12;
+    font.height = (kind == kLinkBalloon ? 16 : 12) * zoom;
     font.fixedPitch = kind != kLinkBalloon;
     font.underline = link;
     return font;
 }
 
-// Where the balloon of `kind` opens (screen coordinates) for a pet window at `pet`.
+// Where the balloon of `kind` opens for a pet window at `pet`, both in pet pixels.
 inline Point BalloonPlacement(int kind, const Rect& pet) {
     int centre = (pet.left + pet.right) / 2;
     if (kind == kMessageBalloon) return Point{centre - 91, pet.top - 170};

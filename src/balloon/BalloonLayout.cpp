@@ -13,7 +13,8 @@ constexpr std::size_t kLinkEndLength = 7;
 
 }  // namespace
 
-CBalloonLayout::CBalloonLayout(int kind, ITextMetrics& metrics) : kind_(kind), metrics_(metrics) {}
+CBalloonLayout::CBalloonLayout(int kind, ITextMetrics& metrics, int zoom)
+    : kind_(kind), metrics_(metrics), zoom_(zoom), lineLimit_(kLineWidthLimit * zoom) {}
 
 void CBalloonLayout::SetText(std::string text) {
     text_ = std::move(text);
@@ -29,11 +30,11 @@ void CBalloonLayout::SetText(std::string text) {
 }
 
 int CBalloonLayout::Width(std::string_view textWithMarkers) {
-    return metrics_.TextWidth(RemoveLinkMarkers(textWithMarkers), BalloonFont(kind_, false));
+    return metrics_.TextWidth(RemoveLinkMarkers(textWithMarkers), BalloonFont(kind_, false, zoom_));
 }
 
 void CBalloonLayout::PlacePiece(std::string_view piece, const std::string& marker) {
-    if (Width(lines_.back()) + Width(piece) <= kLineWidthLimit) {
+    if (Width(lines_.back()) + Width(piece) <= lineLimit_) {
         lines_.back() += marker;
         lines_.back() += piece;
     } else {
@@ -101,7 +102,7 @@ void CBalloonLayout::LayoutMessage() {
         } else {
             piece = text_.substr(pos, length);
         }
-        if (Width(line) + Width(piece) > kLineWidthLimit) {
+        if (Width(line) + Width(piece) > lineLimit_) {
             lines_.push_back(std::move(line));
             line = piece;
         } else {

@@ -13,7 +13,8 @@ namespace nuv {
 
 class CBalloonLayout {
   public:
-    CBalloonLayout(int kind, ITextMetrics& metrics);
+    // At `zoom` the fonts are `zoom` times as high and lines as long (in screen pixels).
+    CBalloonLayout(int kind, ITextMetrics& metrics, int zoom = 1);
 
     // The text to lay out (picture tags already cut out). Starts the layout anew.
     void SetText(std::string text);
@@ -28,6 +29,7 @@ class CBalloonLayout {
 
     bool IsComplete() const { return position_ >= text_.size(); }
     int kind() const { return kind_; }
+    int zoom() const { return zoom_; }
     // The text as typing goes: link tags already passed are replaced by markers.
     const std::string& text() const { return text_; }
     std::size_t position() const { return position_; }
@@ -48,6 +50,8 @@ class CBalloonLayout {
 
     int kind_;
     ITextMetrics& metrics_;
+    int zoom_;
+    int lineLimit_;  // kLineWidthLimit at the zoom
     std::string text_;
     std::size_t position_ = 0;
     int jamoStep_ = 0;

@@ -24,22 +24,30 @@ int LineHeight(int kind) {
 
 void PaintMessage(const CBalloonLayout& layout, BalloonDrawing* drawing) {
     const auto& lines = layout.lines();
+    int n = layout.zoom();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
-        drawing->runs.push_back({lines[i],
-                                 Point{kMessageLeft, MessageLineTop(int(i), int(lines.size()))},
-                                 kBalloonMessageColour, BalloonFont(kMessageBalloon, false)});
+        drawing->runs.push_back(
+            {lines[i], Point{kMessageLeft * n, MessageLineTop(int(i), int(lines.size())) * n},
+             kBalloonMessageColour, BalloonFont(kMessageBalloon, false, n)});
     }
 }
 
-// Draws one laid-out line of a link or typing balloon, following the links through it.
+// Draws one laid-out line of a link or typing balloon, following the links through it; every
+// measure is `zoom` times the measure at zoom 1.
 class CLinePainter {
   public:
-    CLinePainter(int kind, ITextMetrics& metrics, BalloonDrawing* drawing, int* links, bool* open)
-        : kind_(kind), metrics_(metrics), drawing_(drawing), links_(links), open_(open) {}
+    CLinePainter(int kind, int zoom, ITextMetrics& metrics, BalloonDrawing* drawing, int* links,
+                 bool* open)
+        : kind_(kind),
+          zoom_(zoom),
+          metrics_(metrics),
+          drawing_(drawing),
+          links_(links),
+          open_(open) {}
 
     void Paint(std::string_view line, int top) {
-        x_ = kTextLeft;
+        x_ = kTextLeft * zoom_;
         top_ = top;
         segmentLeft_ = x_;
         openArea_ = -1;
@@ -61,7 +69,7 @@ class CLinePainter {
                 std::size_t length = cp949::CharLength(line, pos);
                 std::string_view character = line.substr(pos, length);
                 segment_ += character;
-                x_ += metrics_.TextWidth(character, BalloonFont(kind_, *open_));
+                x_ += metrics_.TextWidth(character, BalloonFont(kind_, *open_, zoom_));
                 pos += length;
             }
         }
@@ -71,7 +79,7 @@ class CLinePainter {
 
   private:
     void OpenArea(int link) {
-        int bottom = top_ + BalloonFont(kind_, true).height;
+        int bottom = top_ + BalloonFont(kind_, true, zoom_).height;
         drawing_->linkAreas.push_back({link, Rect{x_, top_, x_, bottom}});
         openArea_ = int(drawing_->linkAreas.size()) - 1;
     }
@@ -83,10 +91,11 @@ class CLinePainter {
 
     void Flush() {
         if (!segment_.empty()) {
-            TextFont font = BalloonFont(kind_, *open_);
+            TextFont font = BalloonFont(kind_, *open_, zoom_);
             Pixel shadow = *open_ ? kBalloonLinkShadowColour : kBalloonShadowColour;
             Pixel colour = *open_ ? kBalloonLinkColour : kBalloonTextColour;
-            drawing_->runs.push_back({segment_, Point{segmentLeft_ + 1, top_ + 1}, shadow, font});
+            drawing_->runs.push_back(
+                {segment_, Point{segmentLeft_ + zoom_, top_ + zoom_}, shadow, font});
             drawing_->runs.push_back({segment_, Point{segmentLeft_, top_}, colour, font});
             segment_.clear();
         }
@@ -94,6 +103,7 @@ class CLinePainter {
     }
 
     int kind_;
+    int zoom_;
     ITextMetrics& metrics_;
     BalloonDrawing* drawing_;
     int* links_;
@@ -120,10 +130,11 @@ void PaintBalloonText(const CBalloonLayout& layout, ITextMetrics& metrics,
     }
     int links = layout.scrolledLinks();
     bool open = layout.scrolledLinkOpen();
-    CLinePainter painter(layout.kind(), metrics, drawing, &links, &open);
+    int n = layout.zoom();
+    CLinePainter painter(layout.kind(), n, metrics, drawing, &links, &open);
     const auto& lines = layout.lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        painter.Paint(lines[i], kTextTop + LineHeight(layout.kind()) * int(i));
+        painter.Paint(lines[i], (kTextTop + LineHeight(layout.kind()) * int(i)) * n);
     }
 }
 

@@ -56,7 +56,7 @@ void CBalloonLayout::TypeStep() {
         currentAddress_.clear();
         linkMarked_ = false;
     }
-    if (Width(line) + Width(piece) <= kLineWidthLimit) {
+    if (Width(line) + Width(piece) <= lineLimit_) {
         lines_.back() = line + marker + piece;
     } else {
         // A grown syllable that no longer fits leaves no jamo behind.

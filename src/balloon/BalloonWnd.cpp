@@ -9,6 +9,7 @@
 #include "balloon/WebAddress.h"
 #include "base/Log.h"
 #include "formats/BmpDecoder.h"
+#include "zoom/Zoom.h"
 
 namespace nuv {
 namespace {
@@ -32,14 +33,15 @@ Image CutPiece(const Image& picture, const Rect& piece) {
 
 CBalloonWnd::CBalloonWnd(IBalloonOwner& owner, int kind, std::string objectImage,
                          std::unique_ptr<IBalloonWindow> window, ITextMetrics& metrics,
-                         IBalloonPictures& pictures)
+                         IBalloonPictures& pictures, int zoom)
     : owner_(owner),
       kind_(kind),
+      zoom_(zoom),
       objectImage_(std::move(objectImage)),
       window_(std::move(window)),
       metrics_(metrics),
       pictures_(pictures),
-      layout_(kind, metrics) {}
+      layout_(kind, metrics, zoom) {}
 
 CBalloonWnd::~CBalloonWnd() {
     if (created_ && !destroyed_) {
@@ -84,7 +86,7 @@ bool CBalloonWnd::Create() {
 
 void CBalloonWnd::LoadBackground() {
     Rect piece = BalloonPiece(kind_);
-    size_ = Size{piece.Width(), piece.Height()};
+    size_ = Size{piece.Width() * zoom_, piece.Height() * zoom_};
     background_ = BalloonBackground{};
     background_.path = kPetsFolder + objectImage_;
     background_.piece = piece;
@@ -96,7 +98,7 @@ void CBalloonWnd::LoadBackground() {
                   background_.path.c_str(), picture.width(), picture.height());
         return;
     }
-    background_.image = std::make_shared<const Image>(CutPiece(picture, piece));
+    background_.image = std::make_shared<const Image>(ZoomImage(CutPiece(picture, piece), zoom_));
 }
 
 void CBalloonWnd::LoadTagPictures() {
@@ -107,7 +109,8 @@ void CBalloonWnd::LoadTagPictures() {
         if (known == decoded.end()) {
             known = decoded.emplace(tag.path, LoadTagPicture(tag.path, &pixels)).first;
         }
-        if (known->second) tagPictures_.push_back({tag.path, Point{tag.x, tag.y}, known->second});
+        if (known->second)
+            tagPictures_.push_back({tag.path, Point{tag.x * zoom_, tag.y * zoom_}, known->second});
     }
 }
 
@@ -122,7 +125,7 @@ std::shared_ptr<const Image> CBalloonWnd::LoadTagPicture(const std::string& path
         return nullptr;
     }
     if (picture.empty()) return nullptr;
-    return std::make_shared<const Image>(std::move(picture));
+    return std::make_shared<const Image>(ZoomImage(picture, zoom_));
 }
 
 std::vector<Rect> CBalloonWnd::MakeShape() {
@@ -134,7 +137,7 @@ std::vector<Rect> CBalloonWnd::MakeShape() {
 
 void CBalloonWnd::ShowBeside(const Rect& pet) {
     if (!created_ || destroyed_) return;
-    Point at = BalloonPlacement(kind_, pet);
+    Point at = ZoomUp(BalloonPlacement(kind_, pet), zoom_);
     window_->MoveTo(at.x, at.y);
     window_->Show();
 }

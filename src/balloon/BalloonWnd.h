@@ -26,10 +26,11 @@ class CBalloonWnd : public IBalloonWindowEvents {
     static constexpr int kClosePeriod = 5000;
 
     // `objectImage` is the object picture's file name inside .\PETS\ (the first [RES_OBJECT]
-    // record). `metrics` and `pictures` must outlive the balloon.
+    // record). `metrics` and `pictures` must outlive the balloon. At `zoom` the balloon is
+    // laid out with fonts, pictures and measures `zoom` times their size.
     CBalloonWnd(IBalloonOwner& owner, int kind, std::string objectImage,
                 std::unique_ptr<IBalloonWindow> window, ITextMetrics& metrics,
-                IBalloonPictures& pictures);
+                IBalloonPictures& pictures, int zoom = 1);
     // Destroys a window still open without reporting to the owner.
     ~CBalloonWnd() override;
     CBalloonWnd(const CBalloonWnd&) = delete;
@@ -40,7 +41,8 @@ class CBalloonWnd : public IBalloonWindowEvents {
     // Creates the hidden window: picture, size, shape, picture tags, timers (kind 2: its whole
     // text). False, with a log line, for an unknown kind or a window the system refuses.
     bool Create();
-    // Places the balloon beside the pet window `pet` (screen coordinates) and shows it.
+    // Places the balloon beside the pet window `pet` (pet pixels: screen pixels divided by the
+    // zoom) and shows it.
     void ShowBeside(const Rect& pet);
     // Destroys the window; OnBalloonClosed follows, in which the owner may delete the balloon.
     void Close();
@@ -87,6 +89,7 @@ class CBalloonWnd : public IBalloonWindowEvents {
 
     IBalloonOwner& owner_;
     int kind_;
+    int zoom_;
     std::string objectImage_;
     std::unique_ptr<IBalloonWindow> window_;
     ITextMetrics& metrics_;

@@ -103,6 +103,17 @@ bool CPet::ReadPetFiles() {
     return true;
 }
 
+Image CPet::ReadSheetAgain() const {
+    std::string path = JoinPath(".\\PETS\\", PetName(), ".BCF");
+    Image sheet = LoadBCFImage(files_, path);
+    if (sheet.empty() || sheet.width() != sheetSize_.width || sheet.height() != sheetSize_.height) {
+        WriteLogF("CPet::ReadSheetAgain() - %s 그림을 다시 읽지 못해 크기를 바꾸지 않습니다.",
+                  path.c_str());
+        return Image();
+    }
+    return sheet;
+}
+
 bool CPet::PreparePet() {
     WriteLog("[ Create Memory Device Context ]");
     if (uint32_t error = ports_.window->PrepareSheet(sheet_)) {

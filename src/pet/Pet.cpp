@@ -15,6 +15,7 @@
 #include "ports/PetWindow.h"
 #include "ports/SystemServices.h"
 #include "script/PetIds.h"
+#include "zoom/Zoom.h"
 
 namespace nuv {
 namespace {
@@ -131,11 +132,11 @@ CBalloonWnd* CPet::OpenBalloon(int kind, const std::string& text) {
 CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     auto balloon = std::make_unique<CBalloonWnd>(*this, kind, Objects().objectImage,
                                                  ports_.balloons->CreateBalloonWindow(),
-                                                 *ports_.text, balloonPictures_);
+                                                 *ports_.text, balloonPictures_, zoom_);
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
     Rect pet = engine_.GetPetRect();
-    Point at = BalloonPlacement(kind, pet);
+    Point at = ZoomUp(BalloonPlacement(kind, pet), zoom_);  // in screen pixels
     ports_.events->OnEvent({"balloon", {{"kind", kind}, {"text", text}, {"x", at.x}, {"y", at.y}}});
     ports_.window->BringToTop();
     balloon->ShowBeside(pet);

@@ -66,6 +66,17 @@ class CPet : public CAniScript,
     void OnBalloonClosed(CBalloonWnd& balloon) override;
     void OpenLink(const std::string& url) override;
 
+    // The zoom the pet is drawn at (1 to 3), which its balloons follow, and the zoom setting
+    // the menu shows (0 Auto, else the zoom).
+    void SetZoom(int zoom, int setting) {
+        zoom_ = zoom;
+        zoomSetting_ = setting;
+    }
+    int zoom() const { return zoom_; }
+    // The picture sheet read again (the window keeps only its zoomed copy), for a change of
+    // the zoom; empty, with a log line, when it can no longer be read or changed its size.
+    Image ReadSheetAgain() const;
+
     CPetEngine& Engine() { return engine_; }
     const CPetEngine& Engine() const { return engine_; }
 
@@ -128,6 +139,8 @@ class CPet : public CAniScript,
     Image sheet_;
     Size sheetSize_;
     bool destroying_ = false;
+    int zoom_ = 1;
+    int zoomSetting_ = 0;
     CPetEngine engine_;  // last: it plays the pet's data through the ports above
 };
 

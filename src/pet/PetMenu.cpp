@@ -157,6 +157,14 @@ std::vector<MenuItem> CPet::OptionItems() const {
     items.push_back(Command(CommandId::kAbout, about ? *about : "정보..."));
     items.push_back(
         Command(CommandId::kRegistration, registration ? *registration : "사용자 등록..."));
+    items.push_back(MenuItem::Separator());
+    static const char* const kZoomCaptions[] = {"크기 자동", "크기 1배", "크기 2배", "크기 3배"};
+    for (int setting = 0; setting < 4; ++setting) {
+        const std::string* caption = FindText(TextId::kMenuZoomAuto + setting);
+        items.push_back(Command(CommandId::kZoomAuto + setting,
+                                caption ? *caption : kZoomCaptions[setting],
+                                zoomSetting_ == setting));
+    }
     return items;
 }
 

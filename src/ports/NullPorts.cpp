@@ -6,6 +6,7 @@
 #include "ports/ObjectWindow.h"
 #include "ports/PetWindow.h"
 #include "ports/PopupMenu.h"
+#include "ports/Settings.h"
 #include "ports/SystemServices.h"
 #include "ports/TextMetrics.h"
 
@@ -139,6 +140,12 @@ class NullObjectWindows : public IObjectWindows {
     }
 };
 
+class NullSettings : public ISettings {
+  public:
+    std::optional<std::string> GetString(const std::string&) override { return std::nullopt; }
+    bool SetString(const std::string&, const std::string&) override { return false; }
+};
+
 // One shared object of each: they hold no state.
 template <class Null>
 Null& Shared() {
@@ -180,6 +187,9 @@ ITextMetrics& NoTextMetrics() {
 }
 IObjectWindows& NoObjectWindows() {
     return Shared<NullObjectWindows>();
+}
+ISettings& NoSettings() {
+    return Shared<NullSettings>();
 }
 
 }  // namespace nuv

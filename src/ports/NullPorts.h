@@ -17,6 +17,7 @@ class ITrayIcon;
 class IBalloonWindows;
 class ITextMetrics;
 class IObjectWindows;
+class ISettings;
 
 IPetWindow& NoPetWindow();            // nowhere: an empty rectangle; the sheet is taken
 IDesktop& NoDesktop();                // no monitor, the cursor at (0, 0)
@@ -29,5 +30,6 @@ ITrayIcon& NoTrayIcon();              // refuses the icon
 IBalloonWindows& NoBalloonWindows();  // their windows cannot be created
 ITextMetrics& NoTextMetrics();        // every text 0 pixels wide
 IObjectWindows& NoObjectWindows();    // invisible windows
+ISettings& NoSettings();              // nothing stored, nothing kept
 
 }  // namespace nuv

@@ -35,6 +35,7 @@ struct PetPorts {
     IBalloonWindows* balloons = &NoBalloonWindows();
     ITextMetrics* text = &NoTextMetrics();
     IObjectWindows* objects = &NoObjectWindows();
+    ISettings* settings = &NoSettings();  // the program's settings, apart from the pet's files
     IClock* clock = nullptr;
     IFileSystem* files = nullptr;
     IPetEvents* events = &NoPetEvents();

@@ -102,6 +102,8 @@ constexpr int kMenuGaugeFirst = 302;  // one gauge caption per need
 constexpr int kMenuLevel = 306, kMenuAge = 307;
 constexpr int kMenuOnTop = 308, kMenuSound = 309, kMenuRename = 310, kMenuChangePet = 311;
 constexpr int kMenuAbout = 312, kMenuRegistration = 313, kMenuAutostart = 314;
+// The zoom items of the options submenu: Auto, 1x, 2x, 3x.
+constexpr int kMenuZoomAuto = 315, kMenuZoom1 = 316, kMenuZoom2 = 317, kMenuZoom3 = 318;
 constexpr int kCarrySuccess = 401, kBounceSuccess = 402, kStrokeSuccess = 403, kTagSuccess = 404,
               kFastTagSuccess = 405;
 constexpr int kTrayTip = 801;
@@ -119,6 +121,8 @@ constexpr int kSubmenuBegin = 910, kSubmenuEnd = 911;
 constexpr int kSeparator = 999;
 constexpr int kToggleOnTop = 9021, kToggleSound = 9022, kRename = 9023, kChangePet = 9024,
               kAbout = 9025, kRegistration = 9026, kToggleAutostart = 9027;
+// The pet's zoom: chosen from its monitor's scale, or whole 1x, 2x, 3x.
+constexpr int kZoomAuto = 9028, kZoom1 = 9029, kZoom2 = 9030, kZoom3 = 9031;
 }  // namespace CommandId
 
 }  // namespace nuv

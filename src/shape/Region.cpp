@@ -101,6 +101,14 @@ void Region::Offset(int dx, int dy) {
     }
 }
 
+// Scaling keeps the banded form: bands, spans and the gaps between them all grow alike.
+Region Region::Zoomed(int n) const {
+    Region zoomed = *this;
+    for (Rect& r : zoomed.rects_)
+        r = {r.left * n, r.top * n, r.right * n, r.bottom * n};
+    return zoomed;
+}
+
 Region Region::Combine(const Region& a, const Region& b, Rule inside) {
     RegionWriter writer;
     BandCursor ca(a.rects_), cb(b.rects_);

@@ -29,6 +29,8 @@ class Region {
     // The number of pixels.
     int64_t Area() const;
     void Offset(int dx, int dy);
+    // The same set with each pixel made n x n pixels (n >= 1): every rectangle times n.
+    Region Zoomed(int n) const;
     // The rectangles in banded order, ready for a system call that takes a rectangle list.
     const std::vector<Rect>& Rects() const { return rects_; }
 

@@ -16,6 +16,7 @@ CSimDesktop::CSimDesktop(SimOptions options, IPetEvents* sink)
     sim_.clock.SetStart(options_.start);
     std::stable_sort(options_.events.begin(), options_.events.end(),
                      [](const SimInput& a, const SimInput& b) { return a.time < b.time; });
+    if (options_.zoom) settings_.values[SettingKey::kZoom] = *options_.zoom;
     window_.onTimer = [this](int id) { OnWindowTimer(id); };
     window_.onPaint = [this] {
         if (dialog_) dialog_->OnPaint();
@@ -40,6 +41,7 @@ PetPorts CSimDesktop::Ports() {
     ports.balloons = &balloons_;
     ports.objects = &objects_;
     ports.text = &text_;
+    ports.settings = &settings_;
     ports.clock = &sim_.clock;
     ports.files = options_.files;
     ports.events = this;
@@ -52,13 +54,15 @@ bool CSimDesktop::Start(bool run) {
     LogCapture log;
     bool ok = run ? dialog_->OnInitDialog() : dialog_->CheckPet();
     const Rect& r = window_.rect;
-    sim_.Tell({"start",
-               {{"ok", ok},
-                {"x", r.left},
-                {"y", r.top},
-                {"w", r.Width()},
-                {"h", r.Height()},
-                {"log", log.messages()}}});
+    PetEvent start{"start",
+                   {{"ok", ok},
+                    {"x", r.left},
+                    {"y", r.top},
+                    {"w", r.Width()},
+                    {"h", r.Height()},
+                    {"log", log.messages()}}};
+    if (dialog_->zoom() != 1) start.Add("zoom", dialog_->zoom());
+    sim_.Tell(std::move(start));
     return ok;
 }
 

@@ -18,6 +18,7 @@
 #include "sim/SimMenu.h"
 #include "sim/SimObjectWindows.h"
 #include "sim/SimScreen.h"
+#include "sim/SimSettings.h"
 #include "sim/SimSystem.h"
 #include "sim/SimTextMetrics.h"
 #include "sim/SimTray.h"
@@ -35,7 +36,8 @@ struct SimOptions {
     LocalTime start{2026, 1, 1, 12, 0, 0};
     std::vector<SimInput> events;
     bool trace = false;
-    IFileSystem* files = nullptr;  // the pet's root (required)
+    std::optional<std::string> zoom;  // the stored zoom setting ("auto", "1".."3"); none stored
+    IFileSystem* files = nullptr;     // the pet's root (required)
 };
 
 // The events of the run go to `sink` (none: nobody listens), stamped with the virtual time.
@@ -68,6 +70,8 @@ class CSimDesktop : public IPetEvents {
     CSimWindow& window() { return window_; }
     CSimScreen& screen() { return screen_; }
     CSimSystem& system() { return system_; }
+    CSimSettings& settings() { return settings_; }
+    CSimBalloonWindows& balloons() { return balloons_; }
 
     // The core's events: stamped, an action with the window's place.
     void OnEvent(const PetEvent& event) override;
@@ -94,6 +98,7 @@ class CSimDesktop : public IPetEvents {
     CSimBalloonWindows balloons_{sim_};
     CSimObjectWindows objects_{sim_};
     CSimTextMetrics text_;
+    CSimSettings settings_;
     std::unique_ptr<CPetMainDlg> dialog_;
 
     std::size_t nextEvent_ = 0;

@@ -176,7 +176,8 @@ TEST_F(PopupMenu, TheOptionsSubmenuReflectsTheSwitchesAndThePets) {
     const std::vector<MenuItem>& options = menu.items[3].items;
     EXPECT_EQ(Captions(options),
               (std::vector<std::string>{"On top", "Sound", "컴퓨터를 켜면 함께 시작", "-",
-                                        "Rename...", "Change...", "정보...", "사용자 등록..."}));
+                                        "Rename...", "Change...", "정보...", "사용자 등록...", "-",
+                                        "크기 자동", "크기 1배", "크기 2배", "크기 3배"}));
     EXPECT_TRUE(options[0].checked);
     EXPECT_EQ(options[0].command, 9021);
     EXPECT_FALSE(options[1].checked);
@@ -186,11 +187,15 @@ TEST_F(PopupMenu, TheOptionsSubmenuReflectsTheSwitchesAndThePets) {
     EXPECT_FALSE(options[5].enabled);  // one pet only
     EXPECT_EQ(options[6].command, 9025);
     EXPECT_EQ(options[7].command, 9026);
+    EXPECT_EQ(options[9].command, 9028);  // Auto, checked when nothing is stored
+    EXPECT_TRUE(options[9].checked);
+    EXPECT_EQ(options[12].command, 9031);
 
     pet.otherPets = {"DOG"};
     pet.texts.push_back("312;About the pet;");
     pet.texts.push_back("313;Register;");
     pet.texts.push_back("314;Start with the desktop;");
+    pet.texts.push_back("317;Twice as large;");
     Start(pet);
     sim->desktop->system().SetStartWithDesktop(true);
     MenuModel twoPets = Menu();
@@ -200,6 +205,7 @@ TEST_F(PopupMenu, TheOptionsSubmenuReflectsTheSwitchesAndThePets) {
     EXPECT_TRUE(two[5].enabled);
     EXPECT_EQ(two[6].text, "About the pet");
     EXPECT_EQ(two[7].text, "Register");
+    EXPECT_EQ(two[11].text, "Twice as large");
 }
 
 TEST_F(PopupMenu, MenuIconsAreCutFromTheIconImage) {

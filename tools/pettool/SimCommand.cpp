@@ -87,6 +87,10 @@ bool ParseArgs(const Args& args, bool sim, ParsedArgs* out) {
                 if (out->error.empty()) out->error = "--events needs FILE";
                 return false;
             }
+        } else if (sim && arg == "--zoom") {
+            if (!value(&v) || (v != "auto" && v != "1" && v != "2" && v != "3"))
+                return out->error = "--zoom needs 1, 2, 3 or auto", false;
+            out->options.zoom = v;
         } else if (sim && arg == "--trace") {
             out->options.trace = true;
         } else if (!rootGiven && !arg.empty() && arg[0] != '-') {

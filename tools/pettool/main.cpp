@@ -26,7 +26,7 @@ void PrintUsage() {
         "  check [ROOT] [--name NAME]\n"
         "                    starts the pet of ROOT and lists what its author must fix\n"
         "  sim [ROOT] [--seconds N] [--seed S] [--desktop MONITORS] [--name NAME]\n"
-        "      [--start \"YYYY-MM-DD HH:MM:SS\"] [--events FILE] [--trace]\n"
+        "      [--start \"YYYY-MM-DD HH:MM:SS\"] [--events FILE] [--zoom 1|2|3|auto] [--trace]\n"
         "                    runs the pet of ROOT on a simulated desktop, events as JSON lines\n"
         "      events FILE: one per line, \"MS VERB [ARGS]\", verbs cursor X Y, lbutton X Y,\n"
         "      release, rbutton X Y, command ID, tray lbutton|rbutton, key escape|enter,\n"
