@@ -36,6 +36,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.settings = &settings_;
     ports.clock = &clock_;
     ports.files = context_.files;
     // Runs that are to be compared (speed measurements) can start the pet's draws alike.

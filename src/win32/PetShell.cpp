@@ -62,6 +62,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.settings = &settings_;
     ports.clock = &clock_;
     ports.files = context_.files;
     return ports;

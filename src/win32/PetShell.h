@@ -18,6 +18,7 @@
 #include "win32/Win32PetWindow.h"
 #include "win32/Win32PopupMenu.h"
 #include "win32/Win32Services.h"
+#include "win32/Win32Settings.h"
 #include "win32/Win32TextMetrics.h"
 #include "win32/Win32Tray.h"
 
@@ -52,6 +53,7 @@ class CPetShell {
     Win32PetWindow window_;
     Win32Desktop desktop_;
     Win32Services services_;
+    Win32Settings settings_;
     Win32Clock clock_;
     Win32Cursors cursors_;
     Win32Hook hook_;

@@ -726,11 +726,46 @@ class Test:
         finally:
             run_.stop()
 
+    def run_zoom_setting(self):
+        self.step("the zoom chosen in the options submenu is kept for the next start")
+        root = fresh_copy(self.args.root, self.work, "zoom setting")
+        self.clear_pointer()
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            self.appears(run_)
+            menu = self.open_menu()
+            self.screen.keys(*self.pet.submenu_keys(902), "End", "Up", "Return", window=menu)
+            doubled = self.wait_zoomed(2)
+            check(self.stored_zoom() == "2", f"the setting holds {self.stored_zoom()!r}")
+            run_.stop()
+            run_ = Run(self.args.exe, root, self.screen)
+            again = self.wait_zoomed(2, 20)
+            print(f"   at 2x: {doubled}; after a new start: {again}")
+        finally:
+            run_.stop()
+            self.forget_zoom()
+
+    def wait_zoomed(self, zoom, seconds=10):
+        margin = GROUND_MARGIN * zoom
+        return self.screen.wait_window(
+            lambda w: (w.width, w.height) == (self.pet.width * zoom, self.pet.height * zoom) and
+            w.bottom == self.ground + margin, seconds, f"the pet at {zoom}x on the ground")
+
+    def stored_zoom(self):
+        out = subprocess.run(["wine", "reg", "query", "HKCU\\Software\\NuvPET", "/v", "Zoom"],
+                             capture_output=True, text=True).stdout
+        m = re.search(r"Zoom\s+REG_SZ\s+(\S+)", out)
+        return m.group(1) if m else None
+
+    def forget_zoom(self):
+        subprocess.run(["wine", "reg", "delete", "HKCU\\Software\\NuvPET", "/v", "Zoom", "/f"],
+                       capture_output=True)
+
     def shape_matches(self):
         """Nothing more to see: a frame matched on the screenshot has its shape already (the
         desktop shows outside it)."""
 
-    STEPS = "main,from_run_value,close_request,without_config"
+    STEPS = "main,zoom_setting,from_run_value,close_request,without_config"
 
     def run_from_run_value(self):
         self.start_from_run_value()

@@ -131,6 +131,22 @@ class LinuxTest(base.Test):
             return
         raise Failure("the frame kept changing while its shape was read")
 
+    def settings_file(self):
+        home = os.environ.get("XDG_CONFIG_HOME", os.path.expanduser("~/.config"))
+        return os.path.join(home, "nuvpet", "settings")
+
+    def stored_zoom(self):
+        path = self.settings_file()
+        lines = open(path).read().splitlines() if os.path.exists(path) else []
+        return next((line[5:] for line in lines if line.startswith("Zoom=")), None)
+
+    def forget_zoom(self):
+        path = self.settings_file()
+        if os.path.exists(path):
+            lines = open(path).read().splitlines(True)
+            with open(path, "w") as f:
+                f.writelines(line for line in lines if not line.startswith("Zoom="))
+
     def throw(self):
         self.step("the pet is thrown")
         window, frame, _ = self.matched_frame()
@@ -393,7 +409,7 @@ class LinuxTest(base.Test):
         finally:
             run_.stop()
 
-    STEPS = "main,catch_polling,talk,sigterm,without_config"
+    STEPS = "main,zoom_setting,catch_polling,talk,sigterm,without_config"
 
 
 if __name__ == "__main__":
