@@ -71,6 +71,7 @@ echo "== the pet on two monitors (Xorg's dummy driver, a prefix of its own)"
 echo "== the pet at 192 DPI: at 2x (a prefix of its own with LogPixels 192)"
 (
     export NUV_WINE_DIR=$root/build/wine-dpi192
+    trap 'bash scripts/wine-env.sh stop' EXIT
     source scripts/wine-env.sh
     if ! wine reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null | grep -q 0xc0; then
         wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
