@@ -21,7 +21,6 @@ class GtkDesktop : public IDesktop {
 
     // Before the first window: takes GTK's scale as the monitors' and makes GTK draw 1:1.
     void UseDevicePixels();
-    double Scale() const { return scale_; }
 
     Monitors GetMonitors() override;
     Point GetCursorPos() override;

@@ -186,8 +186,10 @@ INT_PTR CPetShell::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == SPI_SETWORKAREA) OnDisplayChange();
             return FALSE;
         case kDpiChangedMessage:
-            // The pet's size is the core's: the size the system suggests is not taken.
-            OnDisplayChange();
+            // The pet's size is the core's: the size the system suggests is not taken. A pet
+            // carried across monitors takes the new scale where it lands.
+            desktop_.Forget();
+            if (!dialog_->dragging()) dialog_->OnDisplayChange();
             SetResult(pet, 0);
             return TRUE;
         case WM_TIMER:
