@@ -47,6 +47,7 @@ TEST(SaveComplementedFile, ReplacesTheOldFileInOneStep) {
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), Complement("new"));
     EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
+    EXPECT_EQ(env.files.DurableWrites(), 1);  // on the disk before it replaces the old one
 }
 
 TEST(SaveComplementedFile, FailureKeepsTheOldFileAndNoTemporary) {
