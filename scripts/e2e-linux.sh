@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Linux program end to end on a virtual display: builds nuvpet and pettool, packs the
 # sample pets' root and runs tests/e2e/linux/linux_e2e.py twice, without a window manager and
-# with openbox, each time with trayer as the tray host and a fake browser that records the address it gets.
+# with openbox, each time with trayer as the tray host and a fake browser that records the address it gets;
+# then once more on two monitors (Xorg's dummy driver: 1024x768 and 800x600 right of it).
 #
 #   NUV_E2E_PET_ROOT   a ready pet root; default: the sample pets' root the build packs
-#   NUV_E2E_WM         "none", "openbox" or "both" (default)
+#   NUV_E2E_WM         "none", "openbox", "both" (the two) or "monitors"; default: all three
 #   NUV_E2E_ONLY       runs to make, of main,catch_polling,talk,sigterm,without_config (default: all)
 #
 # Screenshots and the roots of the runs stay in build/e2e-linux/<wm>/.
@@ -14,6 +15,7 @@ cd "$root"
 started=$SECONDS
 
 bash scripts/deps.sh build linux
+source scripts/two-monitors.sh
 echo "== building nuvpet, pettool and the sample pets' root"
 cmake --preset native >/dev/null
 cmake --build --preset native -j2 --target nuvpet pettool petroot >/dev/null
@@ -51,10 +53,37 @@ cleanup() {
 }
 trap cleanup EXIT
 
-one_run() {
-    local wm=$1
+free_display() {
     local display=:$((70 + RANDOM % 20))
     while [ -e "/tmp/.X11-unix/X${display#:}" ]; do display=:$((70 + RANDOM % 20)); done
+    echo "$display"
+}
+
+monitors_run() {
+    start_two_monitors "$out"
+    pids+=("$two_monitors_pid")
+    echo "== the Linux program end to end on two monitors (display $DISPLAY)"
+    rm -rf "$out/monitors"
+    mkdir -p "$out/monitors"
+    local status=0
+    python3 tests/e2e/linux/linux_e2e.py --only two_monitors --exe "$exe" --root "$pet_root" \
+        --pettool "$pettool" --out "$out/monitors" || status=$?
+    if [ $status = 0 ]; then
+        echo "== the same at GDK_SCALE=2: the pet at 2x"
+        GDK_SCALE=2 python3 tests/e2e/linux/linux_e2e.py --only zoomed,two_monitors --zoom 2 \
+            --exe "$exe" --root "$pet_root" --pettool "$pettool" --out "$out/monitors-2x" ||
+            status=$?
+    fi
+    kill "$two_monitors_pid" 2>/dev/null || true
+    wait "$two_monitors_pid" 2>/dev/null || true
+    return $status
+}
+
+one_run() {
+    local wm=$1
+    [ "$wm" = monitors ] && { monitors_run; return; }
+    local display
+    display=$(free_display)
     Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     local xvfb=$!
     pids+=("$xvfb")
@@ -84,10 +113,12 @@ one_run() {
     return $status
 }
 
-case "${NUV_E2E_WM:-both}" in
+case "${NUV_E2E_WM:-all}" in
     none) runs=(none) ;;
     openbox) runs=(openbox) ;;
-    *) runs=(none openbox) ;;
+    monitors) runs=(monitors) ;;
+    both) runs=(none openbox) ;;
+    *) runs=(none openbox monitors) ;;
 esac
 for wm in "${runs[@]}"; do
     if ! one_run "$wm"; then

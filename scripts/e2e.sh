@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program end to end under Wine on a virtual display: builds NuvPet.exe and
 # MHook.dll (mingw-x64), the shell's GoogleTest suites and pettool, packs the pet root and runs
-# tests/e2e/pet_e2e.py on it. Exits non-zero on any failure.
+# tests/e2e/pet_e2e.py on it, then its drop onto a second monitor on an Xorg dummy server.
+# Exits non-zero on any failure.
 #
 #   NUV_E2E_PET_ROOT     a ready pet root; default: the sample pets' root the build packs
 #   NUV_E2E_PET_SOURCES  pet sources to pack instead (a folder with pet.manifest)
@@ -56,4 +57,29 @@ echo "== the pet end to end"
 rm -rf "$out/run"
 python3 tests/e2e/pet_e2e.py --exe "$bin/NuvPet.exe" --root "$pet_root" --pettool "$pettool" \
     --out "$out/run"
+echo "== the pet on two monitors (Xorg's dummy driver, a prefix of its own)"
+(
+    source scripts/two-monitors.sh
+    start_two_monitors "$out"
+    trap 'NUV_WINE_DIR=$root/build/wine-monitors bash scripts/wine-env.sh stop; kill $two_monitors_pid' EXIT
+    export NUV_WINE_DIR=$root/build/wine-monitors
+    source scripts/wine-env.sh
+    rm -rf "$out/monitors"
+    python3 tests/e2e/pet_e2e.py --only two_monitors --exe "$bin/NuvPet.exe" --root "$pet_root" \
+        --pettool "$pettool" --out "$out/monitors"
+)
+echo "== the pet at 192 DPI: at 2x (a prefix of its own with LogPixels 192)"
+(
+    export NUV_WINE_DIR=$root/build/wine-dpi192
+    trap 'bash scripts/wine-env.sh stop' EXIT
+    source scripts/wine-env.sh
+    if ! wine reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null | grep -q 0xc0; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+        wineserver -k  # the DPI is read as the server's programs start
+        wineserver -w
+    fi
+    rm -rf "$out/dpi192"
+    python3 tests/e2e/pet_e2e.py --only zoomed --zoom 2 --exe "$bin/NuvPet.exe" \
+        --root "$pet_root" --pettool "$pettool" --out "$out/dpi192"
+)
 echo "e2e: all passed in $((SECONDS - started)) s"

@@ -89,6 +89,7 @@ bool CPetMainDlg::StartPet() {
     // The pet starts on the primary monitor.
     zoomSetting_ = ZoomSettingOf(shell_.settings->GetString(SettingKey::kZoom));
     Monitors monitors = shell_.desktop->GetMonitors();
+    screenMonitors_ = monitors;
     zoom_.SetZoom(zoomSetting_ != kAutoZoom ? zoomSetting_
                   : monitors.empty()        ? 1
                                             : AutoZoom(monitors.front().scale));
@@ -179,15 +180,27 @@ void CPetMainDlg::OnCaptureChanged() {
 void CPetMainDlg::OnDisplayChange() {
     Guard("OnDisplayChange", [&] {
         if (!pet_ || pet_->Engine().GetActionId() == ActionId::kOuting) return;
+        bool standing = StoodOnGround();
+        screenMonitors_ = shell_.desktop->GetMonitors();
         Rect rect = ports_.window->GetRect();
         Monitors monitors = pet_->GetMonitors();
         if (monitors.empty()) return;
-        if (OnAnyMonitor(monitors, Anchor(rect))) return FollowMonitorScale();
+        // A pet on a monitor stays where it is, unless it stood on a ground that has moved.
+        if (OnAnyMonitor(monitors, Anchor(rect)) && !standing) return FollowMonitorScale();
         Monitor area = MonitorAt(monitors, Anchor(rect));
         ports_.window->Move(KeptLeft(rect.left, rect.right, area.left, area.right),
                             StandingTop(rect.Height(), area.ground));
         FollowMonitorScale();
     });
+}
+
+bool CPetMainDlg::StoodOnGround() const {
+    if (screenMonitors_.empty() || dragging_) return false;
+    Monitors before;
+    for (const Monitor& m : screenMonitors_)
+        before.push_back(ZoomDown(m, zoom_.zoom()));
+    Rect rect = ports_.window->GetRect();
+    return rect.bottom == MonitorAt(before, Anchor(rect)).ground + kGroundMargin;
 }
 
 void CPetMainDlg::ThrowOrDrop(Point p) {

@@ -88,6 +88,8 @@ class CPetMainDlg {
     void ReplacePet();
     void EndDialog();
     void ThrowOrDrop(Point release);
+    // Whether the pet stood on the ground of its monitor before the monitors changed.
+    bool StoodOnGround() const;
     // The zoom of the setting, or under Auto the zoom of the monitor at `rect` (pet pixels).
     int ChosenZoom(const Rect& rect);
     // Auto: the zoom follows the scale of the monitor the pet stands on.
@@ -102,6 +104,7 @@ class CPetMainDlg {
     CZoomedPorts zoom_;
     PetPorts ports_;  // the pet's: in pet pixels
     int zoomSetting_ = kAutoZoom;
+    Monitors screenMonitors_;  // the shell's monitors before the next display change
     std::unique_ptr<CPet> pet_;
     bool dragging_ = false;
     Point lastSample_;

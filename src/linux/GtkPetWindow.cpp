@@ -113,9 +113,16 @@ void GtkPetWindow::Move(int x, int y) {
 void GtkPetWindow::MoveResize(int x, int y, int width, int height) {
     rect_ = {x, y, x + width, y + height};
     if (!context_.petWindow) return;
-    gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
-    gtk_window_resize(GTK_WINDOW(context_.petWindow), width > 0 ? width : 1,
-                      height > 0 ? height : 1);
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    gtk_window_resize(GTK_WINDOW(context_.petWindow), width, height);
+    // A window manager keeps a window that grows (a new zoom) inside the screen, as it does a
+    // new one; a move and resize of the mapped window itself is taken as asked.
+    if (visible_) {
+        gdk_window_move_resize(gtk_widget_get_window(context_.petWindow), x, y, width, height);
+    } else {
+        gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
+    }
     windowHoldsCopy_ = false;
 }
 

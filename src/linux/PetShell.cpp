@@ -8,6 +8,7 @@ namespace nuv::gtk {
 CPetShell::CPetShell(StdFileSystem& host, IFileSystem& files)
     : context_{&host, &files},
       window_(context_),
+      desktop_(context_),
       services_(context_),
       cursors_(context_),
       hook_(context_),
@@ -35,6 +36,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.settings = &settings_;
     ports.clock = &clock_;
     ports.files = context_.files;
     // Runs that are to be compared (speed measurements) can start the pet's draws alike.
@@ -44,6 +46,7 @@ PetPorts CPetShell::Ports() {
 }
 
 int CPetShell::Run() {
+    desktop_.UseDevicePixels();
     GtkWidget* window = window_.Create();
     ConnectSignals(window);
     dialog_ = std::make_unique<CPetMainDlg>(Ports());

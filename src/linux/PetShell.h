@@ -18,6 +18,7 @@
 #include "linux/ShellContext.h"
 #include "linux/XCursors.h"
 #include "linux/XHook.h"
+#include "linux/XdgSettings.h"
 #include "ports/StdClock.h"
 
 namespace nuv::gtk {
@@ -55,6 +56,7 @@ class CPetShell {
     GtkPetWindow window_;
     GtkDesktop desktop_;
     GtkServices services_;
+    XdgSettings settings_;
     StdClock clock_;
     XCursors cursors_;
     XHook hook_;

@@ -61,8 +61,9 @@ FileReadResult MemoryFileSystem::ReadFile(const std::string& path) {
 }
 
 FileWriteResult MemoryFileSystem::WriteFile(const std::string& path, std::string_view data,
-                                            bool /*durable*/) {
+                                            bool durable) {
     FileWriteResult result;
+    durableWrites_ += durable;
     std::string key = Key(path);
     if ((result.error = CheckCreate(key))) return result;
     files_[key].clear();

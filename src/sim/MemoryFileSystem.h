@@ -35,6 +35,8 @@ class MemoryFileSystem : public IFileSystem {
     void SetLocked(const std::string& path, bool locked);
     // Every write after the next `count` succeeds fails with a full disk.
     void FailWritesAfter(int count) { writesLeft_ = count; }
+    // How many writes asked for the data to reach the disk.
+    int DurableWrites() const { return durableWrites_; }
 
   private:
     static std::string Key(std::string_view path);
@@ -49,6 +51,7 @@ class MemoryFileSystem : public IFileSystem {
     std::set<std::string> readOnly_;
     std::set<std::string> locked_;
     int writesLeft_ = -1;
+    int durableWrites_ = 0;
 };
 
 }  // namespace nuv

@@ -9,6 +9,8 @@
 namespace nuv::win32 {
 namespace {
 
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1 and later)
+
 void SetResult(HWND dialog, LRESULT result) {
     SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
 }
@@ -60,6 +62,7 @@ PetPorts CPetShell::Ports() {
     ports.balloons = &balloons_;
     ports.text = &text_;
     ports.objects = &objects_;
+    ports.settings = &settings_;
     ports.clock = &clock_;
     ports.files = context_.files;
     return ports;
@@ -134,6 +137,11 @@ void CPetShell::OnInitDialog(HWND dialog) {
     started_ = dialog_->OnInitDialog();
 }
 
+void CPetShell::OnDisplayChange() {
+    desktop_.Forget();
+    dialog_->OnDisplayChange();
+}
+
 void CPetShell::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(context_.petWindow, &paint);
@@ -172,8 +180,18 @@ INT_PTR CPetShell::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             dialog_->OnCaptureChanged();
             return FALSE;
         case WM_DISPLAYCHANGE:
-            dialog_->OnDisplayChange();
+            OnDisplayChange();
             return FALSE;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA) OnDisplayChange();
+            return FALSE;
+        case kDpiChangedMessage:
+            // The pet's size is the core's: the size the system suggests is not taken. A pet
+            // carried across monitors takes the new scale where it lands.
+            desktop_.Forget();
+            if (!dialog_->dragging()) dialog_->OnDisplayChange();
+            SetResult(pet, 0);
+            return TRUE;
         case WM_TIMER:
             dialog_->OnTimer(int(wParam));
             return TRUE;

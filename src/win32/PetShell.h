@@ -18,6 +18,7 @@
 #include "win32/Win32PetWindow.h"
 #include "win32/Win32PopupMenu.h"
 #include "win32/Win32Services.h"
+#include "win32/Win32Settings.h"
 #include "win32/Win32TextMetrics.h"
 #include "win32/Win32Tray.h"
 
@@ -38,6 +39,8 @@ class CPetShell {
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog(HWND dialog);
+    // The monitors, their DPI or the work area changed: read them again, bring the pet back.
+    void OnDisplayChange();
     void Paint();
     // The pet window's look at a message before it is dispatched; true when it is used up.
     bool PreTranslate(MSG& message);
@@ -50,6 +53,7 @@ class CPetShell {
     Win32PetWindow window_;
     Win32Desktop desktop_;
     Win32Services services_;
+    Win32Settings settings_;
     Win32Clock clock_;
     Win32Cursors cursors_;
     Win32Hook hook_;

@@ -140,13 +140,21 @@ TEST_F(Monitors3, APetOnARemovedMonitorComesBackToTheNearestGround) {
     sim.RunFor(1);
     EXPECT_EQ(sim.Window().right, kPrimary.right);
     ExpectStandingOn(kPrimary);
-    // A change that leaves the pet on a monitor does not move it.
+    // A change that leaves the pet on a monitor does not move it; one that moves the ground it
+    // stood on keeps it standing.
     Rect before = sim.Window();
     change.time = sim.desktop->Now();
     change.monitors = {kPrimary};
     sim.desktop->Post(change);
     sim.RunFor(1);
     EXPECT_EQ(sim.Window(), before);
+    const Monitor taller{0, 0, 1024, 768};  // the task bar gone
+    change.time = sim.desktop->Now();
+    change.monitors = {taller};
+    sim.desktop->Post(change);
+    sim.RunFor(1);
+    EXPECT_EQ(sim.Window().left, before.left);
+    ExpectStandingOn(taller);
 }
 
 TEST(ParseMonitors, ReadsWorkAreasScalesAndTheOldForm) {

@@ -109,6 +109,8 @@ TEST(WebAddress, OpensOnlyWebAddresses) {
         {"1.2.3.4", ""},
         {"www..org", ""},
         {".example.org", ""},
+        {"example.org.", ""},
+        {"example.org-/a", ""},
         {"www.example.org:", ""},
         {"", ""},
     };

@@ -156,8 +156,11 @@ TEST_F(BalloonWndTest, RefusesUnknownKindsAndRefusedWindows) {
     EXPECT_FALSE(unknown.Create());
     auto refusing = std::make_unique<CSimBalloonWindow>(sim);
     refusing->refuseCreate = true;
+    CSimBalloonWindow* refusedWindow = refusing.get();
     CBalloonWnd refused(owner, kLinkBalloon, "OBJ.BCF", std::move(refusing), metrics, pictures);
     EXPECT_FALSE(refused.Create());
+    refused.ShowBeside(Rect{100, 100, 200, 200});
+    EXPECT_FALSE(refusedWindow->shown);
     refused.Close();
     EXPECT_EQ(owner.closed, 0);
     EXPECT_TRUE(env.log.Contains("CBalloonWnd::Create() - 알 수 없는 말풍선 종류입니다. (3)"));
@@ -217,6 +220,8 @@ TEST_F(BalloonWndTest, MessageBalloonClosesFiveSecondsAfterCreation) {
     EXPECT_EQ(fake->drawing.runs.size(), 2u);
     EXPECT_FALSE(fake->HasTimer(CBalloonWnd::kTypingTimer));
     EXPECT_TRUE(fake->HasTimer(CBalloonWnd::kCloseTimer, 5000));
+    balloon.OnTimer(CBalloonWnd::kTypingTimer);  // a late tick of no running timer
+    EXPECT_EQ(owner.closed, 0);
     ASSERT_TRUE(Fire(CBalloonWnd::kCloseTimer));
     EXPECT_EQ(owner.closed, 1);
     EXPECT_EQ(owner.textShown, 0);

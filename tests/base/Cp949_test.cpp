@@ -30,6 +30,8 @@ TEST(Cp949, ConvertsHangulBothWays) {
                  "A",
                  &back));
     EXPECT_EQ(back, ga + "A");
+    ASSERT_TRUE(FromUtf8("\xC2\xB1", &back));  // a two-byte sequence: the plus-minus sign
+    EXPECT_EQ(back, "\xA1\xBE");
     // Every one of the 11172 modern syllables round-trips.
     for (uint16_t code = 0xAC00; code <= 0xD7A3; ++code) {
         std::string bytes = EncodeChar(code);

@@ -21,6 +21,7 @@ TEST(WriteLog, AppendsTimeStampedRecords) {
               "09:03:08 2002/11/30: [ Active Pet Number : '0' ]\r\n");
     EXPECT_EQ(env.log.messages().size(), 2u);
     EXPECT_TRUE(env.log.Contains("[ Active Pet Number : '0' ]"));
+    EXPECT_FALSE(env.log.Contains("[ Active Pet Number : '1' ]"));
 }
 
 TEST(WriteLog, StartsAnewOnlyBeyondTheLimit) {

@@ -4,16 +4,18 @@ GREEN = (0, 255, 0)
 
 
 class Sheet:
-    """Frames of `width` x `height`, `per_row` in a row, cut out of a sheet picture (Shot)."""
+    """Frames of `width` x `height`, `per_row` in a row, cut out of a sheet picture (Shot), as
+    the program shows them at `zoom`: each pixel a square of zoom x zoom."""
 
-    def __init__(self, shot, width, height, per_row, count):
-        self.shot, self.width, self.height, self.per_row = shot, width, height, per_row
-        self.count = count
+    def __init__(self, shot, width, height, per_row, count, zoom=1):
+        self.shot, self.per_row, self.count, self.zoom = shot, per_row, count, zoom
+        self.frame_width, self.frame_height = width, height
+        self.width, self.height = width * zoom, height * zoom
 
     def pixel(self, frame, x, y):
-        left = frame % self.per_row * self.width
-        top = frame // self.per_row * self.height
-        return self.shot.at(left + x, top + y)
+        left = frame % self.per_row * self.frame_width
+        top = frame // self.per_row * self.frame_height
+        return self.shot.at(left + x // self.zoom, top + y // self.zoom)
 
     def mask(self, frame):
         return tuple(self.pixel(frame, x, y) != GREEN

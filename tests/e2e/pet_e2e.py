@@ -32,6 +32,8 @@ from frames import Sheet, matching_frame, picture_matches  # noqa: E402
 from screen import Screen, Shot, run  # noqa: E402
 
 GROUND_MARGIN = 30
+# The two-monitor X server of the end-to-end scripts: Xorg's dummy driver with a second output.
+FIRST_OUTPUT, SECOND_OUTPUT, SECOND_MODE = "DUMMY0", "DUMMY1", "800x600_second"
 FIRST_NAME = "Mongsil"  # the name given on a first run
 APPLICATION = "NuvPET"  # the caption of the program's own messages
 ALREADY_RUNNING = 4  # the exit status of a second program on a running pet's root
@@ -93,17 +95,18 @@ def gdi_counts(log):
 class Pet:
     """What the test knows of the pet root: script, state, pictures."""
 
-    def __init__(self, root, pettool, out):
+    def __init__(self, root, pettool, out, zoom=1):
         config = dump(pettool, os.path.join(root, "DATA", "PET.CFG"))
         self.name = config["pets"][config["activeIndex"]]["name"]
         self.script = dump(pettool, os.path.join(root, "PETS", self.name + ".ANI"))
         self.state = dump(pettool, os.path.join(root, "DATA", self.name + ".CFG"))
         cfg = self.script["config"]
-        self.width, self.height = cfg["frameWidth"], cfg["frameHeight"]
+        width, height = cfg["frameWidth"], cfg["frameHeight"]
         self.sheet = self.picture(pettool, root, self.name + ".BCF", out)
-        per_row = max(self.sheet.width // self.width, 1)
-        count = per_row * (self.sheet.height // self.height)
-        self.frames = Sheet(self.sheet, self.width, self.height, per_row, count)
+        per_row = max(self.sheet.width // width, 1)
+        count = per_row * (self.sheet.height // height)
+        self.frames = Sheet(self.sheet, width, height, per_row, count, zoom)
+        self.width, self.height = self.frames.width, self.frames.height  # on the screen
         self.end_picture = self.picture(pettool, root, "PETEND.BCF", out)
         self.durations = {a["id"]: a["duration"] for a in self.script["actions"]}
         self.texts = {t["id"]: t["text"] for t in self.script["texts"]}
@@ -224,10 +227,25 @@ def inside_point(pet, frame):
     return best[1], best[2]
 
 
+def xrandr_monitors():
+    """The X server's monitors as (x, y, width, height), the primary one first."""
+    out = subprocess.run(["xrandr", "--listmonitors"], capture_output=True, text=True).stdout
+    found = []
+    for line in out.splitlines()[1:]:
+        m = re.search(r"(\d+)/\d+x(\d+)/\d+\+(-?\d+)\+(-?\d+)", line)
+        if m:
+            w, h, x, y = (int(v) for v in m.groups())
+            found.insert(0 if "*" in line else len(found), (x, y, w, h))
+    return found
+
+
 class Test:
     # How far the menu's corner may be from the click (a toolkit may flip it at an edge).
     menu_slack = 0
     COUNTS_GDI = True  # the program's log counts its GDI objects
+    # Wine 8 keeps the monitors it found at its start: an output switched off later sends no
+    # WM_DISPLAYCHANGE and leaves EnumDisplayMonitors as it was.
+    SEES_MONITOR_CHANGES = False
 
     def __init__(self, args):
         args.exe, args.root, args.pettool = (os.path.abspath(p) for p in
@@ -237,7 +255,8 @@ class Test:
         self.work = os.path.join(self.out, "roots")
         os.makedirs(self.work, exist_ok=True)
         self.screen = Screen(os.environ["DISPLAY"], self.out)
-        self.pet = Pet(args.root, args.pettool, self.out)
+        self.zoom = getattr(args, "zoom", 1)  # the zoom the pet is expected at
+        self.pet = Pet(args.root, args.pettool, self.out, self.zoom)
         self.summary = {}
         self.ground = None
 
@@ -273,7 +292,7 @@ class Test:
         return run_
 
     def on_ground(self, window):
-        return window.bottom == self.ground + GROUND_MARGIN
+        return window.bottom == self.ground + GROUND_MARGIN * self.zoom
 
     def run_main(self):
         root = self.main_root = fresh_copy(self.args.root, self.work, "main 루트")
@@ -638,12 +657,123 @@ class Test:
         self.matched_frame()
         print("   refused with a message; no file changed; the first runs on")
 
+    def run_two_monitors(self):
+        self.step("two monitors: the pet dropped on the second one lands on its ground")
+        monitors = xrandr_monitors()
+        check(len(monitors) == 2, f"the display does not show two monitors: {monitors}")
+        first, second = monitors
+        root = fresh_copy(self.args.root, self.work, "monitors")
+        self.clear_pointer()
+        run_ = self.start(root)
+        try:
+            self.ground = first[1] + first[3]
+            self.screen.wait_window(lambda w: self.on_ground(w), 10, "pet on the first ground")
+            self.drag_to(second[0] + second[2] // 2, second[1] + second[3] // 3)
+            self.ground = second[1] + second[3]
+            landed = self.screen.wait_window(
+                lambda w: w.width == self.pet.width and self.on_ground(w), 10,
+                f"pet on the second monitor's ground {self.ground}")
+            self.screen.shot("second-monitor")
+            for _ in range(30):  # it walks there, turning at the monitor's edges
+                w = self.pet_window()
+                check(second[0] <= w.x and w.x + w.width <= second[0] + second[2],
+                      f"{w} left the second monitor {second}")
+                time.sleep(0.1)
+            print(f"   landed at {landed.x},{landed.y} on {second}; stayed on it for 3 s")
+            if self.SEES_MONITOR_CHANGES:
+                self.monitor_removed(run_, first, second)
+        finally:
+            run_.stop()
+
+    def drag_to(self, x, y):
+        window, frame, _ = self.matched_frame()
+        px, py = inside_point(self.pet, frame)
+        self.screen.xdotool("mousemove", window.x + px, window.y + py, "mousedown", 1)
+        time.sleep(0.4)
+        dx, dy = x - window.x - px, y - window.y - py
+        for _ in range(20):
+            self.screen.xdotool("mousemove_relative", "--", dx // 20, dy // 20)
+            time.sleep(0.04)
+        time.sleep(0.3)
+        self.screen.xdotool("mouseup", 1)
+
+    def monitor_removed(self, run_, first, second):
+        self.step("the second monitor switched off: the pet comes back to the first one")
+        subprocess.run(["xrandr", "--output", SECOND_OUTPUT, "--off"], check=True)
+        try:
+            self.ground = first[1] + first[3]
+            back = self.screen.wait_window(
+                lambda w: w.width == self.pet.width and self.on_ground(w) and
+                w.x + w.width <= first[0] + first[2], 10, "pet back on the first monitor")
+            check(run_.process.poll() is None, "the program ended")
+            print(f"   back at {back.x},{back.y}")
+        finally:
+            subprocess.run(["xrandr", "--output", SECOND_OUTPUT, "--mode", SECOND_MODE,
+                            "--right-of", FIRST_OUTPUT], check=True)
+        time.sleep(1)
+        check(run_.process.poll() is None, "the program ended when the monitor came back")
+        self.pet_window()
+
+    def run_zoomed(self):
+        self.step(f"the pet at {self.zoom}x: every frame's pixels and shape scaled, dragged")
+        root = fresh_copy(self.args.root, self.work, "zoomed")
+        self.clear_pointer()
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            self.appears(run_)
+            self.shape_matches()
+            self.drag_and_drop()
+        finally:
+            run_.stop()
+
+    def run_zoom_setting(self):
+        self.step("the zoom chosen in the options submenu is kept for the next start")
+        root = fresh_copy(self.args.root, self.work, "zoom setting")
+        self.clear_pointer()
+        run_ = Run(self.args.exe, root, self.screen)
+        try:
+            self.appears(run_)
+            menu = self.open_menu()
+            self.screen.keys(*self.pet.submenu_keys(902), "End", "Up", "Return", window=menu)
+            doubled = self.wait_zoomed(2)
+            check(self.stored_zoom() == "2", f"the setting holds {self.stored_zoom()!r}")
+            run_.stop()
+            run_ = Run(self.args.exe, root, self.screen)
+            again = self.wait_zoomed(2, 20)
+            print(f"   at 2x: {doubled}; after a new start: {again}")
+        finally:
+            run_.stop()
+            self.forget_zoom()
+
+    def wait_zoomed(self, zoom, seconds=10):
+        margin = GROUND_MARGIN * zoom
+        return self.screen.wait_window(
+            lambda w: (w.width, w.height) == (self.pet.width * zoom, self.pet.height * zoom) and
+            w.bottom == self.ground + margin, seconds, f"the pet at {zoom}x on the ground")
+
+    def stored_zoom(self):
+        out = subprocess.run(["wine", "reg", "query", "HKCU\\Software\\NuvPET", "/v", "Zoom"],
+                             capture_output=True, text=True).stdout
+        m = re.search(r"Zoom\s+REG_SZ\s+(\S+)", out)
+        return m.group(1) if m else None
+
+    def forget_zoom(self):
+        subprocess.run(["wine", "reg", "delete", "HKCU\\Software\\NuvPET", "/v", "Zoom", "/f"],
+                       capture_output=True)
+
+    def shape_matches(self):
+        """Nothing more to see: a frame matched on the screenshot has its shape already (the
+        desktop shows outside it)."""
+
+    STEPS = "main,zoom_setting,from_run_value,close_request,without_config"
+
+    def run_from_run_value(self):
+        self.start_from_run_value()
+
     def main(self):
         started = time.monotonic()
-        self.run_main()
-        self.start_from_run_value()
-        self.run_close_request()
-        self.run_without_config()
+        for step in (getattr(self.args, "only", "") or self.STEPS).split(","):
+            getattr(self, "run_" + step)()
         self.summary["total_s"] = round(time.monotonic() - started, 1)
         with open(os.path.join(self.out, "summary.json"), "w") as f:
             json.dump(self.summary, f, indent=2, ensure_ascii=False)
@@ -656,6 +786,7 @@ def main(argv, test=Test, name="e2e", doc=__doc__, only=None):
         parser.add_argument(option, required=True)
     if only:
         parser.add_argument("--only", default="", help=f"runs to make: {only}")
+        parser.add_argument("--zoom", type=int, default=1, help="the zoom the pet shows at")
     args = parser.parse_args(argv[1:])
     try:
         test(args).main()
@@ -668,4 +799,4 @@ def main(argv, test=Test, name="e2e", doc=__doc__, only=None):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(main(sys.argv, only=Test.STEPS + ",two_monitors,zoomed"))

@@ -54,6 +54,7 @@ TEST_F(ComplementedFile, SaveReplacesTheOldFileInOneStep) {
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(env.files.Get(kConfig), Complement("new"));
     EXPECT_FALSE(env.files.Has(kTemporary));
+    EXPECT_EQ(env.files.DurableWrites(), 1);  // on the disk before it replaces the old one
 }
 
 TEST_F(ComplementedFile, SaveFailureKeepsTheOldFileAndNoTemporary) {

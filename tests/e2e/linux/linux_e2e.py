@@ -89,6 +89,7 @@ def talking_root(root, pettool, work):
 class LinuxTest(base.Test):
     menu_slack = 8
     COUNTS_GDI = False
+    SEES_MONITOR_CHANGES = True
 
     def __init__(self, args):
         super().__init__(args)
@@ -129,6 +130,22 @@ class LinuxTest(base.Test):
             print(f"   frame {frame}: {len(rects)} rectangles, input shape equal")
             return
         raise Failure("the frame kept changing while its shape was read")
+
+    def settings_file(self):
+        home = os.environ.get("XDG_CONFIG_HOME", os.path.expanduser("~/.config"))
+        return os.path.join(home, "nuvpet", "settings")
+
+    def stored_zoom(self):
+        path = self.settings_file()
+        lines = open(path).read().splitlines() if os.path.exists(path) else []
+        return next((line[5:] for line in lines if line.startswith("Zoom=")), None)
+
+    def forget_zoom(self):
+        path = self.settings_file()
+        if os.path.exists(path):
+            lines = open(path).read().splitlines(True)
+            with open(path, "w") as f:
+                f.writelines(line for line in lines if not line.startswith("Zoom="))
 
     def throw(self):
         self.step("the pet is thrown")
@@ -392,18 +409,9 @@ class LinuxTest(base.Test):
         finally:
             run_.stop()
 
-    def main(self):
-        started = time.monotonic()
-        steps = self.args.only.split(",") if self.args.only else [
-            "main", "catch_polling", "talk", "sigterm", "without_config"]
-        for step in steps:
-            getattr(self, "run_" + step)()
-        self.summary["total_s"] = round(time.monotonic() - started, 1)
-        with open(os.path.join(self.out, "summary.json"), "w") as f:
-            json.dump(self.summary, f, indent=2, ensure_ascii=False)
-        print(json.dumps(self.summary, indent=2, ensure_ascii=False))
+    STEPS = "main,zoom_setting,catch_polling,talk,sigterm,without_config"
 
 
 if __name__ == "__main__":
     sys.exit(base.main(sys.argv, LinuxTest, "e2e-linux", __doc__,
-                       only="main,catch_polling,talk,sigterm,without_config"))
+                       only=LinuxTest.STEPS + ",two_monitors,zoomed"))

@@ -117,15 +117,46 @@ TEST_F(PetWindowTest, TimersArriveAsTimerMessages) {
     window_.StopTimer(2);
 }
 
+// The system's monitor records as the core's monitors: the primary one first wherever the
+// system lists it, negative coordinates kept, the scale from each monitor's DPI.
+TEST(DesktopTest, MonitorRecordsBecomeMonitorsPrimaryFirst) {
+    const MonitorRecord left{{-1280, -200, 0, 824}, false, 96};
+    const MonitorRecord primary{{0, 0, 1920, 1040}, true, 144};
+    const MonitorRecord right{{1920, 0, 4480, 1400}, false, 192};
+    const MonitorRecord empty{{10, 10, 10, 900}, false, 96};
+    const Monitor leftOut{-1280, -200, 0, 824, 1.0};
+    const Monitor primaryOut{0, 0, 1920, 1040, 1.5};
+    const Monitor rightOut{1920, 0, 4480, 1400, 2.0};
+    struct Case {
+        std::vector<MonitorRecord> records;
+        Monitors expected;
+    } cases[] = {
+        {{primary}, {primaryOut}},
+        {{left, primary}, {primaryOut, leftOut}},
+        {{right, left, primary}, {primaryOut, rightOut, leftOut}},
+        {{primary, empty, right}, {primaryOut, rightOut}},
+        {{left, {{0, 0, 800, 600}, false, 0}}, {leftOut, {0, 0, 800, 600, 1.0}}},
+        {{left, primary, {{1920, 0, 2000, 80}, true, 96}},
+         {primaryOut, leftOut, {1920, 0, 2000, 80, 1.0}}},
+        {{}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ToMonitors(c.records), c.expected);
+}
+
 TEST(DesktopTest, GroundLineIsTheBottomOfTheUsableDesktop) {
     RECT area = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     Win32Desktop desktop;
     Monitors monitors = desktop.GetMonitors();
-    ASSERT_EQ(monitors.size(), 1u);
-    Monitor size = monitors.front();
+    ASSERT_EQ(monitors.size(), size_t(GetSystemMetrics(SM_CMONITORS)));
+    Monitor size = monitors.front();  // the primary one, at 0,0
+    EXPECT_EQ(size.left, area.left);
     EXPECT_EQ(size.right, area.right);
     EXPECT_EQ(size.ground, area.bottom);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(size.scale, GetDeviceCaps(screen, LOGPIXELSX) / 96.0);
+    ReleaseDC(nullptr, screen);
     desktop.SetCursorPos({123, 234});
     EXPECT_EQ(desktop.GetCursorPos(), (Point{123, 234}));
 }

@@ -13,6 +13,7 @@
 #include "win32/PetRootLock.h"
 #include "win32/Win32Cursors.h"
 #include "win32/Win32Services.h"
+#include "win32/Win32Settings.h"
 #include "win32/Win32TextMetrics.h"
 #include "win32/Win32Tray.h"
 
@@ -32,6 +33,27 @@ TEST(ServicesTest, VersionInternetAndDragSetting) {
     EXPECT_EQ(services.GetDragFullWindows(), before ? 0 : 1);
     services.SetDragFullWindows(before);
     EXPECT_EQ(services.GetDragFullWindows(), before);
+}
+
+TEST(SettingsTest, TextValuesOfTheUsersKeyAsciiOnly) {
+    const wchar_t* key = L"Software\\NuvPET Tests";
+    RegDeleteKeyW(HKEY_CURRENT_USER, key);
+    Win32Settings settings(key);
+    EXPECT_EQ(settings.GetString("Zoom"), std::nullopt);
+    EXPECT_TRUE(settings.SetString("Zoom", "2"));
+    EXPECT_TRUE(settings.SetString("Zoom", "auto"));
+    EXPECT_EQ(settings.GetString("Zoom"), "auto");
+    EXPECT_EQ(Win32Settings(key).GetString("zoom"), "auto");  // names as the registry's
+    EXPECT_FALSE(settings.SetString("Zoom", "\xB0\xA1"));
+    EXPECT_FALSE(settings.SetString("", "1"));
+    EXPECT_EQ(settings.GetString("Zoom"), "auto");
+    const DWORD number = 2;
+    HKEY handle = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_SET_VALUE, &handle), ERROR_SUCCESS);
+    RegSetValueExW(handle, L"Zoom", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
+    RegCloseKey(handle);
+    EXPECT_EQ(settings.GetString("Zoom"), std::nullopt);  // not text
+    RegDeleteKeyW(HKEY_CURRENT_USER, key);
 }
 
 TEST(CursorsTest, SavedCopiesComeBackOnceEvenAtAnUnexpectedEnd) {
