@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "formats/ComplementedFile.h"
 #include "script/PetIds.h"
 #include "support/SimHarness.h"
@@ -61,9 +63,7 @@ TEST(Commands, ExitSavesBothFilesThenShowsTheEndPictureAndEnds) {
     EXPECT_EQ(sim.report.events.size(), count);
 }
 
-TEST(Commands, AFailedSaveAtExitShowsText201AndStillEnds) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, AFailedSaveAtExitShowsText201AndStillEnds) {
     std::string state = sim.env.files.Get(".\\DATA\\CAT.CFG");
     sim.env.files.SetReadOnly(".\\DATA\\PET.CFG", true);
     sim.Input(SimInput::kCommand, CommandId::kExit);
@@ -77,9 +77,7 @@ TEST(Commands, AFailedSaveAtExitShowsText201AndStillEnds) {
     EXPECT_TRUE(sim.desktop->Ended());
 }
 
-TEST(Commands, ACloseRequestEndsWithoutSavingAndWithoutTheEndPicture) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, ACloseRequestEndsWithoutSavingAndWithoutTheEndPicture) {
     sim.RunFor(2000);
     int saves = sim.report.Count("save");
     std::string state = sim.env.files.Get(".\\DATA\\CAT.CFG");
@@ -92,9 +90,7 @@ TEST(Commands, ACloseRequestEndsWithoutSavingAndWithoutTheEndPicture) {
     EXPECT_EQ(sim.report.Count("window"), 0);
 }
 
-TEST(Commands, EscapeAndEnterNeverEndTheProgram) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, EscapeAndEnterNeverEndTheProgram) {
     sim.Input(SimInput::kKey, 0);
     sim.Input(SimInput::kKey, 1);
     EXPECT_FALSE(sim.desktop->Ended());
@@ -131,23 +127,16 @@ TEST(Commands, GameCommandsStartTheirGames) {
     }
 }
 
-TEST(Commands, OptionsToggleOnTopAndSound) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
-    sim.Input(SimInput::kCommand, CommandId::kToggleOnTop);
-    EXPECT_EQ(sim.pet().GetPetInfos().PetOnTop, 1);
-    EXPECT_TRUE(sim.desktop->TopMost());
-    sim.Input(SimInput::kCommand, CommandId::kToggleOnTop);
-    EXPECT_EQ(sim.pet().GetPetInfos().PetOnTop, 0);
-    EXPECT_FALSE(sim.desktop->TopMost());
-    sim.Input(SimInput::kCommand, CommandId::kToggleSound);
-    EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 0);
-    sim.Input(SimInput::kCommand, CommandId::kToggleSound);
-    EXPECT_EQ(sim.pet().GetPetInfos().PetOnSound, 1);
-    sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
-    EXPECT_TRUE(sim.desktop->system().StartsWithDesktop());
-    sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
-    EXPECT_FALSE(sim.desktop->system().StartsWithDesktop());
+TEST_F(StartedPet, OptionsToggleOnTopAndSound) {
+    const PetInfos& state = sim.pet().GetPetInfos();
+    for (int on : {1, 0}) {
+        sim.Input(SimInput::kCommand, CommandId::kToggleOnTop);
+        sim.Input(SimInput::kCommand, CommandId::kToggleSound);
+        sim.Input(SimInput::kCommand, CommandId::kToggleAutostart);
+        EXPECT_EQ(std::make_tuple(state.PetOnTop, sim.desktop->TopMost(), state.PetOnSound,
+                                  sim.desktop->system().StartsWithDesktop()),
+                  std::make_tuple(on, on == 1, 1 - on, on == 1));
+    }
 }
 
 TEST(Commands, ARefusedStartWithTheDesktopIsToldEitherWay) {
@@ -182,9 +171,7 @@ TEST(Commands, RenamingKeepsTheNameOnCancelAndCutsALongOne) {
     EXPECT_EQ(sim.pet().GetPetInfos().PetName, "a name of twenty-fi");
 }
 
-TEST(Commands, WithOnePetThePetChangeShowsText210) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, WithOnePetThePetChangeShowsText210) {
     sim.Input(SimInput::kCommand, CommandId::kChangePet);
     std::vector<SimEvent> messages = sim.report.Named("message");
     ASSERT_EQ(messages.size(), 1u);
@@ -293,9 +280,7 @@ TEST_F(PetChange, ACancelledChoiceOrTheActivePetChangesNothing) {
     EXPECT_EQ(sim.report.Count("message"), 0);
 }
 
-TEST(Commands, TrayRightClickOpensTheMenuAndLeftClickDoesNot) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, TrayRightClickOpensTheMenuAndLeftClickDoesNot) {
     sim.Input(SimInput::kTray, 0);
     EXPECT_EQ(sim.report.Count("menu"), 0);
     sim.Input(SimInput::kTray, 1);
@@ -303,9 +288,7 @@ TEST(Commands, TrayRightClickOpensTheMenuAndLeftClickDoesNot) {
     EXPECT_FALSE(sim.report.lastMenuItems.empty());
 }
 
-TEST(Commands, TheStrokeCursorShowsOnlyDuringStroking) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, TheStrokeCursorShowsOnlyDuringStroking) {
     EXPECT_FALSE(sim.dialog().OnSetCursor());
     sim.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_TRUE(sim.dialog().OnSetCursor());

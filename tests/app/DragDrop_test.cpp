@@ -36,6 +36,7 @@ class DragDrop : public ::testing::Test {
         Release();
     }
     int LastAction() const { return int(sim.report.Named("action").back()["id"]); }
+    Point Corner() const { return {sim.Window().left, sim.Window().top}; }
     // The window's moves on each tick until it stands on the ground (or `limit` ticks).
     std::vector<Point> StepsToGround(int periodMs, int limit = 200) {
         std::vector<Point> steps;
@@ -60,8 +61,7 @@ TEST_F(DragDrop, PickingUpStartsAction701WithTheDragCursor) {
 
     // While dragged, the pet follows the cursor and its animation runs on timer 4 only.
     CursorTo(before.left + 50 - 100, before.top + 15 - 200);
-    EXPECT_EQ(sim.Window().left, before.left - 100);
-    EXPECT_EQ(sim.Window().top, before.top - 200);
+    EXPECT_EQ(Corner(), (Point{before.left - 100, before.top - 200}));
     std::size_t events = sim.report.events.size();
     sim.RunFor(1200);
     std::vector<uint64_t> ticks;
@@ -188,8 +188,7 @@ TEST_F(DragDrop, AReleaseOffTheDesktopIsPutBackInside) {
     // Left edge off the screen, bottom far below the ground: left 0, top G - h + 30.
     DragTo(-5, 900);
     Release();
-    EXPECT_EQ(sim.Window().left, 0);
-    EXPECT_EQ(sim.Window().top, kGround - kSize + 30);
+    EXPECT_EQ(Corner(), (Point{0, kGround - kSize + 30}));
     sim.RunFor(50);
     EXPECT_EQ(sim.Window().bottom, kGround + 30);
     EXPECT_EQ(LastAction(), 100);
@@ -197,8 +196,7 @@ TEST_F(DragDrop, AReleaseOffTheDesktopIsPutBackInside) {
     // Above the desktop and past the right edge: top 0 and right at W, then it falls.
     DragTo(kWidth - 5, -40);
     Release();
-    EXPECT_EQ(sim.Window().left, kWidth - kSize);
-    EXPECT_EQ(sim.Window().top, 0);
+    EXPECT_EQ(Corner(), (Point{kWidth - kSize, 0}));
     EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kDropped);
     StepsToGround(50);
     EXPECT_EQ(sim.Window().bottom, kGround + 30);
@@ -242,8 +240,7 @@ TEST_F(DragDrop, ClicksDuringOutingsAndChaseGamesDoNotDragThePet) {
 TEST_F(DragDrop, EveryCaptureChangeCorrectsTheEdgesButOnlyADragDrops) {
     sim.desktop->window().Move(-30, 10);
     sim.dialog().OnCaptureChanged();
-    EXPECT_EQ(sim.Window().left, 0);
-    EXPECT_EQ(sim.Window().top, 10);
+    EXPECT_EQ(Corner(), (Point{0, 10}));
     EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
 }
 

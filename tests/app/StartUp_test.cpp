@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <new>
+#include <tuple>
 
 #include "formats/ComplementedFile.h"
 #include "support/SimHarness.h"
@@ -30,16 +31,13 @@ void ExpectFailedStart(SimHarness& sim) {
     EXPECT_FALSE(sim.Start());
     std::vector<SimEvent> messages = sim.report.Named("message");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].texts[0], kStartFailure);
-    EXPECT_EQ(messages[0].texts[1], "설정 오류");
+    EXPECT_EQ(messages[0].texts, (std::vector<std::string>{kStartFailure, "설정 오류"}));
     EXPECT_TRUE(sim.desktop->Ended());
     EXPECT_EQ(sim.report.Count("action"), 0);
     EXPECT_FALSE(sim.pet().IconShown());
 }
 
-TEST(StartUp, ReadsEveryFileInOrderAndLogsEachStep) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, StartReadsEveryFileInOrderAndLogsEachStep) {
     std::vector<std::string> expected = {
         "\r\n\r\nNUV Pet Start...\r\n",
         "[ Common Config File Read : '.\\DATA\\PET.CFG' ]",
@@ -57,10 +55,9 @@ TEST(StartUp, ReadsEveryFileInOrderAndLogsEachStep) {
 
     // Action 100 (with its save) happens inside the start; the tray icon follows.
     ASSERT_GE(sim.report.events.size(), 3u);
-    EXPECT_EQ(sim.report.events[0].name, "action");
-    EXPECT_EQ(sim.report.events[0]["id"], 100);
-    EXPECT_EQ(sim.report.events[0]["prev"], -1);
-    EXPECT_EQ(sim.report.events[1].name, "save");
+    const SimEvent& first = sim.report.events[0];
+    EXPECT_EQ(std::make_tuple(first.name, first["id"], first["prev"], sim.report.events[1].name),
+              std::make_tuple("action", 100, -1, "save"));
     EXPECT_EQ(sim.report.events.back().name, "start");
     EXPECT_TRUE(sim.pet().IconShown());
     EXPECT_EQ(sim.pet().Tip(), "Tiny pet");
@@ -208,8 +205,7 @@ TEST(StartUp, OnTopInTheStateMakesThePetTopmost) {
     SimHarness sim(pet);
     ASSERT_TRUE(sim.Start());
     EXPECT_TRUE(sim.desktop->TopMost());
-    TinyPet plain;
-    SimHarness other(plain);
+    SimHarness other;
     ASSERT_TRUE(other.Start());
     EXPECT_FALSE(other.desktop->TopMost());
 }
@@ -281,9 +277,7 @@ TEST(StartUp, AnExceptionInsideEndsTheProgramAsAFailedStart) {
                        "끝냅니다. (std::bad_alloc)"));
 }
 
-TEST(StartUp, RecordsTheSystemInTheUserRecord) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, StartRecordsTheSystemInTheUserRecord) {
     EXPECT_EQ(sim.pet().GetUserInfo().UserIsConnected, "True");
     EXPECT_EQ(sim.pet().GetUserInfo().UserOS, "Windows XP");
 }

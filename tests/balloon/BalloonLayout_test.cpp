@@ -28,16 +28,19 @@ Lines WithoutMarkers(const Lines& lines) {
     return out;
 }
 
-TEST(BalloonLayout, FixedMetricMeasuresHalfAndFullHeight) {
+class BalloonLayoutTest : public ::testing::Test {
+  protected:
     CSimTextMetrics metrics;
+};
+
+TEST_F(BalloonLayoutTest, FixedMetricMeasuresHalfAndFullHeight) {
     EXPECT_EQ(metrics.TextWidth("ab가", BalloonFont(kLinkBalloon, false)), 8 + 8 + 16);
     EXPECT_EQ(metrics.TextWidth("ab가", BalloonFont(kTypingBalloon, true)), 6 + 6 + 12);
     EXPECT_EQ(metrics.TextWidth("a", TextFont{13, false, false}), 6);
     EXPECT_EQ(metrics.TextWidth("\xB0", TextFont{12, false, false}), 6);  // lone lead byte
 }
 
-TEST(BalloonLayout, TypingBuildsHangulJamoByJamo) {
-    CSimTextMetrics metrics;
+TEST_F(BalloonLayoutTest, TypingBuildsHangulJamoByJamo) {
     CBalloonLayout layout(kTypingBalloon, metrics);
     layout.SetText("가각a");
     Lines seen;
@@ -48,8 +51,8 @@ TEST(BalloonLayout, TypingBuildsHangulJamoByJamo) {
     EXPECT_EQ(seen, (Lines{"ㄱ", "가", "가ㄱ", "가가", "가각", "가각a"}));
 }
 
-TEST(BalloonLayout, ALineMayReachExactly150Pixels) {
-    CSimTextMetrics metrics;  // 10 px a byte, "i" 1 px
+TEST_F(BalloonLayoutTest, ALineMayReachExactly150Pixels) {
+    // 10 px a byte, "i" 1 px
     metrics.byteWidth = 10;
     metrics.widths['i'] = 1;
     for (int kind : {kLinkBalloon, kTypingBalloon, kMessageBalloon}) {
@@ -67,8 +70,7 @@ TEST(BalloonLayout, ALineMayReachExactly150Pixels) {
     }
 }
 
-TEST(BalloonLayout, AGrownSyllableThatNoLongerFitsLeavesNoJamoBehind) {
-    CSimTextMetrics metrics;
+TEST_F(BalloonLayoutTest, AGrownSyllableThatNoLongerFitsLeavesNoJamoBehind) {
     metrics.doubleWidth = 10;
     metrics.widths['x'] = 140;
     CBalloonLayout layout(kTypingBalloon, metrics);
@@ -81,8 +83,7 @@ TEST(BalloonLayout, AGrownSyllableThatNoLongerFitsLeavesNoJamoBehind) {
     EXPECT_EQ(layout.lines(), (Lines{"x", "각"}));
 }
 
-TEST(BalloonLayout, TagsWorkInAnyLetterCase) {
-    CSimTextMetrics metrics;
+TEST_F(BalloonLayoutTest, TagsWorkInAnyLetterCase) {
     CBalloonLayout links(kLinkBalloon, metrics);
     links.SetText("a<br>b<Tab>c<link href=www.a.org>d</Link>e");
     links.LayoutLinks();
@@ -103,8 +104,7 @@ TEST(BalloonLayout, TagsWorkInAnyLetterCase) {
     EXPECT_TRUE(message.addresses().empty());
 }
 
-TEST(BalloonLayout, LinkAddressesFollowTheirMarkers) {
-    CSimTextMetrics metrics;
+TEST_F(BalloonLayoutTest, LinkAddressesFollowTheirMarkers) {
     // A link without text gets no marker and so no address; the next link keeps its own.
     CBalloonLayout links(kLinkBalloon, metrics);
     links.SetText("<LINK=a.org></LINK>x<LINK=b.org>y</LINK>");
@@ -119,8 +119,7 @@ TEST(BalloonLayout, LinkAddressesFollowTheirMarkers) {
     EXPECT_EQ(typing.lines(), (Lines{"<;LNK>가<LNK;>b", "d"}));
 }
 
-TEST(BalloonLayout, TypingKeepsTheLastSevenLines) {
-    CSimTextMetrics metrics;
+TEST_F(BalloonLayoutTest, TypingKeepsTheLastSevenLines) {
     CBalloonLayout layout(kTypingBalloon, metrics);
     layout.SetText("<LINK=www.a.org>1</LINK><BR>2<BR>3<BR>4<BR>5<BR>6<BR>7<BR>8 and more");
     TypeAll(&layout);
@@ -131,8 +130,8 @@ TEST(BalloonLayout, TypingKeepsTheLastSevenLines) {
     EXPECT_TRUE(layout.scrolledLinkOpen());
 }
 
-TEST(BalloonLayout, WrappedTypingScrollsLikeBrokenLines) {
-    CSimTextMetrics metrics;  // 25 letters to a line in a typing balloon
+TEST_F(BalloonLayoutTest, WrappedTypingScrollsLikeBrokenLines) {
+    // 25 letters to a line in a typing balloon
     std::string text;
     Lines expected;
     for (char c = 'a'; c < 'a' + 8; ++c) {
@@ -145,8 +144,7 @@ TEST(BalloonLayout, WrappedTypingScrollsLikeBrokenLines) {
     EXPECT_EQ(layout.lines(), expected);
 }
 
-TEST(BalloonLayout, MalformedMarkupNeverReadsPastTheText) {
-    CSimTextMetrics metrics;
+TEST_F(BalloonLayoutTest, MalformedMarkupNeverReadsPastTheText) {
     const char* texts[] = {"",
                            "<",
                            "<LINK",

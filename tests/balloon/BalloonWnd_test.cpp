@@ -71,11 +71,15 @@ class BalloonWndTest : public ::testing::Test {
   protected:
     BalloonWndTest() { pictures.files[".\\PETS\\OBJ.BCF"] = ObjectPicture(); }
 
-    CBalloonWnd& Open(int kind, const std::string& text) {
+    // A balloon in a new simulated window, not created yet.
+    void Make(IBalloonOwner& by, int kind, ITextMetrics& measure) {
         auto window = std::make_unique<CSimBalloonWindow>(sim);
         fake = window.get();
-        balloon = std::make_unique<CBalloonWnd>(owner, kind, "OBJ.BCF", std::move(window), metrics,
+        balloon = std::make_unique<CBalloonWnd>(by, kind, "OBJ.BCF", std::move(window), measure,
                                                 pictures);
+    }
+    CBalloonWnd& Open(int kind, const std::string& text) {
+        Make(owner, kind, metrics);
         balloon->SetText(text);
         EXPECT_TRUE(balloon->Create());
         return *balloon;
@@ -251,10 +255,7 @@ TEST_F(BalloonWndTest, TheOwnerMayDeleteTheBalloonWhenItCloses) {
         }
     } deleting;
     deleting.held = &balloon;
-    auto window = std::make_unique<CSimBalloonWindow>(sim);
-    fake = window.get();
-    balloon = std::make_unique<CBalloonWnd>(deleting, kMessageBalloon, "OBJ.BCF", std::move(window),
-                                            metrics, pictures);
+    Make(deleting, kMessageBalloon, metrics);
     ASSERT_TRUE(balloon->Create());
     balloon->OnTimer(CBalloonWnd::kCloseTimer);
     EXPECT_EQ(deleting.closed, 1);
@@ -353,10 +354,7 @@ class ThrowingMetrics : public ITextMetrics {
 
 TEST_F(BalloonWndTest, AnExceptionInsideAnEventClosesTheBalloon) {
     ThrowingMetrics throwing;
-    auto window = std::make_unique<CSimBalloonWindow>(sim);
-    fake = window.get();
-    balloon = std::make_unique<CBalloonWnd>(owner, kTypingBalloon, "OBJ.BCF", std::move(window),
-                                            throwing, pictures);
+    Make(owner, kTypingBalloon, throwing);
     balloon->SetText("typing");
     ASSERT_TRUE(balloon->Create());
     balloon->OnTimer(CBalloonWnd::kTypingTimer);

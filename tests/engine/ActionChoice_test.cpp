@@ -34,9 +34,7 @@ TinyPet RangesPet() {
     return pet;
 }
 
-TEST(NeedFlags, FollowTheSumAndEachCounter) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, NeedFlagsFollowTheSumAndEachCounter) {
     CPet& pet = sim.pet();
     struct Case {
         int s0, s1, s2, s3, flags;
@@ -149,18 +147,15 @@ class ActionEffects : public ::testing::Test {
 TEST_F(ActionEffects, CountersStayWithinZeroAndStatMax) {
     SetCounters(sim.pet(), 9990, 5, 10000, 0);
     int flags = sim.pet().Engine().ApplyActionEffects(Effects(100, -100, 1, -1, 0));
-    EXPECT_EQ(state().PetS0, 10000);
-    EXPECT_EQ(state().PetS1, 0);
-    EXPECT_EQ(state().PetS2, 10000);
-    EXPECT_EQ(state().PetS3, 0);
+    const PetInfos& s = state();
+    EXPECT_EQ((std::vector<int>{s.PetS0, s.PetS1, s.PetS2, s.PetS3}),
+              (std::vector<int>{10000, 0, 10000, 0}));
     EXPECT_EQ(flags, 32);  // the flags after the change
     // Extreme values in the state file or the script do not wrap around.
     SetCounters(sim.pet(), 2147483647, -2147483647, 0, 0);
     state().PetPoint = 2147483647;
     sim.pet().Engine().ApplyActionEffects(Effects(2147483647, -2147483647, 0, 0, 2147483647));
-    EXPECT_EQ(state().PetS0, 10000);
-    EXPECT_EQ(state().PetS1, 0);
-    EXPECT_EQ(state().PetPoint, 1000);
+    EXPECT_EQ((std::vector<int>{s.PetS0, s.PetS1, s.PetPoint}), (std::vector<int>{10000, 0, 1000}));
 }
 
 TEST_F(ActionEffects, PointsStayWithinTheLevelAndTheLastThreshold) {
@@ -239,9 +234,8 @@ TEST_F(ActionEffects, EveryChangeIsSavedAndReadBack) {
     CPetInfo saved;
     ASSERT_TRUE(saved.LoadPetStateFile(sim.env.files, ".\\DATA\\CAT.CFG"));
     ASSERT_TRUE(saved.SetPetInfosPart());
-    EXPECT_EQ(saved.GetPetInfos().PetS0, 1235);
-    EXPECT_EQ(saved.GetPetInfos().PetS3, 4568);
-    EXPECT_EQ(saved.GetPetInfos().PetPoint, 43);
+    const PetInfos& s = saved.GetPetInfos();
+    EXPECT_EQ((std::vector<int>{s.PetS0, s.PetS3, s.PetPoint}), (std::vector<int>{1235, 4568, 43}));
 }
 
 TEST(ActionStart, CursorGamesReplaceTheCursorsInsteadOfApplyingEffects) {

@@ -81,9 +81,7 @@ TEST(AnimationPlayer, DrawFrameBeforeTheFirstTickShowsTheFirstFrame) {
     EXPECT_EQ(sim.pet().Engine().FrameSource(), (Rect{140, 0, 160, 20}));
 }
 
-TEST(AnimationPlayer, ReplacedSequencesComeBackAsTheyWere) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, ReplacedSequencesComeBackAsTheyWere) {
     CPet& pet = sim.pet();
     pet.Engine().PlaySequence({13});
     EXPECT_EQ(pet.Engine().curAnim()->id, 13);
@@ -186,9 +184,7 @@ TEST(AnimationPlayer, AFrameOutsideTheTableKeepsTheLastShape) {
     EXPECT_TRUE(sim.pet().Engine().FrameSource().IsEmpty());
 }
 
-TEST(AnimationPlayer, AMissingActionFallsBackTo100) {
-    SimHarness sim;
-    ASSERT_TRUE(sim.Start());
+TEST_F(StartedPet, AMissingActionFallsBackTo100) {
     EXPECT_EQ(sim.pet().Engine().StartAction(4321, true, false), 100);
     EXPECT_EQ(sim.pet().Engine().GetActionId(), ActionId::kFirst);
     EXPECT_EQ(sim.report.Named("action").back()["id"], 100);

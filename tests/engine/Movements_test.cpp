@@ -75,9 +75,7 @@ TEST_F(Movements, WalksAndRunsTurnAtTheEdgeIntoTheirMirroredAction) {
         EXPECT_EQ(places[3].x, c.edge) << c.id;
         EXPECT_EQ(LastAction()["id"], c.turned);
         EXPECT_EQ(LastAction()["prev"], c.id);
-        Point after = Ticks(1)[0];
-        EXPECT_EQ(after.x, c.after) << c.id;
-        EXPECT_EQ(after.y, kStand) << c.id;
+        EXPECT_EQ(Ticks(1)[0], (Point{c.after, kStand})) << c.id;
     }
 }
 

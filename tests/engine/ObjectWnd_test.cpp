@@ -70,8 +70,7 @@ TEST_F(ObjectWndTest, ObjectIsPlacedCutAndShapedByItsTransparentColour) {
     EXPECT_EQ(log.places, 1);
     EXPECT_EQ(log.position, (Point{7, 700}));
     EXPECT_EQ(log.size, (Size{20, 10}));
-    ASSERT_EQ(log.picture.width(), 20);
-    ASSERT_EQ(log.picture.height(), 10);
+    ASSERT_EQ((Size{log.picture.width(), log.picture.height()}), (Size{20, 10}));
     EXPECT_EQ(log.picture.At(0, 0), kRed);
     EXPECT_EQ(log.shape.Area(), 20 * 10 - 1);  // the green pixel is cut away
     EXPECT_FALSE(log.shape.Contains(5, 5));

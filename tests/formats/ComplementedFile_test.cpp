@@ -8,22 +8,31 @@ namespace nuv {
 namespace {
 
 const char kPath[] = ".\\DATA\\X.CFG";
+const char kConfig[] = ".\\DATA\\PET.CFG";
+const char kTemporary[] = ".\\DATA\\PET.CFG.TMP";
 
-TEST(ReadScriptFile, UndoesTheComplement) {
+class ComplementedFile : public ::testing::Test {
+  protected:
+    // Saves "new" over the old PET.CFG, which must fail at `step` with `error`.
+    void SaveNewFails(SaveResult::Step step, uint32_t error) {
+        SaveResult result = SaveComplementedFile(env.files, kTemporary, kConfig, "new");
+        EXPECT_EQ(result.step, step);
+        EXPECT_EQ(result.error, error);
+        EXPECT_FALSE(env.files.Has(kTemporary));
+    }
+
     test::MemoryEnv env;
+};
+
+TEST_F(ComplementedFile, ReadUndoesTheComplementUpToAByteFF) {
     env.files.Put(kPath, Complement("[Pet Infos]\r\nPetNo;1"));
     EXPECT_EQ(ReadScriptFile(env.files, kPath), "[Pet Infos]\r\nPetNo;1");
     EXPECT_TRUE(env.log.messages().empty());
-}
-
-TEST(ReadScriptFile, TextEndsAtAByteFF) {
-    test::MemoryEnv env;
     env.files.Put(kPath, Complement(std::string("ab\0cd", 5)));
     EXPECT_EQ(ReadScriptFile(env.files, kPath), "ab");
 }
 
-TEST(ReadScriptFile, LogsEachFailure) {
-    test::MemoryEnv env;
+TEST_F(ComplementedFile, ReadLogsEachFailure) {
     EXPECT_EQ(ReadScriptFile(env.files, kPath), "");
     EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일을 열 수 없습니다."));
 
@@ -39,42 +48,28 @@ TEST(ReadScriptFile, LogsEachFailure) {
     EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\DATA\\X.CFG 파일을 열 수 없습니다."));
 }
 
-TEST(SaveComplementedFile, ReplacesTheOldFileInOneStep) {
-    test::MemoryEnv env;
-    env.files.Put(".\\DATA\\PET.CFG", "old");
-    SaveResult result =
-        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
+TEST_F(ComplementedFile, SaveReplacesTheOldFileInOneStep) {
+    env.files.Put(kConfig, "old");
+    SaveResult result = SaveComplementedFile(env.files, kTemporary, kConfig, "new");
     EXPECT_TRUE(result.ok());
-    EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), Complement("new"));
-    EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
+    EXPECT_EQ(env.files.Get(kConfig), Complement("new"));
+    EXPECT_FALSE(env.files.Has(kTemporary));
     EXPECT_EQ(env.files.DurableWrites(), 1);  // on the disk before it replaces the old one
 }
 
-TEST(SaveComplementedFile, FailureKeepsTheOldFileAndNoTemporary) {
-    test::MemoryEnv env;
-    env.files.Put(".\\DATA\\PET.CFG", "old");
+TEST_F(ComplementedFile, SaveFailureKeepsTheOldFileAndNoTemporary) {
+    env.files.Put(kConfig, "old");
     env.files.FailWritesAfter(0);
-    SaveResult full =
-        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
-    EXPECT_EQ(full.step, SaveResult::kWriteFailed);
-    EXPECT_EQ(full.error, kErrorDiskFull);
-    EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "old");
-    EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
+    SaveNewFails(SaveResult::kWriteFailed, kErrorDiskFull);
+    EXPECT_EQ(env.files.Get(kConfig), "old");
 
     env.files.FailWritesAfter(-1);
-    env.files.SetReadOnly(".\\DATA\\PET.CFG", true);
-    SaveResult readOnly =
-        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
-    EXPECT_EQ(readOnly.step, SaveResult::kReplaceFailed);
-    EXPECT_EQ(readOnly.error, kErrorAccessDenied);
-    EXPECT_EQ(env.files.Get(".\\DATA\\PET.CFG"), "old");
-    EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
+    env.files.SetReadOnly(kConfig, true);
+    SaveNewFails(SaveResult::kReplaceFailed, kErrorAccessDenied);
+    EXPECT_EQ(env.files.Get(kConfig), "old");
 
     env.files.RemoveFolder("DATA");
-    SaveResult noFolder =
-        SaveComplementedFile(env.files, ".\\DATA\\PET.CFG.TMP", ".\\DATA\\PET.CFG", "new");
-    EXPECT_EQ(noFolder.step, SaveResult::kCreateFailed);
-    EXPECT_EQ(noFolder.error, kErrorPathNotFound);
+    SaveNewFails(SaveResult::kCreateFailed, kErrorPathNotFound);
 }
 
 }  // namespace

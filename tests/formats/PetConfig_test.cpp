@@ -13,23 +13,29 @@ namespace {
 
 using test::Crlf;
 
-const char kUserSection[] =
+const std::string kUserSection =
     "[User Info]\nUserName;홍길동\nUserSex;남\nUserBirthDate;19800101\nUserLoginID;gildong\n"
     "UserLoginPasswd;secret\nUseremail;gildong@example.com\nUserIsConnected;True\n"
     "UserOS;Windows XP\nUserPoint;120\nUserLevel;2\nUserGold;50\nUser1;1\nUser2;2\nUser3;3\n"
     "User4;4\nUser5;5\n";
 
-// Stores `text` (with "\n" for CR LF) as PET.CFG and reads it as the start-up does.
-bool ReadConfig(test::MemoryEnv& env, CPetConfig& config, const std::string& text) {
-    env.files.Put(kPetConfigPath, Complement(Crlf(text)));
-    return config.LoadCommonConfigFile(env.files, kPetConfigPath) && config.SetUserInfoPart() &&
-           config.SetPetsInfoPart();
-}
+class CommonConfig : public ::testing::Test {
+  protected:
+    // Stores `text` (with "\n" for CR LF) as PET.CFG and reads it as the start-up does.
+    bool ReadConfig(const std::string& text) {
+        env.files.Put(kPetConfigPath, Complement(Crlf(text)));
+        return config.LoadCommonConfigFile(env.files, kPetConfigPath) && config.SetUserInfoPart() &&
+               config.SetPetsInfoPart();
+    }
+    // The same with the user section and then `pets`.
+    bool ReadPets(const std::string& pets) { return ReadConfig(kUserSection + pets); }
 
-TEST(SetUserInfoPart, ReadsEveryKeyButTheTwoRefreshedAtStart) {
     test::MemoryEnv env;
     CPetConfig config;
-    ASSERT_TRUE(ReadConfig(env, config, std::string(kUserSection) + "\n[Pets Info]\nPsNum;0\n"));
+};
+
+TEST_F(CommonConfig, ReadsEveryKeyButTheTwoRefreshedAtStart) {
+    ASSERT_TRUE(ReadPets("\n[Pets Info]\nPsNum;0\n"));
     const UserInfo& u = config.GetUserInfo();
     EXPECT_EQ(std::tie(u.UserName, u.UserSex, u.UserBirthDate, u.UserLoginID, u.UserLoginPasswd,
                        u.Useremail, u.UserIsConnected, u.UserOS),
@@ -39,78 +45,55 @@ TEST(SetUserInfoPart, ReadsEveryKeyButTheTwoRefreshedAtStart) {
               std::make_tuple(120, 2, 50, 1, 5));
 }
 
-TEST(SetUserInfoPart, CutsLongTextsToTheirWidth) {
-    test::MemoryEnv env;
-    CPetConfig config;
-    ASSERT_TRUE(
-        ReadConfig(env, config,
-                   "[User Info]\nUserName;" + std::string(30, 'n') +
-                       "\nUserSex;\xBF\xA9\xC0\xDA\xBE\xC6\xC0\xCC\n[Pets Info]\nPsNum;0\n"));
+TEST_F(CommonConfig, CutsLongTextsToTheirWidth) {
+    ASSERT_TRUE(ReadConfig("[User Info]\nUserName;" + std::string(30, 'n') +
+                           "\nUserSex;\xBF\xA9\xC0\xDA\xBE\xC6\xC0\xCC\n[Pets Info]\nPsNum;0\n"));
     EXPECT_EQ(config.GetUserInfo().UserName, std::string(19, 'n'));
     EXPECT_EQ(config.GetUserInfo().UserSex,
               "\xBF\xA9\xC0\xDA");  // 여자: five bytes hold two characters
 }
 
-TEST(SetPetsInfoPart, ReadsTheAnnouncedLinesOnly) {
-    test::MemoryEnv env;
-    CPetConfig config;
-    ASSERT_TRUE(ReadConfig(env, config,
-                           std::string(kUserSection) +
-                               "[Pets Info]\nPsNum;4\nPs(1,NABI,CAT,False)\n"
-                               "Pet(2,DOG,X,True)\nps( 3 , MOMO , DOG , True )\n"
-                               "Ps(4,BIRD,X,False\nPs(5,LATE,X,True)\n"));
+TEST_F(CommonConfig, ReadsTheAnnouncedLinesOnly) {
+    ASSERT_TRUE(
+        ReadPets("[Pets Info]\nPsNum;4\nPs(1,NABI,CAT,False)\n"
+                 "Pet(2,DOG,X,True)\nps( 3 , MOMO , DOG , True )\n"
+                 "Ps(4,BIRD,X,False\nPs(5,LATE,X,True)\n"));
     const PetsList& pets = config.GetPetsList();
     EXPECT_EQ(pets.PsNum, 4);
     ASSERT_EQ(pets.entries.size(), 2u);
-    EXPECT_EQ(pets.entries[0].number, 1);
-    EXPECT_EQ(pets.entries[0].name, "NABI");
-    EXPECT_EQ(pets.entries[0].second, "CAT");
-    EXPECT_EQ(pets.entries[1].number, 3);
-    EXPECT_EQ(pets.entries[1].name, "MOMO");
-    EXPECT_EQ(pets.entries[1].active, "True");
+    const auto& first = pets.entries[0];
+    const auto& second = pets.entries[1];
+    EXPECT_EQ(
+        std::tie(first.number, first.name, first.second, second.number, second.name, second.active),
+        std::make_tuple(1, "NABI", "CAT", 3, "MOMO", "True"));
     EXPECT_EQ(config.FindActivePet(), 1);
 }
 
-TEST(FindActivePet, MarksInAnyCase) {
+TEST_F(CommonConfig, ActiveMarksAreReadInAnyCase) {
     for (const char* mark : {"TRUE", "true", "True", " True"}) {
-        test::MemoryEnv env;
-        CPetConfig config;
-        ASSERT_TRUE(ReadConfig(env, config,
-                               std::string(kUserSection) +
-                                   "[Pets Info]\nPsNum;2\n"
-                                   "Ps(1,A,A,False)\nPs(2,B,B," +
-                                   mark + ")\n"));
+        ASSERT_TRUE(ReadPets("[Pets Info]\nPsNum;2\nPs(1,A,A,False)\nPs(2,B,B," +
+                             std::string(mark) + ")\n"));
         EXPECT_EQ(config.FindActivePet(), 1) << mark;
     }
-    test::MemoryEnv env;
-    CPetConfig config;
-    ASSERT_TRUE(ReadConfig(env, config,
-                           std::string(kUserSection) + "[Pets Info]\nPsNum;1\nPs(1,A,A,Yes)\n"));
+    ASSERT_TRUE(ReadPets("[Pets Info]\nPsNum;1\nPs(1,A,A,Yes)\n"));
     EXPECT_EQ(config.FindActivePet(), -1);
 }
 
-TEST(CommonConfigReaders, ReportMissingTextAndSections) {
-    test::MemoryEnv env;
-    CPetConfig config;
+TEST_F(CommonConfig, ReportMissingTextAndSections) {
     EXPECT_FALSE(config.SetUserInfoPart());
     EXPECT_TRUE(env.log.Contains("SetUserInfoPart() - 파일버퍼의 내용이 없습니다."));
     EXPECT_FALSE(config.SetPetsInfoPart());
     EXPECT_TRUE(env.log.Contains("SetPetInfoPart() - 파일버퍼의 내용이 없습니다."));
 
-    EXPECT_FALSE(ReadConfig(env, config, "[Pets Info]\nPsNum;0\n"));
+    EXPECT_FALSE(ReadConfig("[Pets Info]\nPsNum;0\n"));
     EXPECT_TRUE(env.log.Contains("SetUserInfoPart() - 카테고리 '[USER INFO]'의 내용이 없습니다."));
 
-    EXPECT_FALSE(ReadConfig(env, config, kUserSection));
+    EXPECT_FALSE(ReadConfig(kUserSection));
     EXPECT_TRUE(env.log.Contains("SetPetsInfoPart() - 카테고리 '[PETS INFO]'의 내용이 없습니다."));
 }
 
-TEST(SavePetConfig, WritesTheFileExactly) {
-    test::MemoryEnv env;
-    CPetConfig config;
-    ASSERT_TRUE(
-        ReadConfig(env, config,
-                   std::string(kUserSection) +
-                       "[Pets Info]\nPsNum;3\nPs(1,NABI,CAT,True)\nPs(2,MOMO,DOG,False)\n"));
+TEST_F(CommonConfig, SaveWritesTheFileExactly) {
+    ASSERT_TRUE(ReadPets("[Pets Info]\nPsNum;3\nPs(1,NABI,CAT,True)\nPs(2,MOMO,DOG,False)\n"));
     config.GetUserInfo().UserIsConnected = "False";
     config.GetUserInfo().UserOS = "Windows XP";
     ASSERT_TRUE(config.SavePetConfig(env.files));
@@ -124,9 +107,7 @@ TEST(SavePetConfig, WritesTheFileExactly) {
     EXPECT_FALSE(env.files.Has(".\\DATA\\PET.CFG.TMP"));
 }
 
-TEST(SavePetConfig, ReadsBackTheSameBytes) {
-    test::MemoryEnv env;
-    CPetConfig config;
+TEST_F(CommonConfig, SaveReadsBackTheSameBytes) {
     config.GetUserInfo().UserName = "홍길동";
     config.GetUserInfo().UserGold = -3;
     config.GetUserInfo().User3 = 33;
@@ -147,9 +128,7 @@ TEST(SavePetConfig, ReadsBackTheSameBytes) {
 }
 
 // The old file is kept by the save itself (see SaveComplementedFile).
-TEST(SavePetConfig, EachFailedStepIsLogged) {
-    test::MemoryEnv env;
-    CPetConfig config;
+TEST_F(CommonConfig, SaveLogsEachFailedStep) {
     env.files.SetReadOnly(".\\DATA\\PET.CFG.TMP", true);
     EXPECT_FALSE(config.SavePetConfig(env.files));
     EXPECT_TRUE(env.log.Contains("SavePetConfig() - .\\DATA\\PET.CFG.TMP 파일을 열 수 없습니다."));
@@ -161,11 +140,8 @@ TEST(SavePetConfig, EachFailedStepIsLogged) {
         "SavePetConfig() - .\\DATA\\PET.CFG.TMP 파일에 쓸 수 없습니다. Error = 112"));
 }
 
-TEST(CommonConfigState, ClearingEmptiesRecordListAndText) {
-    test::MemoryEnv env;
-    CPetConfig config;
-    ASSERT_TRUE(ReadConfig(env, config,
-                           std::string(kUserSection) + "[Pets Info]\nPsNum;1\nPs(1,A,A,True)\n"));
+TEST_F(CommonConfig, ClearingEmptiesRecordListAndText) {
+    ASSERT_TRUE(ReadPets("[Pets Info]\nPsNum;1\nPs(1,A,A,True)\n"));
     config.ResetPetConfig();
     EXPECT_TRUE(config.ConfigText().empty());
     EXPECT_TRUE(config.GetUserInfo().UserName.empty());
@@ -173,12 +149,8 @@ TEST(CommonConfigState, ClearingEmptiesRecordListAndText) {
     EXPECT_TRUE(config.GetPetsList().entries.empty());
 }
 
-TEST(SetPetsInfoPart, AHugeCountReadsOnlyTheLinesThere) {
-    test::MemoryEnv env;
-    CPetConfig config;
-    ASSERT_TRUE(
-        ReadConfig(env, config,
-                   std::string(kUserSection) + "[Pets Info]\nPsNum;2000000000\nPs(1,A,A,True)\n"));
+TEST_F(CommonConfig, AHugeCountReadsOnlyTheLinesThere) {
+    ASSERT_TRUE(ReadPets("[Pets Info]\nPsNum;2000000000\nPs(1,A,A,True)\n"));
     EXPECT_EQ(config.GetPetsList().PsNum, 2000000000);
     EXPECT_EQ(config.GetPetsList().entries.size(), 1u);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "formats/ComplementedFile.h"
 #include "script/ScriptFixture.h"
 #include "support/TestEnv.h"
@@ -14,7 +16,7 @@ using test::Crlf;
 const char kStatePath[] = ".\\DATA\\CAT.CFG";
 
 // Stores `text` (with "\n" for CR LF) complemented, loads it and reads the record.
-bool ReadState(test::MemoryEnv& env, CPetInfo& info, const std::string& text) {
+bool ReadStateInto(test::MemoryEnv& env, CPetInfo& info, const std::string& text) {
     env.files.Put(kStatePath, Complement(Crlf(text)));
     return info.LoadPetStateFile(env.files, kStatePath) && info.SetPetInfosPart();
 }
@@ -39,10 +41,16 @@ PetInfos SampleInfos() {
     return p;
 }
 
-TEST(SaveConfigData, WritesTheStateFileExactly) {
+class PetState : public ::testing::Test {
+  protected:
+    bool ReadState(const std::string& text) { return ReadStateInto(env, info, text); }
+
     test::MemoryEnv env;
-    env.clock.SetStart({2003, 1, 2, 14, 5, 59});
     CPetInfo info;
+};
+
+TEST_F(PetState, SaveWritesTheStateFileExactly) {
+    env.clock.SetStart({2003, 1, 2, 14, 5, 59});
     info.GetPetInfos() = SampleInfos();
     env.clock.SetTicks(1500);
     ASSERT_TRUE(info.SaveConfigData(env.files, env.clock, 1000));
@@ -56,9 +64,7 @@ TEST(SaveConfigData, WritesTheStateFileExactly) {
     EXPECT_EQ(info.GetPetInfos().PetPeedTime, 3000000000u);  // the record is unchanged
 }
 
-TEST(SaveConfigData, ReadsBackEveryValue) {
-    test::MemoryEnv env;
-    CPetInfo info;
+TEST_F(PetState, SaveReadsBackEveryValue) {
     info.GetPetInfos() = SampleInfos();
     env.clock.SetTicks(10);
     ASSERT_TRUE(
@@ -78,58 +84,47 @@ TEST(SaveConfigData, ReadsBackEveryValue) {
     EXPECT_EQ(env.files.Get(kStatePath), saved);
 }
 
-TEST(SetPetInfosPart, KeysInAnyCaseButNotWithBlanks) {
-    test::MemoryEnv env;
-    CPetInfo info;
-    ASSERT_TRUE(ReadState(env, info,
-                          "[pet infos]\npetlevel;3\nPetScore ;9\nPetGold;\t4 // gold\n"
-                          "Unknown;1\nPetPoint;1\nPetPoint;2\n"));
-    EXPECT_EQ(info.GetPetInfos().PetLevel, 3);
-    EXPECT_EQ(info.GetPetInfos().PetScore, 0);
-    EXPECT_EQ(info.GetPetInfos().PetGold, 4);
-    EXPECT_EQ(info.GetPetInfos().PetPoint, 2);  // the later line wins
+TEST_F(PetState, ReadKeysInAnyCaseButNotWithBlanks) {
+    ASSERT_TRUE(
+        ReadState("[pet infos]\npetlevel;3\nPetScore ;9\nPetGold;\t4 // gold\n"
+                  "Unknown;1\nPetPoint;1\nPetPoint;2\n"));
+    const PetInfos& p = info.GetPetInfos();
+    // The later of two lines wins.
+    EXPECT_EQ(std::tie(p.PetLevel, p.PetScore, p.PetGold, p.PetPoint), std::make_tuple(3, 0, 4, 2));
 }
 
-TEST(SetPetInfosPart, CutsTextsAndLimitsThePeedTime) {
-    test::MemoryEnv env;
-    CPetInfo info;
-    ASSERT_TRUE(ReadState(env, info,
-                          "[Pet Infos]\nPetName; abcdefghijklmnopqrstuvwxy \n"
-                          "PetType;abcdefgh\xB0\xED\nPetPeedTime;5000000000\n"));
+TEST_F(PetState, ReadCutsTextsAndLimitsThePeedTime) {
+    ASSERT_TRUE(
+        ReadState("[Pet Infos]\nPetName; abcdefghijklmnopqrstuvwxy \n"
+                  "PetType;abcdefgh\xB0\xED\nPetPeedTime;5000000000\n"));
     EXPECT_EQ(info.GetPetInfos().PetName, "abcdefghijklmnopqrs");
     EXPECT_EQ(info.GetPetInfos().PetType, "abcdefgh");  // never half a character
     EXPECT_EQ(info.GetPetInfos().PetPeedTime, 4294967295u);
 
-    ASSERT_TRUE(ReadState(env, info, "[Pet Infos]\nPetPeedTime;-1\n"));
+    ASSERT_TRUE(ReadState("[Pet Infos]\nPetPeedTime;-1\n"));
     EXPECT_EQ(info.GetPetInfos().PetPeedTime, 4294967295u);
 }
 
-TEST(SetPetInfosPart, EmptyTextFailsAndAMissingSectionSetsNothing) {
-    test::MemoryEnv env;
-    CPetInfo info;
+TEST_F(PetState, ReadEmptyTextFailsAndAMissingSectionSetsNothing) {
     EXPECT_FALSE(info.LoadPetStateFile(env.files, kStatePath));
     EXPECT_FALSE(info.SetPetInfosPart());
     EXPECT_TRUE(env.log.Contains("SetPetInfosPart() - 파일버퍼의 내용이 없습니다."));
 
     info.GetPetInfos().PetLevel = 9;
-    EXPECT_TRUE(ReadState(env, info, "[Other]\nPetLevel;3\n"));
+    EXPECT_TRUE(ReadState("[Other]\nPetLevel;3\n"));
     EXPECT_EQ(info.GetPetInfos().PetLevel, 0);
 
     info.ResetPetInfos();
     EXPECT_TRUE(info.StateText().empty());
 }
 
-TEST(SaveConfigData, AnEmptyTypeSavesToDotCfg) {
-    test::MemoryEnv env;
-    CPetInfo info;
+TEST_F(PetState, SaveAnEmptyTypeSavesToDotCfg) {
     EXPECT_TRUE(info.SaveConfigData(env.files, env.clock, 0));
     EXPECT_TRUE(env.files.Has(".\\DATA\\.CFG"));
 }
 
 // The old file is kept by the save itself (see SaveComplementedFile).
-TEST(SaveConfigData, EachFailedStepIsLogged) {
-    test::MemoryEnv env;
-    CPetInfo info;
+TEST_F(PetState, SaveEachFailedStepIsLogged) {
     info.GetPetInfos().PetType = "CAT";
 
     env.files.RemoveFolder(".\\DATA");
@@ -160,7 +155,7 @@ TEST(SaveConfigData, SavesToTheFileItWasReadFromWhateverTheType) {
         env.files.Put(".\\DATA\\PET.CFG", "common");
         env.files.Put(".\\DATA\\DOG.CFG", "dog");
         CPetInfo info;
-        ASSERT_TRUE(ReadState(env, info, std::string("[Pet Infos]\nPetType;") + type + "\n"));
+        ASSERT_TRUE(ReadStateInto(env, info, std::string("[Pet Infos]\nPetType;") + type + "\n"));
         EXPECT_EQ(env.log.messages().size(), 1u) << type;
         EXPECT_TRUE(info.SaveConfigData(env.files, env.clock, 0)) << type;
         EXPECT_EQ(info.StateFilePath(), kStatePath);
@@ -172,13 +167,11 @@ TEST(SaveConfigData, SavesToTheFileItWasReadFromWhateverTheType) {
     }
     test::MemoryEnv env;
     CPetInfo info;
-    ASSERT_TRUE(ReadState(env, info, "[Pet Infos]\nPetType;cat\n"));  // its own name
+    ASSERT_TRUE(ReadStateInto(env, info, "[Pet Infos]\nPetType;cat\n"));  // its own name
     EXPECT_TRUE(env.log.messages().empty());
 }
 
-TEST(SaveConfigData, ATypeThatLeadsOutOfTheDataFolderIsRefused) {
-    test::MemoryEnv env;
-    CPetInfo info;
+TEST_F(PetState, SaveATypeThatLeadsOutOfTheDataFolderIsRefused) {
     for (const char* type : {"..\\X", "A/B", "C:X", "..", "NUL", "com1.x"}) {
         info.GetPetInfos().PetType = type;
         EXPECT_FALSE(info.SaveConfigData(env.files, env.clock, 0)) << type;

@@ -162,10 +162,8 @@ TEST(CatchTheCursor, CarryGameRewardsTheCatchAndSaysSoAfterTheLanding) {
     EXPECT_TRUE(scene.Played(127));
     EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
 
-    std::vector<SimEvent> balloons = scene.Events("balloon");
-    ASSERT_EQ(balloons.size(), 1u);
-    EXPECT_EQ(balloons[0]["kind"], 2);
-    EXPECT_EQ(balloons[0].texts[0], "Caught 11 5");
+    EXPECT_EQ(scene.Values("balloon", "kind"), (std::vector<int>{2}));
+    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Caught 11 5"}));
     EXPECT_EQ(scene.Texts("cursor"),
               (std::vector<std::string>{".\\PETS\\C0.CUR", "null", "resource:168", "null"}));
     EXPECT_EQ(scene.Actions(), (std::vector<int>{510, 610}));
@@ -244,10 +242,8 @@ TEST(CatchTheCursor, BounceWalkAfterTheCatchTurnsAtTheEdgeAndEndsWithItsBalloon)
     EXPECT_EQ(scene.sim.Window().bottom, 738 + 30);
 
     ASSERT_TRUE(scene.TickUntilAction(620, 10));
-    std::vector<SimEvent> balloons = scene.Events("balloon");
-    ASSERT_EQ(balloons.size(), 1u);
-    EXPECT_EQ(balloons[0]["kind"], 2);
-    EXPECT_EQ(balloons[0].texts[0], "Walked 12 5");
+    EXPECT_EQ(scene.Values("balloon", "kind"), (std::vector<int>{2}));
+    EXPECT_EQ(scene.Texts("balloon"), (std::vector<std::string>{"Walked 12 5"}));
     EXPECT_EQ(scene.Texts("cursor"),
               (std::vector<std::string>{".\\PETS\\C4.CUR", "null", "resource:168", "null"}));
 }

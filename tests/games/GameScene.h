@@ -123,12 +123,14 @@ class GameScene {
         }
         return out;
     }
-    std::vector<int> Actions() const {
+    // The value `key` of each of them.
+    std::vector<int> Values(const std::string& name, const std::string& key) const {
         std::vector<int> out;
-        for (const SimEvent& e : Events("action"))
-            out.push_back(int(e["id"]));
+        for (const SimEvent& e : Events(name))
+            out.push_back(int(e[key]));
         return out;
     }
+    std::vector<int> Actions() const { return Values("action", "id"); }
 
     uint64_t Now() const { return sim.desktop->Now(); }
     int Ground() const { return sim.Ground(); }

@@ -31,10 +31,7 @@ class OutingScene : public GameScene {
     static TinyPet OutingPet(int seconds) {
         TinyPet pet;
         pet.Action(ActionId::kOuting).duration = seconds;
-        pet.state.s0 = 1000;
-        pet.state.s1 = 2000;
-        pet.state.s2 = 3000;
-        pet.state.s3 = 4000;
+        pet.state.s0 = 1000, pet.state.s1 = 2000, pet.state.s2 = 3000, pet.state.s3 = 4000;
         return pet;
     }
 
@@ -46,12 +43,7 @@ class OutingScene : public GameScene {
         }
         return out;
     }
-    std::vector<int> Visibility() const {
-        std::vector<int> out;
-        for (const SimEvent& e : Events("window"))
-            out.push_back(int(e["visible"]));
-        return out;
-    }
+    std::vector<int> Visibility() const { return Values("window", "visible"); }
 };
 
 TEST(Outing, PetMeetsTheObjectLeavesAndComesBackToTheMiddleWithItsNeedsMet) {

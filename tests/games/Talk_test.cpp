@@ -12,10 +12,7 @@ namespace {
 
 TinyPet TalkPet(int s0, int s1, int s2, int s3) {
     TinyPet pet;
-    pet.state.s0 = s0;
-    pet.state.s1 = s1;
-    pet.state.s2 = s2;
-    pet.state.s3 = s3;
+    pet.state.s0 = s0, pet.state.s1 = s1, pet.state.s2 = s2, pet.state.s3 = s3;
     pet.Action(ActionId::kTalkNeeds).duration = 1;
     pet.Action(ActionId::kTalkAdvertisement).duration = 1;
     return pet;

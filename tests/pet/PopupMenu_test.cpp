@@ -143,8 +143,7 @@ TEST_F(PopupMenu, GaugesShowAFullCellForEachThousand) {
         state().PetS2 = c.value;
         GaugePicture gauge = sim->pet().DrawGauge(2, "Rest");
         EXPECT_EQ(gauge.labelWidth, 24);  // four single-byte characters of a 12-pixel font
-        ASSERT_EQ(gauge.picture.width(), 220);
-        ASSERT_EQ(gauge.picture.height(), 16);
+        ASSERT_EQ((Size{gauge.picture.width(), gauge.picture.height()}), (Size{220, 16}));
         for (int k = 0; k < 12; ++k) {
             int x = gauge.labelWidth + 17 * k;
             if (x + 1 >= 220) break;  // cells past the picture are cut off
@@ -178,18 +177,16 @@ TEST_F(PopupMenu, TheOptionsSubmenuReflectsTheSwitchesAndThePets) {
               (std::vector<std::string>{"On top", "Sound", "컴퓨터를 켜면 함께 시작", "-",
                                         "Rename...", "Change...", "정보...", "사용자 등록...", "-",
                                         "크기 자동", "크기 1배", "크기 2배", "크기 3배"}));
-    EXPECT_TRUE(options[0].checked);
-    EXPECT_EQ(options[0].command, 9021);
-    EXPECT_FALSE(options[1].checked);
-    EXPECT_EQ(options[2].command, 9027);
-    EXPECT_FALSE(options[2].checked);
-    EXPECT_EQ(options[5].command, 9024);
+    std::vector<int> commands, checked;
+    for (const MenuItem& item : options) {
+        commands.push_back(item.command);
+        checked.push_back(item.checked);
+    }
+    EXPECT_EQ(commands, (std::vector<int>{9021, 9022, 9027, 0, 9023, 9024, 9025, 9026, 0, 9028,
+                                          9029, 9030, 9031}));
+    // On top as stored, and the zoom Auto when nothing is stored.
+    EXPECT_EQ(checked, (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
     EXPECT_FALSE(options[5].enabled);  // one pet only
-    EXPECT_EQ(options[6].command, 9025);
-    EXPECT_EQ(options[7].command, 9026);
-    EXPECT_EQ(options[9].command, 9028);  // Auto, checked when nothing is stored
-    EXPECT_TRUE(options[9].checked);
-    EXPECT_EQ(options[12].command, 9031);
 
     pet.otherPets = {"DOG"};
     pet.texts.push_back("312;About the pet;");

@@ -9,6 +9,12 @@ namespace nuv {
 namespace {
 
 const CalendarDate kToday{2026, 12, 6};
+using Fields = std::vector<std::string>;
+
+// Name, sex, birth date, login ID, password and e-mail of the record.
+Fields Written(const UserInfo& u) {
+    return {u.UserName, u.UserSex, u.UserBirthDate, u.UserLoginID, u.UserLoginPasswd, u.Useremail};
+}
 
 TEST(UserRegistrationTest, SexShowsFemaleOnlyForFMaleInAnyCase) {
     for (const char* sex : {"FMale", "FMALE", "fmale", "fMaLe"})
@@ -30,20 +36,12 @@ TEST(UserRegistrationTest, BirthDatesReadAsCalendarDatesOrNothing) {
 }
 
 TEST(UserRegistrationTest, FormShowsTheRecordAndTodayForAMissingBirthDate) {
-    UserInfo user;
-    user.UserName = "홍길동";
-    user.UserSex = "FMale";
-    user.UserBirthDate = "19990731";
-    user.UserLoginID = "id";
-    user.UserLoginPasswd = "pw";
-    user.Useremail = "a@b.c";
+    UserInfo user{"홍길동", "FMale", "19990731", "id", "pw", "a@b.c", "", ""};
     RegistrationForm form = FormOf(user, kToday);
-    EXPECT_EQ(form.name, "홍길동");
     EXPECT_TRUE(form.female);
     EXPECT_EQ(form.birth, (CalendarDate{1999, 7, 31}));
-    EXPECT_EQ(form.loginId, "id");
-    EXPECT_EQ(form.password, "pw");
-    EXPECT_EQ(form.email, "a@b.c");
+    EXPECT_EQ((Fields{form.name, form.loginId, form.password, form.email}),
+              (Fields{"홍길동", "id", "pw", "a@b.c"}));
 
     user.UserBirthDate = "";
     EXPECT_EQ(FormOf(user, kToday).birth, kToday);
@@ -52,30 +50,17 @@ TEST(UserRegistrationTest, FormShowsTheRecordAndTodayForAMissingBirthDate) {
 }
 
 TEST(UserRegistrationTest, RegisteringWritesTheRecordAndNeedsNameLoginAndPassword) {
-    RegistrationForm form;
-    form.name = "홍길동";
-    form.female = false;
-    form.birth = {1999, 7, 31};
-    form.loginId = "nuvpet";
-    form.password = "secret";
-    form.email = "";
+    RegistrationForm form{"홍길동", false, {1999, 7, 31}, "nuvpet", "secret", ""};
     UserInfo user;
     EXPECT_TRUE(ApplyRegistration(form, user));
-    EXPECT_EQ(user.UserName, "홍길동");
-    EXPECT_EQ(user.UserSex, "Male");
-    EXPECT_EQ(user.UserBirthDate, "19990731");
-    EXPECT_EQ(user.UserLoginID, "nuvpet");
-    EXPECT_EQ(user.UserLoginPasswd, "secret");
-    EXPECT_EQ(user.Useremail, "");
+    EXPECT_EQ(Written(user), (Fields{"홍길동", "Male", "19990731", "nuvpet", "secret", ""}));
 
     // An empty password refuses, but what was typed is kept in the record.
     form.female = true;
     form.password = "";
     form.name = "김철수";
     EXPECT_FALSE(ApplyRegistration(form, user));
-    EXPECT_EQ(user.UserName, "김철수");
-    EXPECT_EQ(user.UserSex, "FMale");
-    EXPECT_EQ(user.UserLoginPasswd, "");
+    EXPECT_EQ(Written(user), (Fields{"김철수", "FMale", "19990731", "nuvpet", "", ""}));
     form.password = "pw";
     for (std::string RegistrationForm::*field :
          {&RegistrationForm::name, &RegistrationForm::loginId}) {
@@ -86,18 +71,14 @@ TEST(UserRegistrationTest, RegisteringWritesTheRecordAndNeedsNameLoginAndPasswor
 }
 
 TEST(UserRegistrationTest, FieldsAreCutToTheirBytesWithoutSplittingHangul) {
-    RegistrationForm form;
-    form.name = "가나다라마바사아자차";  // 20 bytes
-    form.loginId = std::string(30, 'i');
-    form.password = std::string(19, 'p');
-    form.email = std::string(40, 'e');
-    form.birth = {2000, 1, 1};
+    RegistrationForm form{"가나다라마바사아자차", false,
+                          {2000, 1, 1},           std::string(30, 'i'),
+                          std::string(19, 'p'),   std::string(40, 'e')};  // a name of 20 bytes
     UserInfo user;
     EXPECT_TRUE(ApplyRegistration(form, user));
-    EXPECT_EQ(user.UserName, "가나다라마바사아자");  // 18 bytes: nine syllables
-    EXPECT_EQ(user.UserLoginID, std::string(18, 'i'));
-    EXPECT_EQ(user.UserLoginPasswd, std::string(18, 'p'));
-    EXPECT_EQ(user.Useremail, std::string(28, 'e'));
+    // The name keeps 18 bytes: nine syllables.
+    EXPECT_EQ(Written(user), (Fields{"가나다라마바사아자", "Male", "20000101", std::string(18, 'i'),
+                                     std::string(18, 'p'), std::string(28, 'e')}));
 
     form.name = "a가나다라마바사아자";  // a cut at 18 bytes would split the ninth syllable
     ApplyRegistration(form, user);
@@ -106,17 +87,11 @@ TEST(UserRegistrationTest, FieldsAreCutToTheirBytesWithoutSplittingHangul) {
 
 // A ';' would end the saved value early: it never reaches the record, whoever let it through.
 TEST(UserRegistrationTest, FieldSeparatorsNeverReachTheRecord) {
-    RegistrationForm form;
-    form.name = "a;b";
-    form.loginId = ";id;";
-    form.password = "p;" + std::string(18, 'p');  // cut after the removal
-    form.email = "e;@x";
+    // The password is cut after the removal.
+    RegistrationForm form{"a;b", false, {2000, 1, 1}, ";id;", "p;" + std::string(18, 'p'), "e;@x"};
     UserInfo user;
     EXPECT_TRUE(ApplyRegistration(form, user));
-    EXPECT_EQ(user.UserName, "ab");
-    EXPECT_EQ(user.UserLoginID, "id");
-    EXPECT_EQ(user.UserLoginPasswd, std::string(18, 'p'));
-    EXPECT_EQ(user.Useremail, "e@x");
+    EXPECT_EQ(Written(user), (Fields{"ab", "Male", "20000101", "id", std::string(18, 'p'), "e@x"}));
 
     user.UserSex = "Ma;le";
     user.UserBirthDate = "2000;0101";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "petart/FrameCheck.h"
 
 namespace nuv::art {
@@ -25,10 +27,8 @@ TEST(FrameCheck, CleanFigureHasNoProblems) {
     Block(frame, 5, 5);
     FrameReport r = CheckFrame(frame, kInk);
     EXPECT_TRUE(FrameProblems(r).empty());
-    EXPECT_EQ(r.components, 1);
-    EXPECT_EQ(r.pixels, 25);
-    EXPECT_EQ(r.topRow, 5);
-    EXPECT_EQ(r.lowestRow, 9);
+    EXPECT_EQ(std::make_tuple(r.components, r.pixels, r.topRow, r.lowestRow),
+              std::make_tuple(1, 25, 5, 9));
 }
 
 TEST(FrameCheck, FindsSeparatePartsHolesFringeAndEdges) {

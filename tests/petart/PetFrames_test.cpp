@@ -53,8 +53,7 @@ TEST(PetFrames, EveryFrameIsOneOutlinedFigureClearOfTheEdges) {
         ASSERT_LE(pet->sheet.frames().size(), 210u);
         for (size_t i = 0; i < pet->sheet.frames().size(); ++i) {
             const Image& f = pet->sheet.frames()[i];
-            ASSERT_EQ(f.width(), 128);
-            ASSERT_EQ(f.height(), 128);
+            ASSERT_EQ((Size{f.width(), f.height()}), (Size{128, 128}));
             FrameReport r = CheckFrame(f, pet->palette.outline);
             EXPECT_TRUE(FrameProblems(r).empty())
                 << "frame " << i << ": " << FrameProblems(r).front();
@@ -64,20 +63,12 @@ TEST(PetFrames, EveryFrameIsOneOutlinedFigureClearOfTheEdges) {
 
 TEST(PetFrames, TheEngineAndGamesFindEveryAnimationTheyPlay) {
     std::vector<int> needed = {34, 36, 46, 47, 52, 60, 66, 78, 92, 93, 118, 130};
-    for (int id = 13; id <= 26; ++id)
-        needed.push_back(id);
-    for (int id = 38; id <= 44; ++id)
-        needed.push_back(id);
-    for (int id = 70; id <= 74; ++id)
-        needed.push_back(id);
-    for (int id = 84; id <= 88; ++id)
-        needed.push_back(id);
-    for (int id = 107; id <= 110; ++id)
-        needed.push_back(id);
-    for (int id = 120; id <= 128; ++id)
-        needed.push_back(id);
-    for (int id = 137; id <= 139; ++id)
-        needed.push_back(id);
+    const int ranges[][2] = {{13, 26},   {38, 44},   {70, 74},  {84, 88},
+                             {107, 110}, {120, 128}, {137, 139}};
+    for (const auto& range : ranges) {
+        for (int id = range[0]; id <= range[1]; ++id)
+            needed.push_back(id);
+    }
     for (int id : needed)
         EXPECT_FALSE(First().Frames(id).empty()) << "animation " << id;
     EXPECT_TRUE(First().book.problems().empty());

@@ -42,8 +42,7 @@ bool PaintedNearTheBorder(const Image& piece, int margin) {
 
 TEST(MenuIcons, TwentyIconsStackedAndEachDrawn) {
     Image icons = DrawIcons();
-    ASSERT_EQ(icons.width(), 13);
-    ASSERT_EQ(icons.height(), 13 * 20);
+    ASSERT_EQ((Size{icons.width(), icons.height()}), (Size{13, 13 * 20}));
     ASSERT_EQ(IconNames().size(), 20u);
     for (int n = 0; n < 20; ++n) {
         std::set<Pixel> colours = ColoursIn(icons, 0, n * 13, 12, n * 13 + 12);
@@ -108,8 +107,7 @@ TEST(ObjectImage, SmallPicturesAreInTheImageAndInTheirOwnFiles) {
 
 TEST(ScenePictures, GaugeCellsSitWhereTheMenuTakesThem) {
     Image bar = DrawGaugeCells();
-    ASSERT_EQ(bar.width(), 80);
-    ASSERT_EQ(bar.height(), 16);
+    ASSERT_EQ((Size{bar.width(), bar.height()}), (Size{80, 16}));
     // Middle yellow, empty, high green, low red: the fill colours differ and none is green.
     Pixel middle = bar.At(8, 8), empty = bar.At(24, 8), high = bar.At(40, 8), low = bar.At(72, 8);
     EXPECT_GT(RedOf(middle), 200);
@@ -122,8 +120,7 @@ TEST(ScenePictures, GaugeCellsSitWhereTheMenuTakesThem) {
 
 TEST(ScenePictures, LoadingPictureKeepsItsNumbersReadable) {
     Image load = DrawLoadPicture(FirstPalette());
-    ASSERT_EQ(load.width(), 363);
-    ASSERT_EQ(load.height(), 192);
+    ASSERT_EQ((Size{load.width(), load.height()}), (Size{363, 192}));
     // The seconds at (80, 133) and the percentage at (360, 133) go on one light colour.
     std::set<Pixel> left = ColoursIn(load, 76, 130, 140, 149);
     std::set<Pixel> right = ColoursIn(load, 330, 130, 362, 149);
@@ -143,8 +140,7 @@ TEST(ScenePictures, EveryPictureIsNamedAndTheEndPictureHasItsSize) {
         EXPECT_TRUE(names.count(name)) << name;
     }
     Image end = DrawEndPicture(FirstPalette());
-    EXPECT_EQ(end.width(), 240);
-    EXPECT_EQ(end.height(), 160);
+    EXPECT_EQ((Size{end.width(), end.height()}), (Size{240, 160}));
     EXPECT_FALSE(PictureGuide().empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "petart/AnimationBook.h"
 #include "petart/Commands.h"
@@ -76,11 +77,8 @@ TEST(CommandLine, OptionsAndTheirErrors) {
     ASSERT_TRUE(ParseOptions(
         {"out.png", "--palette", "second", "--scale", "2", "--frames", "3-9", "--per-row", "4"}, o,
         error));
-    EXPECT_EQ(o.palette, "second");
-    EXPECT_EQ(o.scale, 2);
-    EXPECT_EQ(o.firstFrame, 3);
-    EXPECT_EQ(o.lastFrame, 9);
-    EXPECT_EQ(o.perRow, 4);
+    EXPECT_EQ(std::make_tuple(o.palette, o.scale, o.firstFrame, o.lastFrame, o.perRow),
+              std::make_tuple("second", 2, 3, 9, 4));
     EXPECT_EQ(o.paths, std::vector<std::string>{"out.png"});
 
     Options ids;

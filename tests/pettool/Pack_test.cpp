@@ -141,13 +141,15 @@ TEST_F(PackTest, RoundTripKeepsEveryValueAndPixel) {
 }
 
 TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
+    // Each case adds a text to the script or spoils a source otherwise.
     struct Case {
         const char* name;
+        const char* text;
         std::function<void(PackTest&)> spoil;
         const char* expected;
     };
     const Case cases[] = {
-        {"count",
+        {"count", nullptr,
          [](PackTest& t) {
              std::string script = t.pet_.Script();
              std::size_t at = script.find("AniNum;");
@@ -155,42 +157,24 @@ TEST_F(PackTest, RefusesWhatTheProgramWouldMisread) {
              t.Write("CAT.ani.txt", script);
          },
          "ANI LIST"},
-        {"bracket",
-         [](PackTest& t) {
-             t.pet_.texts.push_back("130;a [b];");
-             t.Write("CAT.ani.txt", t.pet_.Script());
-         },
-         "'[' inside a section"},
-        {"comment",
-         [](PackTest& t) {
-             t.pet_.texts.push_back("131;see http://x.org;");
-             t.Write("CAT.ani.txt", t.pet_.Script());
-         },
-         "'//' inside a text"},
-        {"common", [](PackTest& t) { t.RenamePet("pet PET"); }, "pet name 'PET'"},
-        {"device", [](PackTest& t) { t.RenamePet("pet Nul"); }, "pet name 'Nul'"},
-        {"semicolon",
-         [](PackTest& t) {
-             t.pet_.texts.push_back("132;a;b;");
-             t.Write("CAT.ani.txt", t.pet_.Script());
-         },
-         "';' inside a text"},
-        {"codepage",
-         [](PackTest& t) {
-             t.pet_.texts.push_back("133;\xF0\x9F\x98\x80;");
-             t.Write("CAT.ani.txt", t.pet_.Script());
-         },
-         "code page 949 cannot hold"},
-        {"size", [](PackTest& t) { t.WritePng("frames/3.png", Image(21, 20)); },
+        {"bracket", "130;a [b];", nullptr, "'[' inside a section"},
+        {"comment", "131;see http://x.org;", nullptr, "'//' inside a text"},
+        {"common", nullptr, [](PackTest& t) { t.RenamePet("pet PET"); }, "pet name 'PET'"},
+        {"device", nullptr, [](PackTest& t) { t.RenamePet("pet Nul"); }, "pet name 'Nul'"},
+        {"semicolon", "132;a;b;", nullptr, "';' inside a text"},
+        {"codepage", "133;\xF0\x9F\x98\x80;", nullptr, "code page 949 cannot hold"},
+        {"size", nullptr, [](PackTest& t) { t.WritePng("frames/3.png", Image(21, 20)); },
          "3.png is 21 x 20"},
-        {"type", [](PackTest& t) { t.Write("CAT.cfg.txt", "[Pet Infos]\nPetType;DOG\n"); },
+        {"type", nullptr, [](PackTest& t) { t.Write("CAT.cfg.txt", "[Pet Infos]\nPetType;DOG\n"); },
          "PetType 'DOG'"},
-        {"advert", [](PackTest& t) { t.Write("CAT.cmc.txt", "1;10;a;b;\n"); }, "CAT.cmc.txt"},
+        {"advert", nullptr, [](PackTest& t) { t.Write("CAT.cmc.txt", "1;10;a;b;\n"); },
+         "CAT.cmc.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        c.spoil(*this);
+        if (c.text) pet_.texts.push_back(c.text);
+        c.text ? Write("CAT.ani.txt", pet_.Script()) : c.spoil(*this);
         std::string errors = Pack();
         EXPECT_NE(errors.find(c.expected), std::string::npos) << errors;
         EXPECT_NE(errors.find("pet.manifest:"), std::string::npos) << errors;

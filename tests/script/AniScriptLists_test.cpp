@@ -2,15 +2,11 @@
 
 #include <tuple>
 
-#include "script/AniScript.h"
 #include "script/PetIds.h"
 #include "script/ScriptFixture.h"
-#include "support/TestEnv.h"
 
 namespace nuv {
 namespace {
-
-using test::ScriptParts;
 
 const char kAniCountMessage[] =
     "SetAniListPart() - ANI 파일에 등록된 ANI LIST 수와 실제 등록된 ANI 수가 일치하지 않습니다.";
@@ -22,22 +18,21 @@ std::string Config(int levels, int aniCount, int actCount) {
            std::to_string(aniCount) + ";\nB;" + std::to_string(actCount) + ";\nX;;\nY;;\nM;100;\n";
 }
 
-// Loads the script and reads [CONFIG] and the two lists; the result of the last reader run.
-bool ReadLists(CAniScript& script, const ScriptParts& parts) {
-    script.LoadScriptText(parts.Text());
-    return script.SetConfigPart() && script.SetAniListPart() && script.SetActListPart();
-}
+// Reads [CONFIG] and the two lists; the result of the last reader run.
+class ScriptLists : public test::ScriptTest {
+  protected:
+    bool ReadLists() {
+        return Loaded().SetConfigPart() && script.SetAniListPart() && script.SetActListPart();
+    }
+};
 
-TEST(SetAniListPart, ReadsEachField) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, AnimationFieldsAreRead) {
     parts.config = Config(3, 4, 1);
     parts.anilist =
         "[ANILIST]\n10; walk; 2,3; 0,1,2,1; slow walk\n11; idle; ; 5\n12; x; 4\n"
         "13; odd; ; 1,,-2, +3 ,x4,5x, \n";
-    CAniScript script;
-    ASSERT_TRUE(ReadLists(script, parts));
-    auto fields = [&script](int id) {
+    ASSERT_TRUE(ReadLists());
+    auto fields = [this](int id) {
         const AniEntry* a = script.FindAnimation(id);
         return a ? std::make_tuple(a->name, a->soundIndex, a->soundFrame, a->frames, a->comment)
                  : std::make_tuple(std::string("none"), 0, 0, std::vector<int>(), std::string());
@@ -51,37 +46,31 @@ TEST(SetAniListPart, ReadsEachField) {
     EXPECT_EQ(script.FindAnimation(14), nullptr);
 }
 
-TEST(SetAniListPart, LineCountMustMatchTheConfiguration) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, AnimationCountMustMatchTheConfiguration) {
     parts.config = Config(3, 3, 1);
     // One blank line between records is collapsed and still gives three lines.
     parts.anilist = "[ANILIST]\n10;a;;0;\n\n11;b;;0;\n12;c;;0;\n";
-    CAniScript script;
-    EXPECT_TRUE(ReadLists(script, parts));
+    EXPECT_TRUE(ReadLists());
     EXPECT_EQ(script.Animations().size(), 3u);
 
     // Two blank lines in a row leave one, which counts.
     parts.anilist = "[ANILIST]\n10;a;;0;\n\n\n11;b;;0;\n12;c;;0;\n";
-    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_FALSE(ReadLists());
     EXPECT_TRUE(env.log.Contains(kAniCountMessage));
     EXPECT_TRUE(script.Animations().empty());
 
     env.log.Clear();
     parts.anilist = "[ANILIST]\n10;a;;0;\n11;b;;0;\n";
-    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_FALSE(ReadLists());
     EXPECT_TRUE(env.log.Contains(kAniCountMessage));
 }
 
-TEST(SetActListPart, ReadsWeightsEffectsAndAnimations) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, ActionWeightsEffectsAndAnimationsAreRead) {
     parts.config = Config(3, 2, 2);
     parts.actlist =
         "[ACTLIST]\n100; stand; 50; 40; 30; 0; -1; 0; 0; 1; 10; 10,11\n"
         "140; walk; 1; 2; 3; 4; 5; 6; 7; 8; 9;\n";
-    CAniScript script;
-    ASSERT_TRUE(ReadLists(script, parts));
+    ASSERT_TRUE(ReadLists());
     const ActEntry* stand = script.FindAction(ActionId::kFirst);
     ASSERT_NE(stand, nullptr);
     EXPECT_EQ(stand->name, "stand");
@@ -96,53 +85,40 @@ TEST(SetActListPart, ReadsWeightsEffectsAndAnimations) {
     EXPECT_TRUE(walk->animations.empty());
 }
 
-TEST(SetActListPart, MoreThanTenLevelsKeepTenWeightsAndTheFieldsAfterAllOfThem) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, MoreThanTenLevelsKeepTenWeightsAndTheFieldsAfterAllOfThem) {
     parts.config = Config(12, 2, 1);
     parts.actlist = "[ACTLIST]\n100;stand;1;2;3;4;5;6;7;8;9;10;11;12;-1;-2;-3;-4;5;6;10,11\n";
-    CAniScript script;
-    ASSERT_TRUE(ReadLists(script, parts));
+    ASSERT_TRUE(ReadLists());
     const ActEntry& action = script.Actions()[0];
     EXPECT_EQ(action.weights, (std::array<int, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(action.deltaS0, -1);
-    EXPECT_EQ(action.deltaS3, -4);
-    EXPECT_EQ(action.deltaPoint, 5);
-    EXPECT_EQ(action.duration, 6);
+    EXPECT_EQ(std::tie(action.deltaS0, action.deltaS3, action.deltaPoint, action.duration),
+              std::make_tuple(-1, -4, 5, 6));
     EXPECT_EQ(action.animations, (std::vector<int>{10, 11}));
 }
 
-TEST(SetActListPart, CountMustMatchAndActionHundredMustExist) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, ActionCountMustMatchAndActionHundredMustExist) {
     parts.config = Config(3, 2, 2);
-    CAniScript script;
-    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_FALSE(ReadLists());
     EXPECT_TRUE(env.log.Contains(kActCountMessage));
 
     env.log.Clear();
     parts.actlist = "[ACTLIST]\n101;a;1;1;1;0;0;0;0;0;1;10\n102;b;1;1;1;0;0;0;0;0;1;10\n";
-    EXPECT_FALSE(ReadLists(script, parts));
+    EXPECT_FALSE(ReadLists());
     EXPECT_TRUE(env.log.Contains("SetActListPart() - 첫 액션(100)이 ACT LIST에 없습니다."));
     EXPECT_TRUE(script.Actions().empty());
 }
 
-TEST(FindRecords, TheEarlierOfTwoEqualNumbersWins) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, TheEarlierOfTwoEqualNumbersIsFound) {
     parts.config = Config(1, 2, 2);
     parts.anilist = "[ANILIST]\n10;first;;0;\n10;second;;1;\n";
     parts.actlist = "[ACTLIST]\n100;first;1;0;0;0;0;0;1;10\n100;second;1;0;0;0;0;0;1;10\n";
-    CAniScript script;
-    ASSERT_TRUE(ReadLists(script, parts));
+    ASSERT_TRUE(ReadLists());
     EXPECT_EQ(script.FindAnimation(10)->name, "first");
     EXPECT_EQ(script.FindAction(ActionId::kFirst)->name, "first");
 }
 
-TEST(FindRecords, AnActionsAnimationsCanBeReplacedForAWhile) {
-    test::MemoryEnv env;
-    CAniScript script;
-    ASSERT_TRUE(ReadLists(script, ScriptParts()));
+TEST_F(ScriptLists, AnActionsAnimationsCanBeReplacedForAWhile) {
+    ASSERT_TRUE(ReadLists());
     std::vector<int>* animations = script.ActionAnimations(ActionId::kFirst);
     ASSERT_NE(animations, nullptr);
     std::vector<int> saved = *animations;
@@ -153,16 +129,13 @@ TEST(FindRecords, AnActionsAnimationsCanBeReplacedForAWhile) {
     EXPECT_EQ(script.ActionAnimations(999), nullptr);
 }
 
-TEST(ListTexts, NamesAreCutToTheirWidth) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptLists, NamesAreCutToTheirWidth) {
     parts.config = Config(1, 2, 1);
     // 25 bytes keep 19; a double-byte character across the limit is dropped whole.
     parts.anilist =
         "[ANILIST]\n10;abcdefghijklmnopqrstuvwxy;;0;\n11;abcdefghijklmnopqr\xB0\xED;;0;\n";
     parts.actlist = "[ACTLIST]\n100;abcdefghijkl;1;0;0;0;0;0;1;10\n";
-    CAniScript script;
-    ASSERT_TRUE(ReadLists(script, parts));
+    ASSERT_TRUE(ReadLists());
     EXPECT_EQ(script.Animations()[0].name, "abcdefghijklmnopqrs");
     EXPECT_EQ(script.Animations()[1].name, "abcdefghijklmnopqr");
     EXPECT_EQ(script.Actions()[0].name, "abcdefghi");

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "formats/ComplementedFile.h"
-#include "script/AniScript.h"
 #include "script/ScriptFixture.h"
-#include "support/TestEnv.h"
 
 namespace nuv {
 namespace {
 
-using test::Crlf;
 using test::ScriptParts;
+using ScriptReading = test::ScriptTest;
 
 const char kScriptPath[] = ".\\PETS\\CAT.ANI";
 
@@ -35,41 +33,31 @@ const ReaderCase kReaders[] = {
     {"SetMsglistPart", &CAniScript::SetMsglistPart, nullptr, "[RES_MESSAGE]"},
 };
 
-TEST(LoadScriptFile, ReadsTheComplementedFileAndEverySection) {
-    test::MemoryEnv env;
-    env.files.Put(kScriptPath, Complement(ScriptParts().Text()));
-    CAniScript script;
+TEST_F(ScriptReading, LoadScriptFileReadsTheComplementedFileAndEverySection) {
+    env.files.Put(kScriptPath, Complement(parts.Text()));
     ASSERT_TRUE(script.LoadScriptFile(env.files, kScriptPath));
     EXPECT_TRUE(script.ReadAllSections());
     EXPECT_TRUE(env.log.messages().empty());
     EXPECT_EQ(script.Animations().size(), 2u);
     EXPECT_EQ(script.Actions().size(), 1u);
-    ASSERT_NE(script.FindText(101), nullptr);
-    EXPECT_EQ(*script.FindText(101), "My pet");
+    EXPECT_EQ(TextOf(101), "My pet");
 }
 
-TEST(LoadScriptFile, FailsOnMissingEmptyOrUncomplementedFiles) {
-    test::MemoryEnv env;
-    CAniScript script;
+TEST_F(ScriptReading, LoadScriptFileFailsOnMissingEmptyOrUncomplementedFiles) {
+    // What is logged is ReadScriptFile's (see ComplementedFile.ReadLogsEachFailure).
     EXPECT_FALSE(script.LoadScriptFile(env.files, kScriptPath));
-    EXPECT_TRUE(env.log.Contains("ReadScriptFile() - .\\PETS\\CAT.ANI 파일을 열 수 없습니다."));
-
     env.files.Put(kScriptPath, "");
     EXPECT_FALSE(script.LoadScriptFile(env.files, kScriptPath));
-    EXPECT_TRUE(
-        env.log.Contains("ReadScriptFile() - .\\PETS\\CAT.ANI 파일의 사이즈는 0 Byte입니다."));
 
     // Stored without the complement, the text reads as unreadable bytes.
-    env.files.Put(kScriptPath, ScriptParts().Text());
+    env.files.Put(kScriptPath, parts.Text());
     EXPECT_TRUE(script.LoadScriptFile(env.files, kScriptPath));
     env.log.Clear();
     EXPECT_FALSE(script.SetHeaderPart());
     EXPECT_TRUE(env.log.Contains("SetHeaderPart() - 카테고리 '[HEADER]'의 내용이 없습니다."));
 }
 
-TEST(SectionReaders, EachReportsAnEmptyScriptBuffer) {
-    test::MemoryEnv env;
-    CAniScript script;
+TEST_F(ScriptReading, EachReaderReportsAnEmptyScriptBuffer) {
     for (const ReaderCase& reader : kReaders) {
         env.log.Clear();
         EXPECT_FALSE((script.*reader.read)()) << reader.name;
@@ -79,139 +67,92 @@ TEST(SectionReaders, EachReportsAnEmptyScriptBuffer) {
     }
 }
 
-TEST(SectionReaders, EachButTheMessagesNeedsItsSection) {
+TEST_F(ScriptReading, EachReaderButTheMessagesNeedsItsSection) {
     for (const ReaderCase& reader : kReaders) {
         if (!reader.section) continue;
-        test::MemoryEnv env;
-        ScriptParts parts;
+        env.log.Clear();
+        parts = ScriptParts();
         parts.*reader.section = "";
-        CAniScript script;
-        ASSERT_TRUE(script.LoadScriptText(parts.Text()));
-        EXPECT_FALSE(script.ReadAllSections()) << reader.name;
+        EXPECT_FALSE(Loaded().ReadAllSections()) << reader.name;
         ASSERT_EQ(env.log.messages().size(), 1u) << reader.name;
         EXPECT_EQ(env.log.messages()[0], std::string(reader.name) + "() - 카테고리 '" +
                                              reader.sectionName + "'의 내용이 없습니다.");
     }
 }
 
-TEST(SectionReaders, ASectionOfOnlyBlanksAndCommentsIsEmpty) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptReading, ASectionOfOnlyBlanksAndCommentsIsEmpty) {
     parts.config = "[CONFIG]\n\n// nothing yet\n   \n";
-    CAniScript script;
-    script.LoadScriptText(parts.Text());
-    EXPECT_FALSE(script.SetConfigPart());
+    EXPECT_FALSE(Loaded().SetConfigPart());
     EXPECT_TRUE(env.log.Contains("SetConfigPart() - 카테고리 '[CONFIG]'의 내용이 없습니다."));
 }
 
-TEST(SectionReaders, AScriptWithoutMessagesLoadsAndNeverPicksOne) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptReading, AScriptWithoutMessagesLoadsAndNeverPicksOne) {
     parts.messages = "";
-    CAniScript script;
-    script.LoadScriptText(parts.Text());
-    EXPECT_TRUE(script.ReadAllSections());
+    EXPECT_TRUE(Loaded().ReadAllSections());
     EXPECT_TRUE(env.log.messages().empty());
     EXPECT_TRUE(script.Messages().empty());
     for (uint32_t draw = 0; draw < 50; ++draw)
         EXPECT_EQ(script.PickMessage(0, 100000, draw * 997), nullptr);
 }
 
-TEST(SectionReaders, StartUpOrderStopsAtTheFirstFailure) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptReading, StartUpOrderStopsAtTheFirstFailure) {
     parts.actlist = "";
-    CAniScript script;
-    script.LoadScriptText(parts.Text());
-    EXPECT_FALSE(script.ReadAllSections());
+    EXPECT_FALSE(Loaded().ReadAllSections());
     EXPECT_EQ(script.Animations().size(), 2u);
     EXPECT_TRUE(script.MenuItems().empty());
     EXPECT_TRUE(script.Texts().empty());
     EXPECT_EQ(env.log.messages().size(), 1u);
 }
 
-TEST(SectionSyntax, NamesInAnyCaseAndSectionsInAnyOrder) {
-    test::MemoryEnv env;
-    ScriptParts parts;
+TEST_F(ScriptReading, NamesInAnyCaseAndSectionsInAnyOrder) {
     parts.anilist = "[AniList]\n10;walk;;0,1;\n11;idle;;2;\n";
     std::swap(parts.header, parts.messages);
-    CAniScript script;
     script.LoadScriptText("some words before the first section\r\n" + parts.Text());
     EXPECT_TRUE(script.ReadAllSections());
     EXPECT_EQ(script.Animations().size(), 2u);
     EXPECT_EQ(script.Header().headerShort, "CAT");
 }
 
-TEST(SectionSyntax, ASectionEndsAtTheNextBracket) {
-    test::MemoryEnv env;
-    ScriptParts parts;
-    parts.texts = "[RES_TEXT]\n101;ab;\n102;c[d;\n";
-    CAniScript script;
-    script.LoadScriptText(parts.Text());
-    EXPECT_TRUE(script.SetTxtlistPart());
-    ASSERT_EQ(script.Texts().size(), 1u);
-    EXPECT_EQ(script.Texts()[0].text, "ab");
+// A section ends at the next bracket; tabs go first, then comments: a tab between the slashes
+// still makes a comment, and a web address is cut.
+TEST_F(ScriptReading, BracketsEndASectionAndTabsGoBeforeComments) {
+    struct Case {
+        const char* texts;
+        const char* first;
+    };
+    for (const Case& c : {Case{"[RES_TEXT]\n101;ab;\n102;c[d;\n", "ab"},
+                          Case{"[RES_TEXT]\n// the texts\n101;\tMy\tpet;  /\t/ the title\n"
+                               "102;see http://x.org;\n",
+                               "Mypet"}}) {
+        parts.texts = c.texts;
+        EXPECT_TRUE(Loaded().SetTxtlistPart());
+        ASSERT_EQ(script.Texts().size(), 1u) << c.texts;
+        EXPECT_EQ(script.Texts()[0].text, c.first);
+        EXPECT_EQ(TextOf(102), "-");  // "102;see http:" has one ';'
+    }
 }
 
-TEST(SectionSyntax, TabsGoFirstThenComments) {
-    test::MemoryEnv env;
-    ScriptParts parts;
-    // A tab between the slashes still makes a comment in a pet script; a web address is cut.
-    parts.texts =
-        "[RES_TEXT]\n// the texts\n101;\tMy\tpet;  /\t/ the title\n102;see http://x.org;\n";
-    CAniScript script;
-    script.LoadScriptText(parts.Text());
-    EXPECT_TRUE(script.SetTxtlistPart());
-    ASSERT_EQ(script.Texts().size(), 1u);
-    EXPECT_EQ(script.Texts()[0].text, "Mypet");
-    EXPECT_EQ(script.FindText(102), nullptr);  // "102;see http:" has one ';'
-}
-
-TEST(ScriptState, AFailedReaderEmptiesOnlyItsOwnTable) {
-    test::MemoryEnv env;
-    CAniScript script;
-    script.LoadScriptText(ScriptParts().Text());
-    ASSERT_TRUE(script.ReadAllSections());
-    ScriptParts parts;
+TEST_F(ScriptReading, AReaderReplacesOnlyItsOwnTableAndEmptiesItOnFailure) {
+    ASSERT_TRUE(Loaded().ReadAllSections());
     parts.sounds = "";
-    script.LoadScriptText(parts.Text());
+    EXPECT_TRUE(Loaded().SetAniListPart());  // run again, it replaces its table
     EXPECT_FALSE(script.SetSndListPart());
     EXPECT_TRUE(script.Sounds().empty());
     EXPECT_EQ(script.Texts().size(), 1u);
     EXPECT_EQ(script.Animations().size(), 2u);
 }
 
-TEST(ScriptState, ResetEmptiesEveryTableAndTheBuffer) {
-    test::MemoryEnv env;
-    CAniScript script;
-    script.LoadScriptText(ScriptParts().Text());
-    ASSERT_TRUE(script.ReadAllSections());
+TEST_F(ScriptReading, ResetEmptiesEveryTableAndTheBuffer) {
+    ASSERT_TRUE(Loaded().ReadAllSections());
     script.ResetScript();
-    EXPECT_TRUE(script.ScriptBuffer().empty());
-    EXPECT_TRUE(script.Animations().empty());
-    EXPECT_TRUE(script.Actions().empty());
-    EXPECT_TRUE(script.MenuItems().empty());
-    EXPECT_TRUE(script.Icons().records.empty());
-    EXPECT_TRUE(script.Icons().iconImage.empty());
-    EXPECT_TRUE(script.Cursors().records.empty());
-    EXPECT_TRUE(script.Objects().records.empty());
-    EXPECT_TRUE(script.Sounds().empty());
-    EXPECT_TRUE(script.Texts().empty());
-    EXPECT_TRUE(script.Messages().empty());
+    EXPECT_TRUE(script.ScriptBuffer().empty() && script.Animations().empty() &&
+                script.Actions().empty() && script.MenuItems().empty() &&
+                script.Icons().records.empty() && script.Icons().iconImage.empty() &&
+                script.Cursors().records.empty() && script.Objects().records.empty() &&
+                script.Sounds().empty() && script.Texts().empty() && script.Messages().empty() &&
+                script.Header().headerShort.empty());
     EXPECT_EQ(script.Config().statMax, 0);
-    EXPECT_TRUE(script.Header().headerShort.empty());
     EXPECT_EQ(script.GetFrameSize(), (Size{0, 0}));
-}
-
-TEST(ScriptState, RunningAReaderAgainReplacesItsTable) {
-    test::MemoryEnv env;
-    CAniScript script;
-    script.LoadScriptText(ScriptParts().Text());
-    ASSERT_TRUE(script.ReadAllSections());
-    EXPECT_TRUE(script.SetTxtlistPart());
-    EXPECT_TRUE(script.SetAniListPart());
-    EXPECT_EQ(script.Texts().size(), 1u);
-    EXPECT_EQ(script.Animations().size(), 2u);
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #pragma once
 // A small valid pet script, one section at a time, for tests to change.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
+
+#include "script/AniScript.h"
+#include "support/TestEnv.h"
 
 namespace nuv::test {
 
@@ -35,6 +40,25 @@ struct ScriptParts {
         return Crlf(header + config + anilist + actlist + mnulist + icons + cursors + objects +
                     sounds + texts + messages);
     }
+};
+
+// One test's script, made of parts the test changes, with the files and log it uses.
+class ScriptTest : public ::testing::Test {
+  protected:
+    // The script with the parts loaded as they are now.
+    CAniScript& Loaded() {
+        script.LoadScriptText(parts.Text());
+        return script;
+    }
+    // A text by number, or "-" when there is none.
+    std::string TextOf(int id) const {
+        const std::string* text = script.FindText(id);
+        return text ? *text : "-";
+    }
+
+    MemoryEnv env;
+    ScriptParts parts;
+    CAniScript script;
 };
 
 }  // namespace nuv::test

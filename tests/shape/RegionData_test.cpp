@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "sim/SimLoadingWindow.h"
 #include "support/PictureFiles.h"
 #include "support/TestEnv.h"
@@ -27,17 +29,21 @@ Region FrameShape(const CRegionData& data, int frame) {
     return region ? *region : Region();
 }
 
-TEST(SetRegionData, RunsCutHolesInEachFrame) {
+class RegionFile : public ::testing::Test {
+  protected:
+    bool Load() { return data.SetRegionData(env.files, kPath, env.clock); }
+
     test::MemoryEnv env;
+    CRegionData data;
+};
+
+TEST_F(RegionFile, RunsCutHolesInEachFrame) {
     // Two frames a row of 4 x 3 pixels: frame 1 starts at column 4, frame 2 at row 3.
     env.files.Put(kPath, MakeRgn(3, 2, 4, 3, {{}, {{5, 1, 2}}, {{0, 5, 4}, {1, 3, 1}}}));
-    CRegionData data;
-    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
-    EXPECT_EQ(data.count(), 3);
-    EXPECT_EQ(data.framesPerRow(), 2);
-    EXPECT_EQ(data.frameWidth(), 4);
-    EXPECT_EQ(data.frameHeight(), 3);
-    EXPECT_EQ(data.runCount(2), 2);
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(std::make_tuple(data.count(), data.framesPerRow(), data.frameWidth(),
+                              data.frameHeight(), data.runCount(2)),
+              std::make_tuple(3, 2, 4, 3, 2));
     EXPECT_EQ(FrameShape(data, 0), Region(Rect{0, 0, 4, 3}));
     EXPECT_EQ(FrameShape(data, 1), Shape({{0, 0, 4, 1}, {0, 1, 1, 2}, {3, 1, 4, 2}, {0, 2, 4, 3}}));
     EXPECT_EQ(FrameShape(data, 2), Shape({{0, 0, 1, 1}, {2, 0, 4, 1}, {0, 1, 4, 2}}));
@@ -46,34 +52,30 @@ TEST(SetRegionData, RunsCutHolesInEachFrame) {
     EXPECT_TRUE(env.log.messages().empty());
 }
 
-TEST(SetRegionData, OverlapsWrapsAndRunsOutsideTheFrame) {
-    test::MemoryEnv env;
+TEST_F(RegionFile, OverlapsWrapsAndRunsOutsideTheFrame) {
     env.files.Put(kPath, MakeRgn(2, 2, 4, 2,
                                  {{{1, 0, 2},
                                    {1, 0, 2},      // twice over: visible again
                                    {2, 1, 9}},     // past the right edge: clipped
                                   {{2, 0, 2},      // left of frame 1's column: wraps away
                                    {4, 7, 1}}}));  // row 7 folds to row 1
-    CRegionData data;
-    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
+    ASSERT_TRUE(Load());
     EXPECT_EQ(FrameShape(data, 0), Shape({{0, 0, 4, 1}, {0, 1, 2, 2}}));
     EXPECT_EQ(FrameShape(data, 1), Shape({{0, 0, 4, 1}, {1, 1, 4, 2}}));
     // The end of a run at the top of the 16-bit range does not wrap back into the frame.
     env.files.Put(kPath, MakeRgn(1, 1, 4, 1, {{{65535, 0, 6}}}));
-    ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
+    ASSERT_TRUE(Load());
     EXPECT_EQ(FrameShape(data, 0), Region(Rect{0, 0, 4, 1}));
 }
 
-TEST(SetRegionData, EmptyFileHeaderAndEmptyRecords) {
-    test::MemoryEnv env;
+TEST_F(RegionFile, EmptyFileHeaderAndEmptyRecords) {
     env.files.Put(kPath, MakeRgn(0, 0, 0, 0, {}));
-    CRegionData data;
-    EXPECT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
+    EXPECT_TRUE(Load());
     EXPECT_EQ(data.count(), 0);
     EXPECT_FALSE(data.GetRegionHandle(0));
     // Anything after the last record is ignored.
     env.files.Put(kPath, MakeRgn(1, 1, 5, 2, {{}}) + "trailing");
-    EXPECT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
+    EXPECT_TRUE(Load());
     EXPECT_EQ(FrameShape(data, 0).Area(), 10);
     EXPECT_TRUE(env.log.messages().empty());
 }
@@ -83,7 +85,7 @@ struct FailureCase {
     const char* message;
 };
 
-TEST(SetRegionData, EachFailureLogsAndEmptiesTheTable) {
+TEST_F(RegionFile, EachFailureLogsAndEmptiesTheTable) {
     const std::string good = MakeRgn(2, 2, 4, 4, {{{0, 0, 1}}, {{4, 0, 1}, {5, 1, 1}}});
     const FailureCase cases[] = {
         {good.substr(0, 7), "SetRegionData() - RGN 파일의 헤더부를 읽지 못했습니다. Error = 38"},
@@ -98,12 +100,11 @@ TEST(SetRegionData, EachFailureLogsAndEmptiesTheTable) {
          "SetRegionData() - RGN 파일의 헤더부가 올바르지 않습니다. K = 1, FH = 0"},
     };
     for (const FailureCase& c : cases) {
-        test::MemoryEnv env;
-        CRegionData data;
+        env.log.Clear();
         env.files.Put(kPath, good);
-        ASSERT_TRUE(data.SetRegionData(env.files, kPath, env.clock));
+        ASSERT_TRUE(Load());
         env.files.Put(kPath, c.file);
-        EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock)) << c.message;
+        EXPECT_FALSE(Load()) << c.message;
         EXPECT_EQ(env.log.messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(data.count(), 0);
         EXPECT_EQ(data.frameWidth(), 0);
@@ -111,28 +112,24 @@ TEST(SetRegionData, EachFailureLogsAndEmptiesTheTable) {
     }
 }
 
-TEST(SetRegionData, NoPathAndUnreadableFile) {
-    test::MemoryEnv env;
-    CRegionData data;
+TEST_F(RegionFile, NoPathAndUnreadableFile) {
     EXPECT_FALSE(data.SetRegionData(env.files, "", env.clock));
-    EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock));
+    EXPECT_FALSE(Load());
     env.files.Put(kPath, MakeRgn(1, 1, 1, 1, {{}}));
     env.files.SetLocked(kPath, true);
-    EXPECT_FALSE(data.SetRegionData(env.files, kPath, env.clock));
+    EXPECT_FALSE(Load());
     EXPECT_EQ(env.log.messages(), (std::vector<std::string>{
                                       "SetRegionData() - 파일명이 지정되지 않았습니다.",
                                       "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 2",
                                       "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 32"}));
 }
 
-TEST(SetRegionData, LoadingWindowFollowsEachFrame) {
-    test::MemoryEnv env;
+TEST_F(RegionFile, LoadingWindowFollowsEachFrame) {
     CSimContext sim;
     sim.clock.SetTicks(0xFFFFFF00u);  // the tick count wraps during the load
     env.files.Put(kPath, MakeRgn(3, 3, 2, 2, {{{0, 0, 1}, {0, 1, 1}}, {}, {}}));
     CSimLoadingWindow window(sim);
     window.msPerReport = 700;
-    CRegionData data;
     ASSERT_TRUE(data.SetRegionData(env.files, kPath, sim.clock, window));
     EXPECT_EQ(window.calls,
               (std::vector<std::string>{"open 3", "0s 0% 1", "0s 33% 2", "1s 66% 3", "close"}));

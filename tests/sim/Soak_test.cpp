@@ -156,24 +156,19 @@ class Soak : public ::testing::Test {
     void CheckBounds(CSimDesktop& desktop) {
         CPet& pet = desktop.dialog().pet();
         const PetInfos& s = pet.GetPetInfos();
-        for (int v : {s.PetS0, s.PetS1, s.PetS2, s.PetS3}) {
-            ASSERT_GE(v, 0);
-            ASSERT_LE(v, 10000);
-        }
-        ASSERT_GE(s.PetPoint, 0);
-        ASSERT_LE(s.PetPoint, 1000);
-        ASSERT_GE(s.PetLevel, 0);
-        ASSERT_LE(s.PetLevel, 2);
+        auto within = [](int v, int low, int high) { return v >= low && v <= high; };
+        for (int v : {s.PetS0, s.PetS1, s.PetS2, s.PetS3})
+            ASSERT_TRUE(within(v, 0, 10000)) << v;
+        ASSERT_TRUE(within(s.PetPoint, 0, 1000) && within(s.PetLevel, 0, 2))
+            << s.PetPoint << " " << s.PetLevel;
         ASSERT_NE(pet.Engine().curAction(), nullptr);
         // Outside a drag and the hanging on the cursor the visible pet stays on the desktop:
         // the cursor games may take its centre to the screen's edge, and a falling glide may
         // end one pixel low for a tick.
         Rect w = desktop.WindowRect();
         if (!desktop.dialog().dragging() && !pet.Engine().hookActive() && desktop.Visible()) {
-            ASSERT_GE(w.left, -10) << pet.Engine().GetActionId();
-            ASSERT_LE(w.right, 1024 + 10) << pet.Engine().GetActionId();
-            ASSERT_GE(w.top, 0) << pet.Engine().GetActionId();
-            ASSERT_LE(w.bottom, 738 + 31) << pet.Engine().GetActionId();
+            ASSERT_TRUE(w.left >= -10 && w.right <= 1024 + 10 && w.top >= 0 && w.bottom <= 738 + 31)
+                << pet.Engine().GetActionId() << ": " << w.left << "," << w.top;
         }
     }
     // Lives `hours` with random input; the events of the run (name, action, time).

@@ -1,6 +1,8 @@
 #pragma once
 // A simulated desktop on an in-memory pet, recording what happens, for scenario tests.
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <memory>
 #include <optional>
@@ -65,6 +67,14 @@ class SimHarness {
 
   private:
     SimOptions options_;
+};
+
+// The tiny pet, started.
+class StartedPet : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(sim.Start()); }
+
+    SimHarness sim;
 };
 
 }  // namespace nuv::test
