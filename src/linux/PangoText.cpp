@@ -11,6 +11,8 @@ namespace {
 constexpr const char kFaces[] = "NanumGothic, Nanum Gothic, Noto Sans CJK KR, UnDotum, sans-serif";
 constexpr const char kFixedFaces[] =
     "NanumGothicCoding, Nanum Gothic Coding, Noto Sans Mono CJK KR, monospace";
+// Enough for every character and line of a few balloons; past it the widths start over.
+constexpr std::size_t kMaxKeptWidths = 4096;
 
 }  // namespace
 
@@ -67,9 +69,22 @@ PangoLayout* PangoText::Layout(std::string_view text, const TextFont& font) {
 
 int PangoText::TextWidth(std::string_view text, const TextFont& font) {
     if (text.empty()) return 0;
+    Widths& widths = WidthsOf(font);
+    auto it = widths.find(text);
+    if (it != widths.end()) return it->second;
     int width = 0, height = 0;
     pango_layout_get_pixel_size(Layout(text, font), &width, &height);
+    if (widthCount_ >= kMaxKeptWidths) {
+        widths_.clear();
+        widthCount_ = 0;
+    }
+    WidthsOf(font).emplace(std::string(text), width);
+    ++widthCount_;
     return width;
+}
+
+PangoText::Widths& PangoText::WidthsOf(const TextFont& font) {
+    return widths_[FontKey(font.height, font.fixedPitch, font.underline)];
 }
 
 void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y,

@@ -7,6 +7,7 @@
 #include <pango/pangocairo.h>
 
 #include <map>
+#include <string>
 #include <string_view>
 #include <tuple>
 
@@ -29,12 +30,19 @@ class PangoText : public ITextMetrics {
     Rect Extent(std::string_view text, const TextFont& font, int x, int y);
 
   private:
+    using FontKey = std::tuple<int, bool, bool>;  // height, fixed pitch, underline
+    using Widths = std::map<std::string, int, std::less<>>;
+
     PangoLayout* Layout(std::string_view text, const TextFont& font);
     const PangoFontDescription* Font(const TextFont& font);
+    Widths& WidthsOf(const TextFont& font);
 
     PangoContext* context_ = nullptr;
     PangoLayout* layout_ = nullptr;
     std::map<std::tuple<int, bool>, PangoFontDescription*> fonts_;
+    // Widths measured before: a balloon measures each character it shows at every step.
+    std::map<FontKey, Widths> widths_;
+    std::size_t widthCount_ = 0;
 };
 
 }  // namespace nuv::gtk
