@@ -65,6 +65,7 @@ void PetMainLoop::Prepare() {
         fds_.resize(std::size_t(fdCount_));
     }
     window_.Timers().SetRunByCaller(false);
+    nextSource_ = NextSourceNumber() + 1;
     glibDue_ = timeout < 0 ? -1 : g_get_monotonic_time() + gint64(timeout) * 1000;
 }
 
@@ -90,8 +91,8 @@ bool PetMainLoop::Poll() {
 }
 
 // Runs the pet's timers that are due. True when GLib is left with nothing new to do: no source
-// added, and nothing read from the X connection (a reply read may bring events with it, which
-// then wait in a queue the descriptor no longer tells of).
+// added since GLib's pass or the last tick, and nothing read from the X connection (a reply read
+// may bring events with it, which then wait in a queue the descriptor no longer tells of).
 bool PetMainLoop::TickAlone() {
     const gint64 now = g_get_monotonic_time();
     const gint64 due = window_.Timers().NextDue();
@@ -99,13 +100,15 @@ bool PetMainLoop::TickAlone() {
     Display* display = XDisplay();
     const unsigned long read = display ? LastKnownRequestProcessed(display) : 0;
     const unsigned long sent = display ? NextRequest(display) : 0;
-    const guint before = NextSourceNumber();
     ticking_ = true;
     window_.Timers().RunDue(now);
     ticking_ = false;
     if (!display) return false;
     if (NextRequest(display) != sent) XFlush(display);  // which reads what has come, too
-    return NextSourceNumber() == before + 1 && LastKnownRequestProcessed(display) == read &&
+    const guint number = NextSourceNumber();
+    const bool added = number != nextSource_;
+    nextSource_ = number + 1;
+    return !added && LastKnownRequestProcessed(display) == read &&
            XEventsQueued(display, QueuedAlready) == 0 && !GdkEventsWaiting();
 }
 

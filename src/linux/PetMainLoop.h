@@ -33,7 +33,8 @@ class PetMainLoop {
     std::vector<GPollFD> fds_;
     int fdCount_ = 0;
     gint priority_ = 0;
-    gint64 glibDue_ = -1;  // when GLib's next source is due (-1: none)
+    gint64 glibDue_ = -1;   // when GLib's next source is due (-1: none)
+    guint nextSource_ = 0;  // the number GLib gives the next source, unless one came since
     bool ticking_ = false;
 };
 

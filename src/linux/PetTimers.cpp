@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <vector>
 
 namespace nuv::gtk {
 
@@ -44,20 +43,17 @@ gint64 PetTimers::NextDue() const {
 }
 
 void PetTimers::RunDue(gint64 now) {
-    std::vector<int> due;
-    for (const auto& [id, timer] : timers_) {
-        if (timer->dueUs >= 0 && timer->dueUs <= now) due.push_back(id);
-    }
-    // A handler may stop or restart any timer: each is looked at again before it runs.
-    for (int id : due) {
-        auto it = timers_.find(id);
-        if (it == timers_.end() || it->second->dueUs < 0 || it->second->dueUs > now) continue;
+    // A handler may stop, restart or add any timer: the next one is looked up after each.
+    for (auto it = timers_.begin(); it != timers_.end(); it = timers_.upper_bound(it->first)) {
         Timer* timer = it->second;
+        if (timer->dueUs < 0 || timer->dueUs > now) continue;
+        const int id = it->first;
         timer->dueUs = now + timer->periodUs;
         timer->running = true;
         handler_(data_, id);
-        auto still = timers_.find(id);  // the handler may have cleared the timers
-        if (still != timers_.end() && still->second == timer) timer->running = false;
+        it = timers_.find(id);  // the handler may have cleared the timers
+        if (it == timers_.end()) break;
+        if (it->second == timer) timer->running = false;
     }
 }
 
