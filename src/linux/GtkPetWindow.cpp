@@ -100,11 +100,14 @@ Rect GtkPetWindow::GetRect() {
 void GtkPetWindow::Move(int x, int y) {
     rect_ = {x, y, x + rect_.Width(), y + rect_.Height()};
     if (!context_.petWindow) return;
-    // A shown window moves at once (no pass through the toolkit's layout); a hidden one is
-    // placed when it is shown.
+    // A shown window moves at once, past the toolkit: GDK would queue a pass of the loop to
+    // make up crossing events the X server sends itself for a window that moves under the
+    // pointer. A hidden one is placed when it is shown.
     if (visible_) {
         Quiet();
-        gdk_window_move(gtk_widget_get_window(context_.petWindow), x, y);
+        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+        const int scale = gdk_window_get_scale_factor(window);
+        XMoveWindow(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), x * scale, y * scale);
         if (timerDepth_ != g_main_depth()) Loud();  // a tick ends its batch itself
     } else {
         gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
