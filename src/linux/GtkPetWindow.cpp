@@ -54,11 +54,12 @@ void GtkPetWindow::Destroy() {
     if (paintSource_) g_source_remove(paintSource_);
     paintSource_ = 0;
     Loud();
-    for (auto& [id, timer] : timers_) {
-        g_source_destroy(&timer->source);
-        g_source_unref(&timer->source);
+    if (loudSource_) {
+        g_source_destroy(loudSource_);
+        g_source_unref(loudSource_);
+        loudSource_ = nullptr;
     }
-    timers_.clear();
+    timers_.Clear();
     ReleaseSheet();
     if (context_.petWindow) {
         gtk_widget_destroy(context_.petWindow);
@@ -99,11 +100,14 @@ Rect GtkPetWindow::GetRect() {
 void GtkPetWindow::Move(int x, int y) {
     rect_ = {x, y, x + rect_.Width(), y + rect_.Height()};
     if (!context_.petWindow) return;
-    // A shown window moves at once (no pass through the toolkit's layout); a hidden one is
-    // placed when it is shown.
+    // A shown window moves at once, past the toolkit: GDK would queue a pass of the loop to
+    // make up crossing events the X server sends itself for a window that moves under the
+    // pointer. A hidden one is placed when it is shown.
     if (visible_) {
         Quiet();
-        gdk_window_move(gtk_widget_get_window(context_.petWindow), x, y);
+        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
+        const int scale = gdk_window_get_scale_factor(window);
+        XMoveWindow(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), x * scale, y * scale);
         if (timerDepth_ != g_main_depth()) Loud();  // a tick ends its batch itself
     } else {
         gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
@@ -248,22 +252,36 @@ void GtkPetWindow::Quiet() {
     XSelectInput(display, GDK_WINDOW_XID(window),
                  eventMask_ & ~(StructureNotifyMask | ExposureMask));
     quiet_ = true;
-    // A loop run before the batch ends (a dialog's) hears the window again at once.
-    loudSource_ = g_idle_add_full(G_PRIORITY_HIGH, OnLoud, this, nullptr);
+    // A loop run before the batch ends (a dialog's) hears the window again at once: a source
+    // of the window's life is ready while the window is quiet.
+    if (!loudSource_) {
+        loudSource_ = g_source_new(&loudFuncs_, sizeof(LoudSource));
+        reinterpret_cast<LoudSource*>(loudSource_)->self = this;
+        g_source_set_priority(loudSource_, G_PRIORITY_HIGH);
+        g_source_attach(loudSource_, nullptr);
+    }
 }
 
-gboolean GtkPetWindow::OnLoud(gpointer data) {
-    auto* self = static_cast<GtkPetWindow*>(data);
-    self->loudSource_ = 0;
-    self->Loud();
-    return G_SOURCE_REMOVE;
+GSourceFuncs GtkPetWindow::loudFuncs_ = {
+    GtkPetWindow::IsQuiet, GtkPetWindow::IsQuiet, GtkPetWindow::OnLoud, nullptr, nullptr, nullptr};
+
+gboolean GtkPetWindow::IsQuiet(GSource* source, gint* timeout) {
+    *timeout = -1;
+    return IsQuiet(source);
+}
+
+gboolean GtkPetWindow::IsQuiet(GSource* source) {
+    return reinterpret_cast<LoudSource*>(source)->self->quiet_;
+}
+
+gboolean GtkPetWindow::OnLoud(GSource* source, GSourceFunc, gpointer) {
+    reinterpret_cast<LoudSource*>(source)->self->Loud();
+    return G_SOURCE_CONTINUE;
 }
 
 void GtkPetWindow::Loud() {
     if (!quiet_) return;
     quiet_ = false;
-    if (loudSource_) g_source_remove(loudSource_);
-    loudSource_ = 0;
     if (!context_.petWindow) return;
     GdkWindow* window = gtk_widget_get_window(context_.petWindow);
     XSelectInput(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), eventMask_);
@@ -297,15 +315,8 @@ void GtkPetWindow::SetForeground() {
     if (context_.petWindow) gtk_window_present(GTK_WINDOW(context_.petWindow));
 }
 
-GSourceFuncs GtkPetWindow::timerFuncs_ = {nullptr, nullptr, GtkPetWindow::DispatchTimer,
-                                          nullptr, nullptr, nullptr};
-
-gboolean GtkPetWindow::DispatchTimer(GSource* source, GSourceFunc, gpointer) {
-    auto* timer = reinterpret_cast<Timer*>(source);
-    // Periodic from now on, unless the handler stops or restarts it.
-    g_source_set_ready_time(source, g_source_get_time(source) + timer->periodUs);
-    timer->self->OnTimer(timer->id);
-    return G_SOURCE_CONTINUE;
+void GtkPetWindow::OnTimer(void* data, int id) {
+    static_cast<GtkPetWindow*>(data)->OnTimer(id);
 }
 
 void GtkPetWindow::OnTimer(int id) {
@@ -322,20 +333,11 @@ void GtkPetWindow::OnTimer(int id) {
 }
 
 void GtkPetWindow::StartTimer(int id, uint32_t periodMs) {
-    Timer*& timer = timers_[id];
-    if (!timer) {
-        timer = reinterpret_cast<Timer*>(g_source_new(&timerFuncs_, sizeof(Timer)));
-        timer->self = this;
-        timer->id = id;
-        g_source_attach(&timer->source, nullptr);
-    }
-    timer->periodUs = gint64(periodMs ? periodMs : 1) * 1000;
-    g_source_set_ready_time(&timer->source, g_get_monotonic_time() + timer->periodUs);
+    timers_.Start(id, periodMs);
 }
 
 void GtkPetWindow::StopTimer(int id) {
-    auto it = timers_.find(id);
-    if (it != timers_.end()) g_source_set_ready_time(&it->second->source, -1);
+    timers_.Stop(id);
 }
 
 // The sheet goes to the X server once, as a pixmap beside the window: each frame is then a

@@ -3,10 +3,10 @@
 // frame by frame and painted from the picture sheet held in one cairo image surface. A drag
 // is the program's own: the window follows the pointer while the button is held.
 
-#include <map>
 #include <vector>
 
 #include "linux/FrameTimings.h"
+#include "linux/PetTimers.h"
 #include "linux/ShellContext.h"
 #include "ports/PetWindow.h"
 
@@ -33,6 +33,7 @@ class GtkPetWindow : public IPetWindow {
     bool Dragging() const { return dragState_ != kNoDrag; }
     bool Ended() const { return ended_; }
     FrameTimings& Timings() { return timings_; }
+    PetTimers& Timers() { return timers_; }
 
     Rect GetRect() override;
     void Move(int x, int y) override;
@@ -55,18 +56,9 @@ class GtkPetWindow : public IPetWindow {
     void EndDialog() override;
 
   private:
-    // A timer is one source for the window's life: stopping and restarting it (the pet's
-    // timer, at every tick) only moves its ready time.
-    struct Timer {
-        GSource source;
-        GtkPetWindow* self;
-        int id;
-        gint64 periodUs;
-    };
     enum DragState { kNoDrag, kDragStarting, kDragReleasedEarly, kDragging };
 
-    static GSourceFuncs timerFuncs_;
-    static gboolean DispatchTimer(GSource* source, GSourceFunc, gpointer);
+    static void OnTimer(void* data, int id);
     void OnTimer(int id);
     static gboolean OnStartDrag(gpointer data);
     static gboolean OnDirectPaint(gpointer data);
@@ -74,7 +66,14 @@ class GtkPetWindow : public IPetWindow {
     GdkFilterReturn OnExpose(const _XEvent& event);
     GdkFilterReturn OnConfigure(const _XEvent& event);
     void Quiet();
-    static gboolean OnLoud(gpointer data);
+    struct LoudSource {
+        GSource source;
+        GtkPetWindow* self;
+    };
+    static GSourceFuncs loudFuncs_;
+    static gboolean IsQuiet(GSource* source, gint* timeout);
+    static gboolean IsQuiet(GSource* source);
+    static gboolean OnLoud(GSource* source, GSourceFunc, gpointer);
     void Loud();
     void QueuePaint();
     void ApplyShape(const std::vector<Rect>& rects);
@@ -84,7 +83,7 @@ class GtkPetWindow : public IPetWindow {
     bool UploadSheet(GdkWindow* window, const Image& sheet);
 
     ShellContext& context_;
-    std::map<int, Timer*> timers_;  // timer id -> its source
+    PetTimers timers_{OnTimer, this};
     cairo_surface_t* sheet_ = nullptr;
     unsigned long pixmap_ = 0;      // the X pixmap under sheet_, when it is one
     void* copyGc_ = nullptr;        // the X graphics context copying frames from it
@@ -95,10 +94,10 @@ class GtkPetWindow : public IPetWindow {
     int timerDepth_ = -1;        // the loop depth of a timer's call; its frames go out after it
     bool paintPending_ = false;  // a frame waits for the timer's call to end
     bool directPaint_ = false;
-    bool quiet_ = false;      // the window's move and exposure events are off for now
-    long eventMask_ = 0;      // the X events the toolkit asked for on the window
-    guint loudSource_ = 0;    // ends the quiet in a loop that runs before the batch ends
-    int toolkitEvents_ = -1;  // the toolkit's own mask that eventMask_ was read for
+    bool quiet_ = false;             // the window's move and exposure events are off for now
+    long eventMask_ = 0;             // the X events the toolkit asked for on the window
+    GSource* loudSource_ = nullptr;  // ends the quiet in a loop run before the batch ends
+    int toolkitEvents_ = -1;         // the toolkit's own mask that eventMask_ was read for
     cairo_t* paint_ = nullptr;
     Rect rect_;
     std::vector<Rect> shapeRects_;

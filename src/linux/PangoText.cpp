@@ -11,6 +11,10 @@ namespace {
 constexpr const char kFaces[] = "NanumGothic, Nanum Gothic, Noto Sans CJK KR, UnDotum, sans-serif";
 constexpr const char kFixedFaces[] =
     "NanumGothicCoding, Nanum Gothic Coding, Noto Sans Mono CJK KR, monospace";
+// Enough for every character and line of a few balloons; past it the widths start over.
+constexpr std::size_t kMaxKeptWidths = 4096;
+// The lines of a balloon with their shadows, and the texts of a gauge.
+constexpr std::size_t kKeptLayouts = 16;
 
 }  // namespace
 
@@ -23,13 +27,13 @@ PangoText::PangoText() {
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
     pango_cairo_context_set_font_options(context_, options);
     cairo_font_options_destroy(options);
-    layout_ = pango_layout_new(context_);
 }
 
 PangoText::~PangoText() {
     for (auto& [key, font] : fonts_)
         pango_font_description_free(font);
-    g_object_unref(layout_);
+    for (KeptLayout& kept : layouts_)
+        g_object_unref(kept.layout);
     g_object_unref(context_);
 }
 
@@ -54,22 +58,56 @@ const PangoFontDescription* PangoText::Font(const TextFont& font) {
 }
 
 PangoLayout* PangoText::Layout(std::string_view text, const TextFont& font) {
-    pango_layout_set_font_description(layout_, Font(font));
+    const FontKey key(font.height, font.fixedPitch, font.underline);
+    KeptLayout* oldest = nullptr;
+    for (KeptLayout& kept : layouts_) {
+        if (kept.font == key && kept.text == text) {
+            kept.lastUse = ++uses_;
+            return kept.layout;
+        }
+        if (!oldest || kept.lastUse < oldest->lastUse) oldest = &kept;
+    }
+    if (layouts_.size() < kKeptLayouts) {
+        oldest = &layouts_.emplace_back();
+    } else {
+        g_object_unref(oldest->layout);
+    }
+    *oldest = {key, std::string(text), NewLayout(text, font), ++uses_};
+    return oldest->layout;
+}
+
+PangoLayout* PangoText::NewLayout(std::string_view text, const TextFont& font) {
+    PangoLayout* layout = pango_layout_new(context_);
+    pango_layout_set_font_description(layout, Font(font));
     std::string utf8 = Utf8(text);
-    pango_layout_set_text(layout_, utf8.data(), int(utf8.size()));
-    PangoAttrList* attributes = pango_attr_list_new();
-    if (font.underline)
+    pango_layout_set_text(layout, utf8.data(), int(utf8.size()));
+    if (font.underline) {
+        PangoAttrList* attributes = pango_attr_list_new();
         pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    pango_layout_set_attributes(layout_, attributes);
-    pango_attr_list_unref(attributes);
-    return layout_;
+        pango_layout_set_attributes(layout, attributes);
+        pango_attr_list_unref(attributes);
+    }
+    return layout;
 }
 
 int PangoText::TextWidth(std::string_view text, const TextFont& font) {
     if (text.empty()) return 0;
+    Widths& widths = WidthsOf(font);
+    auto it = widths.find(text);
+    if (it != widths.end()) return it->second;
     int width = 0, height = 0;
     pango_layout_get_pixel_size(Layout(text, font), &width, &height);
+    if (widthCount_ >= kMaxKeptWidths) {
+        widths_.clear();
+        widthCount_ = 0;
+    }
+    WidthsOf(font).emplace(std::string(text), width);
+    ++widthCount_;
     return width;
+}
+
+PangoText::Widths& PangoText::WidthsOf(const TextFont& font) {
+    return widths_[FontKey(font.height, font.fixedPitch, font.underline)];
 }
 
 void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y,

@@ -7,8 +7,10 @@
 #include <pango/pangocairo.h>
 
 #include <map>
+#include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "formats/Image.h"
 #include "ports/TextMetrics.h"
@@ -29,12 +31,30 @@ class PangoText : public ITextMetrics {
     Rect Extent(std::string_view text, const TextFont& font, int x, int y);
 
   private:
+    using FontKey = std::tuple<int, bool, bool>;  // height, fixed pitch, underline
+    using Widths = std::map<std::string, int, std::less<>>;
+
+    // A laid-out text: the same text drawn again (a balloon's shadow and its text, its lines
+    // at every step) is not shaped again.
+    struct KeptLayout {
+        FontKey font;
+        std::string text;
+        PangoLayout* layout = nullptr;
+        unsigned lastUse = 0;
+    };
+
     PangoLayout* Layout(std::string_view text, const TextFont& font);
+    PangoLayout* NewLayout(std::string_view text, const TextFont& font);
     const PangoFontDescription* Font(const TextFont& font);
+    Widths& WidthsOf(const TextFont& font);
 
     PangoContext* context_ = nullptr;
-    PangoLayout* layout_ = nullptr;
+    std::vector<KeptLayout> layouts_;
+    unsigned uses_ = 0;
     std::map<std::tuple<int, bool>, PangoFontDescription*> fonts_;
+    // Widths measured before: a balloon measures each character it shows at every step.
+    std::map<FontKey, Widths> widths_;
+    std::size_t widthCount_ = 0;
 };
 
 }  // namespace nuv::gtk

@@ -56,8 +56,7 @@ int CPetShell::Run() {
     // The window shows once it is set up, as a dialog made visible by its template.
     if (started_ && !window_.Ended()) window_.Show(true);
     mainLoopDepth_ = 1;
-    while (!window_.Ended())
-        g_main_context_iteration(nullptr, TRUE);
+    loop_.Run();
     mainLoopDepth_ = 0;
     WriteLog(window_.Timings().Describe());
     TakeDown();

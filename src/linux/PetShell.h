@@ -15,6 +15,7 @@
 #include "linux/GtkServices.h"
 #include "linux/GtkTray.h"
 #include "linux/PangoText.h"
+#include "linux/PetMainLoop.h"
 #include "linux/ShellContext.h"
 #include "linux/XCursors.h"
 #include "linux/XHook.h"
@@ -35,9 +36,9 @@ class CPetShell {
     int Run();
     // A stop signal: the game cursors go back at once and the pet ends as by a close.
     void Stop();
-    // The depth of main-loop dispatching at which the pet's own loop runs (0 before it runs):
-    // a deeper one is a modal window's loop.
-    int MainLoopDepth() const { return mainLoopDepth_; }
+    // The depth of main-loop dispatching at which the pet's own loop runs its handlers (0 before
+    // it runs, and while it runs the pet's timers itself): a deeper one is a modal window's loop.
+    int MainLoopDepth() const { return loop_.Ticking() ? 0 : mainLoopDepth_; }
 
   private:
     PetPorts Ports();
@@ -66,6 +67,7 @@ class CPetShell {
     GtkLoadingWindow loading_;
     GtkBalloonWindows balloons_;
     GtkObjectWindows objects_;
+    PetMainLoop loop_{window_};
     std::unique_ptr<CPetMainDlg> dialog_;
     bool started_ = false;
     int mainLoopDepth_ = 0;

@@ -1,0 +1,122 @@
+#include "linux/PetMainLoop.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "linux/GtkPetWindow.h"
+
+// After the program's headers: Xlib defines Status as a macro.
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
+
+namespace nuv::gtk {
+namespace {
+
+// GLib numbers the sources it is given in turn: a number skipped between two calls is a
+// source added in between.
+guint NextSourceNumber() {
+    GSource* probe = g_idle_source_new();
+    const guint number = g_source_attach(probe, nullptr);
+    g_source_destroy(probe);
+    g_source_unref(probe);
+    return number;
+}
+
+Display* XDisplay() {
+    GdkDisplay* display = gdk_display_get_default();
+    return display && GDK_IS_X11_DISPLAY(display) ? GDK_DISPLAY_XDISPLAY(display) : nullptr;
+}
+
+// Whether GDK holds events it has not handed out yet.
+bool GdkEventsWaiting() {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkEvent* event = display ? gdk_display_peek_event(display) : nullptr;
+    if (!event) return false;
+    gdk_event_free(event);
+    return true;
+}
+
+int MsUntil(gint64 due, gint64 now) {
+    if (due < 0) return -1;
+    return due <= now ? 0 : int(std::min<gint64>((due - now + 999) / 1000, INT_MAX));
+}
+
+}  // namespace
+
+void PetMainLoop::Run() {
+    context_ = g_main_context_default();
+    g_main_context_acquire(context_);
+    while (!window_.Ended()) {
+        Prepare();
+        if (Wait()) Dispatch();
+    }
+    g_main_context_release(context_);
+}
+
+// GLib's sources say what they wait for; the pet's timers are left out (the loop runs them).
+void PetMainLoop::Prepare() {
+    window_.Timers().SetRunByCaller(true);
+    g_main_context_prepare(context_, &priority_);
+    gint timeout = -1;
+    for (;;) {
+        fdCount_ =
+            g_main_context_query(context_, priority_, &timeout, fds_.data(), int(fds_.size()));
+        if (fdCount_ <= int(fds_.size())) break;
+        fds_.resize(std::size_t(fdCount_));
+    }
+    window_.Timers().SetRunByCaller(false);
+    nextSource_ = NextSourceNumber() + 1;
+    glibDue_ = timeout < 0 ? -1 : g_get_monotonic_time() + gint64(timeout) * 1000;
+}
+
+// Waits and runs the pet's timers until GLib has something to do: true when its descriptors or
+// its time tell so, false when a tick may have given it something (it prepares again then).
+bool PetMainLoop::Wait() {
+    while (!window_.Ended()) {
+        if (Poll()) return true;
+        if (!TickAlone()) return false;
+    }
+    return false;
+}
+
+// Waits for GLib's descriptors, GLib's next source and the pet's next timer. True when GLib has
+// something to do.
+bool PetMainLoop::Poll() {
+    const gint64 now = g_get_monotonic_time();
+    const int glibMs = MsUntil(glibDue_, now);
+    const int timerMs = MsUntil(window_.Timers().NextDue(), now);
+    int timeout = glibMs < 0 ? timerMs : timerMs < 0 ? glibMs : std::min(glibMs, timerMs);
+    if (g_poll(fds_.data(), guint(fdCount_), timeout) != 0) return true;
+    return glibDue_ >= 0 && g_get_monotonic_time() >= glibDue_;
+}
+
+// Runs the pet's timers that are due. True when GLib is left with nothing new to do: no source
+// added since GLib's pass or the last tick, and nothing read from the X connection (a reply read
+// may bring events with it, which then wait in a queue the descriptor no longer tells of).
+bool PetMainLoop::TickAlone() {
+    const gint64 now = g_get_monotonic_time();
+    const gint64 due = window_.Timers().NextDue();
+    if (due < 0 || due > now) return true;  // woken early: wait again
+    Display* display = XDisplay();
+    const unsigned long read = display ? LastKnownRequestProcessed(display) : 0;
+    const unsigned long sent = display ? NextRequest(display) : 0;
+    ticking_ = true;
+    window_.Timers().RunDue(now);
+    ticking_ = false;
+    if (!display) return false;
+    if (NextRequest(display) != sent) XFlush(display);  // which reads what has come, too
+    const guint number = NextSourceNumber();
+    const bool added = number != nextSource_;
+    nextSource_ = number + 1;
+    return !added && LastKnownRequestProcessed(display) == read &&
+           XEventsQueued(display, QueuedAlready) == 0 && !GdkEventsWaiting();
+}
+
+void PetMainLoop::Dispatch() {
+    window_.Timers().SetRunByCaller(true);
+    const bool ready = g_main_context_check(context_, priority_, fds_.data(), fdCount_);
+    window_.Timers().SetRunByCaller(false);
+    if (ready) g_main_context_dispatch(context_);
+}
+
+}  // namespace nuv::gtk

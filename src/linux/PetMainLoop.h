@@ -1,0 +1,41 @@
+#pragma once
+// The pet's main loop. GLib's sources and the X connection are served as by GLib's own loop,
+// but the pet window's timers are run straight from the wait: a tick that leaves GLib nothing
+// to do (no X event, no source added, no source's time come) costs no pass over GLib's
+// sources, whose preparation reads from the X connection every time.
+
+#include <glib.h>
+
+#include <vector>
+
+namespace nuv::gtk {
+
+class GtkPetWindow;
+
+class PetMainLoop {
+  public:
+    explicit PetMainLoop(GtkPetWindow& window) : window_(window) {}
+
+    // Runs until the pet window has ended.
+    void Run();
+    // True while the pet's timers run straight from the loop (outside GLib's dispatching).
+    bool Ticking() const { return ticking_; }
+
+  private:
+    void Prepare();
+    bool Wait();
+    bool Poll();
+    bool TickAlone();
+    void Dispatch();
+
+    GtkPetWindow& window_;
+    GMainContext* context_ = nullptr;
+    std::vector<GPollFD> fds_;
+    int fdCount_ = 0;
+    gint priority_ = 0;
+    gint64 glibDue_ = -1;   // when GLib's next source is due (-1: none)
+    guint nextSource_ = 0;  // the number GLib gives the next source, unless one came since
+    bool ticking_ = false;
+};
+
+}  // namespace nuv::gtk
