@@ -135,9 +135,14 @@ std::vector<Rect> CBalloonWnd::MakeShape() {
     return shape;
 }
 
-void CBalloonWnd::ShowBeside(const Rect& pet) {
-    if (!created_ || destroyed_) return;
+Point CBalloonWnd::PlaceBeside(const Rect& pet, const Rect* area) const {
     Point at = ZoomUp(BalloonPlacement(kind_, pet), zoom_);
+    return area ? KeptInside(at, size_, *area) : at;
+}
+
+void CBalloonWnd::ShowBeside(const Rect& pet, const Rect* area) {
+    if (!created_ || destroyed_) return;
+    Point at = PlaceBeside(pet, area);
     window_->MoveTo(at.x, at.y);
     window_->Show();
 }

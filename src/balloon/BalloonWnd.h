@@ -41,9 +41,11 @@ class CBalloonWnd : public IBalloonWindowEvents {
     // Creates the hidden window: picture, size, shape, picture tags, timers (kind 2: its whole
     // text). False, with a log line, for an unknown kind or a window the system refuses.
     bool Create();
-    // Places the balloon beside the pet window `pet` (pet pixels: screen pixels divided by the
-    // zoom) and shows it.
-    void ShowBeside(const Rect& pet);
+    // Where the balloon opens beside the pet window `pet` (pet pixels: screen pixels divided by
+    // the zoom), in screen pixels, kept inside `area` (screen pixels) when one is given.
+    Point PlaceBeside(const Rect& pet, const Rect* area = nullptr) const;
+    // Places the balloon there and shows it.
+    void ShowBeside(const Rect& pet, const Rect* area = nullptr);
     // Destroys the window; OnBalloonClosed follows, in which the owner may delete the balloon.
     void Close();
     void BringToTop();

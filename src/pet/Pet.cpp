@@ -1,12 +1,14 @@
 #include "pet/Pet.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "balloon/BalloonGeometry.h"
 #include "balloon/BalloonWnd.h"
 #include "base/Cp949.h"
 #include "base/Log.h"
 #include "base/TextFunctions.h"
+#include "engine/Ground.h"
 #include "pet/UserRegistration.h"
 #include "ports/BalloonWindows.h"
 #include "ports/Dialogs.h"
@@ -136,10 +138,18 @@ CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     balloon->SetText(text);
     if (!balloon->Create()) return nullptr;
     Rect pet = engine_.GetPetRect();
-    Point at = ZoomUp(BalloonPlacement(kind, pet), zoom_);  // in screen pixels
+    // With several monitors the balloon stays on the pet's; on one it may reach past its edge.
+    Monitors monitors = ports_.desktop->GetMonitors();
+    std::optional<Rect> area;
+    if (monitors.size() > 1) {
+        Monitor m = MonitorAt(monitors, Anchor(pet));
+        area = ZoomUp(Rect{m.left, m.top, m.right, m.ground}, zoom_);
+    }
+    const Rect* keepInside = area ? &*area : nullptr;
+    Point at = balloon->PlaceBeside(pet, keepInside);  // in screen pixels
     ports_.events->OnEvent({"balloon", {{"kind", kind}, {"text", text}, {"x", at.x}, {"y", at.y}}});
     ports_.window->BringToTop();
-    balloon->ShowBeside(pet);
+    balloon->ShowBeside(pet, keepInside);
     if (balloon->IsTextComplete()) {
         ports_.events->OnEvent(
             {"balloon_shown",

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "balloon/BalloonGeometry.h"
 #include "engine/Ground.h"
 #include "script/PetIds.h"
 #include "support/SimHarness.h"
@@ -127,6 +128,20 @@ TEST_F(Monitors3, AWalkTurnsAtTheEdgeOfTheSmallerMonitor) {
     }
     EXPECT_EQ(right, kRight.right);
     EXPECT_NE(sim.pet().Engine().GetActionId(), ActionId::kWalkRight);
+}
+
+TEST_F(Monitors3, ABalloonStaysOnThePetsMonitor) {
+    for (const auto& [x, monitor] : {std::pair{1800, kRight}, std::pair{0, kPrimary}}) {
+        DropAt(x, 100);
+        Fly();
+        ExpectStandingOn(monitor);
+        sim.pet().OpenBalloon(kTypingBalloon, "Hi");
+        CSimBalloonWindow* balloon = sim.desktop->balloons().Newest();
+        ASSERT_TRUE(balloon);
+        EXPECT_GE(balloon->position.x, monitor.left);
+        EXPECT_LE(balloon->position.x + balloon->size.width, monitor.right);
+        sim.pet().CloseBalloon();
+    }
 }
 
 TEST_F(Monitors3, APetOnARemovedMonitorComesBackToTheNearestGround) {
