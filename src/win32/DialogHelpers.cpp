@@ -117,7 +117,15 @@ int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& cap
 
 void CenterOnScreen(HWND window) {
     RECT area = {}, rect = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    HWND owner = GetWindow(window, GW_OWNER);
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    HMONITOR monitor = MonitorFromWindow(owner ? owner : window, MONITOR_DEFAULTTOPRIMARY);
+    if (monitor && GetMonitorInfoW(monitor, &info)) {
+        area = info.rcWork;
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    }
     GetWindowRect(window, &rect);
     int x = area.left + ((area.right - area.left) - (rect.right - rect.left)) / 2;
     int y = area.top + ((area.bottom - area.top) - (rect.bottom - rect.top)) / 2;

@@ -7,7 +7,7 @@
 
 namespace nuv::win32 {
 
-// Centres `window` on the screen's work area.
+// Centres `window` on the work area of its owner's monitor (the pet's), else the primary one.
 void CenterOnScreen(HWND window);
 // The text of a dialog control as code page 949 bytes.
 std::string GetItemText(HWND dialog, int id);
