@@ -282,7 +282,8 @@ class LinuxTest(base.Test):
                           ["strace", "-f", "-qq", "-o", trace, "-e",
                            "trace=open,openat,creat,rename,renameat,renameat2,unlink,unlinkat,"
                            "truncate,mkdir"])
-        box = self.screen.wait_window(lambda w: w.name == "NuvPET" and w.width > 100, 10,
+        # Under strace a start takes several times as long.
+        box = self.screen.wait_window(lambda w: w.name == "NuvPET" and w.width > 100, 30,
                                       "message of the refused start")
         self.screen.shot("second-instance")
         self.screen.keys("Return", window=box)
