@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "linux/GtkPetWindow.h"
+#include "linux/WakeProfile.h"
 
 // After the program's headers: Xlib defines Status as a macro.
 #include <X11/Xlib.h>
@@ -51,6 +52,7 @@ void PetMainLoop::Run() {
         if (Wait()) Dispatch();
     }
     g_main_context_release(context_);
+    wake_profile::Report();
 }
 
 // GLib's sources say what they wait for; the pet's timers are left out (the loop runs them).
@@ -86,7 +88,10 @@ bool PetMainLoop::Poll() {
     const int glibMs = MsUntil(glibDue_, now);
     const int timerMs = MsUntil(window_.Timers().NextDue(), now);
     int timeout = glibMs < 0 ? timerMs : timerMs < 0 ? glibMs : std::min(glibMs, timerMs);
-    if (g_poll(fds_.data(), guint(fdCount_), timeout) != 0) return true;
+    wake_profile::End();
+    const int ready = g_poll(fds_.data(), guint(fdCount_), timeout);
+    wake_profile::Begin();
+    if (ready != 0) return true;
     return glibDue_ >= 0 && g_get_monotonic_time() >= glibDue_;
 }
 
@@ -100,6 +105,7 @@ bool PetMainLoop::TickAlone() {
     Display* display = XDisplay();
     const unsigned long read = display ? LastKnownRequestProcessed(display) : 0;
     const unsigned long sent = display ? NextRequest(display) : 0;
+    wake_profile::Mark(WakeKind::kTick);
     ticking_ = true;
     window_.Timers().RunDue(now);
     ticking_ = false;
@@ -116,7 +122,19 @@ void PetMainLoop::Dispatch() {
     window_.Timers().SetRunByCaller(true);
     const bool ready = g_main_context_check(context_, priority_, fds_.data(), fdCount_);
     window_.Timers().SetRunByCaller(false);
-    if (ready) g_main_context_dispatch(context_);
+    if (!ready) return;
+    if (wake_profile::on) wake_profile::Mark(XReady() ? WakeKind::kXEvents : WakeKind::kGlib);
+    g_main_context_dispatch(context_);
+}
+
+bool PetMainLoop::XReady() const {
+    Display* display = XDisplay();
+    if (!display) return false;
+    for (int i = 0; i < fdCount_; ++i) {
+        if (fds_[std::size_t(i)].fd == ConnectionNumber(display) && fds_[std::size_t(i)].revents)
+            return true;
+    }
+    return XEventsQueued(display, QueuedAlready) > 0;
 }
 
 }  // namespace nuv::gtk

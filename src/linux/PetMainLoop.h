@@ -27,6 +27,7 @@ class PetMainLoop {
     bool Poll();
     bool TickAlone();
     void Dispatch();
+    bool XReady() const;
 
     GtkPetWindow& window_;
     GMainContext* context_ = nullptr;
