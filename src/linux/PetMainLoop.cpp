@@ -23,6 +23,18 @@ guint NextSourceNumber() {
     return number;
 }
 
+// A source added since `next` holds one of the numbers from `next` on (a few, should sources
+// have come and gone in between): looking them up costs far less than attaching a probe. The
+// numbers looked up were never given out, so none can name an older source.
+constexpr guint kNumbersLookedUp = 16;
+
+bool SourceAddedSince(GMainContext* context, guint next) {
+    for (guint number = next; number < next + kNumbersLookedUp; ++number) {
+        if (g_main_context_find_source_by_id(context, number)) return true;
+    }
+    return false;
+}
+
 Display* XDisplay() {
     GdkDisplay* display = gdk_display_get_default();
     return display && GDK_IS_X11_DISPLAY(display) ? GDK_DISPLAY_XDISPLAY(display) : nullptr;
@@ -46,6 +58,7 @@ int MsUntil(gint64 due, gint64 now) {
 
 void PetMainLoop::Run() {
     context_ = g_main_context_default();
+    display_ = XDisplay();
     g_main_context_acquire(context_);
     while (!window_.Ended()) {
         Prepare();
@@ -96,13 +109,13 @@ bool PetMainLoop::Poll() {
 }
 
 // Runs the pet's timers that are due. True when GLib is left with nothing new to do: no source
-// added since GLib's pass or the last tick, and nothing read from the X connection (a reply read
+// added since GLib's pass, and nothing read from the X connection (a reply read
 // may bring events with it, which then wait in a queue the descriptor no longer tells of).
 bool PetMainLoop::TickAlone() {
     const gint64 now = g_get_monotonic_time();
     const gint64 due = window_.Timers().NextDue();
     if (due < 0 || due > now) return true;  // woken early: wait again
-    Display* display = XDisplay();
+    Display* display = display_;
     const unsigned long read = display ? LastKnownRequestProcessed(display) : 0;
     const unsigned long sent = display ? NextRequest(display) : 0;
     wake_profile::Mark(WakeKind::kTick);
@@ -111,10 +124,7 @@ bool PetMainLoop::TickAlone() {
     ticking_ = false;
     if (!display) return false;
     if (NextRequest(display) != sent) XFlush(display);  // which reads what has come, too
-    const guint number = NextSourceNumber();
-    const bool added = number != nextSource_;
-    nextSource_ = number + 1;
-    return !added && LastKnownRequestProcessed(display) == read &&
+    return !SourceAddedSince(context_, nextSource_) && LastKnownRequestProcessed(display) == read &&
            XEventsQueued(display, QueuedAlready) == 0 && !GdkEventsWaiting();
 }
 
@@ -128,7 +138,7 @@ void PetMainLoop::Dispatch() {
 }
 
 bool PetMainLoop::XReady() const {
-    Display* display = XDisplay();
+    Display* display = display_;
     if (!display) return false;
     for (int i = 0; i < fdCount_; ++i) {
         if (fds_[std::size_t(i)].fd == ConnectionNumber(display) && fds_[std::size_t(i)].revents)
