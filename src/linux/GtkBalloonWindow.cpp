@@ -2,6 +2,7 @@
 
 #include "linux/CairoPictures.h"
 #include "linux/FreedMemory.h"
+#include "linux/WakeProfile.h"
 
 #include <cairo-xlib.h>
 #include <gdk/gdkx.h>
@@ -319,6 +320,7 @@ void GtkBalloonWindow::OnDestroy(GtkWidget*, gpointer data) {
 
 gboolean GtkBalloonWindow::OnTimer(gpointer data) {
     auto* timer = static_cast<Timer*>(data);
+    wake_profile::Mark(WakeKind::kBalloon);
     if (timer->self->events_) timer->self->events_->OnTimer(timer->id);
     return G_SOURCE_CONTINUE;
 }

@@ -6,6 +6,7 @@
 #include "linux/CairoPictures.h"
 #include "linux/ProgramResources.h"
 #include "linux/Utf8Text.h"
+#include "linux/WakeProfile.h"
 #include "shape/Region.h"
 
 // After the program's headers: Xlib defines Status as a macro.
@@ -104,6 +105,7 @@ void GtkPetWindow::Move(int x, int y) {
     // make up crossing events the X server sends itself for a window that moves under the
     // pointer. A hidden one is placed when it is shown.
     if (visible_) {
+        wake_profile::Mark(WakeKind::kMove);
         Quiet();
         GdkWindow* window = gtk_widget_get_window(context_.petWindow);
         const int scale = gdk_window_get_scale_factor(window);
@@ -157,6 +159,7 @@ void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
                          static_cast<unsigned short>(r.Height())});
     }
     Display* display = GDK_WINDOW_XDISPLAY(window);
+    wake_profile::Mark(WakeKind::kFrame);
     if (pixmap_) Quiet();  // the frame copied after the shape paints what it uncovers
     for (int kind : {ShapeBounding, ShapeInput}) {
         XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
@@ -225,6 +228,7 @@ gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
     auto* self = static_cast<GtkPetWindow*>(data);
     self->paintSource_ = 0;
     if (self->visible_ && self->context_.dialog && self->context_.petWindow) {
+        wake_profile::Mark(WakeKind::kFrame);
         self->directPaint_ = true;
         self->context_.dialog->OnPaint();
         self->directPaint_ = false;

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "linux/GtkPetWindow.h"
+#include "linux/WakeProfile.h"
 
 // After the program's headers: Xlib defines Status as a macro.
 #include <X11/Xlib.h>
@@ -20,6 +21,18 @@ guint NextSourceNumber() {
     g_source_destroy(probe);
     g_source_unref(probe);
     return number;
+}
+
+// A source added since `next` holds one of the numbers from `next` on (a few, should sources
+// have come and gone in between): looking them up costs far less than attaching a probe. The
+// numbers looked up were never given out, so none can name an older source.
+constexpr guint kNumbersLookedUp = 16;
+
+bool SourceAddedSince(GMainContext* context, guint next) {
+    for (guint number = next; number < next + kNumbersLookedUp; ++number) {
+        if (g_main_context_find_source_by_id(context, number)) return true;
+    }
+    return false;
 }
 
 Display* XDisplay() {
@@ -45,12 +58,14 @@ int MsUntil(gint64 due, gint64 now) {
 
 void PetMainLoop::Run() {
     context_ = g_main_context_default();
+    display_ = XDisplay();
     g_main_context_acquire(context_);
     while (!window_.Ended()) {
         Prepare();
         if (Wait()) Dispatch();
     }
     g_main_context_release(context_);
+    wake_profile::Report();
 }
 
 // GLib's sources say what they wait for; the pet's timers are left out (the loop runs them).
@@ -86,29 +101,30 @@ bool PetMainLoop::Poll() {
     const int glibMs = MsUntil(glibDue_, now);
     const int timerMs = MsUntil(window_.Timers().NextDue(), now);
     int timeout = glibMs < 0 ? timerMs : timerMs < 0 ? glibMs : std::min(glibMs, timerMs);
-    if (g_poll(fds_.data(), guint(fdCount_), timeout) != 0) return true;
+    wake_profile::End();
+    const int ready = g_poll(fds_.data(), guint(fdCount_), timeout);
+    wake_profile::Begin();
+    if (ready != 0) return true;
     return glibDue_ >= 0 && g_get_monotonic_time() >= glibDue_;
 }
 
 // Runs the pet's timers that are due. True when GLib is left with nothing new to do: no source
-// added since GLib's pass or the last tick, and nothing read from the X connection (a reply read
+// added since GLib's pass, and nothing read from the X connection (a reply read
 // may bring events with it, which then wait in a queue the descriptor no longer tells of).
 bool PetMainLoop::TickAlone() {
     const gint64 now = g_get_monotonic_time();
     const gint64 due = window_.Timers().NextDue();
     if (due < 0 || due > now) return true;  // woken early: wait again
-    Display* display = XDisplay();
+    Display* display = display_;
     const unsigned long read = display ? LastKnownRequestProcessed(display) : 0;
     const unsigned long sent = display ? NextRequest(display) : 0;
+    wake_profile::Mark(WakeKind::kTick);
     ticking_ = true;
     window_.Timers().RunDue(now);
     ticking_ = false;
     if (!display) return false;
     if (NextRequest(display) != sent) XFlush(display);  // which reads what has come, too
-    const guint number = NextSourceNumber();
-    const bool added = number != nextSource_;
-    nextSource_ = number + 1;
-    return !added && LastKnownRequestProcessed(display) == read &&
+    return !SourceAddedSince(context_, nextSource_) && LastKnownRequestProcessed(display) == read &&
            XEventsQueued(display, QueuedAlready) == 0 && !GdkEventsWaiting();
 }
 
@@ -116,7 +132,19 @@ void PetMainLoop::Dispatch() {
     window_.Timers().SetRunByCaller(true);
     const bool ready = g_main_context_check(context_, priority_, fds_.data(), fdCount_);
     window_.Timers().SetRunByCaller(false);
-    if (ready) g_main_context_dispatch(context_);
+    if (!ready) return;
+    if (wake_profile::on) wake_profile::Mark(XReady() ? WakeKind::kXEvents : WakeKind::kGlib);
+    g_main_context_dispatch(context_);
+}
+
+bool PetMainLoop::XReady() const {
+    Display* display = display_;
+    if (!display) return false;
+    for (int i = 0; i < fdCount_; ++i) {
+        if (fds_[std::size_t(i)].fd == ConnectionNumber(display) && fds_[std::size_t(i)].revents)
+            return true;
+    }
+    return XEventsQueued(display, QueuedAlready) > 0;
 }
 
 }  // namespace nuv::gtk

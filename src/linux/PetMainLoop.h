@@ -8,6 +8,8 @@
 
 #include <vector>
 
+struct _XDisplay;  // Xlib's Display
+
 namespace nuv::gtk {
 
 class GtkPetWindow;
@@ -27,14 +29,16 @@ class PetMainLoop {
     bool Poll();
     bool TickAlone();
     void Dispatch();
+    bool XReady() const;
 
     GtkPetWindow& window_;
     GMainContext* context_ = nullptr;
+    _XDisplay* display_ = nullptr;  // the X connection (none on another GDK backend)
     std::vector<GPollFD> fds_;
     int fdCount_ = 0;
     gint priority_ = 0;
     gint64 glibDue_ = -1;   // when GLib's next source is due (-1: none)
-    guint nextSource_ = 0;  // the number GLib gives the next source, unless one came since
+    guint nextSource_ = 0;  // the number GLib gave the next source at its last pass
     bool ticking_ = false;
 };
 

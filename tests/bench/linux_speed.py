@@ -12,7 +12,8 @@ when installed), the time from its start to its first frame and the cost of a fr
 (shape plus paint), from its log. nuvpet's pet is named first, in a run of its own, as on a
 user's first start; its random draws start from one seed (NUVPET_SEED) in every run, so that
 runs and builds compare. --runs repeats the round; --baseline measures another build of nuvpet
-(an earlier one) in each round too, before this one.
+(an earlier one) in each round too, before this one. --profile prints, for each round, nuvpet's
+CPU time and X requests per kind of wake-up (NUVPET_WAKE_PROFILE).
 With --soak, nuvpet alone runs for MINUTES while the pointer moves, and its resident memory
 and X resources (xrestop) are printed every minute.
 """
@@ -134,7 +135,10 @@ def measure_round(args, env, root, results):
         if shutil.which(command[0]):
             programs.append((name, command))
     for name, command in programs:
-        results.setdefault(name, []).append(measure(command, args.seconds, env))
+        run_env = env
+        if name == "nuvpet" and args.profile:
+            run_env = dict(env, NUVPET_WAKE_PROFILE=args.profile)
+        results.setdefault(name, []).append(measure(command, args.seconds, run_env))
 
 
 def main(argv):
@@ -145,12 +149,15 @@ def main(argv):
     parser.add_argument("--runs", type=int, default=1, help="rounds of measurements")
     parser.add_argument("--baseline", help="another nuvpet measured in each round too")
     parser.add_argument("--soak", type=int, default=0, help="minutes of nuvpet alone")
+    parser.add_argument("--profile", action="store_true", help="nuvpet's CPU per wake-up")
     args = parser.parse_args(argv[1:])
     display = ":57" if not args.soak else ":56"
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     env = dict(os.environ, DISPLAY=display, NO_AT_BRIDGE="1", NUVPET_SEED="1")
     work = tempfile.mkdtemp()
+    if args.profile:
+        args.profile = os.path.join(work, "wake-profile.txt")
     try:
         time.sleep(1.5)
         root = os.path.join(work, "root")
@@ -170,6 +177,8 @@ def main(argv):
             print(f"{name:18} cpu % {cpu} (mean {sum(cpu) / len(cpu):.3f}), last run {runs[-1]}")
         if timings:
             print(f"nuvpet's last run: {timings[-1].split(': ', 1)[1]}")
+        if args.profile and os.path.exists(args.profile):
+            print(open(args.profile).read(), end="")
     finally:
         xvfb.terminate()
         shutil.rmtree(work, ignore_errors=True)

@@ -19,6 +19,7 @@
 #include "linux/GtkDialogs.h"
 #include "linux/InstanceLock.h"
 #include "linux/PetShell.h"
+#include "linux/WakeProfile.h"
 #include "linux/XCursors.h"
 #include "ports/FileLog.h"
 #include "ports/StdClock.h"
@@ -114,8 +115,10 @@ int main(int argc, char** argv) {
     }
 
     // The state files saved at one tick share one sync of their folder, right after it.
-    host.DeferFolderSyncs(
-        [&host] { g_idle_add_full(G_PRIORITY_HIGH, OnSyncFolders, &host, nullptr); });
+    host.DeferFolderSyncs([&host] {
+        lx::wake_profile::Mark(lx::WakeKind::kSave);
+        g_idle_add_full(G_PRIORITY_HIGH, OnSyncFolders, &host, nullptr);
+    });
     lx::RestoreCursorsOnCrash(program.c_str());
     lx::RestoreCursorsLeftChanged();
     int result;
