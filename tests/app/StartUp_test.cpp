@@ -119,8 +119,8 @@ TEST(StartUp, APetListNameThatIsNoPlainFileNameStopsTheStart) {
         config.replace(config.find("Ps(0,CAT,"), 9, "Ps(0," + name + ",");
         sim.env.files.Put(".\\DATA\\PET.CFG", Complement(config));
         ExpectFailedStart(sim);
-        EXPECT_TRUE(Logged(
-            sim, "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다."))
+        EXPECT_EQ(StartLog(sim).back(),  // nothing is read after it
+                  "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다.")
             << name;
         EXPECT_EQ(Complement(sim.env.files.Get(".\\DATA\\PET.CFG")), config);
     }
