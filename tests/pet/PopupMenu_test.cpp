@@ -150,6 +150,7 @@ TEST_F(PopupMenu, GaugesShowAFullCellForEachThousand) {
             // Ten cells at least, one for each thousand beyond.
             Pixel expected = k < c.full ? c.color : k < 10 ? kEmpty : kMenuColor;
             EXPECT_EQ(gauge.picture.At(x + 1, 1), expected) << c.value << " cell " << k;
+            if (x + 15 < 220) EXPECT_EQ(gauge.picture.At(x + 15, 8), expected);  // last column
             EXPECT_EQ(gauge.picture.At(x, 0), kMenuColor);       // corners in the menu colour
             EXPECT_EQ(gauge.picture.At(x + 16, 8), kMenuColor);  // the gap
         }
@@ -216,6 +217,7 @@ TEST_F(PopupMenu, MenuIconsAreCutFromTheIconImage) {
     // Pure green is transparent: the menu colour shows through.
     EXPECT_EQ(icons[3].At(0, 0), kMenuColor);
     EXPECT_EQ(icons[3].At(1, 0), MakePixel(10, 20, 30));
+    EXPECT_EQ(icons[3].At(0, 1), MakePixel(10, 20, 30));
     EXPECT_EQ(icons[3].width(), 13);
     EXPECT_EQ(sim->pet().MakeMenuIcon(19, 13, 13).At(0, 0), kMenuColor);
 }
