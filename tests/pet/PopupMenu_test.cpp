@@ -110,6 +110,8 @@ TEST_F(PopupMenu, TheStatusSubmenuShowsNameGaugesLevelAndAge) {
     EXPECT_EQ(Menu().items[2].items[8].text, "0 days");
     state().PetStartDate = "202512311300";  // 23 hours ago
     EXPECT_EQ(Menu().items[2].items[8].text, "0 days");
+    state().PetStartDate = "2025123112";  // a day ago to the hour: no minutes given
+    EXPECT_EQ(Menu().items[2].items[8].text, "1 days");
     state().PetStartDate = "";
     EXPECT_EQ(Menu().items[2].items[8].text.back(), 's');
 }
