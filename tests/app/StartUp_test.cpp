@@ -275,6 +275,8 @@ TEST(StartUp, AnExceptionInsideEndsTheProgramAsAFailedStart) {
     EXPECT_TRUE(Logged(sim,
                        "CPetMainDlg::OnInitDialog() - 처리하지 못한 오류로 프로그램을 "
                        "끝냅니다. (std::bad_alloc)"));
+    sim.desktop = std::make_unique<CSimDesktop>(options, &sim.report);
+    EXPECT_FALSE(sim.desktop->Check());  // a check meeting it finds the pet unfit
 }
 
 TEST_F(StartedPet, StartRecordsTheSystemInTheUserRecord) {
