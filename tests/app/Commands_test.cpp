@@ -267,12 +267,14 @@ TEST_F(PetChange, APetThatCannotStartGivesWayToThePreviousOne) {
     EXPECT_EQ(sim.report.Named("action").back()["id"], 100);
 }
 
-TEST_F(PetChange, ACancelledChoiceOrTheActivePetChangesNothing) {
+TEST_F(PetChange, ACancelledChoiceTheActivePetOrNoPetChangesNothing) {
     std::string config = sim.env.files.Get(".\\DATA\\PET.CFG");
     int saves = sim.report.Count("save"), starts = sim.report.Count("action");
     sim.Input(SimInput::kCommand, CommandId::kChangePet);  // cancelled
-    sim.Post(sim.desktop->Now(), SimInput::kChoose, 0);
-    sim.Input(SimInput::kCommand, CommandId::kChangePet);
+    for (int choice : {0, -1, 2}) {                        // the active pet, no entry of the list
+        sim.Post(sim.desktop->Now(), SimInput::kChoose, choice);
+        sim.Input(SimInput::kCommand, CommandId::kChangePet);
+    }
     EXPECT_EQ(sim.pet().PetName(), "CAT");
     EXPECT_EQ(sim.report.Count("save"), saves);
     EXPECT_EQ(sim.report.Count("action"), starts);

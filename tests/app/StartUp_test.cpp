@@ -119,8 +119,8 @@ TEST(StartUp, APetListNameThatIsNoPlainFileNameStopsTheStart) {
         config.replace(config.find("Ps(0,CAT,"), 9, "Ps(0," + name + ",");
         sim.env.files.Put(".\\DATA\\PET.CFG", Complement(config));
         ExpectFailedStart(sim);
-        EXPECT_TRUE(Logged(
-            sim, "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다."))
+        EXPECT_EQ(StartLog(sim).back(),  // nothing is read after it
+                  "LoadPetConfig() - '" + name + "'은(는) PET 파일의 이름으로 쓸 수 없습니다.")
             << name;
         EXPECT_EQ(Complement(sim.env.files.Get(".\\DATA\\PET.CFG")), config);
     }
@@ -275,6 +275,8 @@ TEST(StartUp, AnExceptionInsideEndsTheProgramAsAFailedStart) {
     EXPECT_TRUE(Logged(sim,
                        "CPetMainDlg::OnInitDialog() - 처리하지 못한 오류로 프로그램을 "
                        "끝냅니다. (std::bad_alloc)"));
+    sim.desktop = std::make_unique<CSimDesktop>(options, &sim.report);
+    EXPECT_FALSE(sim.desktop->Check());  // a check meeting it finds the pet unfit
 }
 
 TEST_F(StartedPet, StartRecordsTheSystemInTheUserRecord) {

@@ -81,6 +81,18 @@ TEST(AnimationPlayer, DrawFrameBeforeTheFirstTickShowsTheFirstFrame) {
     EXPECT_EQ(sim.pet().Engine().FrameSource(), (Rect{140, 0, 160, 20}));
 }
 
+TEST(AnimationPlayer, AFrameReachingBelowTheSheetIsNotPainted) {
+    TinyPet pet;
+    pet.animations[12] = {33};  // in the last row
+    pet.Action(150).animations = {12};
+    SimHarness sim(pet);
+    // The script's cells are taller than the sheet's.
+    EditScript(sim, pet, [](std::string s) { return Replace(s, "Size;20,20;", "Size;20,21;"); });
+    ASSERT_TRUE(sim.Start());
+    sim.StartAction(150);
+    EXPECT_TRUE(sim.pet().Engine().FrameSource().IsEmpty());
+}
+
 TEST_F(StartedPet, ReplacedSequencesComeBackAsTheyWere) {
     CPet& pet = sim.pet();
     pet.Engine().PlaySequence({13});
@@ -118,7 +130,7 @@ TEST(AnimationPlayer, ASoundPlaysWhenItsFrameHasBeenShown) {
 }
 
 TEST(AnimationPlayer, NoSoundWhenSwitchedOffOrOutOfReach) {
-    const char* fields[] = {"0,1;", "0,5;", "3,0;", "-1,0;"};
+    const char* fields[] = {"0,1;", "0,5;", "1,0;", "-1,0;"};
     for (int onSound : {0, 1}) {
         for (const char* field : fields) {
             TinyPet pet;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "formats/ComplementedFile.h"
 #include "pet/PetCheck.h"
 #include "script/PetIds.h"
 #include "support/SimHarness.h"
@@ -46,6 +47,21 @@ TEST(PetCheck, MissingTextsAndActionsAreNamed) {
     EXPECT_TRUE(Has(warnings, "action 702 is missing"));
     // The menu offers stroking (230): its reward 630 is missing too.
     EXPECT_TRUE(Has(warnings, "action 630 is missing"));
+}
+
+// Records 3 and 4 show one object in two states: they must be of one size.
+TEST(PetCheck, ObjectRecordsThreeAndFourOfDifferentSizesAreNamed) {
+    for (std::string record : {"4;40,30;", "4;40,31;", "4;41,30;"}) {
+        TinyPet pet;
+        SimHarness sim(pet);
+        std::string script = pet.Script();
+        script.replace(script.find("4;40,30;"), 8, record);
+        sim.env.files.Put(".\\PETS\\CAT.ANI", Complement(script));
+        ASSERT_TRUE(sim.Start());
+        EXPECT_EQ(Has(CheckPet(sim.pet()), "object records 3 and 4 differ in size"),
+                  record != "4;40,30;")
+            << record;
+    }
 }
 
 TEST(PetCheck, PicturesAndLinksOfBalloonTextsMustWork) {

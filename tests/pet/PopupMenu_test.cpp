@@ -110,6 +110,8 @@ TEST_F(PopupMenu, TheStatusSubmenuShowsNameGaugesLevelAndAge) {
     EXPECT_EQ(Menu().items[2].items[8].text, "0 days");
     state().PetStartDate = "202512311300";  // 23 hours ago
     EXPECT_EQ(Menu().items[2].items[8].text, "0 days");
+    state().PetStartDate = "2025123112";  // a day ago to the hour: no minutes given
+    EXPECT_EQ(Menu().items[2].items[8].text, "1 days");
     state().PetStartDate = "";
     EXPECT_EQ(Menu().items[2].items[8].text.back(), 's');
 }
@@ -150,6 +152,7 @@ TEST_F(PopupMenu, GaugesShowAFullCellForEachThousand) {
             // Ten cells at least, one for each thousand beyond.
             Pixel expected = k < c.full ? c.color : k < 10 ? kEmpty : kMenuColor;
             EXPECT_EQ(gauge.picture.At(x + 1, 1), expected) << c.value << " cell " << k;
+            if (x + 15 < 220) EXPECT_EQ(gauge.picture.At(x + 15, 8), expected);  // last column
             EXPECT_EQ(gauge.picture.At(x, 0), kMenuColor);       // corners in the menu colour
             EXPECT_EQ(gauge.picture.At(x + 16, 8), kMenuColor);  // the gap
         }
@@ -216,6 +219,7 @@ TEST_F(PopupMenu, MenuIconsAreCutFromTheIconImage) {
     // Pure green is transparent: the menu colour shows through.
     EXPECT_EQ(icons[3].At(0, 0), kMenuColor);
     EXPECT_EQ(icons[3].At(1, 0), MakePixel(10, 20, 30));
+    EXPECT_EQ(icons[3].At(0, 1), MakePixel(10, 20, 30));
     EXPECT_EQ(icons[3].width(), 13);
     EXPECT_EQ(sim->pet().MakeMenuIcon(19, 13, 13).At(0, 0), kMenuColor);
 }
