@@ -15,7 +15,10 @@ class CSimCursors : public ISystemCursors, public IHookLibrary {
     bool ApplyCursorFile(const std::string& path) override;
     bool ApplyCursorResource(int id) override;
     void RestoreCursors() override;
-    bool LoadHoverCursor(const std::string&) override { return true; }
+    bool LoadHoverCursor(const std::string& path) override {
+        hoverFile = path;
+        return true;
+    }
     void ShowHoverCursor() override {}
     void DestroyHoverCursor() override {}
 
@@ -26,6 +29,7 @@ class CSimCursors : public ISystemCursors, public IHookLibrary {
     bool saved = false;  // a saved set waits to be put back
     int saves = 0, restores = 0;
     bool hookInstalled = false;
+    std::string hoverFile;  // the last hover cursor loaded
 
   private:
     CSimContext& sim_;

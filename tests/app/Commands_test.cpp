@@ -294,6 +294,7 @@ TEST_F(StartedPet, TheStrokeCursorShowsOnlyDuringStroking) {
     EXPECT_FALSE(sim.dialog().OnSetCursor());
     sim.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_TRUE(sim.dialog().OnSetCursor());
+    EXPECT_EQ(sim.desktop->HoverCursorFile(), ".\\PETS\\C3.CUR");  // the fourth record
 
     // Without a fourth cursor record there is no stroke cursor: default processing.
     TinyPet pet;

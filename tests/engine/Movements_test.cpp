@@ -251,11 +251,13 @@ TEST_F(Movements, AGlideStaysOnTheDesktopAndLandsOnTheGround) {
             EXPECT_LT(highest, kStand - 40) << seed;  // it did fly
             EXPECT_LE(drift, 4) << seed;
             EXPECT_LE(longestStill, 20) << seed;  // the longest pause between moves is 16 ticks
-            if (!sinks.empty() && sinks.back() == 4)
+            if (!sinks.empty() && sinks.back() == 4) {
                 EXPECT_EQ(landing, 4u) << seed;  // reached gliding: lands at once
-            if (seed == 305 && start.y == kStand)
+            }
+            if (seed == 305 && start.y == kStand) {
                 EXPECT_EQ(sinks,
                           (std::vector<int>{10, 4, 4, 4, 4, 14, 16, 18, 20, 22, 24, 26, 28, 30}));
+            }
         }
     }
 }

@@ -24,8 +24,10 @@ TEST(Stroke, FortySixStrokesWinTheRewardAndItsBalloonFortyFiveDoNot) {
         EXPECT_EQ(scene.Actions(), (std::vector<int>{530, won ? 630 : 100}));
         std::vector<SimEvent> balloons = scene.Events("balloon");
         ASSERT_EQ(balloons.size(), won ? 1u : 0u);
-        if (won) EXPECT_EQ(balloons[0]["kind"], 2);
-        if (won) EXPECT_EQ(balloons[0].texts[0], "Stroked 13 5");
+        if (won) {
+            EXPECT_EQ(balloons[0]["kind"], 2);
+            EXPECT_EQ(balloons[0].texts[0], "Stroked 13 5");
+        }
         EXPECT_EQ(scene.State().PetS2, won ? 9013 : 9000);
         EXPECT_EQ(scene.State().PetPoint, won ? 5 : 0);
         EXPECT_EQ(scene.Texts("cursor"), (std::vector<std::string>{".\\PETS\\C3.CUR", "null"}));
@@ -92,6 +94,22 @@ TEST(Tag, TimeUpWithoutACatchGoesOnWithTheCursorsRestored) {
     EXPECT_EQ(scene.Actions(), (std::vector<int>{540, 100}));
     EXPECT_TRUE(scene.Events("balloon").empty());
     EXPECT_EQ(scene.Texts("cursor"), (std::vector<std::string>{".\\PETS\\C2.CUR", "null"}));
+}
+
+TEST(Tag, TheMenuCommandsStartTheGameWithItsWholeTime) {
+    for (int command : {CommandId::kTag, CommandId::kFastTag}) {
+        int game = command == CommandId::kTag ? ActionId::kTag : ActionId::kFastTag;
+        TinyPet pet = GamePet(game, 2);
+        pet.Action(ActionId::kFirst).duration = 60;
+        GameScene scene(pet);
+        ASSERT_TRUE(scene.Start());
+        scene.MoveCursor(900, 300);
+        scene.sim.RunFor(5000);  // the action before has run longer than the game lasts
+        scene.sim.Input(SimInput::kCommand, command);
+        ASSERT_EQ(scene.Tick().action, game);
+        scene.sim.RunFor(1500);
+        EXPECT_EQ(scene.Tick().action, game) << command;
+    }
 }
 
 TEST(Tag, ThePetRunsFromTheCursorByDistanceAndFastTagDoublesEveryStep) {

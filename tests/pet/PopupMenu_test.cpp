@@ -152,7 +152,9 @@ TEST_F(PopupMenu, GaugesShowAFullCellForEachThousand) {
             // Ten cells at least, one for each thousand beyond.
             Pixel expected = k < c.full ? c.color : k < 10 ? kEmpty : kMenuColor;
             EXPECT_EQ(gauge.picture.At(x + 1, 1), expected) << c.value << " cell " << k;
-            if (x + 15 < 220) EXPECT_EQ(gauge.picture.At(x + 15, 8), expected);  // last column
+            if (x + 15 < 220) {
+                EXPECT_EQ(gauge.picture.At(x + 15, 8), expected);  // last column
+            }
             EXPECT_EQ(gauge.picture.At(x, 0), kMenuColor);       // corners in the menu colour
             EXPECT_EQ(gauge.picture.At(x + 16, 8), kMenuColor);  // the gap
         }

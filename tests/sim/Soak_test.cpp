@@ -115,7 +115,7 @@ class RandomUser {
 
   private:
     void Add(uint64_t t, SimInput::Verb verb, int a = 0, int b = 0) {
-        desktop_.Post({t, verb, a, b});
+        desktop_.Post({t, verb, a, b, {}});
     }
 
     CSimDesktop& desktop_;
@@ -197,7 +197,7 @@ class Soak : public ::testing::Test {
         EXPECT_GT(report.saves, int(hours) * 200);
         EXPECT_EQ(report.failures, 0);
         EXPECT_FALSE(desktop.Ended());
-        desktop.Post({desktop.Now(), SimInput::kCommand, CommandId::kExit, 0});
+        desktop.Post({desktop.Now(), SimInput::kCommand, CommandId::kExit, 0, {}});
         desktop.RunUntil(desktop.Now());
         EXPECT_TRUE(desktop.Ended());
         EXPECT_EQ(report.failures, 0);

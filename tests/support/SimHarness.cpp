@@ -48,7 +48,7 @@ SimHarness::SimHarness(const TinyPet& pet, SimOptions options) : options_(option
 }
 
 void SimHarness::Post(uint64_t at, SimInput::Verb verb, int a, int b) {
-    desktop->Post({at, verb, a, b});
+    desktop->Post({at, verb, a, b, {}});
 }
 
 void SimHarness::Input(SimInput::Verb verb, int a, int b) {
