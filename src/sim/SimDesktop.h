@@ -64,6 +64,7 @@ class CSimDesktop : public IPetEvents {
     const Rect& WindowRect() const { return window_.rect; }
     bool HookInstalled() const { return cursors_.hookInstalled; }
     const std::string& HoverCursorFile() const { return cursors_.hoverFile; }
+    const CSimDialogs& dialogs() const { return dialogs_; }
     const Region& Shape() const { return window_.shape; }
     bool Visible() const { return window_.visible; }
     bool TopMost() const { return window_.topMost; }

@@ -14,8 +14,10 @@ class CSimDialogs : public IDialogs {
     CSimDialogs(CSimContext& sim, std::optional<std::string> name)
         : sim_(sim), name_(std::move(name)) {}
 
-    void MessageBox(const std::string& text, const std::string& caption, MessageIcon,
-                    bool) override {
+    void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
+                    bool ownedByPet) override {
+        lastIcon = icon;
+        lastOwnedByPet = ownedByPet;
         sim_.Tell({"message", {{"text", text}, {"caption", caption}}});
     }
     std::optional<std::string> InputBox(const std::string&, const std::string&) override;
@@ -26,7 +28,9 @@ class CSimDialogs : public IDialogs {
         sim_.clock.Advance(seconds * 1000);
     }
 
-    std::deque<int> choices;  // the answers of the next list choices; none: cancelled
+    std::deque<int> choices;         // the answers of the next list choices; none: cancelled
+    MessageIcon lastIcon = kNoIcon;  // the last message's icon and owner
+    bool lastOwnedByPet = false;
 
   private:
     CSimContext& sim_;

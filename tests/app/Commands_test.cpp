@@ -72,6 +72,8 @@ TEST_F(StartedPet, AFailedSaveAtExitShowsText201AndStillEnds) {
     std::vector<SimEvent> messages = sim.report.Named("message");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].texts, (std::vector<std::string>{"Save failed", "NuvPET"}));
+    EXPECT_TRUE(sim.desktop->dialogs().lastOwnedByPet);
+    EXPECT_EQ(sim.desktop->dialogs().lastIcon, IDialogs::kNoIcon);
     EXPECT_EQ(sim.env.files.Get(".\\DATA\\CAT.CFG"), state);  // not written after the failure
     EXPECT_EQ(sim.report.Count("exit"), 1);
     EXPECT_TRUE(sim.desktop->Ended());
@@ -304,6 +306,7 @@ TEST_F(StartedPet, TheStrokeCursorShowsOnlyDuringStroking) {
     few.Input(SimInput::kCommand, CommandId::kStroke);
     EXPECT_EQ(few.pet().Engine().GetActionId(), ActionId::kStroke);
     EXPECT_FALSE(few.dialog().OnSetCursor());
+    EXPECT_FALSE(few.desktop->Ended());  // no fault ended it
 }
 
 }  // namespace
