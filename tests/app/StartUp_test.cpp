@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <new>
+#include <string>
 #include <tuple>
 
 #include "formats/ComplementedFile.h"
@@ -87,7 +89,19 @@ INSTANTIATE_TEST_SUITE_P(
         MissingFile{".\\PETS\\CAT.RGN", "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 2"},
         MissingFile{".\\PETS\\CAT.BCF", "InitPet() - PET 이미지 파일을 읽는데 실패했습니다."},
         MissingFile{".\\DATA\\CAT.CMC",
-                    "InitPet() - .\\DATA\\CAT.CMC 파일에서 광고 메시지를 읽을 수 없습니다."}));
+                    "InitPet() - .\\DATA\\CAT.CMC 파일에서 광고 메시지를 읽을 수 없습니다."}),
+    // The file's path in letters and digits: DATA_PET_CFG.
+    [](const ::testing::TestParamInfo<MissingFile>& info) {
+        std::string name;
+        for (const char* c = info.param.path; *c; ++c) {
+            bool alnum = std::isalnum(static_cast<unsigned char>(*c)) != 0;
+            if (alnum)
+                name += *c;
+            else if (!name.empty() && name.back() != '_')
+                name += '_';
+        }
+        return name;
+    });
 
 TEST(StartUp, TheFirstMissingFileInReadingOrderIsReported) {
     SimHarness sim;
