@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <new>
+#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -70,6 +71,10 @@ struct MissingFile {
     const char* path;
     const char* message;
 };
+
+void PrintTo(const MissingFile& file, std::ostream* out) {
+    *out << file.path;
+}
 
 class StartUpMissingFile : public ::testing::TestWithParam<MissingFile> {};
 
