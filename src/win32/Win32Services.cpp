@@ -96,17 +96,13 @@ std::wstring CurrentFolder() {
 }
 
 // `text` as one argument of a command line: in double quotes, with the backslashes before a
-// quote (its own or the closing one) doubled and its quotes escaped.
+// quote (its own or the closing one) doubled and its own quotes escaped.
 std::wstring QuotedArgument(const std::wstring& text) {
     std::wstring out = L"\"";
-    std::size_t backslashes = 0;
+    std::size_t backslashes = 0;  // those just written
     for (wchar_t c : text) {
-        if (c == L'\\') {
-            ++backslashes;
-        } else {
-            out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-            backslashes = 0;
-        }
+        if (c == L'"') out.append(backslashes + 1, L'\\');
+        backslashes = c == L'\\' ? backslashes + 1 : 0;
         out += c;
     }
     return out.append(backslashes, L'\\') + L"\"";
