@@ -7,6 +7,7 @@
 #include "win32/WinApi.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
 #include <string>
