@@ -18,11 +18,17 @@ inline int DropToGround(int bottom, int ground) {
     return ground - bottom + kGroundMargin;
 }
 
-// The position that keeps `rect` on the monitor, between the top of its work area and the
-// ground: its own when it is there.
+// The top that keeps a window of `height` between the top of the work area and the ground: `top`
+// when it fits; a window taller than that stands on the ground.
+inline int KeptTop(int top, int height, const Monitor& area) {
+    return std::min(std::max(top, area.top), StandingTop(height, area.ground));
+}
+
+// The position that keeps `rect` on the monitor: its own when it is there. A window wider than
+// the monitor keeps to its left edge, one taller than it stands on the ground.
 inline Point KeepOnMonitor(const Rect& rect, const Monitor& area) {
     return {KeptStart(rect.left, rect.Width(), area.left, area.right),
-            KeptStart(rect.top, rect.Height(), area.top, area.ground + kGroundMargin)};
+            KeptTop(rect.top, rect.Height(), area)};
 }
 
 // The point whose monitor is the pet's: its centre, raised above the ground line when the pet

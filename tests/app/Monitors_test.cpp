@@ -85,8 +85,9 @@ TEST(MonitorAt, PicksTheMonitorUnderAPointOrTheNearestOne) {
     EXPECT_EQ(ThrowSpan(all, {500, 650}).left, 0);
 }
 
-// A window is kept between the monitor's edges, its top and its ground; one larger than the
-// monitor (or a balloon larger than its area) keeps to the left and top, and stays there.
+// A window is kept between the monitor's edges, its top and its ground; one wider than the
+// monitor keeps to the left, one taller stands on the ground (a balloon larger than its area
+// keeps to the left and top), and each stays there.
 TEST(KeepOnMonitor, KeepsAWindowInsideItsMonitor) {
     struct Case {
         Rect rect;
@@ -94,7 +95,7 @@ TEST(KeepOnMonitor, KeepsAWindowInsideItsMonitor) {
     } cases[] = {{{1100, 100, 1200, 200}, {1100, 100}}, {{1000, 100, 1100, 200}, {1024, 100}},
                  {{1800, 100, 1900, 200}, {1724, 100}}, {{1100, 560, 1200, 660}, {1100, 498}},
                  {{1100, -10, 1200, 90}, {1100, 0}},    {{900, 100, 1900, 200}, {1024, 100}},
-                 {{1100, 0, 1200, 700}, {1100, 0}},     {{1000, 100, 1900, 200}, {1024, 100}}};
+                 {{1100, 0, 1200, 700}, {1100, -102}},  {{1000, 100, 1900, 200}, {1024, 100}}};
     for (const Case& c : cases) {
         Point kept = KeepOnMonitor(c.rect, kRight);
         EXPECT_EQ(kept, c.expected) << c.rect.left << "," << c.rect.top;
