@@ -188,7 +188,7 @@ void CPetMainDlg::OnDisplayChange() {
         // A pet on a monitor stays where it is, unless it stood on a ground that has moved.
         if (OnAnyMonitor(monitors, Anchor(rect)) && !standing) return FollowMonitorScale();
         Monitor area = MonitorAt(monitors, Anchor(rect));
-        ports_.window->Move(KeptLeft(rect.left, rect.right, area.left, area.right),
+        ports_.window->Move(KeptStart(rect.left, rect.Width(), area.left, area.right),
                             StandingTop(rect.Height(), area.ground));
         FollowMonitorScale();
     });

@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 // The speech balloon's kinds and measures: pieces of the object picture, fonts, line rules,
 // where text goes and where the balloon opens.
 
@@ -47,14 +46,6 @@ inline Point BalloonPlacement(int kind, const Rect& pet) {
     int centre = (pet.left + pet.right) / 2;
     if (kind == kMessageBalloon) return Point{centre - 91, pet.top - 170};
     return Point{centre - 130, pet.bottom - 260};
-}
-
-// `at` moved so that a balloon of `size` there lies inside `area` (its left top edges first
-// when it is larger).
-inline Point KeptInside(Point at, Size size, const Rect& area) {
-    at.x = std::max(std::min(at.x, area.right - size.width), area.left);
-    at.y = std::max(std::min(at.y, area.bottom - size.height), area.top);
-    return at;
 }
 
 }  // namespace nuv

@@ -1,6 +1,8 @@
 #pragma once
 // Rectangles, points and sizes in pixels.
 
+#include <algorithm>
+
 namespace nuv {
 
 struct Rect {
@@ -23,5 +25,18 @@ struct Size {
     int width = 0, height = 0;
     bool operator==(const Size& o) const { return width == o.width && height == o.height; }
 };
+
+// The start that keeps a span of `length` from `start` between `min` and `max`: `start` when it
+// fits there, `min` when the span is longer than the room.
+inline int KeptStart(int start, int length, int min, int max) {
+    return std::max(std::min(start, max - length), min);
+}
+
+// `at` moved so that a box of `size` there lies inside `area` (its left and top edges first when
+// it is larger).
+inline Point KeptInside(Point at, Size size, const Rect& area) {
+    return {KeptStart(at.x, size.width, area.left, area.right),
+            KeptStart(at.y, size.height, area.top, area.bottom)};
+}
 
 }  // namespace nuv

@@ -18,22 +18,17 @@ inline int DropToGround(int bottom, int ground) {
     return ground - bottom + kGroundMargin;
 }
 
-// The left edge that keeps [left, right) between `minLeft` and `maxRight`: `left` when it fits.
-inline int KeptLeft(int left, int right, int minLeft, int maxRight) {
-    return left < minLeft ? minLeft : right > maxRight ? maxRight - (right - left) : left;
+// The top that keeps a window of `height` between the top of the work area and the ground: `top`
+// when it fits; a window taller than that stands on the ground.
+inline int KeptTop(int top, int height, const Monitor& area) {
+    return std::min(std::max(top, area.top), StandingTop(height, area.ground));
 }
 
-// The top that keeps [top, bottom) between the top of the work area and the ground.
-inline int KeptTop(int top, int bottom, const Monitor& area) {
-    return top < area.top                         ? area.top
-           : bottom - kGroundMargin > area.ground ? StandingTop(bottom - top, area.ground)
-                                                  : top;
-}
-
-// The position that keeps `rect` on the monitor: its own when it is there.
+// The position that keeps `rect` on the monitor: its own when it is there. A window wider than
+// the monitor keeps to its left edge, one taller than it stands on the ground.
 inline Point KeepOnMonitor(const Rect& rect, const Monitor& area) {
-    return {KeptLeft(rect.left, rect.right, area.left, area.right),
-            KeptTop(rect.top, rect.bottom, area)};
+    return {KeptStart(rect.left, rect.Width(), area.left, area.right),
+            KeptTop(rect.top, rect.Height(), area)};
 }
 
 // The point whose monitor is the pet's: its centre, raised above the ground line when the pet

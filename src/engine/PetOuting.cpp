@@ -44,7 +44,7 @@ void CPetEngine::EndOuting() {
     Rect pet = GetPetRect();
     Monitor area = outingArea_.right > outingArea_.left ? outingArea_ : Desktop();
     outingArea_ = {};
-    int x = KeptLeft(pet.left, pet.right, area.left, area.right);
+    int x = KeptStart(pet.left, pet.Width(), area.left, area.right);
     if (x != pet.left) ports_.window->Move(x, pet.top);
 }
 

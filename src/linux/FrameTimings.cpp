@@ -3,11 +3,10 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
-
-#include "base/Log.h"
+#include <string>
 
 namespace nuv::gtk {
 
@@ -15,22 +14,6 @@ int64_t NowUs() {
     timespec now = {};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return int64_t(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
-}
-
-void TimingStat::Add(int64_t us) {
-    ++count;
-    totalUs += us;
-    maxUs = std::max(maxUs, us);
-}
-
-std::string FrameTimings::Describe() const {
-    return StrFormat(
-        "[ Frame Timings : shape %lld x avg %lld us max %lld us; region %lld x avg %lld us max "
-        "%lld us; paint %lld x avg %lld us max %lld us; first frame %lld ms ]",
-        (long long)shape.count, (long long)shape.AverageUs(), (long long)shape.maxUs,
-        (long long)region.count, (long long)region.AverageUs(), (long long)region.maxUs,
-        (long long)paint.count, (long long)paint.AverageUs(), (long long)paint.maxUs,
-        (long long)firstFrameMs);
 }
 
 int64_t MsSinceProcessStart() {

@@ -1,34 +1,15 @@
 #pragma once
-// How long the frame changes take: the shape given to the window and the paint from the
-// sheet, each summed with its longest case; and the time from the start of the process to the
-// end of the first frame's paint.
+// The clocks the frame timings are measured with: the monotonic clock and the start of the
+// process.
 
 #include <cstdint>
-#include <string>
+
+#include "base/FrameTimings.h"
 
 namespace nuv::gtk {
 
 // Microseconds of the monotonic clock.
 int64_t NowUs();
-
-struct TimingStat {
-    int64_t count = 0;
-    int64_t totalUs = 0;
-    int64_t maxUs = 0;
-
-    void Add(int64_t us);
-    int64_t AverageUs() const { return count ? totalUs / count : 0; }
-};
-
-struct FrameTimings {
-    TimingStat shape;   // every shape given, whether it changed or not
-    TimingStat region;  // the shapes that changed: a region made and set on the window
-    TimingStat paint;   // a frame's paint, from the sheet to the window
-    int64_t firstFrameMs = -1;
-
-    // "[ Frame Timings : ... ]" for the log.
-    std::string Describe() const;
-};
 
 // Milliseconds from the start of this process until now (-1 when unknown).
 int64_t MsSinceProcessStart();

@@ -1,6 +1,5 @@
 #include "win32/FrameTimings.h"
 
-#include "base/Log.h"
 #include "win32/WinApi.h"
 
 namespace nuv::win32 {
@@ -27,22 +26,6 @@ StopWatch::StopWatch() : start_(Counter()) {}
 
 int64_t StopWatch::ElapsedUs() const {
     return (Counter() - start_) * 1000000 / Frequency();
-}
-
-void TimingStat::Add(int64_t us) {
-    ++count;
-    totalUs += us;
-    if (us > maxUs) maxUs = us;
-}
-
-std::string FrameTimings::Describe() const {
-    return StrFormat(
-        "[ Frame Timings : first frame %lld ms, shapes %lld avg %lld us max %lld us, "
-        "regions %lld avg %lld us max %lld us, paints %lld avg %lld us max %lld us ]",
-        (long long)firstFrameMs, (long long)shape.count, (long long)shape.AverageUs(),
-        (long long)shape.maxUs, (long long)region.count, (long long)region.AverageUs(),
-        (long long)region.maxUs, (long long)paint.count, (long long)paint.AverageUs(),
-        (long long)paint.maxUs);
 }
 
 int64_t MsSinceProcessStart() {

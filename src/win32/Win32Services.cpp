@@ -95,10 +95,29 @@ std::wstring CurrentFolder() {
     return length > 0 && length < size ? folder.substr(0, length) : std::wstring();
 }
 
-// The program started in the pet root it runs in now ("start /d" sets the working folder; the
-// empty title keeps "start" from taking the quoted folder for one). Empty when either is unknown.
-std::wstring RunCommand() {
-    std::wstring program = ProgramPath(), folder = CurrentFolder();
+// `text` as one argument of a command line: in double quotes, with the backslashes before a
+// quote (its own or the closing one) doubled and its own quotes escaped.
+std::wstring QuotedArgument(const std::wstring& text) {
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;  // those just written
+    for (wchar_t c : text) {
+        if (c == L'"') out.append(backslashes + 1, L'\\');
+        backslashes = c == L'\\' ? backslashes + 1 : 0;
+        out += c;
+    }
+    return out.append(backslashes, L'\\') + L"\"";
+}
+
+// The program on the pet root it runs in now: it makes the root its working folder at the
+// start. Empty when either is unknown.
+std::wstring RunCommand(const std::wstring& program, const std::wstring& folder) {
+    if (program.empty() || folder.empty()) return {};
+    return QuotedArgument(program) + L" " + QuotedArgument(folder);
+}
+
+// The value earlier versions wrote for the same program and root: through "start /d", which
+// showed a console window at log-on.
+std::wstring ConsoleRunCommand(const std::wstring& program, const std::wstring& folder) {
     if (program.empty() || folder.empty()) return {};
     return L"cmd.exe /c start \"\" /d \"" + folder + L"\" \"" + program + L"\"";
 }
@@ -125,7 +144,7 @@ LONG WriteRunValue(HKEY key, bool start) {
         LONG rc = RegDeleteValueW(key, kRunValue);
         return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
     }
-    std::wstring command = RunCommand();
+    std::wstring command = RunCommand(ProgramPath(), CurrentFolder());
     if (command.empty()) return ERROR_BAD_PATHNAME;
     return RegSetValueExW(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
                           DWORD((command.size() + 1) * sizeof(wchar_t)));
@@ -134,8 +153,12 @@ LONG WriteRunValue(HKEY key, bool start) {
 }  // namespace
 
 bool Win32Services::StartsWithDesktop() {
-    std::wstring value = RunValue();
-    return !value.empty() && value == RunCommand();
+    std::wstring value = RunValue(), program = ProgramPath(), folder = CurrentFolder();
+    if (value.empty()) return false;
+    if (value == RunCommand(program, folder)) return true;
+    if (value != ConsoleRunCommand(program, folder)) return false;
+    SetStartWithDesktop(true);  // the same choice, from now on without the console window
+    return true;
 }
 
 bool Win32Services::SetStartWithDesktop(bool start) {

@@ -85,6 +85,29 @@ TEST(MonitorAt, PicksTheMonitorUnderAPointOrTheNearestOne) {
     EXPECT_EQ(ThrowSpan(all, {500, 650}).left, 0);
 }
 
+// A window is kept between the monitor's edges, its top and its ground; one wider than the
+// monitor keeps to the left, one taller stands on the ground (a balloon larger than its area
+// keeps to the left and top), and each stays there.
+TEST(KeepOnMonitor, KeepsAWindowInsideItsMonitor) {
+    struct Case {
+        Rect rect;
+        Point expected;
+    } cases[] = {{{1100, 100, 1200, 200}, {1100, 100}}, {{1000, 100, 1100, 200}, {1024, 100}},
+                 {{1800, 100, 1900, 200}, {1724, 100}}, {{1100, 560, 1200, 660}, {1100, 498}},
+                 {{1100, -10, 1200, 90}, {1100, 0}},    {{900, 100, 1900, 200}, {1024, 100}},
+                 {{1100, 0, 1200, 700}, {1100, -102}},  {{1000, 100, 1900, 200}, {1024, 100}}};
+    for (const Case& c : cases) {
+        Point kept = KeepOnMonitor(c.rect, kRight);
+        EXPECT_EQ(kept, c.expected) << c.rect.left << "," << c.rect.top;
+        Rect moved{kept.x, kept.y, kept.x + c.rect.Width(), kept.y + c.rect.Height()};
+        EXPECT_EQ(KeepOnMonitor(moved, kRight), kept);
+    }
+    const Rect area{0, 0, 300, 200};
+    EXPECT_EQ(KeptInside({250, 150}, {100, 100}, area), (Point{200, 100}));
+    EXPECT_EQ(KeptInside({-5, -5}, {100, 100}, area), (Point{0, 0}));
+    EXPECT_EQ(KeptInside({50, 50}, {400, 300}, area), (Point{0, 0}));
+}
+
 TEST_F(Monitors3, ADropLandsOnTheGroundOfTheMonitorUnderTheCentre) {
     ExpectStandingOn(kPrimary);  // the pet starts on the primary monitor
     const struct {

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <new>
+#include <ostream>
+#include <string>
 #include <tuple>
 
 #include "formats/ComplementedFile.h"
@@ -69,6 +72,10 @@ struct MissingFile {
     const char* message;
 };
 
+void PrintTo(const MissingFile& file, std::ostream* out) {
+    *out << file.path;
+}
+
 class StartUpMissingFile : public ::testing::TestWithParam<MissingFile> {};
 
 TEST_P(StartUpMissingFile, StopsWithItsOwnLogLine) {
@@ -87,7 +94,19 @@ INSTANTIATE_TEST_SUITE_P(
         MissingFile{".\\PETS\\CAT.RGN", "SetRegionData() - RGN 파일을 열 수 없습니다. Error = 2"},
         MissingFile{".\\PETS\\CAT.BCF", "InitPet() - PET 이미지 파일을 읽는데 실패했습니다."},
         MissingFile{".\\DATA\\CAT.CMC",
-                    "InitPet() - .\\DATA\\CAT.CMC 파일에서 광고 메시지를 읽을 수 없습니다."}));
+                    "InitPet() - .\\DATA\\CAT.CMC 파일에서 광고 메시지를 읽을 수 없습니다."}),
+    // The file's path in letters and digits: DATA_PET_CFG.
+    [](const ::testing::TestParamInfo<MissingFile>& info) {
+        std::string name;
+        for (const char* c = info.param.path; *c; ++c) {
+            bool alnum = std::isalnum(static_cast<unsigned char>(*c)) != 0;
+            if (alnum)
+                name += *c;
+            else if (!name.empty() && name.back() != '_')
+                name += '_';
+        }
+        return name;
+    });
 
 TEST(StartUp, TheFirstMissingFileInReadingOrderIsReported) {
     SimHarness sim;

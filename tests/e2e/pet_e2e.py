@@ -3,17 +3,19 @@
 
 Usage: pet_e2e.py --exe NuvPet.exe --root PET_ROOT --pettool PETTOOL --out FOLDER
 
-On a fresh copy of the pet root (in a folder whose name has a space and Hangul) the program
-must show the pet on the ground line with the shape and pixels of one of its frames, animate it,
-let it be dragged and dropped back to the ground, open its menu on a right click (on the pet and
-on the tray icon), write its Run value through the options submenu, show the option checked on
-the next opening and remove the value on a second choice, play the stroke game to its balloon,
-and end through the menu's exit: the end picture centred on the screen, both configuration files
-rewritten and readable, the process gone within 5 seconds, no GDI object left. A second start on
-the root of a running pet must be refused with a message, without a byte of the root changed,
-the first program running on. A run on a root without .\\DATA\\PET.CFG must show the start-up
-error and end. The Run value the menu wrote, run as a new session runs it, must start the pet in
-its root. Screenshots and a summary (summary.json) are left in FOLDER.
+On a fresh copy of the pet root (in a folder whose name has a space and Hangul) the program must
+show the pet on the ground line with the shape and pixels of one of its frames, animate it, let it
+be dragged and dropped back to the ground, open its menu on a right click (on the pet and on the
+tray icon), write its Run value (the program and its root) through the options submenu, show the
+option checked on the next opening (also for the value of an earlier version, through cmd.exe) and
+remove the value on a second choice, play the stroke game to its balloon, and end through the
+menu's exit: the end picture centred on the screen, both configuration files rewritten and
+readable, the process gone within 5 seconds, no GDI object left. A second start on the root of a
+running pet must be refused with a message, without a byte of the root changed, the first program
+running on. A run on a root without .\\DATA\\PET.CFG must show the start-up error and end, a start
+on a named root that is not there a message and status 3. The Run value the menu wrote, run from
+another folder as a new session runs it, must start the pet in its root. Screenshots and a summary
+(summary.json) are left in FOLDER.
 """
 
 import argparse
@@ -71,6 +73,17 @@ def run_value(folder):
         if line.startswith(prefix) and line.endswith('"'):
             return re.sub(r"\\(.)", r"\1", line[len(prefix):-1])
     return None
+
+
+def import_run_value(folder, value):
+    """Writes the program's Run value through a .reg file (the value has quotes and Hangul)."""
+    path = os.path.join(folder, "run-key-import.reg")
+    escaped = value.replace("\\", "\\\\").replace('"', '\\"')
+    key = RUN_KEY.replace("HKCU", "HKEY_CURRENT_USER")
+    with open(path, "w", encoding="utf-16", newline="\r\n") as f:
+        f.write(f'Windows Registry Editor Version 5.00\n\n[{key}]\n"{APPLICATION}"="{escaped}"\n')
+    subprocess.run(["wine", "reg", "import", path], capture_output=True,
+                   stdin=subprocess.DEVNULL, check=True)
 
 
 def delete_run_value():
@@ -418,6 +431,11 @@ class Test:
         try:
             command = self.write_run_value(root)
             changed = self.remove_run_value()
+            # The value of an earlier version, through cmd.exe, is the same choice: it shows the
+            # mark (and is rewritten in the new form) and goes on the second choice.
+            program, folder = re.fullmatch(r'"(.+)" "(.+)"', command).groups()
+            import_run_value(self.out, f'cmd.exe /c start "" /d "{folder}" "{program}"')
+            self.remove_run_value()
         finally:
             # A value left behind would start the program with every new wine server.
             delete_run_value()
@@ -429,9 +447,10 @@ class Test:
         self.screen.keys("Down", "Down", "Return")  # its third item
         check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
         command = run_value(self.out)
-        for path in (root, self.args.exe):
-            check(command and f'"{windows_path(path)}"' in command,
-                  f"the Run value {command!r} lacks the quoted {path}")
+        # The program itself, given its root: no console window at log-on.
+        expected = f'"{windows_path(self.args.exe)}" "{windows_path(root)}"'
+        check(command == expected, f"the Run value is {command!r}, not {expected!r}")
+        self.run_command = command
         self.run_export = os.path.join(self.out, "run-key-written.reg")
         shutil.copyfile(os.path.join(self.out, "run-key.reg"), self.run_export)
         return command
@@ -449,6 +468,7 @@ class Test:
         check(len(mark) >= 8, f"no check mark in the submenu: {changed[:5]}... "
               f"({old.path}, {shot.path})")
         self.screen.shot("autostart-checked")
+        check(run_value(self.out) == self.run_command, "the Run value is not the program's own")
         self.screen.keys("Down", "Down", "Return")
         check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
         check(run_value(self.out) is None, "the Run value stays after the second choice")
@@ -604,6 +624,24 @@ class Test:
                   "GDI objects left after the failed start")
         finally:
             run_.stop()
+
+    def run_missing_root(self):
+        self.step("a pet root on the command line that is not there: a message, status 3")
+        missing = windows_path(os.path.join(self.work, "no such root"))
+        process = subprocess.Popen(["wine", self.args.exe, missing], cwd=self.out,
+                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            box = self.screen.wait_window(lambda w: w.name == APPLICATION, 20,
+                                          f"message box '{APPLICATION}'")
+            self.screen.shot("missing-root")
+            self.screen.keys("Return", window=box)
+            code = process.wait(timeout=5)
+            check(code == 3, f"the start on a missing root ended with status {code}")
+        finally:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
 
     def run_close_request(self):
         self.step("a close request ends the program without the end picture")
@@ -765,7 +803,7 @@ class Test:
         """Nothing more to see: a frame matched on the screenshot has its shape already (the
         desktop shows outside it)."""
 
-    STEPS = "main,zoom_setting,from_run_value,close_request,without_config"
+    STEPS = "main,zoom_setting,from_run_value,close_request,without_config,missing_root"
 
     def run_from_run_value(self):
         self.start_from_run_value()
