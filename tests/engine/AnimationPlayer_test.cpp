@@ -144,6 +144,7 @@ TEST(AnimationPlayer, NoSoundWhenSwitchedOffOrOutOfReach) {
             sim.RunFor(3000);
             bool plays = onSound == 1 && std::string(field) == "0,1;";
             EXPECT_EQ(sim.report.Count("sound") > 0, plays) << onSound << " " << field;
+            EXPECT_FALSE(sim.desktop->Ended()) << field;  // no fault ended it
         }
     }
 }
