@@ -404,7 +404,7 @@ void CPetMainDlg::ChangeZoom(int zoom) {
     Image sheet = pet_->ReadSheetAgain();
     if (sheet.empty()) return;
     pet_->CloseBalloon();
-    int n = zoom_.ChangeZoom(zoom, sheet);
+    int n = zoom_.ChangeZoom(zoom, sheet, pet_->Engine().ShownShape());
     if (n == before) return;
     ShareZoom();
     feet = ZoomDown(feet, n);

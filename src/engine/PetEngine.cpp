@@ -200,10 +200,15 @@ int CPetEngine::CurrentFrameNumber() const {
 bool CPetEngine::ShowFrameRegion() {
     int frame = CurrentFrameNumber();
     if (frame < 0) return false;
-    std::optional<Region> region = shapes_.GetRegionHandle(frame);
+    const Region* region = shapes_.FrameShape(frame);
     if (!region) return false;
     ports_.window->SetShape(*region);
+    shownFrame_ = frame;
     return true;
+}
+
+const Region* CPetEngine::ShownShape() const {
+    return shapes_.FrameShape(shownFrame_);
 }
 
 Rect CPetEngine::FrameSource() const {

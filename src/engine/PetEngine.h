@@ -19,6 +19,7 @@ namespace nuv {
 class CObjectWnd;
 class CPetInfo;
 class CRegionData;
+class Region;
 class IClock;
 struct PetPorts;
 
@@ -60,6 +61,8 @@ class CPetEngine {
     int AdvanceFrame();
     // Installs the current frame's shape; false when the frame has none.
     bool ShowFrameRegion();
+    // The shape last installed, as the pet's shape table holds it now; null when none.
+    const Region* ShownShape() const;
     // The sheet cell of the current frame, painted at the window's (0, 0).
     Rect FrameSource() const;
     void DrawFrame();
@@ -147,6 +150,7 @@ class CPetEngine {
     int returnAction_ = -1;
     int animPos_ = 0;
     int framePos_ = 0;
+    int shownFrame_ = -1;  // the frame whose shape the window was given last
     uint32_t actionStart_ = 0;
     bool hookActive_ = false;
     int throwSpeedX_ = 0;

@@ -38,7 +38,7 @@ void CPetEngine::ThrowHandler() {
     int vy = (moveFlags_ & kMoveUp) ? -throwSpeedY_ : throwSpeedY_;
     Rect pet = GetPetRect();
     // The pet flies on over the monitors beside its own and lands on the one under its centre.
-    Monitors monitors = ports_.desktop->GetMonitors();
+    const Monitors& monitors = ports_.desktop->GetMonitors();
     Point centre = Anchor(pet);
     Monitor span = ThrowSpan(monitors, centre);
     if (pet.left + vx < span.left + 1) {

@@ -53,7 +53,7 @@ void GtkDesktop::UseDevicePixels() {
     known_ = false;
 }
 
-Monitors GtkDesktop::GetMonitors() {
+const Monitors& GtkDesktop::GetMonitors() {
     if (!watched_) WatchChanges();
     if (!known_ || !watched_) {
         monitors_ = ReadMonitors();

@@ -22,7 +22,7 @@ class GtkDesktop : public IDesktop {
     // Before the first window: takes GTK's scale as the monitors' and makes GTK draw 1:1.
     void UseDevicePixels();
 
-    Monitors GetMonitors() override;
+    const Monitors& GetMonitors() override;
     Point GetCursorPos() override;
     void SetCursorPos(Point screen) override;
 

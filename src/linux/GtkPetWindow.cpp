@@ -43,7 +43,10 @@ GtkWidget* GtkPetWindow::Create() {
     gtk_window_move(window, 0, 0);
     gtk_window_set_default_size(window, 1, 1);
     gtk_widget_realize(widget);
-    gdk_window_add_filter(gtk_widget_get_window(widget), OnXEvent, this);
+    gdkWindow_ = gtk_widget_get_window(widget);
+    xDisplay_ = GDK_WINDOW_XDISPLAY(gdkWindow_);
+    xWindow_ = GDK_WINDOW_XID(gdkWindow_);
+    gdk_window_add_filter(gdkWindow_, OnXEvent, this);
     context_.petWindow = widget;
     return widget;
 }
@@ -66,6 +69,9 @@ void GtkPetWindow::Destroy() {
         gtk_widget_destroy(context_.petWindow);
         context_.petWindow = nullptr;
     }
+    gdkWindow_ = nullptr;
+    xDisplay_ = nullptr;
+    xWindow_ = 0;
 }
 
 void GtkPetWindow::ReleaseSheet() {
@@ -107,9 +113,8 @@ void GtkPetWindow::Move(int x, int y) {
     if (visible_) {
         wake_profile::Mark(WakeKind::kMove);
         Quiet();
-        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
-        const int scale = gdk_window_get_scale_factor(window);
-        XMoveWindow(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), x * scale, y * scale);
+        const int scale = gdk_window_get_scale_factor(gdkWindow_);
+        XMoveWindow(xDisplay_, xWindow_, x * scale, y * scale);
         if (timerDepth_ != g_main_depth()) Loud();  // a tick ends its batch itself
     } else {
         gtk_window_move(GTK_WINDOW(context_.petWindow), x, y);
@@ -150,7 +155,6 @@ void GtkPetWindow::SetShape(const Region& shape) {
 // The shape goes to the X window in one call each for the bounding and the input shape; the
 // toolkit keeps no copy (it draws nothing in this window).
 void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
-    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
     std::vector<XRectangle> boxes;
     boxes.reserve(rects.size());
     for (const Rect& r : rects) {
@@ -158,12 +162,11 @@ void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
         boxes.push_back({short(r.left), short(r.top), static_cast<unsigned short>(r.Width()),
                          static_cast<unsigned short>(r.Height())});
     }
-    Display* display = GDK_WINDOW_XDISPLAY(window);
     wake_profile::Mark(WakeKind::kFrame);
     if (pixmap_) Quiet();  // the frame copied after the shape paints what it uncovers
     for (int kind : {ShapeBounding, ShapeInput}) {
-        XShapeCombineRectangles(display, GDK_WINDOW_XID(window), kind, 0, 0, boxes.data(),
-                                int(boxes.size()), ShapeSet, YXBanded);
+        XShapeCombineRectangles(xDisplay_, xWindow_, kind, 0, 0, boxes.data(), int(boxes.size()),
+                                ShapeSet, YXBanded);
     }
     windowHoldsCopy_ = false;
 }
@@ -215,8 +218,8 @@ GdkFilterReturn GtkPetWindow::OnExpose(const XEvent& xevent) {
 // needs: nothing here reads the toolkit's idea of the window's position.
 GdkFilterReturn GtkPetWindow::OnConfigure(const XEvent& xevent) {
     const XConfigureEvent& event = xevent.xconfigure;
-    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
-    if (event.send_event || event.window != GDK_WINDOW_XID(window)) return GDK_FILTER_CONTINUE;
+    GdkWindow* window = gdkWindow_;
+    if (event.send_event || event.window != xWindow_) return GDK_FILTER_CONTINUE;
     const int scale = gdk_window_get_scale_factor(window);
     const bool ownMove = event.x == rect_.left * scale && event.y == rect_.top * scale;
     const bool sameSize = event.width == gdk_window_get_width(window) * scale &&
@@ -244,17 +247,14 @@ gboolean GtkPetWindow::OnDirectPaint(gpointer data) {
 // The event mask is switched off and on within the same batch of requests.
 void GtkPetWindow::Quiet() {
     if (quiet_ || !context_.petWindow) return;
-    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
-    Display* display = GDK_WINDOW_XDISPLAY(window);
-    const int toolkitEvents = int(gdk_window_get_events(window));
+    const int toolkitEvents = int(gdk_window_get_events(gdkWindow_));
     if (toolkitEvents != toolkitEvents_) {  // the toolkit chose its events (again): read them
         XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display, GDK_WINDOW_XID(window), &attributes)) return;
+        if (!XGetWindowAttributes(xDisplay_, xWindow_, &attributes)) return;
         eventMask_ = attributes.your_event_mask;
         toolkitEvents_ = toolkitEvents;
     }
-    XSelectInput(display, GDK_WINDOW_XID(window),
-                 eventMask_ & ~(StructureNotifyMask | ExposureMask));
+    XSelectInput(xDisplay_, xWindow_, eventMask_ & ~(StructureNotifyMask | ExposureMask));
     quiet_ = true;
     // A loop run before the batch ends (a dialog's) hears the window again at once: a source
     // of the window's life is ready while the window is quiet.
@@ -287,8 +287,7 @@ void GtkPetWindow::Loud() {
     if (!quiet_) return;
     quiet_ = false;
     if (!context_.petWindow) return;
-    GdkWindow* window = gtk_widget_get_window(context_.petWindow);
-    XSelectInput(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), eventMask_);
+    XSelectInput(xDisplay_, xWindow_, eventMask_);
 }
 
 void GtkPetWindow::Show(bool visible) {
@@ -391,16 +390,15 @@ void GtkPetWindow::PaintFromSheet(const Rect& source) {
         // The pet paints at every tick; a frame the window shows already is not sent again.
         if (windowHoldsCopy_ && source == copiedSource_) return;
         int64_t start = NowUs();
-        GdkWindow* window = gtk_widget_get_window(context_.petWindow);
-        Display* display = GDK_WINDOW_XDISPLAY(window);
+        Display* display = xDisplay_;
         if (!copyGc_) {
             XGCValues values = {};
             values.graphics_exposures = False;  // no NoExpose event back for every frame
             copyGc_ = XCreateGC(display, pixmap_, GCGraphicsExposures, &values);
         }
         copySerial_ = NextRequest(display);
-        XCopyArea(display, pixmap_, GDK_WINDOW_XID(window), static_cast<GC>(copyGc_), source.left,
-                  source.top, unsigned(source.Width()), unsigned(source.Height()), 0, 0);
+        XCopyArea(display, pixmap_, xWindow_, static_cast<GC>(copyGc_), source.left, source.top,
+                  unsigned(source.Width()), unsigned(source.Height()), 0, 0);
         copiedSource_ = source;
         windowHoldsCopy_ = true;
         timings_.paint.Add(NowUs() - start);

@@ -10,7 +10,8 @@
 #include "linux/ShellContext.h"
 #include "ports/PetWindow.h"
 
-union _XEvent;  // Xlib's XEvent
+union _XEvent;     // Xlib's XEvent
+struct _XDisplay;  // Xlib's Display
 
 namespace nuv::gtk {
 
@@ -83,6 +84,10 @@ class GtkPetWindow : public IPetWindow {
     bool UploadSheet(GdkWindow* window, const Image& sheet);
 
     ShellContext& context_;
+    // The realized window as Xlib knows it, for the requests of every frame and move.
+    GdkWindow* gdkWindow_ = nullptr;
+    _XDisplay* xDisplay_ = nullptr;
+    unsigned long xWindow_ = 0;
     PetTimers timers_{OnTimer, this};
     cairo_surface_t* sheet_ = nullptr;
     unsigned long pixmap_ = 0;      // the X pixmap under sheet_, when it is one

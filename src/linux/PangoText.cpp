@@ -67,27 +67,29 @@ PangoLayout* PangoText::Layout(std::string_view text, const TextFont& font) {
         }
         if (!oldest || kept.lastUse < oldest->lastUse) oldest = &kept;
     }
+    // The oldest layout is laid out again for the new text rather than made anew.
     if (layouts_.size() < kKeptLayouts) {
         oldest = &layouts_.emplace_back();
-    } else {
-        g_object_unref(oldest->layout);
+        oldest->layout = pango_layout_new(context_);
     }
-    *oldest = {key, std::string(text), NewLayout(text, font), ++uses_};
+    oldest->font = key;
+    oldest->text.assign(text);
+    oldest->lastUse = ++uses_;
+    SetUp(oldest->layout, text, font);
     return oldest->layout;
 }
 
-PangoLayout* PangoText::NewLayout(std::string_view text, const TextFont& font) {
-    PangoLayout* layout = pango_layout_new(context_);
+void PangoText::SetUp(PangoLayout* layout, std::string_view text, const TextFont& font) {
     pango_layout_set_font_description(layout, Font(font));
     std::string utf8 = Utf8(text);
     pango_layout_set_text(layout, utf8.data(), int(utf8.size()));
+    PangoAttrList* attributes = nullptr;
     if (font.underline) {
-        PangoAttrList* attributes = pango_attr_list_new();
+        attributes = pango_attr_list_new();
         pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-        pango_layout_set_attributes(layout, attributes);
-        pango_attr_list_unref(attributes);
     }
-    return layout;
+    pango_layout_set_attributes(layout, attributes);
+    if (attributes) pango_attr_list_unref(attributes);
 }
 
 int PangoText::TextWidth(std::string_view text, const TextFont& font) {

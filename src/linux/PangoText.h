@@ -44,7 +44,8 @@ class PangoText : public ITextMetrics {
     };
 
     PangoLayout* Layout(std::string_view text, const TextFont& font);
-    PangoLayout* NewLayout(std::string_view text, const TextFont& font);
+    // Gives `layout` the text and font (its earlier ones dropped).
+    void SetUp(PangoLayout* layout, std::string_view text, const TextFont& font);
     const PangoFontDescription* Font(const TextFont& font);
     Widths& WidthsOf(const TextFont& font);
 

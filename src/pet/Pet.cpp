@@ -139,7 +139,7 @@ CBalloonWnd* CPet::MakeBalloon(int kind, const std::string& text) {
     if (!balloon->Create()) return nullptr;
     Rect pet = engine_.GetPetRect();
     // With several monitors the balloon stays on the pet's; on one it may reach past its edge.
-    Monitors monitors = ports_.desktop->GetMonitors();
+    const Monitors& monitors = ports_.desktop->GetMonitors();
     std::optional<Rect> area;
     if (monitors.size() > 1) {
         Monitor m = MonitorAt(monitors, Anchor(pet));

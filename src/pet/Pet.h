@@ -123,7 +123,7 @@ class CPet : public CAniScript,
 
     // The primary monitor, where the pet first appears.
     Monitor Primary() const {
-        Monitors monitors = ports_.desktop->GetMonitors();
+        const Monitors& monitors = ports_.desktop->GetMonitors();
         return monitors.empty() ? Monitor{} : monitors.front();
     }
     CBalloonWnd* MakeBalloon(int kind, const std::string& text);

@@ -60,7 +60,7 @@ int CSystemInfo::GetDragFullWindows() {
 void CSystemInfo::SetDragFullWindows(int value) {
     system_->SetDragFullWindows(value);
 }
-Monitors CSystemInfo::GetMonitors() {
+const Monitors& CSystemInfo::GetMonitors() {
     return desktop_->GetMonitors();
 }
 

@@ -26,7 +26,7 @@ class CSystemInfo {
     int IsInternetAvailable();
     int GetDragFullWindows();
     void SetDragFullWindows(int value);
-    Monitors GetMonitors();
+    const Monitors& GetMonitors();
 
     // Every standard cursor becomes the given cursor. The user's cursors are saved by the first
     // replacement only, so a restoration always brings back the user's own cursors.

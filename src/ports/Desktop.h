@@ -27,8 +27,9 @@ using Monitors = std::vector<Monitor>;
 class IDesktop {
   public:
     virtual ~IDesktop() = default;
-    // The monitors' work areas, the primary one first; none when the system tells none.
-    virtual Monitors GetMonitors() = 0;
+    // The monitors' work areas, the primary one first; none when the system tells none. The
+    // list is the desktop's own: it holds until the next call.
+    virtual const Monitors& GetMonitors() = 0;
     virtual Point GetCursorPos() = 0;
     virtual void SetCursorPos(Point screen) = 0;
 };

@@ -38,9 +38,12 @@ class NullPetWindow : public IPetWindow {
 
 class NullDesktop : public IDesktop {
   public:
-    Monitors GetMonitors() override { return {}; }
+    const Monitors& GetMonitors() override { return monitors_; }
     Point GetCursorPos() override { return {}; }
     void SetCursorPos(Point) override {}
+
+  private:
+    Monitors monitors_;
 };
 
 class NullSystemServices : public ISystemServices {

@@ -131,8 +131,14 @@ Region CRegionData::ReadFrame(Reader& in, int frame, int runs, XorRuns& holes) {
 }
 
 std::optional<Region> CRegionData::GetRegionHandle(int frame) const {
-    if (frame < 0 || frame >= int(regions_.size())) return std::nullopt;
-    return regions_[frame];
+    const Region* shape = FrameShape(frame);
+    if (!shape) return std::nullopt;
+    return *shape;
+}
+
+const Region* CRegionData::FrameShape(int frame) const {
+    if (frame < 0 || frame >= int(regions_.size())) return nullptr;
+    return &regions_[frame];
 }
 
 int CRegionData::runCount(int frame) const {

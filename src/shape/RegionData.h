@@ -30,6 +30,9 @@ class CRegionData {
                        ILoadingWindow& window = NoLoadingWindow());
     // A copy of the shape of `frame` in frame coordinates, or nothing when out of range.
     std::optional<Region> GetRegionHandle(int frame) const;
+    // The table's own shape of `frame`, held until the table is read again, or null when out
+    // of range.
+    const Region* FrameShape(int frame) const;
 
     int count() const { return count_; }
     int framesPerRow() const { return framesPerRow_; }

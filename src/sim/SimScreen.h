@@ -7,7 +7,7 @@ namespace nuv {
 class CSimScreen : public IDesktop {
   public:
     explicit CSimScreen(Monitors monitors) : monitors(std::move(monitors)) {}
-    Monitors GetMonitors() override { return monitors; }
+    const Monitors& GetMonitors() override { return monitors; }
     Point GetCursorPos() override { return cursor; }
     void SetCursorPos(Point screen) override { cursor = screen; }
 

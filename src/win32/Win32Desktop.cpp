@@ -91,7 +91,7 @@ std::vector<MonitorRecord> ReadMonitorRecords() {
     return enumeration.records;
 }
 
-Monitors Win32Desktop::GetMonitors() {
+const Monitors& Win32Desktop::GetMonitors() {
     if (!known_) {
         monitors_ = ToMonitors(ReadMonitorRecords());
         if (monitors_.empty()) monitors_ = {WorkAreaMonitor()};

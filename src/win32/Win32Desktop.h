@@ -26,7 +26,7 @@ std::vector<MonitorRecord> ReadMonitorRecords();
 // displays, their DPI or the work area change.
 class Win32Desktop : public IDesktop {
   public:
-    Monitors GetMonitors() override;
+    const Monitors& GetMonitors() override;
     Point GetCursorPos() override;
     void SetCursorPos(Point screen) override;
     void Forget() { known_ = false; }

@@ -12,12 +12,18 @@ namespace nuv {
 class CZoomedPorts::CDesktop : public IDesktop {
   public:
     CDesktop(IDesktop& desktop, const int& zoom) : desktop_(desktop), zoom_(zoom) {}
-    Monitors GetMonitors() override {
-        Monitors monitors = desktop_.GetMonitors();
-        if (zoom_ == 1) return monitors;
-        for (Monitor& m : monitors)
-            m = ZoomDown(m, zoom_);
-        return monitors;
+    // The divided list is made again only when the shell's list or the zoom has changed.
+    const Monitors& GetMonitors() override {
+        const Monitors& shell = desktop_.GetMonitors();
+        if (zoom_ == 1) return shell;
+        if (zoom_ != dividedBy_ || shell != shellMonitors_) {
+            shellMonitors_ = shell;
+            dividedBy_ = zoom_;
+            monitors_ = shell;
+            for (Monitor& m : monitors_)
+                m = ZoomDown(m, zoom_);
+        }
+        return monitors_;
     }
     Point GetCursorPos() override { return ZoomDown(desktop_.GetCursorPos(), zoom_); }
     void SetCursorPos(Point screen) override { desktop_.SetCursorPos(ZoomUp(screen, zoom_)); }
@@ -25,6 +31,9 @@ class CZoomedPorts::CDesktop : public IDesktop {
   private:
     IDesktop& desktop_;
     const int& zoom_;
+    Monitors shellMonitors_;  // the shell's list that monitors_ was divided from
+    int dividedBy_ = 0;
+    Monitors monitors_;
 };
 
 // The menu is the system's: only where it opens is zoomed.
@@ -120,7 +129,7 @@ CZoomedPorts::CZoomedPorts(const PetPorts& ports)
 
 CZoomedPorts::~CZoomedPorts() = default;
 
-int CZoomedPorts::ChangeZoom(int zoom, const Image& sheet) {
+int CZoomedPorts::ChangeZoom(int zoom, const Image& sheet, const Region* shape) {
     zoom =
         CZoomedWindow::FittingZoom(std::clamp(zoom, 1, kMaxZoom), {sheet.width(), sheet.height()});
     if (zoom == zoom_) return zoom_;
@@ -131,7 +140,7 @@ int CZoomedPorts::ChangeZoom(int zoom, const Image& sheet) {
         window_.PrepareSheet(sheet);
         return zoom_;
     }
-    window_.Rezoom();
+    window_.Rezoom(shape);
     for (CZoomedObjectWindow* window : objectWindows_)
         window->Rezoom();
     return zoom_;

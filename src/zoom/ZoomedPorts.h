@@ -30,10 +30,10 @@ class CZoomedPorts {
     // Sets the zoom (1 to 3) before the picture sheet is given.
     void SetZoom(int zoom) { zoom_ = std::clamp(zoom, 1, kMaxZoom); }
     // Changes the zoom (1 to 3, lowered while the zoomed `sheet` would be too large): gives
-    // the window `sheet` and its last shape, and the object windows their pictures and shapes,
-    // again at the new size; their places are the caller's. When the system refuses the
-    // zoomed sheet, the zoom stays. Returns the zoom now.
-    int ChangeZoom(int zoom, const Image& sheet);
+    // the window `sheet` and `shape` (its last one, when there is one), and the object
+    // windows their pictures and shapes, again at the new size; their places are the
+    // caller's. When the system refuses the zoomed sheet, the zoom stays. Returns the zoom now.
+    int ChangeZoom(int zoom, const Image& sheet, const Region* shape);
     // A client or screen point of the shell in pet pixels.
     Point ToPet(Point p) const;
 

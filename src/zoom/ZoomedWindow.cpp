@@ -26,9 +26,8 @@ void CZoomedWindow::MoveResize(int x, int y, int width, int height) {
 }
 
 void CZoomedWindow::SetShape(const Region& shape) {
-    shape_ = shape;
-    shaped_ = true;
-    window_.SetShape(zoom_ == 1 ? shape : shape.Zoomed(zoom_));
+    if (zoom_ == 1) return window_.SetShape(shape);
+    window_.SetShape(shape.Zoomed(zoom_));
 }
 
 uint32_t CZoomedWindow::PrepareSheet(const Image& sheet) {
@@ -56,8 +55,8 @@ void CZoomedWindow::BeginMoveLoop(Point screen) {
     window_.BeginMoveLoop(ZoomUp(screen, zoom_));
 }
 
-void CZoomedWindow::Rezoom() {
-    if (shaped_) window_.SetShape(zoom_ == 1 ? shape_ : shape_.Zoomed(zoom_));
+void CZoomedWindow::Rezoom(const Region* shape) {
+    if (shape) SetShape(*shape);
 }
 
 }  // namespace nuv

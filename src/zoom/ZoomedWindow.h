@@ -1,5 +1,7 @@
 #pragma once
 // The pet's window at a whole zoom: the pet sees pet pixels, the window gets screen pixels.
+// A shape is not kept: at zoom 1 it passes through untouched, and after a zoom change its
+// owner gives it again (Rezoom).
 
 #include "formats/Image.h"
 #include "ports/PetWindow.h"
@@ -35,8 +37,9 @@ class CZoomedWindow : public IPetWindow {
     void HideFromTaskBar() override { window_.HideFromTaskBar(); }
     void EndDialog() override { window_.EndDialog(); }
 
-    // After a change of the zoom: the last shape given again at the new size.
-    void Rezoom();
+    // After a change of the zoom: `shape` (the one given last, when there is one) given again
+    // at the new size.
+    void Rezoom(const Region* shape);
     // The largest zoom, at most `zoom`, at which a sheet of `size` stays within the pixels
     // one window may hold.
     static int FittingZoom(int zoom, Size size);
@@ -44,8 +47,6 @@ class CZoomedWindow : public IPetWindow {
   private:
     IPetWindow& window_;
     int& zoom_;
-    Region shape_;
-    bool shaped_ = false;
 };
 
 }  // namespace nuv

@@ -127,7 +127,7 @@ TEST(Zoom, TheWindowGetsTheFramesPixelsAndShapeNTimesAsLarge) {
     EXPECT_EQ(window.sheet, sheet);  // zoom 1 passes everything through
     EXPECT_EQ(window.shape, frame);
     for (int n : {3, 2}) {
-        zoomed.ChangeZoom(n, sheet);
+        zoomed.ChangeZoom(n, sheet, &frame);
         const Rect source{3, 1, 6, 4};
         pet.PaintFromSheet(source);
         ASSERT_EQ(window.lastPaint, ZoomUp(source, n));

@@ -13,7 +13,8 @@ when installed), the time from its start to its first frame and the cost of a fr
 user's first start; its random draws start from one seed (NUVPET_SEED) in every run, so that
 runs and builds compare. --runs repeats the round; --baseline measures another build of nuvpet
 (an earlier one) in each round too, before this one. --profile prints, for each round, nuvpet's
-CPU time and X requests per kind of wake-up (NUVPET_WAKE_PROFILE).
+CPU time and X requests per kind of wake-up (NUVPET_WAKE_PROFILE), and the baseline's too when
+it has the table.
 With --soak, nuvpet alone runs for MINUTES while the pointer moves, and its resident memory
 and X resources (xrestop) are printed every minute.
 """
@@ -136,9 +137,13 @@ def measure_round(args, env, root, results):
             programs.append((name, command))
     for name, command in programs:
         run_env = env
-        if name == "nuvpet" and args.profile:
-            run_env = dict(env, NUVPET_WAKE_PROFILE=args.profile)
+        if name.startswith("nuvpet") and args.profile:
+            run_env = dict(env, NUVPET_WAKE_PROFILE=profile_file(args.profile, name))
         results.setdefault(name, []).append(measure(command, args.seconds, run_env))
+
+
+def profile_file(profile, name):
+    return profile + (".baseline" if "baseline" in name else "")
 
 
 def main(argv):
@@ -177,8 +182,10 @@ def main(argv):
             print(f"{name:18} cpu % {cpu} (mean {sum(cpu) / len(cpu):.3f}), last run {runs[-1]}")
         if timings:
             print(f"nuvpet's last run: {timings[-1].split(': ', 1)[1]}")
-        if args.profile and os.path.exists(args.profile):
-            print(open(args.profile).read(), end="")
+        for name in results:
+            path = profile_file(args.profile, name) if args.profile else ""
+            if name.startswith("nuvpet") and os.path.exists(path):
+                print(f"{name}, per round:\n{open(path).read()}", end="")
     finally:
         xvfb.terminate()
         shutil.rmtree(work, ignore_errors=True)
