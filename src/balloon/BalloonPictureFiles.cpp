@@ -7,8 +7,14 @@
 
 namespace nuv {
 
-Image CBalloonPictureFiles::LoadObjectPicture(const std::string& path) {
-    return LoadBCFImage(files_, path);
+std::shared_ptr<const Image> CBalloonPictureFiles::LoadObjectPicture(const std::string& path) {
+    auto kept = objectPictures_.find(path);
+    if (kept != objectPictures_.end()) return kept->second;
+    Image picture = LoadBCFImage(files_, path);
+    if (picture.empty()) return nullptr;
+    auto decoded = std::make_shared<const Image>(std::move(picture));
+    objectPictures_.emplace(path, decoded);
+    return decoded;
 }
 
 Image CBalloonPictureFiles::LoadBitmapFile(const std::string& path) {

@@ -2,6 +2,7 @@
 // The picture services a speech balloon needs. The program wires them to the BCF loader, the
 // BMP decoder and the colour-key shape of the shape module; tests give small fakes.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,8 @@ namespace nuv {
 class IBalloonPictures {
   public:
     virtual ~IBalloonPictures() = default;
-    // The pet's object picture (a BCF file); empty when it cannot be read or decoded.
-    virtual Image LoadObjectPicture(const std::string& path) = 0;
+    // The pet's object picture (a BCF file); null when it cannot be read or decoded.
+    virtual std::shared_ptr<const Image> LoadObjectPicture(const std::string& path) = 0;
     // A picture of a picture tag (a Windows bitmap file); empty when it cannot be read or
     // decoded.
     virtual Image LoadBitmapFile(const std::string& path) = 0;

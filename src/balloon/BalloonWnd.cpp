@@ -91,14 +91,14 @@ void CBalloonWnd::LoadBackground() {
     background_.path = kPetsFolder + objectImage_;
     background_.piece = piece;
     background_.fill = kind_ == kMessageBalloon ? kPlainMessageFill : kPlainBalloonFill;
-    Image picture = pictures_.LoadObjectPicture(background_.path);
-    if (picture.empty()) return;  // a plain balloon; the loader has logged why
-    if (picture.width() < piece.right || picture.height() < piece.bottom) {
+    std::shared_ptr<const Image> picture = pictures_.LoadObjectPicture(background_.path);
+    if (!picture) return;  // a plain balloon; the loader has logged why
+    if (picture->width() < piece.right || picture->height() < piece.bottom) {
         WriteLogF("CBalloonWnd::Create() - %s 그림이 %dx%d 크기라 말풍선 그림을 자를 수 없습니다.",
-                  background_.path.c_str(), picture.width(), picture.height());
+                  background_.path.c_str(), picture->width(), picture->height());
         return;
     }
-    background_.image = std::make_shared<const Image>(ZoomImage(CutPiece(picture, piece), zoom_));
+    background_.image = std::make_shared<const Image>(ZoomImage(CutPiece(*picture, piece), zoom_));
 }
 
 void CBalloonWnd::LoadTagPictures() {

@@ -32,7 +32,10 @@ class FakeBalloonOwner : public IBalloonOwner {
 // Pictures by path, with the requests for them; shapes as the pet makes them.
 class FakeBalloonPictures : public IBalloonPictures {
   public:
-    Image LoadObjectPicture(const std::string& path) override { return Find(path); }
+    std::shared_ptr<const Image> LoadObjectPicture(const std::string& path) override {
+        Image picture = Find(path);
+        return picture.empty() ? nullptr : std::make_shared<const Image>(std::move(picture));
+    }
     Image LoadBitmapFile(const std::string& path) override {
         bitmapRequests.push_back(path);
         return Find(path);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "balloon/BalloonPictureFiles.h"
 #include "formats/BmpDecoder.h"
 #include "support/TestEnv.h"
 
@@ -65,6 +66,22 @@ TEST(LoadBCFImage, BadBitmapNamesTheBmpPath) {
             "LoadBCFImage() - 비트맵 파일 .\\PETS\\A.B.BMP를 로드할 수 없습니다. Error = 13"}));
     EXPECT_FALSE(env.files.Has(".\\PETS\\CAT.BMP"));
     EXPECT_FALSE(env.files.Has(".\\PETS\\A.B.BMP"));
+}
+
+// A balloon's object picture is decoded once per pet; one that cannot be read is tried again.
+TEST(LoadBCFImage, BalloonObjectPictureKeptOnceDecoded) {
+    test::MemoryEnv env;
+    CBalloonPictureFiles pictures(env.files);
+    EXPECT_EQ(pictures.LoadObjectPicture(".\\PETS\\CAT.BCF"), nullptr);
+    EXPECT_EQ(pictures.LoadObjectPicture(".\\PETS\\CAT.BCF"), nullptr);
+    EXPECT_EQ(env.log.messages().size(), 2u);
+    env.files.Put(".\\PETS\\CAT.BCF", Lead() + EncodeBmp24(Sample()));
+    std::shared_ptr<const Image> first = pictures.LoadObjectPicture(".\\PETS\\CAT.BCF");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(*first, Sample());
+    env.files.DeleteFile(".\\PETS\\CAT.BCF");
+    EXPECT_EQ(pictures.LoadObjectPicture(".\\PETS\\CAT.BCF"), first);
+    EXPECT_EQ(env.log.messages().size(), 2u);
 }
 
 }  // namespace
