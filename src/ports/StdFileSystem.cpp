@@ -2,18 +2,50 @@
 
 #include <fstream>
 #include <system_error>
+#include <type_traits>
 
 namespace nuv {
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Folded(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+char Folded(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool SameFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Folded(a[i]) != Folded(b[i])) return false;
     }
-    return out;
+    return true;
+}
+
+// The last name of a folder entry: without a copy where the host's paths are narrow.
+template <typename Char = fs::path::value_type>
+std::string_view FileName(const fs::path& path, std::string* held) {
+    if constexpr (std::is_same_v<Char, char>) {
+        std::string_view whole = path.native();
+        std::size_t slash = whole.rfind('/');
+        return slash == std::string_view::npos ? whole : whole.substr(slash + 1);
+    } else {
+        *held = path.filename().string();
+        return *held;
+    }
+}
+
+// Sets `name` to the stored name in `folder` that matches it but for letter case, if any.
+bool FindFolded(const fs::path& folder, std::string* name) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string held;
+        std::string_view stored = FileName(it->path(), &held);
+        if (SameFolded(stored, *name)) {
+            *name = std::string(stored);
+            return true;
+        }
+    }
+    return false;
 }
 
 uint32_t ToWinError(const std::error_code& ec, uint32_t fallback) {
@@ -71,18 +103,8 @@ fs::path StdFileSystem::HostPath(const std::string& path, bool* parentMissing) c
             continue;
         }
         std::error_code ec;
-        if (!missing && !fs::exists(host / name, ec)) {
-            bool found = false;
-            std::string wanted = Folded(name);
-            for (fs::directory_iterator it(host, ec), endIt; !ec && it != endIt; it.increment(ec)) {
-                if (Folded(it->path().filename().string()) == wanted) {
-                    name = it->path().filename().string();
-                    found = true;
-                    break;
-                }
-            }
-            if (!found && !last) missing = true;
-        }
+        if (!missing && !fs::exists(host / name, ec) && !FindFolded(host, &name) && !last)
+            missing = true;
         host /= name;
         if (last) break;
     }
