@@ -155,8 +155,8 @@ void GtkPetWindow::SetShape(const Region& shape) {
 // The shape goes to the X window in one call each for the bounding and the input shape; the
 // toolkit keeps no copy (it draws nothing in this window).
 void GtkPetWindow::ApplyShape(const std::vector<Rect>& rects) {
-    std::vector<XRectangle> boxes;
-    boxes.reserve(rects.size());
+    static std::vector<XRectangle> boxes;  // kept from shape to shape: no allocation each time
+    boxes.clear();
     for (const Rect& r : rects) {
         if (r.IsEmpty()) continue;
         boxes.push_back({short(r.left), short(r.top), static_cast<unsigned short>(r.Width()),
