@@ -42,10 +42,13 @@ TEST(FileSystemContract, HoldsForTheStandardInMemoryAndDurableFileSystems) {
 TEST_F(StdFileSystemTest, AReplacementKeepsTheStoredName) {
     StdFileSystem files(root_);
     std::ofstream(root_ / "Data" / "a.cfg") << "old";
+    std::ofstream(root_ / "Data" / "a.tm") << "other";
+    std::ofstream(root_ / "Data" / "a.tmp") << "left";  // a temporary of another case is reused
     ASSERT_TRUE(files.WriteFile(".\\DATA\\A.TMP", "new", true).ok());
     EXPECT_EQ(files.ReplaceFile(".\\DATA\\A.TMP", ".\\DATA\\A.CFG"), kErrorSuccess);
     EXPECT_EQ(files.ReadFile(".\\DATA\\A.CFG").data, "new");
     EXPECT_TRUE(fs::exists(root_ / "Data" / "a.cfg"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "Data"), fs::directory_iterator()), 2);
 }
 
 TEST_F(StdFileSystemTest, ReplacementsShareOneDeferredFolderSync) {
