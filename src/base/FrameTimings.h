@@ -25,6 +25,13 @@ struct FrameTimings {
     // before it, or when the start is unknown).
     int64_t firstFrameMs = -1;
 
+    // Records the first frame's time after the first measured paint; `since` reads the
+    // shell's clock of milliseconds since the process started.
+    template <class Clock>
+    void NoteFirstFrame(Clock since) {
+        if (firstFrameMs < 0 && paint.count > 0) firstFrameMs = since();
+    }
+
     // "[ Frame Timings : ... ]" for the log.
     std::string Describe() const;
 };

@@ -95,9 +95,7 @@ void GtkPetWindow::BeginPaintFrame(cairo_t* cr) {
 
 void GtkPetWindow::EndPaintFrame() {
     paint_ = nullptr;
-    if (timings_.firstFrameMs < 0 && timings_.paint.count > 0) {
-        timings_.firstFrameMs = MsSinceProcessStart();
-    }
+    timings_.NoteFirstFrame(MsSinceProcessStart);
 }
 
 Rect GtkPetWindow::GetRect() {

@@ -34,9 +34,7 @@ void Win32PetWindow::BeginPaintFrame(HDC paintDC) {
 
 void Win32PetWindow::EndPaintFrame() {
     paintDC_ = nullptr;
-    if (timings_.firstFrameMs < 0 && timings_.paint.count > 0) {
-        timings_.firstFrameMs = MsSinceProcessStart();
-    }
+    timings_.NoteFirstFrame(MsSinceProcessStart);
 }
 
 Rect Win32PetWindow::GetRect() {
