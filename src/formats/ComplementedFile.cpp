@@ -40,7 +40,12 @@ std::string ReadScriptFile(IFileSystem& files, const std::string& path) {
 SaveResult SaveComplementedFile(IFileSystem& files, const std::string& tempPath,
                                 const std::string& finalPath, std::string_view text) {
     SaveResult result;
-    FileWriteResult write = files.WriteFile(tempPath, Complement(text), true);
+    const std::string bytes = Complement(text);
+    // A file that holds these bytes already stays as it is: no write and no wait for the disk
+    // (the pet saves at every new action, most often what it saved before).
+    const FileReadResult old = files.ReadFile(finalPath);
+    if (old.status == FileReadResult::kOk && old.data == bytes) return result;
+    FileWriteResult write = files.WriteFile(tempPath, bytes, true);
     if (!write.ok()) {
         result.step = write.status == FileWriteResult::kCreateFailed ? SaveResult::kCreateFailed
                                                                      : SaveResult::kWriteFailed;

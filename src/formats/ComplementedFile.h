@@ -24,8 +24,8 @@ struct SaveResult {
 };
 
 // Writes `text` complemented to `tempPath`, makes it durable, then renames it over
-// `finalPath` in one step. On failure the temporary file is removed and `finalPath` is as it
-// was.
+// `finalPath` in one step; a `finalPath` that holds the same bytes already is left alone. On
+// failure the temporary file is removed and `finalPath` is as it was.
 SaveResult SaveComplementedFile(IFileSystem& files, const std::string& tempPath,
                                 const std::string& finalPath, std::string_view text);
 

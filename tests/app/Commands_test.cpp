@@ -65,6 +65,8 @@ TEST(Commands, ExitSavesBothFilesThenShowsTheEndPictureAndEnds) {
 
 TEST_F(StartedPet, AFailedSaveAtExitShowsText201AndStillEnds) {
     std::string state = sim.env.files.Get(".\\DATA\\CAT.CFG");
+    // Bytes the save must replace, in a file it cannot.
+    sim.env.files.Put(".\\DATA\\PET.CFG", "changed");
     sim.env.files.SetReadOnly(".\\DATA\\PET.CFG", true);
     sim.Input(SimInput::kCommand, CommandId::kExit);
 

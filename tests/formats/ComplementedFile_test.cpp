@@ -55,6 +55,11 @@ TEST_F(ComplementedFile, SaveReplacesTheOldFileInOneStep) {
     EXPECT_EQ(env.files.Get(kConfig), Complement("new"));
     EXPECT_FALSE(env.files.Has(kTemporary));
     EXPECT_EQ(env.files.DurableWrites(), 1);  // on the disk before it replaces the old one
+
+    // The same text again: the file holds it already, nothing is written.
+    env.files.SetReadOnly(kConfig, true);
+    EXPECT_TRUE(SaveComplementedFile(env.files, kTemporary, kConfig, "new").ok());
+    EXPECT_EQ(env.files.DurableWrites(), 1);
 }
 
 TEST_F(ComplementedFile, SaveFailureKeepsTheOldFileAndNoTemporary) {
