@@ -47,6 +47,9 @@ class CBalloonLayout {
     std::string NextTypedPiece(std::string* line, bool* isBreak);
     std::string NextHangulPiece(std::string* line);
     void ScrollTypedLines();
+    // Measures every piece typing will show, at the first step: a screen font measures a run
+    // of characters it has not seen far faster at once than one a tick.
+    void MeasureTypedPieces();
 
     int kind_;
     ITextMetrics& metrics_;

@@ -24,6 +24,7 @@ void RemoveLastJamo(std::string* line) {
 
 void CBalloonLayout::TypeStep() {
     if (IsComplete()) return;
+    if (lines_.empty()) MeasureTypedPieces();
     std::size_t tagEnd = 0;
     if (linkState_ != 0 && TagAt(text_, position_, kLinkEndTag)) {
         text_.replace(position_, kLinkEndLength, kLinkCloseMark);
@@ -104,6 +105,21 @@ std::string CBalloonLayout::NextHangulPiece(std::string* line) {
     jamoStep_ = 0;
     position_ += 2;
     return character;
+}
+
+void CBalloonLayout::MeasureTypedPieces() {
+    const TextFont font = BalloonFont(kind_, false, zoom_);
+    for (std::size_t pos = 0, length; pos < text_.size(); pos += length) {
+        length = cp949::CharLength(text_, pos);
+        const std::string_view character = std::string_view(text_).substr(pos, length);
+        std::string initial, medial, final, syllable;
+        if (length == 2 && SplitHangulSyllable(character, &initial, &medial, &final) != 0) {
+            metrics_.TextWidth(initial, font);
+            if (JoinHangulSyllable(initial, medial, "", &syllable))
+                metrics_.TextWidth(syllable, font);
+        }
+        metrics_.TextWidth(character, font);
+    }
 }
 
 void CBalloonLayout::ScrollTypedLines() {

@@ -11,10 +11,22 @@ struct Rect {
     int Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool Overlaps(const Rect& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+    Rect Moved(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
 };
+
+// The smallest rectangle holding both; an empty one adds nothing.
+inline Rect Bounds(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
 
 struct Point {
     int x = 0, y = 0;

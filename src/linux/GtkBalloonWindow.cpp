@@ -1,5 +1,6 @@
 #include "linux/GtkBalloonWindow.h"
 
+#include "base/Cp949.h"
 #include "linux/CairoPictures.h"
 #include "linux/FreedMemory.h"
 #include "linux/WakeProfile.h"
@@ -60,17 +61,6 @@ bool SameScenery(const BalloonDrawing& a, const BalloonDrawing& b) {
         if (!(p.path == q.path && p.at == q.at && p.image == q.image)) return false;
     }
     return true;
-}
-
-Rect Union(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) return b;
-    if (b.IsEmpty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 }  // namespace
@@ -138,7 +128,8 @@ void GtkBalloonWindow::BringToTop() {
     if (window) gdk_window_raise(window);
 }
 
-// A step of typing changes a run or two: only their pixels are drawn again and sent.
+// A step of typing changes the end of a run or two: only those characters are drawn again and
+// sent.
 void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
     if (!window_) return;
     const Size client = {width_ - 2, height_ - 2};
@@ -154,12 +145,13 @@ void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
         const bool same = i < drawn_.runs.size() && drawn_.runs[i] == run;
         extents.push_back(same ? extents_[i]
                                : text_.Extent(run.text, run.font, run.at.x, run.at.y));
-        if (!same) damage = Union(damage, extents.back());
+        if (same) continue;
+        damage = Bounds(damage, i < drawn_.runs.size()
+                                    ? Changed(drawn_.runs[i], extents_[i], run, extents.back())
+                                    : extents.back());
     }
-    for (std::size_t i = 0; i < drawn_.runs.size(); ++i) {
-        if (i >= drawing.runs.size() || !(drawn_.runs[i] == drawing.runs[i]))
-            damage = Union(damage, extents_[i]);
-    }
+    for (std::size_t i = drawing.runs.size(); i < drawn_.runs.size(); ++i)
+        damage = Bounds(damage, extents_[i]);
     const Rect whole = {0, 0, client.width, client.height};
     if (!picture_ || !SameScenery(drawing, drawn_)) {
         ReleasePictures();
@@ -174,6 +166,24 @@ void GtkBalloonWindow::Draw(const BalloonDrawing& drawing) {
     if (damage.IsEmpty()) return;
     Paint(damage);
     Present(damage);
+}
+
+// The pixels that change where run `was` becomes `now` (their extents given): from the first
+// character that differs when only the text changed, both runs whole otherwise.
+Rect GtkBalloonWindow::Changed(const BalloonTextRun& was, const Rect& wasExtent,
+                               const BalloonTextRun& now, const Rect& nowExtent) {
+    if (!(was.at == now.at && was.font == now.font && was.colour == now.colour))
+        return Bounds(wasExtent, nowExtent);
+    std::size_t same = 0;
+    while (same < was.text.size() && same < now.text.size()) {
+        const std::size_t length = cp949::CharLength(now.text, same);
+        if (was.text.compare(same, length, now.text, same, length) != 0) break;
+        same += length;
+    }
+    const std::string_view common = std::string_view(now.text).substr(0, same);
+    const int x = now.at.x + text_.TextWidth(common, now.font);
+    return Bounds(text_.Extent(std::string_view(was.text).substr(same), was.font, x, was.at.y),
+                  text_.Extent(std::string_view(now.text).substr(same), now.font, x, now.at.y));
 }
 
 // The new pixels go from the picture to the window within the X server, past the toolkit's
@@ -230,8 +240,8 @@ void GtkBalloonWindow::Paint(const Rect& area) {
     }
     for (std::size_t i = 0; i < drawn_.runs.size(); ++i) {
         const BalloonTextRun& run = drawn_.runs[i];
-        if (Overlap(extents_[i], area))
-            text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour);
+        if (extents_[i].Overlaps(area))
+            text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour, &area);
     }
     cairo_destroy(cr);
 }

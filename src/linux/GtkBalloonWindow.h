@@ -46,6 +46,8 @@ class GtkBalloonWindow : public IBalloonWindow {
     void StopTimers();
     void PointerAt(double x, double y);
     void SetCursor(GdkCursor* cursor);
+    Rect Changed(const BalloonTextRun& was, const Rect& wasExtent, const BalloonTextRun& now,
+                 const Rect& nowExtent);
     void Paint(const Rect& area);
     void Present(const Rect& area);
     void ReleasePictures();

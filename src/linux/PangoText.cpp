@@ -1,5 +1,6 @@
 #include "linux/PangoText.h"
 
+#include "base/Cp949.h"
 #include "linux/Utf8Text.h"
 
 #include <algorithm>
@@ -11,10 +12,8 @@ namespace {
 constexpr const char kFaces[] = "NanumGothic, Nanum Gothic, Noto Sans CJK KR, UnDotum, sans-serif";
 constexpr const char kFixedFaces[] =
     "NanumGothicCoding, Nanum Gothic Coding, Noto Sans Mono CJK KR, monospace";
-// Enough for every character and line of a few balloons; past it the widths start over.
-constexpr std::size_t kMaxKeptWidths = 4096;
-// The lines of a balloon with their shadows, and the texts of a gauge.
-constexpr std::size_t kKeptLayouts = 16;
+// Enough for the characters of several balloons and gauges; past it they start over.
+constexpr std::size_t kMaxKeptGlyphs = 512;
 
 }  // namespace
 
@@ -30,11 +29,16 @@ PangoText::PangoText() {
 }
 
 PangoText::~PangoText() {
+    ReleaseGlyphs();
     for (auto& [key, font] : fonts_)
         pango_font_description_free(font);
-    for (KeptLayout& kept : layouts_)
-        g_object_unref(kept.layout);
     g_object_unref(context_);
+}
+
+void PangoText::ReleaseGlyphs() {
+    for (auto& [key, glyph] : glyphs_)
+        g_object_unref(glyph.layout);
+    glyphs_.clear();
 }
 
 const PangoFontDescription* PangoText::Font(const TextFont& font) {
@@ -57,83 +61,76 @@ const PangoFontDescription* PangoText::Font(const TextFont& font) {
     return description;
 }
 
-PangoLayout* PangoText::Layout(std::string_view text, const TextFont& font) {
-    const FontKey key(font.height, font.fixedPitch, font.underline);
-    KeptLayout* oldest = nullptr;
-    for (KeptLayout& kept : layouts_) {
-        if (kept.font == key && kept.text == text) {
-            kept.lastUse = ++uses_;
-            return kept.layout;
-        }
-        if (!oldest || kept.lastUse < oldest->lastUse) oldest = &kept;
+PangoLayout* PangoText::NewLayout(std::string_view character, const TextFont& font) {
+    PangoLayout* layout = pango_layout_new(context_);
+    pango_layout_set_font_description(layout, Font(font));
+    std::string utf8 = Utf8(character);
+    pango_layout_set_text(layout, utf8.data(), int(utf8.size()));
+    if (font.underline) {
+        PangoAttrList* attributes = pango_attr_list_new();
+        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+        pango_layout_set_attributes(layout, attributes);
+        pango_attr_list_unref(attributes);
     }
-    // The oldest layout is laid out again for the new text rather than made anew.
-    if (layouts_.size() < kKeptLayouts) {
-        oldest = &layouts_.emplace_back();
-        oldest->layout = pango_layout_new(context_);
-    }
-    oldest->font = key;
-    oldest->text.assign(text);
-    oldest->lastUse = ++uses_;
-    SetUp(oldest->layout, text, font);
-    return oldest->layout;
+    return layout;
 }
 
-void PangoText::SetUp(PangoLayout* layout, std::string_view text, const TextFont& font) {
-    pango_layout_set_font_description(layout, Font(font));
-    std::string utf8 = Utf8(text);
-    pango_layout_set_text(layout, utf8.data(), int(utf8.size()));
-    PangoAttrList* attributes = nullptr;
-    if (font.underline) {
-        attributes = pango_attr_list_new();
-        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    }
-    pango_layout_set_attributes(layout, attributes);
-    if (attributes) pango_attr_list_unref(attributes);
+const PangoText::Glyph& PangoText::GlyphAt(std::string_view text, std::size_t pos,
+                                           std::size_t length, const TextFont& font) {
+    auto code = std::uint16_t(static_cast<unsigned char>(text[pos]));
+    if (length == 2) code = std::uint16_t(code << 8 | static_cast<unsigned char>(text[pos + 1]));
+    const GlyphKey key{FontKey(font.height, font.fixedPitch, font.underline), code};
+    auto it = glyphs_.find(key);
+    if (it != glyphs_.end()) return it->second;
+    if (glyphs_.size() >= kMaxKeptGlyphs) ReleaseGlyphs();
+    Glyph glyph;
+    glyph.layout = NewLayout(text.substr(pos, length), font);
+    PangoRectangle ink, logical;
+    pango_layout_get_pixel_extents(glyph.layout, &ink, &logical);
+    glyph.width = logical.width;
+    // A pixel around both: hinting and the underline may reach just past them.
+    glyph.extent = {std::min(ink.x, logical.x) - 1, std::min(ink.y, logical.y) - 1,
+                    std::max(ink.x + ink.width, logical.x + logical.width) + 1,
+                    std::max(ink.y + ink.height, logical.y + logical.height) + 1};
+    return glyphs_.emplace(key, glyph).first->second;
 }
 
 int PangoText::TextWidth(std::string_view text, const TextFont& font) {
-    if (text.empty()) return 0;
-    Widths& widths = WidthsOf(font);
-    auto it = widths.find(text);
-    if (it != widths.end()) return it->second;
-    int width = 0, height = 0;
-    pango_layout_get_pixel_size(Layout(text, font), &width, &height);
-    if (widthCount_ >= kMaxKeptWidths) {
-        widths_.clear();
-        widthCount_ = 0;
+    int width = 0;
+    for (std::size_t pos = 0, length; pos < text.size(); pos += length) {
+        length = cp949::CharLength(text, pos);
+        width += GlyphAt(text, pos, length, font).width;
     }
-    WidthsOf(font).emplace(std::string(text), width);
-    ++widthCount_;
     return width;
 }
 
-PangoText::Widths& PangoText::WidthsOf(const TextFont& font) {
-    return widths_[FontKey(font.height, font.fixedPitch, font.underline)];
-}
-
 void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y,
-                     Pixel colour) {
+                     Pixel colour, const Rect* within) {
     if (text.empty()) return;
-    PangoLayout* layout = Layout(text, font);
     cairo_save(cr);
     cairo_set_source_rgb(cr, RedOf(colour) / 255.0, GreenOf(colour) / 255.0,
                          BlueOf(colour) / 255.0);
-    cairo_move_to(cr, x, y);
-    pango_cairo_show_layout(cr, layout);
+    for (std::size_t pos = 0, length; pos < text.size(); pos += length) {
+        length = cp949::CharLength(text, pos);
+        const Glyph& glyph = GlyphAt(text, pos, length, font);
+        if (!within || glyph.extent.Moved(x, y).Overlaps(*within)) {
+            cairo_move_to(cr, x, y);
+            pango_cairo_show_layout(cr, glyph.layout);
+        }
+        x += glyph.width;
+    }
     cairo_restore(cr);
 }
 
 Rect PangoText::Extent(std::string_view text, const TextFont& font, int x, int y) {
-    if (text.empty()) return {};
-    PangoRectangle ink, logical;
-    pango_layout_get_pixel_extents(Layout(text, font), &ink, &logical);
-    // A pixel around both: hinting and the underline may reach just past them.
-    const int left = std::min(ink.x, logical.x) - 1;
-    const int top = std::min(ink.y, logical.y) - 1;
-    const int right = std::max(ink.x + ink.width, logical.x + logical.width) + 1;
-    const int bottom = std::max(ink.y + ink.height, logical.y + logical.height) + 1;
-    return {x + left, y + top, x + right, y + bottom};
+    Rect extent;
+    for (std::size_t pos = 0, length; pos < text.size(); pos += length) {
+        length = cp949::CharLength(text, pos);
+        const Glyph& glyph = GlyphAt(text, pos, length, font);
+        extent = Bounds(extent, glyph.extent.Moved(x, y));
+        x += glyph.width;
+    }
+    return extent;
 }
 
 }  // namespace nuv::gtk

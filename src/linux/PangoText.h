@@ -2,15 +2,19 @@
 // Text in the program's font with Pango: a Korean-capable face (NanumGothic when it is there,
 // any font otherwise) sized so that a line is as tall as the font's height, as the system's
 // fonts are sized on Windows. Measures for the core and draws balloon and gauge texts.
+//
+// A text is laid out character by character, each at the sum of the widths before it, as the
+// system draws a line (no kerning between characters): a width is the sum of its characters'
+// widths, the core's placing of characters and links agrees with what is drawn, and a line
+// that grows by a character is neither shaped nor drawn again but for that character.
 
 #include <gtk/gtk.h>
 #include <pango/pangocairo.h>
 
+#include <cstdint>
 #include <map>
-#include <string>
 #include <string_view>
 #include <tuple>
-#include <vector>
 
 #include "formats/Image.h"
 #include "ports/TextMetrics.h"
@@ -25,37 +29,32 @@ class PangoText : public ITextMetrics {
     PangoText& operator=(const PangoText&) = delete;
 
     int TextWidth(std::string_view text, const TextFont& font) override;
-    // Draws `text` (code page 949) with its top-left corner at (x, y).
-    void Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y, Pixel colour);
+    // Draws `text` (code page 949) with its top-left corner at (x, y); with `within`, only the
+    // characters that may touch it.
+    void Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y, Pixel colour,
+              const Rect* within = nullptr);
     // The pixels Draw may touch for the same text at (x, y).
     Rect Extent(std::string_view text, const TextFont& font, int x, int y);
 
   private:
-    using FontKey = std::tuple<int, bool, bool>;  // height, fixed pitch, underline
-    using Widths = std::map<std::string, int, std::less<>>;
-
-    // A laid-out text: the same text drawn again (a balloon's shadow and its text, its lines
-    // at every step) is not shaped again.
-    struct KeptLayout {
-        FontKey font;
-        std::string text;
+    // One character in one font, laid out.
+    struct Glyph {
         PangoLayout* layout = nullptr;
-        unsigned lastUse = 0;
+        int width = 0;
+        Rect extent;  // the pixels it may touch, from its top-left corner
     };
+    using FontKey = std::tuple<int, bool, bool>;          // height, fixed pitch, underline
+    using GlyphKey = std::tuple<FontKey, std::uint16_t>;  // the font, the character's bytes
 
-    PangoLayout* Layout(std::string_view text, const TextFont& font);
-    // Gives `layout` the text and font (its earlier ones dropped).
-    void SetUp(PangoLayout* layout, std::string_view text, const TextFont& font);
+    const Glyph& GlyphAt(std::string_view text, std::size_t pos, std::size_t length,
+                         const TextFont& font);
+    PangoLayout* NewLayout(std::string_view character, const TextFont& font);
     const PangoFontDescription* Font(const TextFont& font);
-    Widths& WidthsOf(const TextFont& font);
+    void ReleaseGlyphs();
 
     PangoContext* context_ = nullptr;
-    std::vector<KeptLayout> layouts_;
-    unsigned uses_ = 0;
     std::map<std::tuple<int, bool>, PangoFontDescription*> fonts_;
-    // Widths measured before: a balloon measures each character it shows at every step.
-    std::map<FontKey, Widths> widths_;
-    std::size_t widthCount_ = 0;
+    std::map<GlyphKey, Glyph> glyphs_;
 };
 
 }  // namespace nuv::gtk
