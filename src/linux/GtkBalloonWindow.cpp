@@ -50,6 +50,10 @@ cairo_surface_t* ServerCopy(cairo_surface_t* like, cairo_surface_t* image) {
     return copy;
 }
 
+Rect PlacedAt(const Image& image, int x, int y) {
+    return {x, y, x + image.width(), y + image.height()};
+}
+
 bool SameScenery(const BalloonDrawing& a, const BalloonDrawing& b) {
     const BalloonBackground &x = a.background, &y = b.background;
     if (!(a.size == b.size && x.path == y.path && x.piece == y.piece && x.source == y.source &&
@@ -218,13 +222,18 @@ void GtkBalloonWindow::Paint(const Rect& area) {
     cairo_rectangle(cr, area.left, area.top, area.Width(), area.Height());
     cairo_clip(cr);
     const BalloonBackground& background = drawn_.background;
-    cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
-                         BlueOf(background.fill) / 255.0);
-    cairo_paint(cr);
     if (background.image && !backgroundPiece_)
         backgroundPiece_ = ServerCopy(picture_, ImageToSurface(*background.image));
+    const Rect backdrop =
+        backgroundPiece_ ? PlacedAt(*background.image, -background.source.x, -background.source.y)
+                         : Rect{};
+    if (!(Bounds(backdrop, area) == backdrop)) {  // the fill shows beside the background
+        cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
+                             BlueOf(background.fill) / 255.0);
+        cairo_paint(cr);
+    }
     if (backgroundPiece_) {
-        cairo_set_source_surface(cr, backgroundPiece_, -background.source.x, -background.source.y);
+        cairo_set_source_surface(cr, backgroundPiece_, backdrop.left, backdrop.top);
         cairo_paint(cr);
     }
     if (keyedPictures_.empty()) {
@@ -233,9 +242,11 @@ void GtkBalloonWindow::Paint(const Rect& area) {
                 picture.image ? ServerCopy(picture_, KeyedSurface(*picture.image)) : nullptr);
     }
     for (std::size_t i = 0; i < drawn_.pictures.size(); ++i) {
-        if (!keyedPictures_[i]) continue;
-        cairo_set_source_surface(cr, keyedPictures_[i], drawn_.pictures[i].at.x,
-                                 drawn_.pictures[i].at.y);
+        const BalloonPicture& picture = drawn_.pictures[i];
+        if (!keyedPictures_[i] ||
+            !PlacedAt(*picture.image, picture.at.x, picture.at.y).Overlaps(area))
+            continue;
+        cairo_set_source_surface(cr, keyedPictures_[i], picture.at.x, picture.at.y);
         cairo_paint(cr);
     }
     for (std::size_t i = 0; i < drawn_.runs.size(); ++i) {

@@ -92,7 +92,28 @@ const PangoText::Glyph& PangoText::GlyphAt(std::string_view text, std::size_t po
     glyph.extent = {std::min(ink.x, logical.x) - 1, std::min(ink.y, logical.y) - 1,
                     std::max(ink.x + ink.width, logical.x + logical.width) + 1,
                     std::max(ink.y + ink.height, logical.y + logical.height) + 1};
-    return glyphs_.emplace(key, glyph).first->second;
+    TakeGlyphs(&glyph, font.underline);
+    return glyphs_.emplace(key, std::move(glyph)).first->second;
+}
+
+// A character laid out in one run of one font, without underline or boxes for missing glyphs,
+// is drawn from its glyphs at the places the layout gives them; any other through the layout.
+void PangoText::TakeGlyphs(Glyph* glyph, bool underline) {
+    PangoLayoutLine* line = pango_layout_get_line_readonly(glyph->layout, 0);
+    if (underline || !line || !line->runs || line->runs->next) return;
+    const auto* run = static_cast<const PangoGlyphItem*>(line->runs->data);
+    const double baseline = double(pango_layout_get_baseline(glyph->layout)) / PANGO_SCALE;
+    int x = 0;
+    for (int i = 0; i < run->glyphs->num_glyphs; ++i) {
+        const PangoGlyphInfo& info = run->glyphs->glyphs[i];
+        if (info.glyph & PANGO_GLYPH_UNKNOWN_FLAG) return;
+        if (info.glyph != PANGO_GLYPH_EMPTY) {
+            glyph->glyphs.push_back({info.glyph, double(x + info.geometry.x_offset) / PANGO_SCALE,
+                                     baseline + double(info.geometry.y_offset) / PANGO_SCALE});
+        }
+        x += info.geometry.width;
+    }
+    glyph->font = pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(run->item->analysis.font));
 }
 
 int PangoText::TextWidth(std::string_view text, const TextFont& font) {
@@ -110,16 +131,34 @@ void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, i
     cairo_save(cr);
     cairo_set_source_rgb(cr, RedOf(colour) / 255.0, GreenOf(colour) / 255.0,
                          BlueOf(colour) / 255.0);
+    // Neighbouring characters of one font go out in one call.
+    std::vector<cairo_glyph_t> run;
+    cairo_scaled_font_t* runFont = nullptr;
     for (std::size_t pos = 0, length; pos < text.size(); pos += length) {
         length = cp949::CharLength(text, pos);
         const Glyph& glyph = GlyphAt(text, pos, length, font);
         if (!within || glyph.extent.Moved(x, y).Overlaps(*within)) {
-            cairo_move_to(cr, x, y);
-            pango_cairo_show_layout(cr, glyph.layout);
+            if (glyph.font != runFont) Show(cr, runFont, &run);
+            runFont = glyph.font;
+            if (glyph.font) {
+                for (cairo_glyph_t g : glyph.glyphs)
+                    run.push_back({g.index, g.x + x, g.y + y});
+            } else {
+                cairo_move_to(cr, x, y);
+                pango_cairo_show_layout(cr, glyph.layout);
+            }
         }
         x += glyph.width;
     }
+    Show(cr, runFont, &run);
     cairo_restore(cr);
+}
+
+void PangoText::Show(cairo_t* cr, cairo_scaled_font_t* font, std::vector<cairo_glyph_t>* run) {
+    if (!font || run->empty()) return;
+    cairo_set_scaled_font(cr, font);
+    cairo_show_glyphs(cr, run->data(), int(run->size()));
+    run->clear();
 }
 
 Rect PangoText::Extent(std::string_view text, const TextFont& font, int x, int y) {

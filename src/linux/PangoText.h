@@ -15,6 +15,7 @@
 #include <map>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "formats/Image.h"
 #include "ports/TextMetrics.h"
@@ -37,11 +38,13 @@ class PangoText : public ITextMetrics {
     Rect Extent(std::string_view text, const TextFont& font, int x, int y);
 
   private:
-    // One character in one font, laid out.
+    // One character in one font, laid out; with `font`, drawn straight from its glyphs.
     struct Glyph {
         PangoLayout* layout = nullptr;
         int width = 0;
-        Rect extent;  // the pixels it may touch, from its top-left corner
+        Rect extent;                          // the pixels it may touch, from its top-left corner
+        cairo_scaled_font_t* font = nullptr;  // the layout's
+        std::vector<cairo_glyph_t> glyphs;    // from its top-left corner
     };
     using FontKey = std::tuple<int, bool, bool>;          // height, fixed pitch, underline
     using GlyphKey = std::tuple<FontKey, std::uint16_t>;  // the font, the character's bytes
@@ -49,6 +52,9 @@ class PangoText : public ITextMetrics {
     const Glyph& GlyphAt(std::string_view text, std::size_t pos, std::size_t length,
                          const TextFont& font);
     PangoLayout* NewLayout(std::string_view character, const TextFont& font);
+    static void TakeGlyphs(Glyph* glyph, bool underline);
+    // Draws the glyphs gathered in `run` (all of one font) and empties it.
+    static void Show(cairo_t* cr, cairo_scaled_font_t* font, std::vector<cairo_glyph_t>* run);
     const PangoFontDescription* Font(const TextFont& font);
     void ReleaseGlyphs();
 
