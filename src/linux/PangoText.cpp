@@ -36,8 +36,10 @@ PangoText::~PangoText() {
 }
 
 void PangoText::ReleaseGlyphs() {
-    for (auto& [key, glyph] : glyphs_)
-        g_object_unref(glyph.layout);
+    for (auto& [key, glyph] : glyphs_) {
+        if (glyph.layout) g_object_unref(glyph.layout);
+        if (glyph.pangoFont) g_object_unref(glyph.pangoFont);
+    }
     glyphs_.clear();
 }
 
@@ -106,7 +108,10 @@ void PangoText::TakeGlyphs(Glyph* glyph, bool underline) {
     int x = 0;
     for (int i = 0; i < run->glyphs->num_glyphs; ++i) {
         const PangoGlyphInfo& info = run->glyphs->glyphs[i];
-        if (info.glyph & PANGO_GLYPH_UNKNOWN_FLAG) return;
+        if (info.glyph & PANGO_GLYPH_UNKNOWN_FLAG) {
+            glyph->glyphs.clear();
+            return;
+        }
         if (info.glyph != PANGO_GLYPH_EMPTY) {
             glyph->glyphs.push_back({info.glyph, double(x + info.geometry.x_offset) / PANGO_SCALE,
                                      baseline + double(info.geometry.y_offset) / PANGO_SCALE});
@@ -114,6 +119,13 @@ void PangoText::TakeGlyphs(Glyph* glyph, bool underline) {
         x += info.geometry.width;
     }
     glyph->font = pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(run->item->analysis.font));
+    if (!glyph->font) {
+        glyph->glyphs.clear();
+        return;
+    }
+    glyph->pangoFont = PANGO_FONT(g_object_ref(run->item->analysis.font));
+    g_object_unref(glyph->layout);  // a kept layout holds a kilobyte or two
+    glyph->layout = nullptr;
 }
 
 int PangoText::TextWidth(std::string_view text, const TextFont& font) {

@@ -38,12 +38,14 @@ class PangoText : public ITextMetrics {
     Rect Extent(std::string_view text, const TextFont& font, int x, int y);
 
   private:
-    // One character in one font, laid out; with `font`, drawn straight from its glyphs.
+    // One character in one font: drawn straight from its glyphs in `font` when it has them
+    // (its layout is then let go), else through its layout.
     struct Glyph {
         PangoLayout* layout = nullptr;
         int width = 0;
         Rect extent;                          // the pixels it may touch, from its top-left corner
-        cairo_scaled_font_t* font = nullptr;  // the layout's
+        PangoFont* pangoFont = nullptr;       // held for `font`
+        cairo_scaled_font_t* font = nullptr;  // pangoFont's
         std::vector<cairo_glyph_t> glyphs;    // from its top-left corner
     };
     using FontKey = std::tuple<int, bool, bool>;          // height, fixed pitch, underline
