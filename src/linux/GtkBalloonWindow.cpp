@@ -70,15 +70,9 @@ bool SameScenery(const BalloonDrawing& a, const BalloonDrawing& b) {
 }  // namespace
 
 GtkBalloonWindow::~GtkBalloonWindow() {
-    StopTimers();
+    timers_.Clear();
     events_ = nullptr;
-    if (window_) {
-        GtkWidget* window = window_;
-        window_ = nullptr;
-        g_signal_handlers_disconnect_by_data(window, this);
-        ReleaseWindowSurface();
-        gtk_widget_destroy(window);
-    }
+    if (GtkWidget* window = ReleaseWindow()) pool_.Give(window);
     ReleasePictures();
     TrimHeapSoon();
 }
@@ -88,27 +82,27 @@ bool GtkBalloonWindow::Create(int width, int height, IBalloonWindowEvents& event
     events_ = &events;
     width_ = width;
     height_ = height;
-    window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    GtkWindow* window = GTK_WINDOW(window_);
-    gtk_window_set_decorated(window, FALSE);
-    gtk_window_set_skip_taskbar_hint(window, TRUE);
-    gtk_window_set_skip_pager_hint(window, TRUE);
-    gtk_window_set_focus_on_map(window, FALSE);
-    gtk_window_set_type_hint(window, GDK_WINDOW_TYPE_HINT_UTILITY);
-    gtk_window_stick(window);
-    gtk_window_set_keep_above(window, TRUE);
-    gtk_window_set_default_size(window, width, height);
-    gtk_widget_set_app_paintable(window_, TRUE);
-    gtk_widget_add_events(window_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
-                                       GDK_KEY_PRESS_MASK | GDK_ENTER_NOTIFY_MASK);
+    window_ = pool_.Take(width, height);
     g_signal_connect(window_, "draw", G_CALLBACK(OnDraw), this);
     g_signal_connect(window_, "motion-notify-event", G_CALLBACK(OnMotion), this);
     g_signal_connect(window_, "enter-notify-event", G_CALLBACK(OnEnter), this);
     g_signal_connect(window_, "button-press-event", G_CALLBACK(OnButton), this);
     g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(window_, "destroy", G_CALLBACK(OnDestroy), this);
-    gtk_widget_realize(window_);
     return true;
+}
+
+// The window without this balloon's handlers and drawing surface; null when there is none.
+GtkWidget* GtkBalloonWindow::ReleaseWindow() {
+    GtkWidget* window = window_;
+    if (!window) return nullptr;
+    window_ = nullptr;
+    g_signal_handlers_disconnect_by_data(window, this);
+    GdkWindow* gdkWindow = gtk_widget_get_window(window);
+    if (copyGc_ && gdkWindow) XFreeGC(GDK_WINDOW_XDISPLAY(gdkWindow), copyGc_);
+    copyGc_ = nullptr;
+    shown_ = nullptr;
+    return window;
 }
 
 void GtkBalloonWindow::SetShape(const std::vector<Rect>& rects) {
@@ -196,45 +190,60 @@ Rect GtkBalloonWindow::Changed(const BalloonTextRun& was, const Rect& wasExtent,
 void GtkBalloonWindow::Present(const Rect& area) {
     if (!gtk_widget_get_mapped(window_)) return;
     GdkWindow* window = gtk_widget_get_window(window_);
-    if (!windowSurface_) {
-        windowSurface_ = cairo_xlib_surface_create(
-            GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window),
-            GDK_VISUAL_XVISUAL(gdk_window_get_visual(window)), width_, height_);
+    const int scale = gdk_window_get_scale_factor(window);
+    const Drawable picture = PixmapOf(picture_);
+    if (!picture || !CopyGc()) {
+        gtk_widget_queue_draw_area(window_, area.left + 1, area.top + 1, area.Width(),
+                                   area.Height());
+        return;
     }
-    cairo_t* cr = cairo_create(windowSurface_);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, picture_, 1, 1);
-    cairo_rectangle(cr, area.left + 1, area.top + 1, area.Width(), area.Height());
-    cairo_fill(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(windowSurface_);
+    cairo_surface_flush(picture_);
+    XCopyArea(GDK_WINDOW_XDISPLAY(window), picture, GDK_WINDOW_XID(window), copyGc_,
+              area.left * scale, area.top * scale, unsigned(area.Width() * scale),
+              unsigned(area.Height() * scale), (area.left + 1) * scale, (area.top + 1) * scale);
 }
 
-// Before the X window goes: the surface's picture on it is freed with it.
-void GtkBalloonWindow::ReleaseWindowSurface() {
-    if (windowSurface_) cairo_surface_destroy(windowSurface_);
-    windowSurface_ = nullptr;
+// The pixmap behind a surface in the X server when it can be copied to the window (the same
+// depth); 0 otherwise.
+Drawable GtkBalloonWindow::PixmapOf(cairo_surface_t* surface) const {
+    if (!surface || cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_XLIB) return 0;
+    GdkVisual* visual = gdk_window_get_visual(gtk_widget_get_window(window_));
+    return cairo_xlib_surface_get_depth(surface) == gdk_visual_get_depth(visual)
+               ? cairo_xlib_surface_get_drawable(surface)
+               : 0;
+}
+
+// Copies within the X server send no event back.
+bool GtkBalloonWindow::CopyGc() {
+    if (copyGc_) return true;
+    GdkWindow* window = gtk_widget_get_window(window_);
+    XGCValues values = {};
+    values.graphics_exposures = False;
+    copyGc_ = XCreateGC(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window), GCGraphicsExposures,
+                        &values);
+    return copyGc_ != nullptr;
 }
 
 // Draws the display list into the picture, inside `area` only.
 void GtkBalloonWindow::Paint(const Rect& area) {
-    cairo_t* cr = cairo_create(picture_);
-    cairo_rectangle(cr, area.left, area.top, area.Width(), area.Height());
-    cairo_clip(cr);
     const BalloonBackground& background = drawn_.background;
     if (background.image && !backgroundPiece_)
         backgroundPiece_ = ServerCopy(picture_, ImageToSurface(*background.image));
     const Rect backdrop =
         backgroundPiece_ ? PlacedAt(*background.image, -background.source.x, -background.source.y)
                          : Rect{};
-    if (!(Bounds(backdrop, area) == backdrop)) {  // the fill shows beside the background
-        cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0, GreenOf(background.fill) / 255.0,
-                             BlueOf(background.fill) / 255.0);
-        cairo_paint(cr);
-    }
-    if (backgroundPiece_) {
-        cairo_set_source_surface(cr, backgroundPiece_, backdrop.left, backdrop.top);
-        cairo_paint(cr);
+    cairo_t* cr = nullptr;
+    if (!CopyBackground(backdrop, area)) {
+        cr = ClippedTo(area);
+        if (!(Bounds(backdrop, area) == backdrop)) {  // the fill shows beside the background
+            cairo_set_source_rgb(cr, RedOf(background.fill) / 255.0,
+                                 GreenOf(background.fill) / 255.0, BlueOf(background.fill) / 255.0);
+            cairo_paint(cr);
+        }
+        if (backgroundPiece_) {
+            cairo_set_source_surface(cr, backgroundPiece_, backdrop.left, backdrop.top);
+            cairo_paint(cr);
+        }
     }
     if (keyedPictures_.empty()) {
         for (const BalloonPicture& picture : drawn_.pictures)
@@ -246,15 +255,43 @@ void GtkBalloonWindow::Paint(const Rect& area) {
         if (!keyedPictures_[i] ||
             !PlacedAt(*picture.image, picture.at.x, picture.at.y).Overlaps(area))
             continue;
+        if (!cr) cr = ClippedTo(area);
         cairo_set_source_surface(cr, keyedPictures_[i], picture.at.x, picture.at.y);
         cairo_paint(cr);
     }
     for (std::size_t i = 0; i < drawn_.runs.size(); ++i) {
         const BalloonTextRun& run = drawn_.runs[i];
-        if (extents_[i].Overlaps(area))
-            text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour, &area);
+        if (!extents_[i].Overlaps(area)) continue;
+        if (!cr) cr = ClippedTo(area);
+        text_.Draw(cr, run.text, run.font, run.at.x, run.at.y, run.colour, &area);
     }
-    cairo_destroy(cr);
+    if (cr) cairo_destroy(cr);
+}
+
+// A context drawing into the picture within `area`; the caller destroys it.
+cairo_t* GtkBalloonWindow::ClippedTo(const Rect& area) {
+    cairo_t* cr = cairo_create(picture_);
+    cairo_rectangle(cr, area.left, area.top, area.Width(), area.Height());
+    cairo_clip(cr);
+    return cr;
+}
+
+// The background under `area`, where it covers all of it, copied within the X server: a
+// typing step's few pixels cost one request instead of a composite.
+bool GtkBalloonWindow::CopyBackground(const Rect& backdrop, const Rect& area) {
+    if (!backgroundPiece_ || !(Bounds(backdrop, area) == backdrop)) return false;
+    const Drawable picture = PixmapOf(picture_);
+    const Drawable piece = PixmapOf(backgroundPiece_);
+    if (!picture || !piece || !CopyGc()) return false;
+    GdkWindow* window = gtk_widget_get_window(window_);
+    const int s = gdk_window_get_scale_factor(window);
+    cairo_surface_flush(backgroundPiece_);
+    cairo_surface_flush(picture_);
+    XCopyArea(GDK_WINDOW_XDISPLAY(window), piece, picture, copyGc_, (area.left - backdrop.left) * s,
+              (area.top - backdrop.top) * s, unsigned(area.Width() * s),
+              unsigned(area.Height() * s), area.left * s, area.top * s);
+    cairo_surface_mark_dirty(picture_);
+    return true;
 }
 
 void GtkBalloonWindow::ReleasePictures() {
@@ -330,43 +367,31 @@ gboolean GtkBalloonWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer d
 
 void GtkBalloonWindow::OnDestroy(GtkWidget*, gpointer data) {
     auto* self = static_cast<GtkBalloonWindow*>(data);
-    IBalloonWindowEvents* events = self->events_;
-    self->StopTimers();
-    self->ReleaseWindowSurface();
-    self->window_ = nullptr;
-    self->events_ = nullptr;
-    self->shown_ = nullptr;
+    self->ReleaseWindow();
+    self->Closed();
+}
+
+// The balloon hears that its window is gone.
+void GtkBalloonWindow::Closed() {
+    IBalloonWindowEvents* events = events_;
+    timers_.Clear();
+    events_ = nullptr;
     if (events) events->OnDestroyed();  // last: it may delete this object
 }
 
-gboolean GtkBalloonWindow::OnTimer(gpointer data) {
-    auto* timer = static_cast<Timer*>(data);
+void GtkBalloonWindow::OnTimer(void* data, int id) {
+    auto* self = static_cast<GtkBalloonWindow*>(data);
     wake_profile::Mark(WakeKind::kBalloon);
-    if (timer->self->events_) timer->self->events_->OnTimer(timer->id);
-    return G_SOURCE_CONTINUE;
+    if (self->events_) self->events_->OnTimer(id);
 }
 
+// Periodic until stopped, as the pet's own: a typing step moves the timer, making no source.
 void GtkBalloonWindow::StartTimer(int id, int milliseconds) {
-    if (!window_) return;
-    StopTimer(id);
-    auto* timer = new Timer{this, id, 0};
-    timer->source =
-        g_timeout_add_full(G_PRIORITY_DEFAULT, guint(milliseconds > 0 ? milliseconds : 1), OnTimer,
-                           timer, [](gpointer p) { delete static_cast<Timer*>(p); });
-    timers_[id] = timer;
+    if (window_) timers_.Start(id, uint32_t(std::max(milliseconds, 1)));
 }
 
 void GtkBalloonWindow::StopTimer(int id) {
-    auto it = timers_.find(id);
-    if (it == timers_.end()) return;
-    guint source = it->second->source;
-    timers_.erase(it);
-    g_source_remove(source);  // the record goes with the source, once its callback is done
-}
-
-void GtkBalloonWindow::StopTimers() {
-    while (!timers_.empty())
-        StopTimer(timers_.begin()->first);
+    timers_.Stop(id);
 }
 
 void GtkBalloonWindow::ShowLinkCursor() {
@@ -375,9 +400,12 @@ void GtkBalloonWindow::ShowLinkCursor() {
     SetCursor(link);
 }
 
+// The window goes back to the pool, hidden, as the balloon closes.
 void GtkBalloonWindow::Destroy() {
-    // OnDestroyed may delete this object before gtk_widget_destroy returns: nothing follows it.
-    if (GtkWidget* window = window_) gtk_widget_destroy(window);
+    GtkWidget* window = ReleaseWindow();
+    if (!window) return;
+    pool_.Give(window);
+    Closed();  // may delete this object: nothing follows it
 }
 
 }  // namespace nuv::gtk

@@ -34,7 +34,6 @@ class GtkPetWindow : public IPetWindow {
     bool Dragging() const { return dragState_ != kNoDrag; }
     bool Ended() const { return ended_; }
     FrameTimings& Timings() { return timings_; }
-    PetTimers& Timers() { return timers_; }
 
     Rect GetRect() override;
     void Move(int x, int y) override;

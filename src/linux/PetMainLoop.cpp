@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "linux/GtkPetWindow.h"
+#include "linux/PetTimers.h"
 #include "linux/WakeProfile.h"
 
 // After the program's headers: Xlib defines Status as a macro.
@@ -68,9 +69,9 @@ void PetMainLoop::Run() {
     wake_profile::Report();
 }
 
-// GLib's sources say what they wait for; the pet's timers are left out (the loop runs them).
+// GLib's sources say what they wait for; the windows' timers are left out (the loop runs them).
 void PetMainLoop::Prepare() {
-    window_.Timers().SetRunByCaller(true);
+    PetTimers::SetRunByCaller(true);
     g_main_context_prepare(context_, &priority_);
     gint timeout = -1;
     for (;;) {
@@ -79,7 +80,7 @@ void PetMainLoop::Prepare() {
         if (fdCount_ <= int(fds_.size())) break;
         fds_.resize(std::size_t(fdCount_));
     }
-    window_.Timers().SetRunByCaller(false);
+    PetTimers::SetRunByCaller(false);
     nextSource_ = NextSourceNumber() + 1;
     glibDue_ = timeout < 0 ? -1 : g_get_monotonic_time() + gint64(timeout) * 1000;
 }
@@ -99,7 +100,7 @@ bool PetMainLoop::Wait() {
 bool PetMainLoop::Poll() {
     const gint64 now = g_get_monotonic_time();
     const int glibMs = MsUntil(glibDue_, now);
-    const int timerMs = MsUntil(window_.Timers().NextDue(), now);
+    const int timerMs = MsUntil(PetTimers::NextDue(), now);
     int timeout = glibMs < 0 ? timerMs : timerMs < 0 ? glibMs : std::min(glibMs, timerMs);
     wake_profile::End();
     const int ready = g_poll(fds_.data(), guint(fdCount_), timeout);
@@ -113,14 +114,14 @@ bool PetMainLoop::Poll() {
 // may bring events with it, which then wait in a queue the descriptor no longer tells of).
 bool PetMainLoop::TickAlone() {
     const gint64 now = g_get_monotonic_time();
-    const gint64 due = window_.Timers().NextDue();
+    const gint64 due = PetTimers::NextDue();
     if (due < 0 || due > now) return true;  // woken early: wait again
     Display* display = display_;
     const unsigned long read = display ? LastKnownRequestProcessed(display) : 0;
     const unsigned long sent = display ? NextRequest(display) : 0;
     wake_profile::Mark(WakeKind::kTick);
     ticking_ = true;
-    window_.Timers().RunDue(now);
+    PetTimers::RunDue(now);
     ticking_ = false;
     if (!display) return false;
     if (NextRequest(display) != sent) XFlush(display);  // which reads what has come, too
@@ -129,9 +130,9 @@ bool PetMainLoop::TickAlone() {
 }
 
 void PetMainLoop::Dispatch() {
-    window_.Timers().SetRunByCaller(true);
+    PetTimers::SetRunByCaller(true);
     const bool ready = g_main_context_check(context_, priority_, fds_.data(), fdCount_);
-    window_.Timers().SetRunByCaller(false);
+    PetTimers::SetRunByCaller(false);
     if (!ready) return;
     if (wake_profile::on) wake_profile::Mark(XReady() ? WakeKind::kXEvents : WakeKind::kGlib);
     g_main_context_dispatch(context_);

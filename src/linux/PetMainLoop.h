@@ -1,6 +1,6 @@
 #pragma once
 // The pet's main loop. GLib's sources and the X connection are served as by GLib's own loop,
-// but the pet window's timers are run straight from the wait: a tick that leaves GLib nothing
+// but the windows' timers are run straight from the wait: a tick that leaves GLib nothing
 // to do (no X event, no source added, no source's time come) costs no pass over GLib's
 // sources, whose preparation reads from the X connection every time.
 

@@ -7,6 +7,25 @@ namespace nuv::gtk {
 
 GSourceFuncs PetTimers::funcs_ = {
     PetTimers::Prepare, PetTimers::Check, PetTimers::Dispatch, nullptr, nullptr, nullptr};
+std::vector<PetTimers*> PetTimers::sets_;
+int PetTimers::running_ = 0;
+bool PetTimers::runByCaller_ = false;
+
+PetTimers::PetTimers(Handler handler, void* data) : handler_(handler), data_(data) {
+    sets_.push_back(this);
+}
+
+PetTimers::~PetTimers() {
+    Clear();
+    if (alive_) *alive_ = false;
+    auto it = std::find(sets_.begin(), sets_.end(), this);
+    if (it == sets_.end()) return;
+    if (running_) {
+        *it = nullptr;  // RunDue is walking the list: it drops the slot itself
+    } else {
+        sets_.erase(it);
+    }
+}
 
 void PetTimers::Start(int id, uint32_t periodMs) {
     Timer*& timer = timers_[id];
@@ -34,7 +53,16 @@ void PetTimers::Clear() {
     timers_.clear();
 }
 
-gint64 PetTimers::NextDue() const {
+gint64 PetTimers::NextDue() {
+    gint64 next = -1;
+    for (const PetTimers* set : sets_) {
+        const gint64 due = set ? set->NextDueOfSet() : -1;
+        if (due >= 0 && (next < 0 || due < next)) next = due;
+    }
+    return next;
+}
+
+gint64 PetTimers::NextDueOfSet() const {
     gint64 next = -1;
     for (const auto& [id, timer] : timers_) {
         if (timer->dueUs >= 0 && (next < 0 || timer->dueUs < next)) next = timer->dueUs;
@@ -43,6 +71,17 @@ gint64 PetTimers::NextDue() const {
 }
 
 void PetTimers::RunDue(gint64 now) {
+    ++running_;
+    // Sets made meanwhile come last and are walked too; sets gone leave an empty slot.
+    for (std::size_t i = 0; i < sets_.size(); ++i) {
+        if (sets_[i]) sets_[i]->RunDueOfSet(now);
+    }
+    if (--running_ == 0) sets_.erase(std::remove(sets_.begin(), sets_.end(), nullptr), sets_.end());
+}
+
+void PetTimers::RunDueOfSet(gint64 now) {
+    bool alive = true;
+    alive_ = &alive;
     // A handler may stop, restart or add any timer: the next one is looked up after each.
     for (auto it = timers_.begin(); it != timers_.end(); it = timers_.upper_bound(it->first)) {
         Timer* timer = it->second;
@@ -51,16 +90,18 @@ void PetTimers::RunDue(gint64 now) {
         timer->dueUs = now + timer->periodUs;
         timer->running = true;
         handler_(data_, id);
+        if (!alive) return;     // the handler destroyed the window
         it = timers_.find(id);  // the handler may have cleared the timers
         if (it == timers_.end()) break;
         if (it->second == timer) timer->running = false;
     }
+    alive_ = nullptr;
 }
 
 gboolean PetTimers::Prepare(GSource* source, gint* timeout) {
     auto* timer = reinterpret_cast<Timer*>(source);
     *timeout = -1;
-    if (timer->owner->runByCaller_ || timer->running || timer->dueUs < 0) return FALSE;
+    if (runByCaller_ || timer->running || timer->dueUs < 0) return FALSE;
     const gint64 left = timer->dueUs - g_source_get_time(source);
     if (left <= 0) return TRUE;
     *timeout = int(std::min<gint64>((left + 999) / 1000, INT_MAX));
@@ -69,7 +110,7 @@ gboolean PetTimers::Prepare(GSource* source, gint* timeout) {
 
 gboolean PetTimers::Check(GSource* source) {
     auto* timer = reinterpret_cast<Timer*>(source);
-    return !timer->owner->runByCaller_ && !timer->running && timer->dueUs >= 0 &&
+    return !runByCaller_ && !timer->running && timer->dueUs >= 0 &&
            g_source_get_time(source) >= timer->dueUs;
 }
 
