@@ -38,7 +38,7 @@ class PetMainLoop {
     int fdCount_ = 0;
     gint priority_ = 0;
     gint64 glibDue_ = -1;   // when GLib's next source is due (-1: none)
-    guint nextSource_ = 0;  // the number GLib gives the next source, as of the last probe
+    guint nextSource_ = 0;  // the number GLib gave the next source at its last pass
     bool ticking_ = false;
 };
 
