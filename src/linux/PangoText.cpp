@@ -15,17 +15,34 @@ constexpr const char kFixedFaces[] =
 // Enough for the characters of several balloons and gauges; past it they start over.
 constexpr std::size_t kMaxKeptGlyphs = 512;
 
+// What a surface of the screen adds to a font's options when text is drawn on it (cairo merges
+// them): measured with the same options, a character is drawn in the font it was measured in,
+// and its glyph is loaded once, not once for each of two fonts.
+cairo_font_options_t* ScreenFontOptions() {
+    cairo_font_options_t* options = cairo_font_options_create();
+    GdkScreen* screen = gdk_screen_get_default();
+    if (!screen) return options;
+    cairo_surface_t* surface = gdk_window_create_similar_surface(gdk_screen_get_root_window(screen),
+                                                                 CAIRO_CONTENT_COLOR, 1, 1);
+    cairo_surface_get_font_options(surface, options);
+    cairo_surface_destroy(surface);
+    return options;
+}
+
 }  // namespace
 
 PangoText::PangoText() {
     context_ = pango_font_map_create_context(pango_cairo_font_map_get_default());
     // Whole pixels in the text's own colour, as the system draws its small screen fonts.
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    cairo_font_options_t* own = cairo_font_options_create();
+    cairo_font_options_set_antialias(own, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(own, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(own, CAIRO_HINT_METRICS_ON);
+    cairo_font_options_t* options = ScreenFontOptions();
+    cairo_font_options_merge(options, own);
     pango_cairo_context_set_font_options(context_, options);
     cairo_font_options_destroy(options);
+    cairo_font_options_destroy(own);
 }
 
 PangoText::~PangoText() {
