@@ -53,6 +53,7 @@ PangoText::~PangoText() {
 }
 
 void PangoText::ReleaseGlyphs() {
+    undrawn_.clear();
     for (auto& [key, glyph] : glyphs_) {
         if (glyph.layout) g_object_unref(glyph.layout);
         if (glyph.pangoFont) g_object_unref(glyph.pangoFont);
@@ -112,7 +113,9 @@ const PangoText::Glyph& PangoText::GlyphAt(std::string_view text, std::size_t po
                     std::max(ink.x + ink.width, logical.x + logical.width) + 1,
                     std::max(ink.y + ink.height, logical.y + logical.height) + 1};
     TakeGlyphs(&glyph, font.underline);
-    return glyphs_.emplace(key, std::move(glyph)).first->second;
+    const Glyph& kept = glyphs_.emplace(key, std::move(glyph)).first->second;
+    if (kept.font) undrawn_.push_back(&kept);
+    return kept;
 }
 
 // A character laid out in one run of one font, without underline or boxes for missing glyphs,
@@ -157,6 +160,7 @@ int PangoText::TextWidth(std::string_view text, const TextFont& font) {
 void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, int x, int y,
                      Pixel colour, const Rect* within) {
     if (text.empty()) return;
+    if (!undrawn_.empty()) RenderAhead(cairo_get_target(cr));
     cairo_save(cr);
     cairo_set_source_rgb(cr, RedOf(colour) / 255.0, GreenOf(colour) / 255.0,
                          BlueOf(colour) / 255.0);
@@ -181,6 +185,33 @@ void PangoText::Draw(cairo_t* cr, std::string_view text, const TextFont& font, i
     }
     Show(cr, runFont, &run);
     cairo_restore(cr);
+}
+
+// The glyphs measured since the last drawing are drawn together into a scratch surface like
+// `target`, each inside it: rendered by cairo and, on X, sent to the server in one go, while the
+// caches are warm, instead of one by one at later drawings (a balloon measures what it will
+// type at its first step, and types a character every step).
+void PangoText::RenderAhead(cairo_surface_t* target) {
+    int width = 1, height = 1;
+    for (const Glyph* glyph : undrawn_) {
+        width = std::max(width, glyph->extent.Width());
+        height = std::max(height, glyph->extent.Height());
+    }
+    cairo_surface_t* scratch =
+        cairo_surface_create_similar(target, CAIRO_CONTENT_COLOR, width, height);
+    cairo_t* cr = cairo_create(scratch);
+    std::vector<cairo_glyph_t> run;
+    cairo_scaled_font_t* runFont = nullptr;
+    for (const Glyph* glyph : undrawn_) {
+        if (glyph->font != runFont) Show(cr, runFont, &run);
+        runFont = glyph->font;
+        for (cairo_glyph_t g : glyph->glyphs)
+            run.push_back({g.index, g.x - glyph->extent.left, g.y - glyph->extent.top});
+    }
+    Show(cr, runFont, &run);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
+    undrawn_.clear();
 }
 
 void PangoText::Show(cairo_t* cr, cairo_scaled_font_t* font, std::vector<cairo_glyph_t>* run) {

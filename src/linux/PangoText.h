@@ -57,12 +57,14 @@ class PangoText : public ITextMetrics {
     static void TakeGlyphs(Glyph* glyph, bool underline);
     // Draws the glyphs gathered in `run` (all of one font) and empties it.
     static void Show(cairo_t* cr, cairo_scaled_font_t* font, std::vector<cairo_glyph_t>* run);
+    void RenderAhead(cairo_surface_t* target);
     const PangoFontDescription* Font(const TextFont& font);
     void ReleaseGlyphs();
 
     PangoContext* context_ = nullptr;
     std::map<std::tuple<int, bool>, PangoFontDescription*> fonts_;
     std::map<GlyphKey, Glyph> glyphs_;
+    std::vector<const Glyph*> undrawn_;  // measured, drawn from glyphs, not drawn yet
 };
 
 }  // namespace nuv::gtk
