@@ -82,8 +82,13 @@ def import_run_value(folder, value):
     key = RUN_KEY.replace("HKCU", "HKEY_CURRENT_USER")
     with open(path, "w", encoding="utf-16", newline="\r\n") as f:
         f.write(f'Windows Registry Editor Version 5.00\n\n[{key}]\n"{APPLICATION}"="{escaped}"\n')
-    subprocess.run(["wine", "reg", "import", path], capture_output=True,
-                   stdin=subprocess.DEVNULL, check=True)
+    for attempt in range(3):  # reg now and then fails while the prefix is busy
+        result = subprocess.run(["wine", "reg", "import", path], capture_output=True,
+                                stdin=subprocess.DEVNULL)
+        if result.returncode == 0:
+            return
+        time.sleep(1)
+    raise RuntimeError(f"wine reg import failed: {result.stderr.decode(errors='replace')}")
 
 
 def delete_run_value():
