@@ -335,6 +335,26 @@ class LinuxTest(base.Test):
         finally:
             run_.stop()
 
+    def balloon_text(self, shot, balloon):
+        """Dark pixels of the balloon: inside its X shape, outside the pet's window."""
+        pet = self.pet_window()
+        shape = self.screen.x.shape(balloon)
+        count = 0
+        for left, top, right, bottom in shape:
+            for y in range(balloon.y + top, balloon.y + bottom):
+                for x in range(balloon.x + left, balloon.x + right):
+                    if pet.x <= x < pet.x + pet.width and pet.y <= y < pet.bottom:
+                        continue
+                    if shot.inside(x, y) and sum(shot.at(x, y)) < 150:
+                        count += 1
+        return count
+
+    @staticmethod
+    def link_pixels(shot, balloon):
+        return [(x, y) for y in range(balloon.y, balloon.bottom)
+                for x in range(balloon.x, balloon.x + balloon.width)
+                if shot.inside(x, y) and shot.at(x, y) == LINK_BLUE]
+
     def wait_balloon_over(self, balloon, text_pixels, seconds=15):
         """Until the balloon's window is gone or shows a new balloon (its window is kept for the
         next one, which starts with less text while typed, or shows a link: a message balloon
@@ -345,22 +365,25 @@ class LinuxTest(base.Test):
             if all((w.id, w.x, w.y, w.width, w.height) != place for w in self.screen.windows()):
                 return  # gone, or moved for a new balloon
             shot = self.screen.shot()
-            if self.pixels(shot, balloon, lambda p: sum(p) < 150) < text_pixels - 20:
+            if self.balloon_text(shot, balloon) < text_pixels - 20:
                 return
-            if self.pixels(shot, balloon, lambda p: p == LINK_BLUE):
+            if self.link_pixels(shot, balloon):
                 return
             time.sleep(0.1)
 
     def run_talk(self):
+        """The pet alternates at random between talking and its advertisement (half each):
+        both are met within a few actions."""
         self.step("talk balloons typed in Hangul, a link balloon whose link opens")
         root = talking_root(self.args.root, self.args.pettool, self.work)
         opened = os.environ.get("NUV_E2E_BROWSER_LOG")
         if opened and os.path.exists(opened):
             os.remove(opened)
         run_ = self.start(root)
-        typed, address = None, ""
+        typed, address, seen = None, "", []
+        started = time.monotonic()
         try:
-            deadline = time.monotonic() + 90
+            deadline = started + 240
             while time.monotonic() < deadline and not (typed and address == LINK_ADDRESS):
                 balloon = self.screen.wait_window(
                     lambda w: w.width > self.pet.width and w.name != "NuvPET" and w.height > 40,
@@ -368,22 +391,23 @@ class LinuxTest(base.Test):
                 counts = []
                 for _ in range(8):
                     shot = self.screen.shot()
-                    counts.append(self.pixels(shot, balloon, lambda p: sum(p) < 150))
+                    counts.append(self.balloon_text(shot, balloon))
                     time.sleep(0.1)
-                blue = [(x, y) for y in range(balloon.y, balloon.bottom)
-                        for x in range(balloon.x, balloon.x + balloon.width)
-                        if shot.inside(x, y) and shot.at(x, y) == LINK_BLUE]
+                blue = self.link_pixels(shot, balloon)
+                seen.append(f"{time.monotonic() - started:.0f}s {balloon.width}x{balloon.height}"
+                            f"+{balloon.x}+{balloon.y} text {counts} blue {len(blue)}")
                 if blue and address != LINK_ADDRESS:  # the pet's own texts have links too
                     self.screen.shot("link-balloon")
                     address = self.open_link(blue, opened)
+                    seen[-1] += f" opened {address!r}"
                 elif len(set(counts)) >= 3 and counts[-1] > counts[0] + 20 and not typed:
                     typed = counts
                     self.screen.shot("typed-balloon")
                 if not blue:
                     self.wait_balloon_over(balloon, counts[-1])
-            check(typed, "no talk balloon was seen typing its text in")
+            check(typed, f"no talk balloon was seen typing its text in; seen: {seen}")
             check(address == LINK_ADDRESS,
-                  f"the browser was not given the link (got {address!r})")
+                  f"the browser was not given the link (got {address!r}); seen: {seen}")
             print(f"   text pixels while typing {typed}; link opened: {address}")
         finally:
             run_.stop()
