@@ -745,7 +745,15 @@ class Test:
         for _ in range(20):
             self.screen.xdotool("mousemove_relative", "--", dx // 20, dy // 20)
             time.sleep(0.04)
-        time.sleep(0.3)
+        x, y = window.x + px + dx // 20 * 20, window.y + py + dy // 20 * 20
+        deadline = time.monotonic() + 3  # a busy machine may let the window lag behind
+        while True:
+            time.sleep(0.3)
+            held = self.pet_window()
+            if held.x <= x < held.x + held.width and held.y <= y < held.bottom:
+                break
+            check(time.monotonic() < deadline,
+                  f"the dragged pet stayed at {held}, the pointer at {x},{y}")
         self.screen.xdotool("mouseup", 1)
 
     def monitor_removed(self, run_, first, second):
