@@ -31,8 +31,7 @@ def mismatches(shot, background, window, sheet, frame, limit=50, covered=()):
         sy = window.y + y
         for x in range(sheet.width):
             sx = window.x + x
-            if not shot.inside(sx, sy) or any(c.x <= sx < c.x + c.width and c.y <= sy < c.bottom
-                                              for c in covered):
+            if not shot.inside(sx, sy) or any(c.contains(sx, sy) for c in covered):
                 continue
             expected = sheet.pixel(frame, x, y)
             if expected == GREEN:

@@ -750,7 +750,7 @@ class Test:
         while True:
             time.sleep(0.3)
             held = self.pet_window()
-            if held.x <= x < held.x + held.width and held.y <= y < held.bottom:
+            if held.contains(x, y):
                 break
             check(time.monotonic() < deadline,
                   f"the dragged pet stayed at {held}, the pointer at {x},{y}")

@@ -50,6 +50,9 @@ class Window:
     def bottom(self):
         return self.y + self.height
 
+    def contains(self, x, y):
+        return self.x <= x < self.x + self.width and self.y <= y < self.bottom
+
     def __repr__(self):
         return f"<window {self.name!r} {self.width}x{self.height}+{self.x}+{self.y}>"
 

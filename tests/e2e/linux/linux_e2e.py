@@ -267,7 +267,7 @@ class LinuxTest(base.Test):
         window = self.pet_window()
         x, y = [int(v) for v in re.findall(r"\d+", subprocess.run(
             ["xdotool", "getmouselocation"], capture_output=True, text=True).stdout)[:2]]
-        return window.x <= x < window.x + window.width and window.y <= y < window.bottom
+        return window.contains(x, y)
 
     def log_figures(self, log):
         timings = [line for line in log.splitlines() if "[ Frame Timings :" in line]
@@ -343,7 +343,7 @@ class LinuxTest(base.Test):
         for left, top, right, bottom in shape:
             for y in range(balloon.y + top, balloon.y + bottom):
                 for x in range(balloon.x + left, balloon.x + right):
-                    if pet.x <= x < pet.x + pet.width and pet.y <= y < pet.bottom:
+                    if pet.contains(x, y):
                         continue
                     if shot.inside(x, y) and sum(shot.at(x, y)) < 150:
                         count += 1
