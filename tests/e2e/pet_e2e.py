@@ -31,9 +31,10 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from frames import Sheet, matching_frame, picture_matches  # noqa: E402
-from screen import Screen, Shot, run  # noqa: E402
+from screen import Screen, Shot, Window, run  # noqa: E402
 
 GROUND_MARGIN = 30
+STROKED = 52  # the animation a stroke plays in the stroke game
 # The two-monitor X server of the end-to-end scripts: Xorg's dummy driver with a second output.
 FIRST_OUTPUT, SECOND_OUTPUT, SECOND_MODE = "DUMMY0", "DUMMY1", "800x600_second"
 FIRST_NAME = "Mongsil"  # the name given on a first run
@@ -64,8 +65,7 @@ def run_value(folder):
     """The program's value under the current user's Run key, or None. Read from an export:
     `reg query` prints through the console's code page, which loses Hangul."""
     path = os.path.join(folder, "run-key.reg")
-    subprocess.run(["wine", "reg", "export", RUN_KEY, path, "/y"], capture_output=True,
-                   stdin=subprocess.DEVNULL, check=True)
+    wine_tool("wine", "reg", "export", RUN_KEY, path, "/y")
     with open(path, "rb") as f:
         text = f.read().decode("utf-16")
     prefix = f'"{APPLICATION}"="'
@@ -82,13 +82,19 @@ def import_run_value(folder, value):
     key = RUN_KEY.replace("HKCU", "HKEY_CURRENT_USER")
     with open(path, "w", encoding="utf-16", newline="\r\n") as f:
         f.write(f'Windows Registry Editor Version 5.00\n\n[{key}]\n"{APPLICATION}"="{escaped}"\n')
-    for attempt in range(3):  # reg now and then fails while the prefix is busy
-        result = subprocess.run(["wine", "reg", "import", path], capture_output=True,
-                                stdin=subprocess.DEVNULL)
+    wine_tool("wine", "reg", "import", path)
+
+
+def wine_tool(*args):
+    """Runs a Wine tool (reg, winepath) to its output. Now and then one fails to start while
+    the prefix is busy: up to three tries, then its own message."""
+    for _ in range(3):
+        result = subprocess.run(args, capture_output=True, stdin=subprocess.DEVNULL)
         if result.returncode == 0:
-            return
+            return result.stdout.decode()
         time.sleep(1)
-    raise RuntimeError(f"wine reg import failed: {result.stderr.decode(errors='replace')}")
+    raise RuntimeError(f"{' '.join(args)} failed with {result.returncode}: "
+                       f"{result.stderr.decode(errors='replace')}")
 
 
 def delete_run_value():
@@ -97,7 +103,7 @@ def delete_run_value():
 
 
 def windows_path(path):
-    return run("winepath", "-w", path).strip()
+    return wine_tool("winepath", "-w", path).strip()
 
 
 def read_log(root):
@@ -108,6 +114,21 @@ def read_log(root):
 
 def gdi_counts(log):
     return [line for line in log.splitlines() if "[ GDI Objects :" in line]
+
+
+def places_between(first, last, farthest=64):
+    """The places of a window that moved in a line from `first` to `last`: both ends first,
+    then the points between (only ends beyond `farthest` pixels)."""
+    dx, dy = last.x - first.x, last.y - first.y
+    steps = max(abs(dx), abs(dy))
+    if steps == 0:
+        return [last]
+    places = [last, first]
+    if steps <= farthest:
+        places += [Window(last.id, last.name, first.x + round(dx * i / steps),
+                          first.y + round(dy * i / steps), last.width, last.height)
+                   for i in range(1, steps)]
+    return places
 
 
 class Pet:
@@ -126,7 +147,8 @@ class Pet:
         self.frames = Sheet(self.sheet, width, height, per_row, count, zoom)
         self.width, self.height = self.frames.width, self.frames.height  # on the screen
         self.end_picture = self.picture(pettool, root, "PETEND.BCF", out)
-        self.durations = {a["id"]: a["duration"] for a in self.script["actions"]}
+        self.actions = {a["id"]: a for a in self.script["actions"]}
+        self.animations = {a["id"]: a for a in self.script["animations"]}
         self.texts = {t["id"]: t["text"] for t in self.script["texts"]}
 
     @staticmethod
@@ -137,6 +159,11 @@ class Pet:
                        capture_output=True)
         run("convert", png, "-depth", "8", ppm)
         return Shot(ppm)
+
+    def frames_of(self, action, *animations):
+        """The frames the animations of `action`, and `animations`, show."""
+        ids = self.actions[action]["animations"] + list(animations)
+        return sorted({f for a in ids for f in self.animations[a]["frames"]})
 
     def menu_keys(self, command):
         """Keys that choose `command` in the popup menu: arrows from the first item."""
@@ -286,20 +313,34 @@ class Test:
             lambda w: w.width == self.pet.width and w.height == self.pet.height, seconds,
             f"pet window of {self.pet.width}x{self.pet.height}")
 
-    def matched_frame(self, tries=8):
-        """A screenshot in which the pet window shows one of the frames exactly."""
-        for _ in range(tries):
+    def matched_frame(self, moving=False):
+        """A screenshot in which the pet window shows one of the frames exactly: the window
+        where it was then, the frame and the shot. Unless `moving`, one taken while the pet
+        stood still, as a click or a drag on it needs: a walking pet is waited for (20 s)."""
+        tries, deadline = 0, time.monotonic() + (0 if moving else 20)
+        seen, shot = [], None
+        while tries < 8 or time.monotonic() < deadline:
+            tries += 1
             window = self.pet_window()
+            if shot:
+                os.remove(shot.path)  # only the last one that showed no frame is kept
             shot = self.screen.shot()
             again = self.pet_window()
-            if (again.x, again.y) != (window.x, window.y):
-                continue  # it moved while the screen was read
-            others = [w for w in self.screen.windows() if w.id != window.id]
-            frame = matching_frame(shot, self.background, window, self.pet.frames, others)
-            if frame is not None:
-                return window, frame, shot
+            seen.append((again.x, again.y))
+            # A walking pet moves while the screen is read: it was at one of the places between.
+            if moving:
+                places = places_between(window, again)
+            else:
+                places = [again] if (again.x, again.y) == (window.x, window.y) else []
+            others = [w for w in self.screen.windows() if w.id != window.id] if places else []
+            for place in places:
+                frame = matching_frame(shot, self.background, place, self.pet.frames, others)
+                if frame is not None:
+                    return place, frame, shot
             time.sleep(0.05)
-        raise Failure(f"the pet window never showed one of the frames exactly (see {shot.path})")
+        still = "" if moving else " standing still"
+        raise Failure(f"the pet window never showed one of the frames exactly{still} in {tries} "
+                      f"screenshots (at {sorted(set(seen))}; the last: {shot.path})")
 
     def start(self, root, **options):
         """A run on `root` up to its pet's window; the name box answered on a first run."""
@@ -346,7 +387,7 @@ class Test:
         # The ground line is the bottom of the usable desktop (the screen here).
         self.ground = self.screen.height
         check(self.on_ground(window), f"{window} does not stand on the ground line {self.ground}")
-        window, frame, shot = self.matched_frame()
+        window, frame, shot = self.matched_frame(moving=True)
         check(self.on_ground(window), f"{window} left the ground line")
         run("convert", shot.path, os.path.join(self.out, "pet.png"))
         print(f"   frame {frame} exactly at {window.x},{window.y}")
@@ -356,7 +397,7 @@ class Test:
         masks, frames = set(), []
         deadline = time.monotonic() + 8
         while time.monotonic() < deadline and len(masks) < 2:
-            _, frame, _ = self.matched_frame()
+            _, frame, _ = self.matched_frame(moving=True)
             frames.append(frame)
             masks.add(self.pet.frames.mask(frame))
             time.sleep(0.15)
@@ -425,16 +466,21 @@ class Test:
         check(self.screen.wait_gone(menu, 3), f"the menu stays open after Escape ({name})")
         return status[0], shot
 
-    def options_submenu(self):
-        """Opens the menu and its options submenu (first item selected): the menu, the submenu
-        and a screenshot."""
+    def open_submenu(self, keys, what):
+        """Opens the menu and, with `keys`, one of its submenus: the menu and the submenu."""
         menu = self.open_menu()
         ids = {w.id for w in self.screen.windows()}
-        self.screen.keys(*self.pet.submenu_keys(902), window=menu)
+        self.screen.keys(*keys, window=menu)
         right, left = menu.x + menu.width, menu.x  # where its left or its right edge may be
         submenu = self.screen.wait_window(
             lambda w: w.id not in ids and (abs(w.x - right) <= 4 or abs(w.x + w.width - left) <= 4),
-            3, "options submenu")
+            3, what)
+        return menu, submenu
+
+    def options_submenu(self):
+        """Opens the menu and its options submenu (first item selected): the menu, the submenu
+        and a screenshot."""
+        menu, submenu = self.open_submenu(self.pet.submenu_keys(902), "options submenu")
         time.sleep(0.3)
         return menu, (submenu, self.screen.shot())
 
@@ -489,27 +535,36 @@ class Test:
 
     def stroke_game(self):
         self.step("the stroke game ends with a balloon")
-        menu = self.open_menu()
-        self.screen.keys(*self.pet.menu_keys(230), window=menu)
+        keys = self.pet.menu_keys(230)
+        opens = keys.index("Right") + 1  # the games submenu; its items once it shows
+        menu, _ = self.open_submenu(keys[:opens], "games submenu")
+        self.screen.keys(*keys[opens:])
+        check(self.screen.wait_gone(menu, 3), "the menu stays open after the choice")
         self.game_starts()
         started = time.monotonic()
         window, frame, _ = self.matched_frame()
+        playing = self.pet.frames_of(530, STROKED)
+        check(frame in playing, f"the stroke game did not start: frame {frame} is not one of "
+              f"its {playing}")
         px, py = inside_point(self.pet, frame)
         for i in range(60):
             self.screen.move(window.x + px + (i % 2) * 10 - 5, window.y + py + (i % 3) * 4)
             time.sleep(0.03)
         self.screen.move(5, self.screen.height // 2)
-        seconds = self.pet.durations.get(530, 10) + 5 - (time.monotonic() - started)
-        balloon = self.screen.wait_window(lambda w: (w.width, w.height) == (182, 183),
-                                          max(seconds, 3), "balloon of the stroke game")
+        seconds = self.pet.actions[530]["duration"] + 5 - (time.monotonic() - started)
+        is_balloon = lambda w: (w.width, w.height) == (182, 183)  # noqa: E731
+        self.screen.wait_window(is_balloon, max(seconds, 3), "balloon of the stroke game")
         deadline = time.monotonic() + 5  # the text may be typed in
         while True:
             time.sleep(0.2)
+            # Read again each time: the window found first may have moved, or be one going.
+            balloons = [w for w in self.screen.windows() if is_balloon(w)]
             shot = self.screen.shot("balloon")
-            yellow = self.pixels(shot, balloon, lambda p: p == YELLOW)
+            yellow, balloon = max(((self.pixels(shot, w, lambda p: p == YELLOW), w)
+                                   for w in balloons), default=(0, None), key=lambda t: t[0])
             if yellow > 50 or time.monotonic() > deadline:
                 break
-        check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels)")
+        check(yellow > 50, f"the balloon shows no text ({yellow} yellow pixels in {balloons})")
         print(f"   balloon {balloon}, {yellow} pixels of text")
 
     def game_starts(self):
@@ -600,8 +655,7 @@ class Test:
     def start_from_run_value(self):
         self.step("the Run value the menu wrote starts the pet in its root")
         # Put back as the program wrote it, and run as a new session runs it, from elsewhere.
-        subprocess.run(["wine", "reg", "import", self.run_export], capture_output=True,
-                       stdin=subprocess.DEVNULL, check=True)
+        wine_tool("wine", "reg", "import", self.run_export)
         try:
             subprocess.run(["wine", "wineboot"], cwd=self.out, stdin=subprocess.DEVNULL,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -705,7 +759,7 @@ class Test:
         finally:
             os.kill(first.process.pid, signal.SIGCONT)
         check(first.process.poll() is None, "the first program ended")
-        self.matched_frame()
+        self.matched_frame(moving=True)
         print("   refused with a message; no file changed; the first runs on")
 
     def run_two_monitors(self):
