@@ -264,10 +264,7 @@ class LinuxTest(base.Test):
     def hooked(self):
         """True while the pet hangs on the pointer: the game cursor shows and the pet window
         sits around the pointer."""
-        window = self.pet_window()
-        x, y = [int(v) for v in re.findall(r"\d+", subprocess.run(
-            ["xdotool", "getmouselocation"], capture_output=True, text=True).stdout)[:2]]
-        return window.contains(x, y)
+        return self.pet_window().contains(*self.screen.pointer())
 
     def log_figures(self, log):
         timings = [line for line in log.splitlines() if "[ Frame Timings :" in line]
