@@ -310,8 +310,10 @@ class Test:
 
     def pet_window(self, seconds=10):
         return self.screen.wait_window(
-            lambda w: w.width == self.pet.width and w.height == self.pet.height, seconds,
-            f"pet window of {self.pet.width}x{self.pet.height}")
+            self.is_pet, seconds, f"pet window of {self.pet.width}x{self.pet.height}")
+
+    def is_pet(self, window):
+        return (window.width, window.height) == (self.pet.width, self.pet.height)
 
     def matched_frame(self, moving=False):
         """A screenshot in which the pet window shows one of the frames exactly: the window
@@ -416,8 +418,8 @@ class Test:
             time.sleep(0.04)
         # A busy machine may let the window lag behind the pointer.
         lifted = self.screen.wait_window(
-            lambda w: w.width == self.pet.width and w.height == self.pet.height and
-            w.y < window.y - 100, 3, f"pet lifted over 100 px from {window}")
+            lambda w: self.is_pet(w) and w.y < window.y - 100, 3,
+            f"pet lifted over 100 px from {window}")
         self.screen.shot("drag")
         self.screen.xdotool("mouseup", 1)
         landed = self.screen.wait_window(
